@@ -1,0 +1,44 @@
+// Properties of the whole section from the element tables, once every element
+// carries its own ix, iy, ixy.
+#pragma once
+
+#include "model/sezione.h"
+
+namespace vask {
+
+struct Proprieta {
+    // The fifteen values of the results panel, in panel order.
+    float area = 0;            // 1  sum of the signed areas
+    float massatotale = 0;     // 2
+    float xg = 0, yg = 0;      // 3, 4
+    float ixtotale = 0;        // 5
+    float iytotale = 0;        // 6
+    float ixg = 0, iyg = 0;    // 7, 8
+    float ixytotale = 0;       // 9
+    float ixgyg = 0;           // 10
+    float ixc = 0, iyc = 0;    // 11, 12 maximum and minimum central moment
+    float raggiocentralexc = 0, raggiocentraleyc = 0;  // 13, 14
+    float angologradi = 0;     // 15
+    float alfa = 0;            // angle of Xc in radians, before the axes rule
+    // A central moment came out negative (holes can do that): its radius of
+    // gyration is clamped to 0 instead of taking the root of a negative number.
+    bool momentonegativo = false;
+};
+
+// Sums, centroid, centroidal and central values, radii and angle. Reads the
+// inertia fields as the last computation left them. When the total mass is
+// not positive only area and massatotale are meaningful.
+Proprieta calcolaproprieta(const Sezione& s, float pigreco);
+
+// How the central axes are drawn and what the angle label shows.
+enum class Assi {
+    Obliqui,     // both axes oblique, angle as computed
+    Verticale,   // Xc vertical: angle label "90", alfa = pigreco / 2
+    Orizzontale  // Xc horizontal: angle label "0", alfa = 0
+};
+Assi casoassi(float angologradi, float ixg, float iyg);
+
+// True when every value is a finite number (no overflow reached the results).
+bool finite(const Proprieta& p);
+
+}  // namespace vask

@@ -1,0 +1,176 @@
+// Start-up, "Nuovo", the informative menu entries and the routing of clicks.
+#include <cstring>
+#include <map>
+
+#include "edit/frmvask2.h"
+#include "model/numeri.h"
+
+namespace vask {
+
+const char* const FrmVask_2::TITOLO = "Vask_2 cad - Edizione didattica 2.0";
+
+namespace {
+const char* const PUNTI[6] = {"lblPrimoPuntoX",   "lblPrimoPuntoY", "lblSecondoPuntoX",
+                              "lblSecondoPuntoY", "lblTerzoPuntoX", "lblTerzoPuntoY"};
+const char* const NOMIPUNTI[6] = {"x1", "y1", "x2", "y2", "x3", "y3"};
+}  // namespace
+
+FrmVask_2::FrmVask_2(Messaggi& messaggi) : msg_(messaggi) {}
+
+Risposta FrmVask_2::avviso(const std::string& testo, const std::string& titolo) {
+    return msg_.mostra(testo, titolo, Icona::Esclamazione, Pulsanti::Ok);
+}
+
+void FrmVask_2::etichettepunti(int dalpunto) {
+    for (int i = 2 * (dalpunto - 1); i < 6; ++i) ctl.testo(PUNTI[i], NOMIPUNTI[i]);
+}
+
+void FrmVask_2::Form_Load() {
+    ctl.testo("lblDescrizione",
+              "Disegna: Premi i pulsanti rettangolo, triangolo o cerchio per comporre la sezione.");
+    sez.l = sez.prossimotriangolo = sez.prossimorettangolo = sez.prossimocerchio = 1;
+    disegno = true;
+    puntorettangolo = puntotriangolo = puntocerchio = puntolinea = 0;
+    osnapattivo = false;
+    snapattivo = false;
+    passogriglia = 1.0f;
+    coloresfondo = NERO;
+    coloregriglia = GRIGIO;
+    coloresezione = BIANCO;
+    colorelinea = VERDE;
+    lineeguidaattive = false;
+    grigliaattiva = false;
+    pigreco = 3.1415927f;
+    pic.sfondo = coloresfondo;
+    nuovooriginex = 0;
+    nuovofinex = pic.scalewidth;
+    nuovooriginey = 0;
+    nuovofiney = pic.scaleheight;
+}
+
+void FrmVask_2::Form_Resize() { mnuVisualizzaRigenera_Click(); }
+
+void FrmVask_2::svuotarisultati() {
+    for (const char* nome : ETICHETTERISULTATI) ctl.testo(nome, "");
+}
+
+void FrmVask_2::mnuFileNuovo_Click() {
+    if (msg_.mostra("Se si inoltra un nuovo calcolo il lavoro corrente verrà perso. Inoltrare un "
+                    "nuovo calcolo?",
+                    "Nuova sezione.", Icona::Esclamazione, Pulsanti::SiNo) != Risposta::Si)
+        return;
+    etichettepunti(1);
+    ctl.testo("txtRaggio", "1");
+    ctl.testo("txtDensita", "1");
+    svuotarisultati();
+
+    xg = yg = 0;
+    puntorettangolo = puntotriangolo = puntocerchio = puntolinea = 0;
+    pan = 0;
+    snapattivo = osnapattivo = false;
+    passogriglia = 1.0f;
+    eseguito = eseguo = seleziono = false;
+    disegno = true;
+    cancello = modifico = sposto = false;
+    rettangolopremuto = triangolopremuto = cerchiopremuto = lineapremuto = false;
+    disegnorettangolo = disegnotriangolo = disegnocerchio = disegnolinea = false;
+    spostorettangolo = spostotriangolo = spostocerchio = spostolinea = false;
+    cancellorettangolo = cancellotriangolo = cancellocerchio = cancellolinea = false;
+    selezionorettangolo = selezionotriangolo = selezionocerchio = selezionolinea = false;
+
+    ctl.sfondo("btnDisegna", GIALLO);
+    for (const char* nome : {"btnEsegui", "btnSeleziona", "btnCancella", "btnRettangolo",
+                             "btnTriangolo", "btnCerchio", "btnLinea", "btnNoccioloCentrale",
+                             "btnEllisseCentrale", "btnSnap", "btnOsnap", "btnPan"})
+        ctl.sfondo(nome, FACCIA);
+
+    // Tables (counters back to 1 with them), the kern and its snap copy.
+    sez.svuota();
+    std::memset(nocciolo.verticinocciolo, 0, sizeof nocciolo.verticinocciolo);
+    std::memset(puntinocciolo, 0, sizeof puntinocciolo);
+    std::memset(puntinoccioloattivo, 0, sizeof puntinoccioloattivo);
+
+    ixtotale = iytotale = ixytotale = massatotale = ixg = iyg = ixgyg = 0;
+    raggiocentralexc = raggiocentraleyc = inclinazioneassicentraliradianti = 0;
+
+    mnuVisualizzaRigenera_Click();
+}
+
+void FrmVask_2::mnuGuida_Click() {
+    msg_.mostra("Consulta il file di testo allegato al programma.", "Guida.", Icona::Informazione,
+                Pulsanti::Ok);
+}
+
+void FrmVask_2::mnuInfo_Click() {
+    msg_.mostra(
+        "L'autore declina ogni responsabilità da conseguenze di errori derivanti dall'uso del "
+        "programma. Nonostante la cura dedicata alla sua realizzazione il software potrebbe "
+        "presentare disfunzioni ed errori di calcolo, pertanto si invitano gli utenti a "
+        "segnalarne l'eventuale presenza all' indirizzo di posta elettronica "
+        "vask2cad@example.org\nSito web: https://example.org/vask2cad",
+        "Informazioni.", Icona::Informazione, Pulsanti::Ok);
+}
+
+void FrmVask_2::testomodificato(std::string_view casella, std::string testo) {
+    ctl[casella].didascalia = std::move(testo);
+}
+
+void FrmVask_2::assey_MouseMove(std::string_view etichetta) {
+    Controllo& c = ctl[etichetta];
+    c.suggerimento = c.didascalia;
+}
+
+bool FrmVask_2::clic(std::string_view nome) {
+    using Gestore = void (FrmVask_2::*)();
+    static const std::map<std::string_view, Gestore> GESTORI = {
+        {"mnuFileNuovo", &FrmVask_2::mnuFileNuovo_Click},
+        {"mnuGuida", &FrmVask_2::mnuGuida_Click},
+        {"mnuInfo", &FrmVask_2::mnuInfo_Click},
+        {"btnEsegui", &FrmVask_2::btnEsegui_Click},
+        {"mnuVisualizzaRisultati", &FrmVask_2::mnuVisualizzaRisultati_Click},
+        {"btnEllisseCentrale", &FrmVask_2::btnEllisseCentrale_Click},
+        {"btnNoccioloCentrale", &FrmVask_2::btnNoccioloCentrale_Click},
+        {"btnRigenera", &FrmVask_2::btnRigenera_Click},
+        {"mnuVisualizzaRigenera", &FrmVask_2::mnuVisualizzaRigenera_Click},
+        {"mnuPreferenzeSfondoBianco", &FrmVask_2::mnuPreferenzeSfondoBianco_Click},
+        {"mnuPreferenzeSfondoNero", &FrmVask_2::mnuPreferenzeSfondoNero_Click},
+        {"mnuPreferenzeSfondoGrigio", &FrmVask_2::mnuPreferenzeSfondoGrigio_Click},
+        {"mnuPreferenzeGrigliaBianco", &FrmVask_2::mnuPreferenzeGrigliaBianco_Click},
+        {"mnuPreferenzeGrigliaNero", &FrmVask_2::mnuPreferenzeGrigliaNero_Click},
+        {"mnuPreferenzeGrigliaGrigio", &FrmVask_2::mnuPreferenzeGrigliaGrigio_Click},
+        {"mnuPreferenzeGrigliaRosso", &FrmVask_2::mnuPreferenzeGrigliaRosso_Click},
+        {"mnuPreferenzeGrigliaGiallo", &FrmVask_2::mnuPreferenzeGrigliaGiallo_Click},
+        {"mnuPreferenzeSezioneBianco", &FrmVask_2::mnuPreferenzeSezioneBianco_Click},
+        {"mnuPreferenzeSezioneNero", &FrmVask_2::mnuPreferenzeSezioneNero_Click},
+        {"mnuPreferenzeSezioneGrigio", &FrmVask_2::mnuPreferenzeSezioneGrigio_Click},
+        {"mnuPreferenzeSezioneRosso", &FrmVask_2::mnuPreferenzeSezioneRosso_Click},
+        {"mnuPreferenzeSezioneGiallo", &FrmVask_2::mnuPreferenzeSezioneGiallo_Click},
+        {"mnuPreferenzeLineaBianco", &FrmVask_2::mnuPreferenzeLineaBianco_Click},
+        {"mnuPreferenzeLineaNero", &FrmVask_2::mnuPreferenzeLineaNero_Click},
+        {"mnuPreferenzeLineaVerde", &FrmVask_2::mnuPreferenzeLineaVerde_Click},
+        {"mnuPreferenzeLineaRosso", &FrmVask_2::mnuPreferenzeLineaRosso_Click},
+        {"mnuPreferenzeLineaBlu", &FrmVask_2::mnuPreferenzeLineaBlu_Click},
+        {"mnuPreferenzeSpessori1", &FrmVask_2::mnuPreferenzeSpessori1_Click},
+        {"mnuPreferenzeSpessori2", &FrmVask_2::mnuPreferenzeSpessori2_Click},
+        {"btnDisegna", &FrmVask_2::btnDisegna_Click},
+        {"btnSeleziona", &FrmVask_2::btnSeleziona_Click},
+        {"btnRettangolo", &FrmVask_2::btnRettangolo_Click},
+        {"btnTriangolo", &FrmVask_2::btnTriangolo_Click},
+        {"btnCerchio", &FrmVask_2::btnCerchio_Click},
+        {"btnLinea", &FrmVask_2::btnLinea_Click},
+        {"mnuModificaRettangolo", &FrmVask_2::mnuModificaRettangolo_Click},
+        {"mnuModificaTriangolo", &FrmVask_2::mnuModificaTriangolo_Click},
+        {"mnuModificaCerchio", &FrmVask_2::mnuModificaCerchio_Click},
+        {"mnuModificaLinea", &FrmVask_2::mnuModificaLinea_Click},
+        {"mnuStrumentiRettangolo", &FrmVask_2::mnuStrumentiRettangolo_Click},
+        {"mnuStrumentiTriangolo", &FrmVask_2::mnuStrumentiTriangolo_Click},
+        {"mnuStrumentiCerchio", &FrmVask_2::mnuStrumentiCerchio_Click},
+        {"mnuStrumentiLinea", &FrmVask_2::mnuStrumentiLinea_Click},
+    };
+    auto it = GESTORI.find(nome);
+    if (it == GESTORI.end()) return false;
+    (this->*(it->second))();
+    return true;
+}
+
+}  // namespace vask

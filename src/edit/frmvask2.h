@@ -1,0 +1,217 @@
+// The main window `FrmVask_2` without the toolkit: it owns the section, the
+// mode flags, the results, the world window, the kern, the state of the
+// controls and the drawing surface, and implements every event handler. The
+// Qt shell forwards events here and copies the control states back.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "analysis/ellisse.h"
+#include "analysis/nocciolo.h"
+#include "model/controlli.h"
+#include "model/messaggi.h"
+#include "model/sezione.h"
+#include "view/superficie.h"
+
+namespace vask {
+
+class FrmVask_2 {
+public:
+    explicit FrmVask_2(Messaggi& messaggi);
+
+    // ---- State --------------------------------------------------------------
+    Sezione sez;
+    Controlli ctl;
+    Superficie pic;  // picAreagrafica
+    Puntatore puntatore = Puntatore::Croce;
+
+    // Work copy of the triangle being processed: row 1 x, row 2 y, columns 1-3.
+    float verticitriangolo[3][4] = {};
+
+    // Element kind and construction.
+    bool disegnorettangolo = false, disegnotriangolo = false, disegnocerchio = false,
+         disegnolinea = false;
+    int puntorettangolo = 0, puntotriangolo = 0, puntocerchio = 0, puntolinea = 0;
+
+    // Colours (0x00BBGGRR).
+    uint32_t coloresfondo = NERO, coloregriglia = GRIGIO, coloresezione = BIANCO,
+             colorelinea = VERDE;
+
+    // Results.
+    float xg = 0, yg = 0, inclinazioneassicentraliradianti = 0, raggiocentralexc = 0,
+          raggiocentraleyc = 0;
+    bool eseguito = false;
+    float pigreco = 0;
+    // Private results.
+    float ixtotale = 0, iytotale = 0, ixytotale = 0, massatotale = 0, momentostatico = 0, ixg = 0,
+          iyg = 0, ixgyg = 0, angologradi = 0;
+    float risultati[16] = {};
+
+    // Command mode.
+    bool disegno = false, seleziono = false, modifico = false, sposto = false, cancello = false,
+         eseguo = false;
+    bool rettangolopremuto = false, triangolopremuto = false, cerchiopremuto = false,
+         lineapremuto = false;
+
+    // Selection.
+    bool selezionorettangolo = false, selezionotriangolo = false, selezionocerchio = false,
+         selezionolinea = false;
+    bool hoselezionatounrettangolo = false, hoselezionatountriangolo = false,
+         hoselezionatouncerchio = false, hoselezionatounalinea = false;
+    int rigarettangoloselezionato = 0, rigatriangoloselezionato = 0, rigacerchioselezionato = 0,
+        rigalineaselezionata = 0;
+
+    // Move.
+    bool spostorettangolo = false, spostotriangolo = false, spostocerchio = false,
+         spostolinea = false;
+    int mettipunto = 0;
+    float puntobasex = 0, puntobasey = 0, puntofinalex = 0, puntofinaley = 0;
+
+    // Delete.
+    bool cancellorettangolo = false, cancellotriangolo = false, cancellocerchio = false,
+         cancellolinea = false;
+
+    // Modify a line end.
+    int modlineamettipunto = 0;
+    bool cambioestremodellalinea = false;
+    int colonnax = 0, colonnay = 0;
+    bool disegnodinamicosottomodifica = false;
+
+    // Distance.
+    int distmettipunto = 0;
+    bool distanza = false;
+
+    // World window.
+    float nuovooriginex = 0, nuovofinex = 0, nuovooriginey = 0, nuovofiney = 0;
+    // Zoom, pan, grid, snap, guide lines.
+    float fattorezoommeno = 0, fattorezoompiu = 0;
+    int pan = 0;
+    float panx1 = 0, pany1 = 0;
+    bool grigliaattiva = false, snapattivo = false, osnapattivo = false, lineeguidaattive = false;
+    float passogriglia = 0;
+
+    // Central ellipse.
+    Ellisse ellisse;
+    // Central kern and its snap copy.
+    Nocciolo nocciolo;
+    float puntinocciolo[MAXLINEE + 1][3] = {};
+    bool puntinoccioloattivo[MAXLINEE + 1] = {};
+    int vask = 0;
+
+    // Window title.
+    static const char* const TITOLO;
+
+    // ---- Events -------------------------------------------------------------
+    void Form_Load();
+    void Form_Resize();
+    void mnuFileNuovo_Click();
+    void mnuGuida_Click();
+    void mnuInfo_Click();
+
+    // Results, ellipse, kern.
+    void btnEsegui_Click();
+    void mnuVisualizzaRisultati_Click();
+    void btnEllisseCentrale_Click();
+    void btnNoccioloCentrale_Click();
+
+    // Regeneration.
+    void btnRigenera_Click();
+    void mnuVisualizzaRigenera_Click();
+
+    // Display preferences.
+    void mnuPreferenzeSfondoBianco_Click();
+    void mnuPreferenzeSfondoNero_Click();
+    void mnuPreferenzeSfondoGrigio_Click();
+    void mnuPreferenzeGrigliaBianco_Click();
+    void mnuPreferenzeGrigliaNero_Click();
+    void mnuPreferenzeGrigliaGrigio_Click();
+    void mnuPreferenzeGrigliaRosso_Click();
+    void mnuPreferenzeGrigliaGiallo_Click();
+    void mnuPreferenzeSezioneBianco_Click();
+    void mnuPreferenzeSezioneNero_Click();
+    void mnuPreferenzeSezioneGrigio_Click();
+    void mnuPreferenzeSezioneRosso_Click();
+    void mnuPreferenzeSezioneGiallo_Click();
+    void mnuPreferenzeLineaBianco_Click();
+    void mnuPreferenzeLineaNero_Click();
+    void mnuPreferenzeLineaVerde_Click();
+    void mnuPreferenzeLineaRosso_Click();
+    void mnuPreferenzeLineaBlu_Click();
+    void mnuPreferenzeSpessori1_Click();
+    void mnuPreferenzeSpessori2_Click();
+
+    // Command modes.
+    void btnDisegna_Click();
+    void btnSeleziona_Click();
+    void btnRettangolo_Click();
+    void btnTriangolo_Click();
+    void btnCerchio_Click();
+    void btnLinea_Click();
+    void mnuModificaRettangolo_Click();
+    void mnuModificaTriangolo_Click();
+    void mnuModificaCerchio_Click();
+    void mnuModificaLinea_Click();
+    void mnuStrumentiRettangolo_Click();
+    void mnuStrumentiTriangolo_Click();
+    void mnuStrumentiCerchio_Click();
+    void mnuStrumentiLinea_Click();
+
+    // The drawing area, positions in surface units.
+    void picAreagrafica_MouseMove(float x, float y);
+    void picAreagrafica_MouseDown(float x, float y);
+    void picAreagrafica_MouseUp(float x, float y);
+    // The mouse over one of the y axis captions: its tooltip shows its caption.
+    void assey_MouseMove(std::string_view etichetta);
+
+    // A text box edited by the user.
+    void testomodificato(std::string_view casella, std::string testo);
+
+    // The click of a button or menu entry by its control name ("btnEsegui",
+    // "mnuFileNuovo"); false when the name has no handler (yet).
+    bool clic(std::string_view nome);
+
+    // ---- Procedures ---------------------------------------------------------
+    void indicazioni();
+    void rigenerasolosezioneelinea();
+    void campituratriangoli();
+    void grigliapunteggiata();
+    void lineeguida();
+
+    // Inertia procedures.
+    void prodottoinerziaxytriangolo();
+    void momentoinerziaxtriangolo();
+    void momentoinerziaytriangolo();
+    void momentoinerziaxrettangolo();
+    void momentoinerziayrettangolo();
+    void momentoinerziaxcerchio();
+    void momentoinerziaycerchio();
+
+private:
+    Messaggi& msg_;
+    bool mossogia_ = false;           // a mouse move has set the readout
+    float ultimax_ = 0, ultimay_ = 0;  // surface position of the last move
+
+    Risposta avviso(const std::string& testo, const std::string& titolo);
+    void scrivilettura(float x, float y);
+    void letturacursore(float x, float y);
+    void oggettosnap();
+    void grigliasnap();
+    void anteprima();
+    float puntox() const;
+    float puntoy() const;
+    void etichettepunti(int dalpunto);
+
+    void disegnarettangolo();
+    void disegnatriangolo();
+    void disegnalinea_();
+    void disegnacerchio_();
+    void sceltadisegno(int tipo);
+    void sceltatipo(int tipo);
+    void sceltaselezione(int tipo);
+    void preferenza(uint32_t& campo, uint32_t colore);
+    void sfondopic(uint32_t colore);
+    void svuotarisultati();
+};
+
+}  // namespace vask

@@ -1,0 +1,158 @@
+#include "model/numeri.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+// std::from_chars / std::to_chars are used throughout because they ignore the
+// C locale, which the toolkit sets from the environment.
+
+namespace vask {
+
+namespace {
+
+char separatore_ = '.';
+
+bool ignorato(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+bool cifra(char c, int base) {
+    if (base == 16)
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+    if (base == 8) return c >= '0' && c <= '7';
+    return c >= '0' && c <= '9';
+}
+
+int valorecifra(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return c - 'A' + 10;
+}
+
+double leggidecimale(const std::string& s) {
+    double v = 0;
+    auto [fine, errore] = std::from_chars(s.data(), s.data() + s.size(), v);
+    (void)fine;
+    if (errore == std::errc::result_out_of_range) {
+        // Too small underflows to zero; too large keeps its sign as infinity.
+        bool grande = false;
+        for (char c : s) {
+            if (c == 'e') break;
+            if (c >= '1' && c <= '9') grande = true;
+        }
+        const auto e = s.find('e');
+        if (e != std::string::npos && e + 1 < s.size() && s[e + 1] == '-') grande = false;
+        return grande ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return errore == std::errc() ? v : 0.0;
+}
+
+std::string generale(double v, int cifre) {
+    if (v == 0 || !std::isfinite(v)) return "0";
+    char buf[64];
+    auto [fine, errore] = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, cifre);
+    if (errore != std::errc()) return "0";
+    std::string s(buf, fine);
+    // Exponent as E+07 / E-05, at least two digits.
+    const auto e = s.find('e');
+    if (e != std::string::npos) {
+        std::string mantissa = s.substr(0, e);
+        char segnoesp = s[e + 1];
+        std::string esponente = s.substr(e + 2);
+        while (esponente.size() > 2 && esponente[0] == '0') esponente.erase(0, 1);
+        if (esponente.size() < 2) esponente.insert(0, "0");
+        s = mantissa + "E" + segnoesp + esponente;
+    }
+    if (separatore_ != '.')
+        for (char& c : s)
+            if (c == '.') c = separatore_;
+    return s;
+}
+
+}  // namespace
+
+void impostaseparatore(char separatore) { separatore_ = separatore; }
+char separatoredecimale() { return separatore_; }
+
+double valoreiniziale(std::string_view testo) {
+    std::string s;
+    s.reserve(testo.size());
+    for (char c : testo)
+        if (!ignorato(c)) s += c;
+
+    if (s.size() >= 2 && s[0] == '&') {
+        const char k = s[1];
+        const int base = (k == 'h' || k == 'H') ? 16 : (k == 'o' || k == 'O') ? 8 : 0;
+        if (base == 0) return 0;
+        double v = 0;
+        for (size_t i = 2; i < s.size() && cifra(s[i], base); ++i) v = v * base + valorecifra(s[i]);
+        return v;
+    }
+
+    // Longest prefix of the form [sign] digits [. digits] [E|D [sign] digits].
+    size_t i = 0;
+    std::string numero;
+    bool negativo = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negativo = s[i++] == '-';
+    bool cifre = false;
+    while (i < s.size() && cifra(s[i], 10)) numero += s[i++], cifre = true;
+    if (i < s.size() && s[i] == '.') {
+        numero += s[i++];
+        while (i < s.size() && cifra(s[i], 10)) numero += s[i++], cifre = true;
+    }
+    if (!cifre) return 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+        size_t j = i + 1;
+        std::string esponente = "e";
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) esponente += s[j++];
+        bool cifreesp = false;
+        while (j < s.size() && cifra(s[j], 10)) esponente += s[j++], cifreesp = true;
+        if (cifreesp) numero += esponente;
+    }
+    if (numero[0] == '.') numero.insert(0, "0");
+    const double v = leggidecimale(numero);
+    return negativo ? -v : v;
+}
+
+float valoresingolo(std::string_view testo) {
+    const double v = valoreiniziale(testo);
+    if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<float>::max()) return 0.0f;
+    return static_cast<float>(v);
+}
+
+std::string testosingolo(float v) { return generale(static_cast<double>(v), 7); }
+std::string testodoppio(double v) { return generale(v, 15); }
+std::string testointero(long v) { return std::to_string(v); }
+
+double valoredidascalia(std::string_view testo, bool* valido) {
+    std::string s;
+    for (char c : testo) {
+        if (c == ' ') continue;
+        if (c == separatore_)
+            s += '.';
+        else if (c == '.' && separatore_ != '.')
+            s += '#';  // not a decimal point in this locale
+        else
+            s += c;
+    }
+    size_t inizio = (!s.empty() && s[0] == '+') ? 1 : 0;
+    double v = 0;
+    const char* primo = s.data() + inizio;
+    const char* ultimo = s.data() + s.size();
+    auto [fine, errore] = std::from_chars(primo, ultimo, v);
+    const bool ok = !s.empty() && errore == std::errc() && fine == ultimo && std::isfinite(v);
+    if (valido) *valido = ok;
+    return ok ? v : 0.0;
+}
+
+float valoredidascaliasingolo(std::string_view testo, bool* valido) {
+    bool ok = false;
+    const double v = valoredidascalia(testo, &ok);
+    if (!ok || std::fabs(v) > std::numeric_limits<float>::max()) {
+        if (valido) *valido = false;
+        return 0.0f;
+    }
+    if (valido) *valido = true;
+    return static_cast<float>(v);
+}
+
+}  // namespace vask
