@@ -195,17 +195,19 @@ private:
     Risposta avviso(const std::string& testo, const std::string& titolo);
     void scrivilettura(float x, float y);
     void letturacursore(float x, float y);
-    void oggettosnap();
+    bool oggettosnap();
     void grigliasnap();
     void anteprima();
     float puntox() const;
     float puntoy() const;
     void etichettepunti(int dalpunto);
 
-    void disegnarettangolo();
-    void disegnatriangolo();
-    void disegnalinea_();
-    void disegnacerchio_();
+    // Drawing branches of a click; true when a message ended the click.
+    bool disegnarettangolo();
+    bool disegnatriangolo();
+    bool disegnalinea();
+    bool disegnacerchio();
+    bool densitaammessa(float area, float densita);
     void sceltadisegno(int tipo);
     void sceltatipo(int tipo);
     void sceltaselezione(int tipo);

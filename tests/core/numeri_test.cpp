@@ -1,4 +1,93 @@
 #include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+
 #include "model/numeri.h"
+
 using namespace vask;
-TEST(Numeri, segnaposto) { EXPECT_EQ(testosingolo(2.5f), "2.5"); }
+
+namespace {
+struct Separatore {
+    explicit Separatore(char c) { impostaseparatore(c); }
+    ~Separatore() { impostaseparatore('.'); }
+};
+}  // namespace
+
+TEST(Numeri, il_numero_iniziale_di_una_casella_segue_le_regole_della_lettura) {
+    struct Caso {
+        const char* testo;
+        double atteso;
+    } casi[] = {
+        {"1", 1},          {"", 0},          {"abc", 0},        {"1,5", 1},
+        {" 2.5kg", 2.5},   {"1 5", 15},      {"\t1\n2", 12},    {"-3.25", -3.25},
+        {"+4", 4},         {".5", 0.5},      {"-.5", -0.5},     {"5.", 5},
+        {".", 0},          {"-", 0},         {"--5", 0},        {"1e3", 1000},
+        {"1E-2", 0.01},    {"2D2", 200},     {"1e", 1},         {"1e+", 1},
+        {"1.5.5", 1.5},    {"&H1F", 31},     {"&h1f", 31},      {"&O17", 15},
+        {"&H", 0},         {"&X12", 0},      {"&O19", 1},       {"1 2 . 5 e 1", 125},
+        {"\r5", 0},        {"7x8", 7},       {"0.000001", 1e-6}, {"12345678901", 12345678901.0},
+    };
+    for (const Caso& c : casi) EXPECT_DOUBLE_EQ(valoreiniziale(c.testo), c.atteso) << c.testo;
+}
+
+TEST(Numeri, un_numero_troppo_grande_per_un_float_vale_zero_e_mai_infinito) {
+    for (const char* t : {"1e999", "-1e999", "1e39", "3.5e38", "&HFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"}) {
+        const float v = valoresingolo(t);
+        EXPECT_EQ(v, 0.0f) << t;
+    }
+    EXPECT_TRUE(std::isinf(valoreiniziale("1e999")));
+    EXPECT_EQ(valoresingolo("3e38"), 3e38f);
+    EXPECT_EQ(valoresingolo("1e-60"), 0.0f);  // underflow is simply zero
+    EXPECT_EQ(valoresingolo("-2.5"), -2.5f);
+}
+
+TEST(Numeri, la_forma_generale_non_ha_zeri_finali_e_passa_all_esponente_agli_estremi) {
+    struct Caso {
+        float v;
+        const char* atteso;
+    } casi[] = {
+        {0.0f, "0"},          {-0.0f, "0"},         {2.5f, "2.5"},          {-2.5f, "-2.5"},
+        {12.0f, "12"},        {1.0f / 3, "0.3333333"}, {1414213.6f, "1414214"}, {1234567.0f, "1234567"},
+        {1e7f, "1E+07"},      {12345678.0f, "1.234568E+07"}, {0.0001f, "0.0001"}, {0.00001f, "1E-05"},
+        {1.5e-7f, "1.5E-07"}, {3e38f, "3E+38"},     {144.0f, "144"},        {0.1f, "0.1"},
+    };
+    for (const Caso& c : casi) EXPECT_EQ(testosingolo(c.v), c.atteso) << c.v;
+
+    EXPECT_EQ(testodoppio(2.5), "2.5");
+    EXPECT_EQ(testodoppio(0.1), "0.1");
+    EXPECT_EQ(testodoppio(1.0 / 3), "0.333333333333333");
+    EXPECT_EQ(testodoppio(1e15), "1E+15");
+    EXPECT_EQ(testodoppio(123456789012345.0), "123456789012345");
+    EXPECT_EQ(testointero(5), "5");
+    EXPECT_EQ(testointero(-10), "-10");
+    EXPECT_EQ(testosingolo(std::sqrt(2.0f)), "1.414214");
+}
+
+TEST(Numeri, con_il_separatore_italiano_le_didascalie_usano_la_virgola_e_si_rileggono) {
+    Separatore virgola(',');
+    EXPECT_EQ(testosingolo(2.5f), "2,5");
+    EXPECT_EQ(testosingolo(12345678.0f), "1,234568E+07");
+    EXPECT_EQ(testodoppio(3.5), "3,5");
+    EXPECT_DOUBLE_EQ(valoredidascalia("2,5"), 2.5);
+    EXPECT_DOUBLE_EQ(valoredidascalia("1,234568E+07"), 12345680.0);
+    EXPECT_DOUBLE_EQ(valoredidascalia("-0,125"), -0.125);
+    // The text boxes keep "." as their only separator whatever the locale.
+    EXPECT_DOUBLE_EQ(valoreiniziale("1,5"), 1.0);
+    EXPECT_DOUBLE_EQ(valoreiniziale("1.5"), 1.5);
+}
+
+TEST(Numeri, una_didascalia_che_non_e_un_numero_vale_zero_e_lo_dice) {
+    bool valido = true;
+    EXPECT_EQ(valoredidascalia("", &valido), 0.0);
+    EXPECT_FALSE(valido);
+    EXPECT_EQ(valoredidascalia("x1", &valido), 0.0);
+    EXPECT_FALSE(valido);
+    EXPECT_EQ(valoredidascalia("2.5 ", &valido), 2.5);
+    EXPECT_TRUE(valido);
+    EXPECT_EQ(valoredidascaliasingolo("1E+39", &valido), 0.0f);
+    EXPECT_FALSE(valido);
+    // Every float written and read back comes home unchanged (seven digits).
+    for (float v : {0.1f, 2.5f, 1.0f / 3, 19.99999f, 1e-5f, 7.123457e9f})
+        EXPECT_FLOAT_EQ(valoredidascaliasingolo(testosingolo(v)), v);
+}

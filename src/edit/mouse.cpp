@@ -1,0 +1,355 @@
+// The drawing area's mouse: the cursor readout (the current point of every
+// command), the dispatch of a click to the commands, the drawing commands and
+// the live preview.
+#include <cfloat>
+#include <cmath>
+
+#include "edit/frmvask2.h"
+#include "model/numeri.h"
+
+namespace vask {
+
+// ---- Current point ----------------------------------------------------------
+
+void FrmVask_2::scrivilettura(float x, float y) {
+    // A caption that changes loses the object-snap signal colour.
+    auto scrivi = [this](const char* nome, std::string testo) {
+        Controllo& c = ctl[nome];
+        if (c.didascalia == testo) return;
+        c.didascalia = std::move(testo);
+        c.sfondo = FACCIA;
+    };
+    scrivi("lblCoordinataX", testosingolo(x));
+    scrivi("lblCoordinataY", testosingolo(y));
+}
+
+void FrmVask_2::letturacursore(float x, float y) {
+    scrivilettura(x, pic.scaleheight - y);
+    if (osnapattivo && oggettosnap()) return;
+    if (snapattivo) grigliasnap();
+}
+
+// Object snap and grid snap come with their own commands; until then their
+// switches stay off.
+bool FrmVask_2::oggettosnap() { return false; }
+void FrmVask_2::grigliasnap() {}
+
+float FrmVask_2::puntox() const { return valoredidascaliasingolo(ctl.testo("lblCoordinataX")); }
+float FrmVask_2::puntoy() const { return valoredidascaliasingolo(ctl.testo("lblCoordinataY")); }
+
+void FrmVask_2::picAreagrafica_MouseMove(float x, float y) {
+    mossogia_ = true;
+    ultimax_ = x;
+    ultimay_ = y;
+    indicazioni();
+    anteprima();
+    letturacursore(x, y);
+}
+
+void FrmVask_2::picAreagrafica_MouseDown(float x, float y) {
+    // A press that no move announced (a touch screen, a first click) would find
+    // the readout empty or stale: take the point from the press itself.
+    if (!mossogia_ || x != ultimax_ || y != ultimay_) {
+        mossogia_ = true;
+        ultimax_ = x;
+        ultimay_ = y;
+        letturacursore(x, y);
+    }
+    if (disegnorettangolo && disegnarettangolo()) return;
+    if (disegnotriangolo && disegnatriangolo()) return;
+    if (disegnolinea && disegnalinea()) return;
+    if (disegnocerchio && disegnacerchio()) return;
+    // Move, select, line-end change, distance and dynamic pan take their
+    // turn here, in this order, as those commands arrive.
+}
+
+void FrmVask_2::picAreagrafica_MouseUp(float, float) {}
+
+// ---- Drawing ------------------------------------------------------------------
+
+namespace {
+const char* const ESAURITI = "Non puoi usare più di ";
+}
+
+bool FrmVask_2::densitaammessa(float area, float densita) {
+    const float massa = std::fabs(densita) * area;
+    if (std::isfinite(area) && std::isfinite(massa)) return true;
+    avviso("La densità inserita è troppo grande per il calcolo. Reinserire la densità.",
+           "Densità fuori dei limiti.");
+    return false;
+}
+
+bool FrmVask_2::disegnarettangolo() {
+    ++puntorettangolo;
+    if (sez.prossimorettangolo > MAXRETTANGOLI) {
+        avviso(ESAURITI + testointero(MAXRETTANGOLI) + " rettangoli.", "Rettangoli esauriti.");
+        puntorettangolo = 0;
+        return true;
+    }
+    const int n = sez.prossimorettangolo;
+    float* r = sez.rettangoli[n];
+    const float px = puntox(), py = puntoy();
+    if (puntorettangolo == 1) {
+        r[R::x1] = px;
+        r[R::y1] = py;
+        ctl.testo("lblPrimoPuntoX", ctl.testo("lblCoordinataX"));
+        ctl.testo("lblPrimoPuntoY", ctl.testo("lblCoordinataY"));
+        etichettepunti(2);
+        ctl.testo("lblDescrizione",
+                  "Disegna rettangolo: Inserisci le coordinate dell'angolo opposto.");
+        mnuVisualizzaRigenera_Click();
+        return false;
+    }
+    if (px == r[R::x1] || py == r[R::y1]) {
+        avviso("Il rettangolo inserito è degenere. Reinserire il secondo punto.",
+               "Rettangolo degenere.");
+        puntorettangolo = 1;
+        return true;
+    }
+    const float densita = valoresingolo(ctl.testo("txtDensita"));
+    const float area = arearettangolo(r[R::x1], r[R::y1], px, py, densita);
+    if (!densitaammessa(area, densita)) {
+        puntorettangolo = 1;
+        return true;
+    }
+    r[R::x2] = px;
+    r[R::y2] = py;
+    ctl.testo("lblSecondoPuntoX", ctl.testo("lblCoordinataX"));
+    ctl.testo("lblSecondoPuntoY", ctl.testo("lblCoordinataY"));
+    etichettepunti(3);
+    ctl.testo("lblDescrizione",
+              "Disegna rettangolo: Inserisci le coordinate di un angolo e la densità.");
+    r[R::densita] = densita;
+    r[R::area] = area;
+    r[R::massa] = std::fabs(densita) * area;
+    ctl.testo("lblContatore", testointero(n));
+    sez.puntidirettangolo(n);
+    r[R::xg] = sez.puntirettangoli[n][9];
+    r[R::yg] = sez.puntirettangoli[n][10];
+    puntorettangolo = 0;
+    sez.prossimorettangolo = n + 1;
+    mnuVisualizzaRigenera_Click();
+    return false;
+}
+
+bool FrmVask_2::disegnatriangolo() {
+    ++puntotriangolo;
+    if (sez.prossimotriangolo > MAXTRIANGOLI) {
+        avviso(ESAURITI + testointero(MAXTRIANGOLI) + " triangoli.", "Triangoli esauriti.");
+        puntotriangolo = 0;
+        return true;
+    }
+    const int n = sez.prossimotriangolo;
+    float* t = sez.triangoli[n];
+    const float px = puntox(), py = puntoy();
+    if (puntotriangolo == 1) {
+        t[T::x1] = px;
+        t[T::y1] = py;
+        ctl.testo("lblPrimoPuntoX", ctl.testo("lblCoordinataX"));
+        ctl.testo("lblPrimoPuntoY", ctl.testo("lblCoordinataY"));
+        etichettepunti(2);
+        ctl.testo("lblDescrizione", "Disegna triangolo: Inserisci le coordinate del secondo vertice.");
+        mnuVisualizzaRigenera_Click();
+        return false;
+    }
+    if (puntotriangolo == 2) {
+        if (px == t[T::x1] && py == t[T::y1]) {
+            avviso("Il lato inserito è degenere. Reinserire il secondo punto.", "Triangolo degenere.");
+            puntotriangolo = 1;
+            return true;
+        }
+        t[T::x2] = px;
+        t[T::y2] = py;
+        ctl.testo("lblSecondoPuntoX", ctl.testo("lblCoordinataX"));
+        ctl.testo("lblSecondoPuntoY", ctl.testo("lblCoordinataY"));
+        etichettepunti(3);
+        ctl.testo("lblDescrizione", "Disegna triangolo: Inserisci le coordinate del terzo vertice.");
+        mnuVisualizzaRigenera_Click();
+        return false;
+    }
+    const float x1 = t[T::x1], y1 = t[T::y1], x2 = t[T::x2], y2 = t[T::y2];
+    const bool allineativerticale = x1 == x2 && px == x2;
+    const bool allineatiorizzontale = y1 == y2 && py == y2;
+    const bool coincidente = (px == x1 && py == y1) || (px == x2 && py == y2);
+    bool stessapendenza = false;
+    if (x1 != x2 && px != x2 && px != x1) {
+        const float pendenza12 = (y2 - y1) / (x2 - x1);
+        const float pendenza23 = (py - y2) / (px - x2);
+        stessapendenza = pendenza12 == pendenza23;
+    }
+    if (allineativerticale || allineatiorizzontale || coincidente || stessapendenza) {
+        avviso("Il triangolo inserito è degenere. Reinserire il terzo punto.", "Triangolo degenere.");
+        puntotriangolo = 2;
+        return true;
+    }
+    const float densita = valoresingolo(ctl.testo("txtDensita"));
+    const float area = areatriangolo(x1, y1, x2, y2, px, py, densita);
+    if (!densitaammessa(area, densita)) {
+        puntotriangolo = 2;
+        return true;
+    }
+    t[T::x3] = px;
+    t[T::y3] = py;
+    ctl.testo("lblTerzoPuntoX", ctl.testo("lblCoordinataX"));
+    ctl.testo("lblTerzoPuntoY", ctl.testo("lblCoordinataY"));
+    ctl.testo("lblDescrizione",
+              "Disegna triangolo: Inserisci le coordinate del primo vertice e la densità.");
+    t[T::densita] = densita;
+    t[T::area] = area;
+    t[T::massa] = std::fabs(densita) * area;
+    ctl.testo("lblContatore", testointero(n));
+    sez.puntiditriangolo(n);
+    t[T::xg] = sez.puntitriangoli[n][7];
+    t[T::yg] = sez.puntitriangoli[n][8];
+    puntotriangolo = 0;
+    sez.prossimotriangolo = n + 1;
+    mnuVisualizzaRigenera_Click();
+    return false;
+}
+
+bool FrmVask_2::disegnalinea() {
+    ++puntolinea;
+    if (sez.l > MAXLINEE) {
+        avviso(ESAURITI + testointero(MAXLINEE) + " linee.", "Linee esaurite.");
+        puntolinea = 0;
+        return true;
+    }
+    const int n = sez.l;
+    float* s = sez.linee[n];
+    const float px = puntox(), py = puntoy();
+    if (puntolinea == 1) {
+        s[L::x1] = px;
+        s[L::y1] = py;
+        ctl.testo("lblPrimoPuntoX", ctl.testo("lblCoordinataX"));
+        ctl.testo("lblPrimoPuntoY", ctl.testo("lblCoordinataY"));
+        etichettepunti(2);
+        ctl.testo("lblDescrizione",
+                  "Disegna linea: Inserisci le coordinate del secondo estremo del segmento.");
+        mnuVisualizzaRigenera_Click();
+        return false;
+    }
+    if (px == s[L::x1] && py == s[L::y1]) {
+        avviso("La linea inserita è degenere. Reinserire il secondo punto.", "Linea degenere.");
+        puntolinea = 1;
+        return true;
+    }
+    s[L::x2] = px;
+    s[L::y2] = py;
+    ctl.testo("lblSecondoPuntoX", ctl.testo("lblCoordinataX"));
+    ctl.testo("lblSecondoPuntoY", ctl.testo("lblCoordinataY"));
+    etichettepunti(3);
+    ctl.testo("lblDescrizione",
+              "Disegna linea: Inserisci le coordinate del primo estremo del segmento.");
+    ctl.testo("lblContatore", testointero(n));
+    sez.puntidilinea(n);
+    puntolinea = 0;
+    sez.l = n + 1;
+    mnuVisualizzaRigenera_Click();
+    return false;
+}
+
+bool FrmVask_2::disegnacerchio() {
+    ++puntocerchio;
+    if (sez.prossimocerchio > MAXCERCHI) {
+        avviso(ESAURITI + testointero(MAXCERCHI) + " Cerchi.", "cerchi esauriti.");
+        puntocerchio = 0;
+        return true;
+    }
+    const int n = sez.prossimocerchio;
+    // The radius as typed, in double precision for the check and the message.
+    double raggiotesto = valoreiniziale(ctl.testo("txtRaggio"));
+    if (!(std::fabs(raggiotesto) <= FLT_MAX)) raggiotesto = 0;
+    if (raggiotesto <= 0) {
+        avviso("Il cerchio inserito è degenere. Reinserire il raggio che deve essere maggiore di "
+               "zero.",
+               "Cerchio degenere.");
+        puntocerchio = 0;
+        return true;
+    }
+    const double pxd = valoredidascalia(ctl.testo("lblCoordinataX"));
+    const double pyd = valoredidascalia(ctl.testo("lblCoordinataY"));
+    if (pxd < raggiotesto || pyd < raggiotesto) {
+        const std::string r = testodoppio(raggiotesto);
+        avviso("Il cerchio inserito deve rimanere nella zona positiva dell'area grafica. Reinserire "
+               "il raggio oppure spostare il centro almeno nel punto di coordinate ( " +
+                   r + " ; " + r + " ) .",
+               "Cerchio fuori dei limiti dell'area grafica.");
+        puntocerchio = 0;
+        return true;
+    }
+    const float raggio = valoresingolo(ctl.testo("txtRaggio"));
+    const float densita = valoresingolo(ctl.testo("txtDensita"));
+    const float area = areacerchio(raggio, densita, pigreco);
+    if (!densitaammessa(area, densita)) {
+        puntocerchio = 0;
+        return true;
+    }
+    float* c = sez.cerchi[n];
+    c[C::xc] = puntox();
+    c[C::yc] = puntoy();
+    ctl.testo("lblPrimoPuntoX", ctl.testo("lblCoordinataX"));
+    ctl.testo("lblPrimoPuntoY", ctl.testo("lblCoordinataY"));
+    etichettepunti(2);
+    c[C::raggio] = raggio;
+    c[C::densita] = densita;
+    c[C::area] = area;
+    c[C::massa] = std::fabs(densita) * area;
+    ctl.testo("lblContatore", testointero(n));
+    sez.puntidicerchio(n);
+    puntocerchio = 0;
+    sez.prossimocerchio = n + 1;
+    mnuVisualizzaRigenera_Click();
+    return false;
+}
+
+// ---- Live preview -------------------------------------------------------------
+
+// Drawn from the readout as the previous move left it; each preview wipes the
+// last one by regenerating the whole picture.
+void FrmVask_2::anteprima() {
+    const float densita = valoresingolo(ctl.testo("txtDensita"));
+    const float px = puntox(), py = puntoy();
+
+    if (disegnorettangolo && sez.prossimorettangolo <= MAXRETTANGOLI && puntorettangolo == 1) {
+        mnuVisualizzaRigenera_Click();
+        const float* r = sez.rettangoli[sez.prossimorettangolo];
+        if (densita < 0) {
+            pic.riempimentopieno = true;
+            pic.coloreriempimento = coloresfondo;
+            pic.rettangolo(r[R::x1], r[R::y1], px, py, coloresezione);
+        } else if (densita > 0) {
+            pic.riempimentopieno = true;
+            pic.coloreriempimento = coloresezione;
+            pic.rettangolo(r[R::x1], r[R::y1], px, py, pic.primopiano);
+        }
+    }
+    if (disegnotriangolo && sez.prossimotriangolo <= MAXTRIANGOLI &&
+        (puntotriangolo == 1 || puntotriangolo == 2)) {
+        mnuVisualizzaRigenera_Click();
+        const float* t = sez.triangoli[sez.prossimotriangolo];
+        if (densita != 0) {
+            if (puntotriangolo == 1) {
+                pic.linea(t[T::x1], t[T::y1], px, py, coloresezione);
+            } else {
+                pic.linea(t[T::x1], t[T::y1], t[T::x2], t[T::y2], coloresezione);
+                pic.linea(t[T::x2], t[T::y2], px, py, coloresezione);
+            }
+        }
+    }
+    if (disegnolinea && sez.l <= MAXLINEE && puntolinea == 1) {
+        mnuVisualizzaRigenera_Click();
+        const float* s = sez.linee[sez.l];
+        pic.linea(s[L::x1], s[L::y1], px, py, colorelinea);
+    }
+    if (disegnodinamicosottomodifica && rigalineaselezionata >= 0 &&
+        rigalineaselezionata <= MAXLINEE) {
+        mnuVisualizzaRigenera_Click();
+        const float* m = sez.linee[rigalineaselezionata];
+        if (colonnax == 1 && colonnay == 2)
+            pic.linea(px, py, m[L::x2], m[L::y2], colorelinea);
+        else if (colonnax == 3 && colonnay == 4)
+            pic.linea(m[L::x1], m[L::y1], px, py, colorelinea);
+    }
+}
+
+}  // namespace vask

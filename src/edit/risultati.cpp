@@ -1,0 +1,231 @@
+// "Esegui": element inertia, section properties, results panel, central axes;
+// then the central kern and the central ellipse.
+#include <cmath>
+#include <vector>
+
+#include "analysis/inerzia.h"
+#include "analysis/proprieta.h"
+#include "edit/frmvask2.h"
+#include "model/numeri.h"
+
+namespace vask {
+
+void FrmVask_2::prodottoinerziaxytriangolo() {
+    for (int i = 1; i < sez.prossimotriangolo; ++i)
+        sez.triangoli[i][T::ixy] = prodottoxytriangolo(sez.triangoli[i]);
+}
+void FrmVask_2::momentoinerziaxtriangolo() {
+    for (int i = 1; i < sez.prossimotriangolo; ++i)
+        sez.triangoli[i][T::ix] = momentoxtriangolo(sez.triangoli[i]);
+}
+void FrmVask_2::momentoinerziaytriangolo() {
+    for (int i = 1; i < sez.prossimotriangolo; ++i)
+        sez.triangoli[i][T::iy] = momentoytriangolo(sez.triangoli[i]);
+}
+void FrmVask_2::momentoinerziaxrettangolo() {
+    for (int i = 1; i < sez.prossimorettangolo; ++i)
+        sez.rettangoli[i][R::ix] = inerziarettangolo(sez.rettangoli[i]).ix;
+}
+void FrmVask_2::momentoinerziayrettangolo() {
+    for (int i = 1; i < sez.prossimorettangolo; ++i) {
+        const Inerzia in = inerziarettangolo(sez.rettangoli[i]);
+        sez.rettangoli[i][R::iy] = in.iy;
+        sez.rettangoli[i][R::ixy] = in.ixy;
+    }
+}
+void FrmVask_2::momentoinerziaxcerchio() {
+    for (int i = 1; i < sez.prossimocerchio; ++i)
+        sez.cerchi[i][C::ix] = inerziacerchio(sez.cerchi[i], pigreco).ix;
+}
+void FrmVask_2::momentoinerziaycerchio() {
+    for (int i = 1; i < sez.prossimocerchio; ++i) {
+        const Inerzia in = inerziacerchio(sez.cerchi[i], pigreco);
+        sez.cerchi[i][C::iy] = in.iy;
+        sez.cerchi[i][C::ixy] = in.ixy;
+    }
+}
+
+void FrmVask_2::btnEsegui_Click() {
+    mnuVisualizzaRigenera_Click();
+    mnuVisualizzaRisultati_Click();
+}
+
+namespace {
+
+bool inerziefinite(const Sezione& s) {
+    for (int i = 1; i < s.prossimorettangolo; ++i)
+        for (int c : {R::ix, R::iy, R::ixy})
+            if (!std::isfinite(s.rettangoli[i][c])) return false;
+    for (int i = 1; i < s.prossimotriangolo; ++i)
+        for (int c : {T::ix, T::iy, T::ixy})
+            if (!std::isfinite(s.triangoli[i][c])) return false;
+    for (int i = 1; i < s.prossimocerchio; ++i)
+        for (int c : {C::ix, C::iy, C::ixy})
+            if (!std::isfinite(s.cerchi[i][c])) return false;
+    return true;
+}
+
+}  // namespace
+
+void FrmVask_2::mnuVisualizzaRisultati_Click() {
+    if ((sez.prossimorettangolo == 1 && sez.prossimotriangolo == 1 && sez.prossimocerchio == 1) ||
+        puntorettangolo != 0 || puntotriangolo != 0 || puntocerchio != 0) {
+        avviso("Introdurre i dati per il calcolo.", "Calcolo non eseguito.");
+        return;
+    }
+
+    disegno = false;
+    seleziono = false;
+    eseguo = true;
+    ctl.sfondo("btnDisegna", FACCIA);
+    ctl.sfondo("btnSeleziona", FACCIA);
+    ctl.sfondo("btnEsegui", VERDE);
+    ctl.sfondo("btnNoccioloCentrale", VERDE);
+    ctl.sfondo("btnEllisseCentrale", VERDE);
+    ctl.sfondo("btnCancella", FACCIA);
+    ctl.sfondo("btnModifica", FACCIA);
+    ctl.sfondo("btnSposta", FACCIA);
+    hoselezionatounrettangolo = hoselezionatountriangolo = hoselezionatouncerchio =
+        hoselezionatounalinea = false;
+    selezionorettangolo = selezionotriangolo = selezionocerchio = selezionolinea = false;
+    disegnorettangolo = disegnotriangolo = disegnocerchio = disegnolinea = false;
+    rettangolopremuto = triangolopremuto = cerchiopremuto = lineapremuto = false;
+    for (const char* nome : {"btnRettangolo", "btnTriangolo", "btnCerchio", "btnLinea"})
+        ctl.sfondo(nome, FACCIA);
+
+    // Overflow from huge densities must not leave infinities in the tables.
+    const Sezione primadelcalcolo = sez;
+    prodottoinerziaxytriangolo();
+    momentoinerziaxtriangolo();
+    momentoinerziaytriangolo();
+    momentoinerziaxrettangolo();
+    momentoinerziayrettangolo();
+    momentoinerziaxcerchio();
+    momentoinerziaycerchio();
+
+    const Proprieta p = calcolaproprieta(sez, pigreco);
+    if (!inerziefinite(sez) || !finite(p)) {
+        sez = primadelcalcolo;
+        msg_.mostra("I valori della sezione sono troppo grandi per essere calcolati. Controllare "
+                    "densità e dimensioni dei singoli componenti della sezione selezionandoli.",
+                    "Calcolo non eseguibile.", Icona::Critico, Pulsanti::Ok);
+        mnuVisualizzaRigenera_Click();
+        return;
+    }
+    ixtotale = p.ixtotale;
+    iytotale = p.iytotale;
+    ixytotale = p.ixytotale;
+    massatotale = p.massatotale;
+    if (massatotale <= 0) {
+        msg_.mostra("La massa della sezione è complessivamente minore o uguale a zero. Il calcolo "
+                    "non può essere eseguito. Controllare i dati dei singoli componenti della "
+                    "sezione selezionandoli.",
+                    "Calcolo non eseguibile.", Icona::Critico, Pulsanti::Ok);
+        mnuVisualizzaRigenera_Click();
+        return;
+    }
+
+    xg = p.xg;
+    yg = p.yg;
+    momentostatico = yg * massatotale;
+    pic.cerchio(xg, yg, pic.scalewidth / 500, VERDE);
+
+    ixg = p.ixg;
+    iyg = p.iyg;
+    ixgyg = p.ixgyg;
+    raggiocentralexc = p.raggiocentralexc;
+    raggiocentraleyc = p.raggiocentraleyc;
+    inclinazioneassicentraliradianti = p.alfa;
+    angologradi = p.angologradi;
+    const float valori[15] = {p.area,  p.massatotale, p.xg,  p.yg,  p.ixtotale,
+                              p.iytotale, p.ixg,      p.iyg, p.ixytotale, p.ixgyg,
+                              p.ixc,   p.iyc,         p.raggiocentralexc, p.raggiocentraleyc,
+                              p.angologradi};
+    for (int i = 0; i < 15; ++i) {
+        risultati[i + 1] = valori[i];
+        ctl.testo(ETICHETTERISULTATI[i], testosingolo(valori[i]));
+    }
+
+    const float lunghezza = pic.scaleheight / 3;
+    switch (casoassi(angologradi, ixg, iyg)) {
+    case Assi::Obliqui: {
+        const float t = std::tan(inclinazioneassicentraliradianti);
+        pic.linea(xg, yg, xg + lunghezza, yg + lunghezza * t, VIOLA);
+        pic.linea(xg, yg, xg - lunghezza, yg - lunghezza * t, VIOLA);
+        pic.linea(xg, yg, xg + lunghezza, yg - lunghezza / t, ROSSO);
+        pic.linea(xg, yg, xg - lunghezza, yg + lunghezza / t, ROSSO);
+        break;
+    }
+    case Assi::Verticale:
+        pic.linea(xg, 0, xg, 200, VIOLA);
+        pic.linea(0, yg, 200, yg, ROSSO);
+        risultati[15] = 90;
+        inclinazioneassicentraliradianti = pigreco / 2;
+        ctl.testo("lblAngoloxc", "90");
+        break;
+    case Assi::Orizzontale:
+        pic.linea(xg, 0, xg, 200, ROSSO);
+        pic.linea(0, yg, 200, yg, VIOLA);
+        risultati[15] = 0;
+        inclinazioneassicentraliradianti = 0;
+        ctl.testo("lblAngoloxc", "0");
+        break;
+    }
+
+    eseguito = true;
+    btnNoccioloCentrale_Click();
+    btnEllisseCentrale_Click();
+    ctl.testo("lblDescrizione",
+              "L'asse Xc è VIOLA. L'asse Yc è ROSSO. Xc è l'asse intorno a cui si ha l'inerzia "
+              "massima.");
+}
+
+void FrmVask_2::btnEllisseCentrale_Click() {
+    if ((sez.prossimorettangolo == 1 && sez.prossimotriangolo == 1 && sez.prossimocerchio == 1) ||
+        puntorettangolo != 0 || puntotriangolo != 0 || puntocerchio != 0) {
+        avviso("Introdurre i dati per il calcolo.", "Calcolo non eseguito.");
+        return;
+    }
+    if (!eseguito) return;
+
+    pic.persistente = false;
+    tracciaellisse(xg, yg, inclinazioneassicentraliradianti, raggiocentralexc, raggiocentraleyc,
+                   pic.scaleleft, pic.scaleleft + pic.scalewidth, ellisse);
+    if (!ellisse.punti.empty())
+        pic.punti(ellisse.punti.data(), static_cast<uint32_t>(ellisse.punti.size() / 2), BLU);
+    pic.cerchio(xg, yg, pic.scalewidth / 400, CIANO);
+    pic.persistente = true;
+}
+
+void FrmVask_2::btnNoccioloCentrale_Click() {
+    if (sez.l <= 1 || !eseguito) return;
+    const int n = sez.l - 1;
+    calcolanocciolo(nocciolo, sez.linee, n, xg, yg, inclinazioneassicentraliradianti,
+                    raggiocentralexc, raggiocentraleyc);
+
+    const float raggiomarca = pic.scalewidth / 400;
+    int validi[MAXLINEE];
+    int m = 0;
+    for (int i = 1; i <= n; ++i) {
+        if (!nocciolo.valido[i]) continue;
+        validi[m++] = i;
+        pic.cerchio(nocciolo.verticinocciolo[i][1], nocciolo.verticinocciolo[i][2], raggiomarca,
+                    CIANO);
+    }
+    // Edges in the order of the lines, then the closing edge; vertices that
+    // could not be built are left out.
+    const auto& v = nocciolo.verticinocciolo;
+    for (int j = 0; j + 1 < m; ++j)
+        pic.linea(v[validi[j]][1], v[validi[j]][2], v[validi[j + 1]][1], v[validi[j + 1]][2], BLU);
+    if (m > 0)
+        pic.linea(v[validi[m - 1]][1], v[validi[m - 1]][2], v[validi[0]][1], v[validi[0]][2], BLU);
+
+    for (int i = 1; i <= n; ++i) {
+        puntinocciolo[i][1] = v[i][1];
+        puntinocciolo[i][2] = v[i][2];
+        puntinoccioloattivo[i] = nocciolo.valido[i];
+    }
+    vask = n;
+}
+
+}  // namespace vask

@@ -1,0 +1,148 @@
+// Start values, "Nuovo", the informative entries and the display preferences.
+#include "supporto.h"
+
+using namespace vask;
+using prova::Finestra;
+
+TEST_F(Finestra, all_avvio_la_finestra_e_in_disegno_con_i_valori_iniziali) {
+    EXPECT_TRUE(f.disegno);
+    EXPECT_FALSE(f.seleziono || f.eseguo || f.eseguito);
+    EXPECT_EQ(f.sez.prossimorettangolo, 1);
+    EXPECT_EQ(f.sez.l, 1);
+    EXPECT_EQ(f.pigreco, 3.1415927f);
+    EXPECT_EQ(f.passogriglia, 1.0f);
+    EXPECT_EQ(f.coloresfondo, 0x000000u);
+    EXPECT_EQ(f.coloregriglia, 0x808080u);
+    EXPECT_EQ(f.coloresezione, 0xFFFFFFu);
+    EXPECT_EQ(f.colorelinea, 0x00FF00u);
+    EXPECT_EQ(f.nuovofinex, 20);
+    EXPECT_EQ(f.nuovofiney, 12);
+    EXPECT_EQ(testo("lblDescrizione"),
+              "Disegna: Premi i pulsanti rettangolo, triangolo o cerchio per comporre la sezione.");
+    EXPECT_EQ(f.ctl.sfondo("btnDisegna"), 0x00FFFFu);
+    EXPECT_EQ(f.ctl.sfondo("btnRettangolo"), FACCIA);
+    EXPECT_EQ(f.ctl.sfondo("btnPanGiu"), 0x0000FFu);
+    EXPECT_EQ(f.ctl.sfondo("btnPanSu"), 0x008000u);
+    EXPECT_EQ(testo("txtDensita"), "1");
+    EXPECT_EQ(testo("lblContatore"), "0");
+    EXPECT_EQ(f.ctl["LabelAngoloxc"].didascalia, "a°=");
+    EXPECT_TRUE(f.ctl["LabelAngoloxc"].simbolo);
+    EXPECT_THROW(f.ctl["lblInesistente"], std::out_of_range);
+}
+
+TEST_F(Finestra, nuovo_con_risposta_no_non_cambia_nulla) {
+    rettangolo(0, 0, 2, 6);
+    f.btnEsegui_Click();
+    const std::string area = testo("lblArea");
+    const size_t disegnate = f.pic.immagine.primitive.size();
+    msg.chieste.clear();
+    msg.risposte = {Risposta::No};
+    f.mnuFileNuovo_Click();
+    ASSERT_EQ(msg.chieste.size(), 1u);
+    EXPECT_EQ(msg.chieste[0].titolo, "Nuova sezione.");
+    EXPECT_EQ(msg.chieste[0].testo,
+              "Se si inoltra un nuovo calcolo il lavoro corrente verrà perso. Inoltrare un nuovo "
+              "calcolo?");
+    EXPECT_EQ(msg.chieste[0].icona, Icona::Esclamazione);
+    EXPECT_EQ(msg.chieste[0].pulsanti, Pulsanti::SiNo);
+    EXPECT_EQ(f.sez.prossimorettangolo, 2);
+    EXPECT_EQ(testo("lblArea"), area);
+    EXPECT_TRUE(f.eseguito);
+    EXPECT_EQ(f.pic.immagine.primitive.size(), disegnate);
+}
+
+TEST_F(Finestra, nuovo_con_risposta_si_svuota_la_sezione_e_lascia_vista_e_colori) {
+    for (int i = 0; i < 5; ++i) rettangolo(i, 0, i + 1, 6);
+    linea(0, 0, 5, 0);
+    f.btnEsegui_Click();
+    f.mnuPreferenzeSezioneRosso_Click();
+    f.testomodificato("txtRaggio", "7");
+    f.ctl.testo("lblContatore", "5");
+    f.ctl.testo("lblDescrizione", "qualcosa");
+    msg.risposte = {Risposta::Si};
+    f.mnuFileNuovo_Click();
+
+    EXPECT_EQ(f.sez.prossimorettangolo, 1);
+    EXPECT_EQ(f.sez.l, 1);
+    EXPECT_EQ(f.sez.rettangoli[3][R::x2], 0);
+    EXPECT_EQ(f.sez.puntirettangoli[5][1], 0);
+    EXPECT_FALSE(f.eseguito || f.eseguo);
+    EXPECT_TRUE(f.disegno);
+    EXPECT_EQ(f.xg, 0);
+    EXPECT_EQ(f.raggiocentralexc, 0);
+    for (const char* nome : ETICHETTERISULTATI) EXPECT_EQ(testo(nome), "") << nome;
+    EXPECT_EQ(testo("txtRaggio"), "1");
+    EXPECT_EQ(testo("lblPrimoPuntoX"), "x1");
+    EXPECT_EQ(f.ctl.sfondo("btnEsegui"), FACCIA);
+    EXPECT_EQ(f.ctl.sfondo("btnDisegna"), GIALLO);
+    EXPECT_EQ(f.ctl.sfondo("btnRettangolo"), FACCIA);
+    EXPECT_EQ(f.puntinocciolo[1][1], 0);
+    // Left as they were: colours, counter label, hint bar, the view.
+    EXPECT_EQ(f.coloresezione, ROSSO);
+    EXPECT_EQ(testo("lblContatore"), "5");
+    EXPECT_EQ(testo("lblDescrizione"), "qualcosa");
+    EXPECT_EQ(f.pic.scalewidth, 20);
+    EXPECT_TRUE(f.pic.immagine.primitive.empty());
+
+    // The next rectangle is number 1 again.
+    rettangolo(1, 1, 3, 3);
+    EXPECT_EQ(f.sez.prossimorettangolo, 2);
+    EXPECT_EQ(f.sez.rettangoli[1][R::x2], 3);
+}
+
+TEST_F(Finestra, guida_e_informazioni_mostrano_i_loro_messaggi) {
+    f.clic("mnuGuida");
+    f.clic("mnuInfo");
+    ASSERT_EQ(msg.chieste.size(), 2u);
+    EXPECT_EQ(msg.chieste[0].titolo, "Guida.");
+    EXPECT_EQ(msg.chieste[0].testo, "Consulta il file di testo allegato al programma.");
+    EXPECT_EQ(msg.chieste[0].icona, Icona::Informazione);
+    EXPECT_EQ(msg.chieste[1].titolo, "Informazioni.");
+    EXPECT_EQ(msg.chieste[1].icona, Icona::Informazione);
+    EXPECT_EQ(msg.chieste[1].testo.rfind("L'autore declina ogni responsabilità", 0), 0u);
+    EXPECT_NE(msg.chieste[1].testo.find("all' indirizzo di posta elettronica"), std::string::npos);
+    EXPECT_FALSE(f.clic("mnuNonEsiste"));
+}
+
+TEST_F(Finestra, ogni_preferenza_imposta_il_suo_colore_e_rigenera) {
+    struct Caso {
+        const char* voce;
+        uint32_t FrmVask_2::*campo;
+        uint32_t valore;
+    } casi[] = {
+        {"mnuPreferenzeSfondoBianco", &FrmVask_2::coloresfondo, BIANCO},
+        {"mnuPreferenzeSfondoGrigio", &FrmVask_2::coloresfondo, GRIGIO},
+        {"mnuPreferenzeSfondoNero", &FrmVask_2::coloresfondo, NERO},
+        {"mnuPreferenzeGrigliaBianco", &FrmVask_2::coloregriglia, BIANCO},
+        {"mnuPreferenzeGrigliaNero", &FrmVask_2::coloregriglia, NERO},
+        {"mnuPreferenzeGrigliaRosso", &FrmVask_2::coloregriglia, ROSSO},
+        {"mnuPreferenzeGrigliaGiallo", &FrmVask_2::coloregriglia, GIALLO},
+        {"mnuPreferenzeGrigliaGrigio", &FrmVask_2::coloregriglia, GRIGIO},
+        {"mnuPreferenzeSezioneNero", &FrmVask_2::coloresezione, NERO},
+        {"mnuPreferenzeSezioneGrigio", &FrmVask_2::coloresezione, GRIGIO},
+        {"mnuPreferenzeSezioneRosso", &FrmVask_2::coloresezione, ROSSO},
+        {"mnuPreferenzeSezioneGiallo", &FrmVask_2::coloresezione, GIALLO},
+        {"mnuPreferenzeSezioneBianco", &FrmVask_2::coloresezione, BIANCO},
+        {"mnuPreferenzeLineaBianco", &FrmVask_2::colorelinea, BIANCO},
+        {"mnuPreferenzeLineaNero", &FrmVask_2::colorelinea, NERO},
+        {"mnuPreferenzeLineaRosso", &FrmVask_2::colorelinea, ROSSO},
+        {"mnuPreferenzeLineaBlu", &FrmVask_2::colorelinea, BLU},
+        {"mnuPreferenzeLineaVerde", &FrmVask_2::colorelinea, VERDE},
+    };
+    linea(1, 1, 4, 1);
+    for (const Caso& c : casi) {
+        f.pic.immagine.svuota();  // a regeneration must bring the picture back
+        ASSERT_TRUE(f.clic(c.voce)) << c.voce;
+        EXPECT_EQ(f.*(c.campo), c.valore) << c.voce;
+        ASSERT_FALSE(f.pic.immagine.primitive.empty()) << c.voce;
+        EXPECT_EQ(f.pic.immagine.primitive.back().colore, f.colorelinea) << c.voce;
+    }
+    f.clic("mnuPreferenzeSfondoGrigio");
+    EXPECT_EQ(f.pic.sfondo, GRIGIO);
+
+    f.clic("mnuPreferenzeSpessori2");
+    EXPECT_EQ(f.pic.spessore, 2);
+    for (const Primitiva& p : f.pic.immagine.primitive) EXPECT_EQ(p.spessore, 2);
+    f.clic("mnuPreferenzeSpessori1");
+    for (const Primitiva& p : f.pic.immagine.primitive) EXPECT_EQ(p.spessore, 1);
+}

@@ -1,0 +1,90 @@
+// Shared by the core tests: scripted message boxes and a window driven by
+// mouse moves and clicks at world points.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "edit/frmvask2.h"
+#include "model/numeri.h"
+
+namespace prova {
+
+struct Domanda {
+    std::string testo, titolo;
+    vask::Icona icona;
+    vask::Pulsanti pulsanti;
+};
+
+// Answers from a script (Ok, or the next scripted answer) and records each box.
+class MessaggiCopione : public vask::Messaggi {
+public:
+    std::vector<Domanda> chieste;
+    std::deque<vask::Risposta> risposte;
+
+    vask::Risposta mostra(const std::string& testo, const std::string& titolo, vask::Icona icona,
+                          vask::Pulsanti pulsanti) override {
+        chieste.push_back({testo, titolo, icona, pulsanti});
+        if (risposte.empty()) return pulsanti == vask::Pulsanti::Ok ? vask::Risposta::Ok : vask::Risposta::No;
+        const vask::Risposta r = risposte.front();
+        risposte.pop_front();
+        return r;
+    }
+};
+
+// A started window with the decimal point as separator.
+class Finestra : public ::testing::Test {
+protected:
+    MessaggiCopione msg;
+    vask::FrmVask_2 f{msg};
+
+    void SetUp() override {
+        vask::impostaseparatore('.');
+        f.Form_Load();
+    }
+    void TearDown() override { vask::impostaseparatore('.'); }
+
+    // Surface position of a world point under the current scale.
+    void muovi(float x, float y) { f.picAreagrafica_MouseMove(x, f.pic.scaleheight - y); }
+    void clicca(float x, float y) {
+        muovi(x, y);
+        f.picAreagrafica_MouseDown(x, f.pic.scaleheight - y);
+        f.picAreagrafica_MouseUp(x, f.pic.scaleheight - y);
+    }
+    void densita(const std::string& testo) { f.testomodificato("txtDensita", testo); }
+    void raggio(const std::string& testo) { f.testomodificato("txtRaggio", testo); }
+
+    void rettangolo(float x1, float y1, float x2, float y2, const std::string& d = "1") {
+        if (!f.disegnorettangolo) f.mnuStrumentiRettangolo_Click();
+        densita(d);
+        clicca(x1, y1);
+        clicca(x2, y2);
+    }
+    void triangolo(float x1, float y1, float x2, float y2, float x3, float y3,
+                   const std::string& d = "1") {
+        if (!f.disegnotriangolo) f.mnuStrumentiTriangolo_Click();
+        densita(d);
+        clicca(x1, y1);
+        clicca(x2, y2);
+        clicca(x3, y3);
+    }
+    void cerchio(float xc, float yc, const std::string& r, const std::string& d = "1") {
+        if (!f.disegnocerchio) f.mnuStrumentiCerchio_Click();
+        raggio(r);
+        densita(d);
+        clicca(xc, yc);
+    }
+    void linea(float x1, float y1, float x2, float y2) {
+        if (!f.disegnolinea) f.mnuStrumentiLinea_Click();
+        clicca(x1, y1);
+        clicca(x2, y2);
+    }
+
+    const std::string& testo(const char* nome) const { return f.ctl.testo(nome); }
+    float valore(const char* nome) const { return vask::valoredidascaliasingolo(testo(nome)); }
+};
+
+}  // namespace prova
