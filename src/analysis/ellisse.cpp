@@ -1,4 +1,66 @@
 #include "analysis/ellisse.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace vask {
-void tracciaellisse(float, float, float, float, float, float, float, Ellisse& e) { e.punti.clear(); }
+
+void tracciaellisse(float xg, float yg, float alfa, float rx, float ry, float xmin, float xmax,
+                    Ellisse& e) {
+    e.punti.clear();
+    for (float v : {xg, yg, alfa, rx, ry, xmin, xmax})
+        if (!std::isfinite(v)) return;
+
+    // Foci on Yc, whose direction is (-sin alfa, cos alfa); rounding must not
+    // turn rx = ry into the root of a tiny negative number.
+    const double s = std::sin(double(alfa)), c = std::cos(double(alfa));
+    const double rho = rx;
+    const double f = std::sqrt(std::max(0.0, rho * rho - double(ry) * ry));
+    e.fuoco1x = float(xg - f * s);
+    e.fuoco1y = float(yg + f * c);
+    e.fuoco2x = float(xg + f * s);
+    e.fuoco2y = float(yg - f * c);
+
+    // The quadratic of the focal definition, written about G: the same curve,
+    // without the cancellation that large coordinates would bring.
+    const double f1x = -f * s, f1y = f * c, f2x = f * s, f2y = -f * c;
+    const double dx = f1x - f2x, dy = f1y - f2y;
+    const double r2 = rho * rho;
+    const double K = 4 * r2 + f2x * f2x + f2y * f2y - f1x * f1x - f1y * f1y;
+    const double A = 4 * dy * dy - 16 * r2;
+
+    // Abscissas start + k * 0.001 up to xg + rx, only those inside the window.
+    const double passo = 0.001;
+    const double inizio = double(xg) - rho, fine = double(xg) + rho;
+    const double primo = std::max(inizio, double(xmin)), ultimo = std::min(fine, double(xmax));
+    if (primo > ultimo) return;
+    // Beyond this count the step is lost in the rounding of the abscissa.
+    const double primok = std::ceil((primo - inizio) / passo);
+    if (primok > 1e15) return;
+    long long k = (long long)primok;
+    for (;; ++k) {
+        const double x = inizio + double(k) * passo;
+        if (x > ultimo) break;
+        if (x < primo) continue;
+        e.iii = float(x);
+        const double X = x - xg;
+        const double B = 8 * X * dx * dy + 4 * K * dy + 32 * r2 * f2y;
+        const double C = 4 * X * X * dx * dx + K * K + 4 * X * dx * K - 16 * r2 * X * X -
+                         16 * r2 * f2x * f2x + 32 * X * f2x * r2 - 16 * f2y * f2y * r2;
+        const double delta = B * B - 4 * A * C;
+        if (!(delta >= 0)) continue;
+        if (A == 0) break;
+        const double radice = std::sqrt(delta);
+        const double y1 = yg + (-B - radice) / (2 * A);
+        const double y2 = yg + (-B + radice) / (2 * A);
+        if (!std::isfinite(y1) || !std::isfinite(y2)) continue;
+        e.ellisseparte1y = float(y1);
+        e.ellisseparte2y = float(y2);
+        e.punti.push_back(float(x));
+        e.punti.push_back(e.ellisseparte1y);
+        e.punti.push_back(float(x));
+        e.punti.push_back(e.ellisseparte2y);
+    }
+}
+
 }  // namespace vask
