@@ -1,0 +1,136 @@
+#include "app/areagrafica.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "app/pittore.h"
+
+namespace vask {
+
+AreaGrafica::AreaGrafica(const Superficie& superficie, QWidget* genitore)
+    : QWidget(genitore), s_(superficie) {
+    setObjectName(QStringLiteral("picAreagrafica"));
+    setMouseTracking(true);
+    // The painter covers every pixel: no background erase before painting.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::CrossCursor);
+}
+
+QPointF AreaGrafica::puntosuperficie(QPointF posizione) const {
+    return vask::puntosuperficie(s_, size(), posizione);
+}
+
+void AreaGrafica::puntatore(Puntatore forma) {
+    if (forma == puntatore_) return;
+    puntatore_ = forma;
+    switch (forma) {
+    case Puntatore::Croce: setCursor(Qt::CrossCursor); break;
+    case Puntatore::Freccia: setCursor(Qt::ArrowCursor); break;
+    case Puntatore::FrecciaSu: setCursor(Qt::UpArrowCursor); break;
+    case Puntatore::Sposta: setCursor(Qt::SizeAllCursor); break;
+    case Puntatore::Divieto: setCursor(Qt::ForbiddenCursor); break;
+    }
+}
+
+void AreaGrafica::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    dipingi(p, s_, size());
+}
+
+void AreaGrafica::mouseMoveEvent(QMouseEvent* e) {
+    const QPointF q = puntosuperficie(e->position());
+    emit mossa(float(q.x()), float(q.y()));
+}
+
+void AreaGrafica::mousePressEvent(QMouseEvent* e) {
+    const QPointF q = puntosuperficie(e->position());
+    emit premuta(float(q.x()), float(q.y()));
+}
+
+void AreaGrafica::mouseReleaseEvent(QMouseEvent* e) {
+    const QPointF q = puntosuperficie(e->position());
+    emit rilasciata(float(q.x()), float(q.y()));
+}
+
+void AreaGrafica::resizeEvent(QResizeEvent*) { emit ridimensionata(); }
+
+// ---------------------------------------------------------------------------
+
+namespace {
+constexpr int SINISTRA = 56;  // column of the y captions
+constexpr int SOPRA = 28;     // half a caption plus the "Y"
+constexpr int DESTRA = 46;    // half an x caption plus the "X"
+constexpr int SOTTO = 24;     // row of the x captions
+constexpr int ALTEZZA = 16;   // height of a caption
+}  // namespace
+
+QuadroDisegno::QuadroDisegno(AreaGrafica* area, std::vector<QLabel*> etichettex,
+                             std::vector<QLabel*> etichettey, QLabel* assex, QLabel* assey,
+                             QWidget* genitore)
+    : QWidget(genitore), area_(area), x_(std::move(etichettex)), y_(std::move(etichettey)),
+      assex_(assex), assey_(assey) {
+    area_->setParent(this);
+    for (QLabel* l : x_) {
+        l->setParent(this);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
+    for (QLabel* l : y_) {
+        l->setParent(this);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    assex_->setParent(this);
+    assex_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    assey_->setParent(this);
+    assey_->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    // The y captions answer the mouse: keep them above the x row where they meet.
+    for (QLabel* l : y_) l->raise();
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+void QuadroDisegno::resizeEvent(QResizeEvent*) {
+    const int aw = std::max(1, width() - SINISTRA - DESTRA);
+    const int ah = std::max(1, height() - SOPRA - SOTTO);
+    int w = aw, h = int(std::lround(aw * 3.0 / 5.0));
+    if (h > ah) {
+        h = ah;
+        w = int(std::lround(ah * 5.0 / 3.0));
+    }
+    const int x0 = SINISTRA + (aw - w) / 2;
+    const int y0 = SOPRA;  // top-aligned with the tool and results columns
+    area_->setGeometry(x0, y0, w, h);
+
+    const int n = int(x_.size());
+    const int lx = std::min(w / std::max(1, n - 1), 2 * (DESTRA - 14));
+    for (int i = 0; i < n; ++i) {
+        const int cx = x0 + int(std::lround(double(w) * i / (n - 1)));
+        x_[i]->setGeometry(cx - lx / 2, y0 + h + 5, lx, ALTEZZA);
+    }
+    const int m = int(y_.size());
+    for (int j = 0; j < m; ++j) {
+        const int cy = y0 + h - int(std::lround(double(h) * j / (m - 1)));
+        y_[j]->setGeometry(x0 - SINISTRA, cy - ALTEZZA / 2, SINISTRA - 6, ALTEZZA);
+    }
+    assex_->setGeometry(x0 + w + lx / 2 + 2, y0 + h + 5, DESTRA - lx / 2 - 2, ALTEZZA);
+    assey_->setGeometry(x0 - SINISTRA, y0 - ALTEZZA / 2 - ALTEZZA - 2, SINISTRA - 6, ALTEZZA);
+}
+
+void QuadroDisegno::paintEvent(QPaintEvent*) {
+    // A thin dark border and tick marks tie the captions to the area's edges.
+    QPainter p(this);
+    const QRect r = area_->geometry();
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawRect(r.adjusted(-1, -1, 0, 0));
+    const int n = int(x_.size()), m = int(y_.size());
+    for (int i = 0; i < n; ++i) {
+        const int cx = r.left() + int(std::lround(double(r.width()) * i / (n - 1)));
+        p.drawLine(cx, r.bottom() + 2, cx, r.bottom() + 4);
+    }
+    for (int j = 0; j < m; ++j) {
+        const int cy = r.bottom() - int(std::lround(double(r.height()) * j / (m - 1)));
+        p.drawLine(r.left() - 5, cy, r.left() - 3, cy);
+    }
+}
+
+}  // namespace vask

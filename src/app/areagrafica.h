@@ -1,0 +1,66 @@
+// The drawing area `picAreagrafica` and the frame that holds it with its axis
+// captions.
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+#include <vector>
+
+#include "model/controlli.h"
+#include "view/superficie.h"
+
+namespace vask {
+
+// Paints the core's surface and reports mouse events in surface units.
+class AreaGrafica : public QWidget {
+    Q_OBJECT
+public:
+    explicit AreaGrafica(const Superficie& superficie, QWidget* genitore = nullptr);
+
+    // Surface point under a widget position.
+    QPointF puntosuperficie(QPointF posizione) const;
+    // The Qt cursor for the core's pointer shape; set only when it changes.
+    void puntatore(Puntatore forma);
+
+signals:
+    void mossa(float x, float y);
+    void premuta(float x, float y);
+    void rilasciata(float x, float y);
+    void ridimensionata();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void resizeEvent(QResizeEvent*) override;
+
+private:
+    const Superficie& s_;
+    Puntatore puntatore_ = Puntatore::Croce;
+};
+
+// Keeps the drawing area at 20:12, the largest such rectangle that fits, so a
+// world unit is as long in x as in y; the x captions stand under it from its
+// left to its right edge, the y captions to its left from bottom to top.
+class QuadroDisegno : public QWidget {
+public:
+    QuadroDisegno(AreaGrafica* area, std::vector<QLabel*> etichettex,
+                  std::vector<QLabel*> etichettey, QLabel* assex, QLabel* assey,
+                  QWidget* genitore = nullptr);
+
+    QSize sizeHint() const override { return QSize(640, 420); }
+    QSize minimumSizeHint() const override { return QSize(340, 220); }
+
+protected:
+    void resizeEvent(QResizeEvent*) override;
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    AreaGrafica* area_;
+    std::vector<QLabel*> x_, y_;
+    QLabel* assex_;
+    QLabel* assey_;
+};
+
+}  // namespace vask

@@ -1,0 +1,87 @@
+// The main window `FrmVask_2`: real widgets named after the core's controls,
+// events forwarded to the core, control states copied back after each event.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "edit/frmvask2.h"
+
+class QLabel;
+class QLocale;
+class QLineEdit;
+class QPushButton;
+class QFrame;
+class QMenu;
+
+namespace vask {
+
+class AreaGrafica;
+class MessaggiQt;
+
+// Captions use the decimal separator of this locale (the user's, at start-up).
+void separatoredallalocale(const QLocale& locale);
+
+class FinestraPrincipale : public QMainWindow {
+    Q_OBJECT
+public:
+    // Without `messaggi` the window answers the core with real message boxes;
+    // tests pass their own. The core's Form_Load runs here.
+    explicit FinestraPrincipale(Messaggi* messaggi = nullptr, QWidget* genitore = nullptr);
+    ~FinestraPrincipale() override;
+
+    FrmVask_2& nucleo() { return *nucleo_; }
+    AreaGrafica* area() const { return area_; }
+
+    // Copy every control state of the core onto its widget.
+    void sincronizza();
+
+    // A caption in the symbol font: Latin letters show as Greek ("a" as alpha).
+    static QString simbolo(const QString& testo);
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    enum class Tipo { Pulsante, Etichetta, Casella, Area };
+    struct Voce {
+        QWidget* widget;
+        Tipo tipo;
+        const Controllo* stato;  // lives in the core's table
+        Controllo applicato;     // what the widget shows now
+        bool nuovo = true;
+    };
+
+    // Run a core handler, then bring the widgets up to date.
+    void esegui(const std::function<void()>& gestore);
+    void clic(const QString& nome);
+    void ridimensionata();
+
+    QPushButton* pulsante(const char* nome);
+    QLabel* etichetta(const char* nome);
+    QLineEdit* casella(const char* nome);
+    QFrame* separatore(const char* nome);
+    QWidget* widget(const char* nome);
+
+    void creacontrolli();
+    void costruiscimenu();
+    QWidget* costruiscistrumenti();
+    QWidget* costruiscirisultati();
+    QWidget* costruiscibarra();
+    void applica(Voce& v);
+
+    std::unique_ptr<MessaggiQt> propri_;
+    std::unique_ptr<FrmVask_2> nucleo_;
+    std::map<std::string, QWidget*, std::less<>> widget_;
+    std::vector<Voce> voci_;
+    AreaGrafica* area_ = nullptr;
+    bool occupato_ = false;       // a core handler is running (maybe inside a message box)
+    bool ridimensionare_ = false; // a resize came meanwhile
+    bool caricato_ = false;
+};
+
+}  // namespace vask

@@ -1,0 +1,31 @@
+#include "app/messaggiqt.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+
+namespace vask {
+
+Risposta MessaggiQt::mostra(const std::string& testo, const std::string& titolo, Icona icona,
+                            Pulsanti pulsanti) {
+    QMessageBox::Icon i = QMessageBox::Warning;
+    switch (icona) {
+    case Icona::Esclamazione: i = QMessageBox::Warning; break;
+    case Icona::Critico: i = QMessageBox::Critical; break;
+    case Icona::Informazione: i = QMessageBox::Information; break;
+    }
+    const bool sino = pulsanti == Pulsanti::SiNo;
+    QMessageBox box(i, QString::fromStdString(titolo), QString::fromStdString(testo),
+                    sino ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, genitore_);
+    box.setDefaultButton(sino ? QMessageBox::Yes : QMessageBox::Ok);
+    if (sino) {
+        // The interface is Italian whatever translations the system has.
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+        box.setEscapeButton(QMessageBox::No);
+    }
+    const int scelta = box.exec();
+    if (!sino) return Risposta::Ok;
+    return scelta == QMessageBox::Yes ? Risposta::Si : Risposta::No;
+}
+
+}  // namespace vask

@@ -1,0 +1,149 @@
+// The real window, offscreen: a section drawn with the mouse on the drawing
+// area and computed with "Eseg"; a section built through the core and shown
+// with its fifteen values, axes, ellipse and kern.
+#include <QApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QtTest>
+
+#include "app/areagrafica.h"
+#include "app/finestraprincipale.h"
+#include "copione.h"
+#include "model/numeri.h"
+
+using namespace vask;
+
+class SezioneTest : public QObject {
+    Q_OBJECT
+
+    // Resize the window until the area is a multiple of 40 px wide and exactly
+    // 5:3, so that every half unit of the world falls on a whole pixel.
+    static void misuraesatta(FinestraPrincipale& f) {
+        for (int w = 1100; w < 1400; ++w) {
+            f.resize(w, 700);
+            QCoreApplication::processEvents();
+            const QSize a = f.area()->size();
+            if (a.width() % 40 == 0 && a.width() * 3 == a.height() * 5) return;
+        }
+        QFAIL("no window width gives an exact drawing area");
+    }
+
+    static QPoint pixel(const AreaGrafica* area, double x, double y) {
+        return QPoint(int(std::lround(x / 20 * area->width())),
+                      int(std::lround((12 - y) / 12 * area->height())));
+    }
+
+    static QString testo(FinestraPrincipale& f, const char* nome) {
+        QLabel* l = f.findChild<QLabel*>(nome);
+        return l ? l->text() : QStringLiteral("<manca %1>").arg(nome);
+    }
+
+    static void clicca(FinestraPrincipale& f, const char* pulsante) {
+        QPushButton* b = f.findChild<QPushButton*>(pulsante);
+        QVERIFY(b);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+
+private slots:
+    void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
+    void cleanup() { impostaseparatore('.'); }
+
+    void un_rettangolo_disegnato_col_mouse_si_calcola_con_eseg() {
+        separatoredallalocale(QLocale(QLocale::Italian, QLocale::Italy));
+        Copione copione;
+        FinestraPrincipale f(&copione);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        misuraesatta(f);
+        AreaGrafica* area = f.area();
+
+        clicca(f, "btnRettangolo");
+        QTest::mouseMove(area, pixel(area, 2.5, 1));
+        QTRY_COMPARE(testo(f, "lblCoordinataX"), QStringLiteral("2,5"));
+        QCOMPARE(testo(f, "lblCoordinataY"), QStringLiteral("1"));
+        QTest::mousePress(area, Qt::LeftButton, {}, pixel(area, 2.5, 1));
+        QTest::mouseRelease(area, Qt::LeftButton, {}, pixel(area, 2.5, 1));
+        QCOMPARE(testo(f, "lblPrimoPuntoX"), QStringLiteral("2,5"));
+        QTest::mouseMove(area, pixel(area, 7.5, 5));
+        QTest::mousePress(area, Qt::LeftButton, {}, pixel(area, 7.5, 5));
+        QTest::mouseRelease(area, Qt::LeftButton, {}, pixel(area, 7.5, 5));
+        QCOMPARE(f.nucleo().sez.prossimorettangolo, 2);
+        QCOMPARE(f.nucleo().sez.rettangoli[1][R::x1], 2.5f);
+        QCOMPARE(testo(f, "lblContatore"), QStringLiteral("1"));
+
+        clicca(f, "btnEsegui");
+        QVERIFY(copione.domande.empty());
+        // 5 x 4 rectangle, density 1, corner at (2.5, 1): G = (5, 3).
+        QCOMPARE(testo(f, "lblArea"), QStringLiteral("20"));
+        QCOMPARE(testo(f, "lblXg"), QStringLiteral("5"));
+        QCOMPARE(testo(f, "lblYg"), QStringLiteral("3"));
+        QCOMPARE(testo(f, "lblIx"), QStringLiteral("206,6667"));  // 5*4^3/12 + 20*3^2
+        QCOMPARE(testo(f, "lblIxg"), QStringLiteral("26,66667"));
+        QCOMPARE(testo(f, "lblAngoloxc"), QStringLiteral("90"));  // Ixg < Iyg
+        QCOMPARE(f.findChild<QPushButton*>("btnEsegui")->palette().color(QPalette::Button),
+                 QColor(0, 255, 0));
+    }
+
+    void eseg_mostra_valori_assi_ellisse_e_nocciolo_nella_finestra() {
+        Copione copione;
+        FinestraPrincipale f(&copione);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        misuraesatta(f);
+        FrmVask_2& n = f.nucleo();
+        // The section through the core: a 2 x 6 rectangle and its four sides.
+        auto punto = [&n](float x, float y) {
+            n.picAreagrafica_MouseMove(x, n.pic.scaleheight - y);
+            n.picAreagrafica_MouseDown(x, n.pic.scaleheight - y);
+        };
+        n.mnuStrumentiRettangolo_Click();
+        punto(4, 3);
+        punto(6, 9);
+        n.mnuStrumentiLinea_Click();
+        const float lati[4][4] = {{4, 3, 6, 3}, {6, 3, 6, 9}, {6, 9, 4, 9}, {4, 9, 4, 3}};
+        for (auto& l : lati) {
+            punto(l[0], l[1]);
+            punto(l[2], l[3]);
+        }
+        f.sincronizza();
+
+        clicca(f, "btnEsegui");
+        const char* attesi[15][2] = {
+            {"lblArea", "12"},      {"lblMassa", "12"},      {"lblXg", "5"},    {"lblYg", "6"},
+            {"lblIx", "468"},       {"lblIy", "304"},        {"lblIxg", "36"},  {"lblIyg", "4"},
+            {"lblIxy", "360"},      {"lblIxgyg", "0"},       {"lblIxc", "36"},  {"lblIyc", "4"},
+            {"lblRxc", "1.732051"}, {"lblRyc", "0.5773503"}, {"lblAngoloxc", "0"},
+        };
+        for (auto& a : attesi) QCOMPARE(testo(f, a[0]), QString::fromUtf8(a[1]));
+        QCOMPARE(n.vask, 4);
+
+        // On the pixels: violet Xc, red Yc, the blue ellipse and kern, the cyan markers.
+        AreaGrafica* area = f.area();
+        const QImage img = area->grab().toImage();
+        auto colore = [&img](int x, int y) { return img.pixelColor(x, y); };
+        const QPoint sux = pixel(area, 15, 6);  // on Xc, right of the section
+        QCOMPARE(colore(sux.x(), sux.y()), QColor(255, 0, 255));
+        const QPoint suy = pixel(area, 5, 11);  // on Yc, above the section
+        QCOMPARE(colore(suy.x(), suy.y()), QColor(255, 0, 0));
+        int blu = 0, ciano = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QColor c = colore(x, y);
+                blu += c == QColor(0, 0, 255);
+                // Small smoothed circles: cyan blended at the edge.
+                ciano += c.red() < 80 && c.green() > 180 && c.blue() > 180;
+            }
+        QVERIFY2(blu > 200, qPrintable(QString::number(blu)));
+        QVERIFY2(ciano > 8, qPrintable(QString::number(ciano)));
+
+        // A regeneration keeps the kern and drops the ellipse.
+        clicca(f, "btnRigenera");
+        QVERIFY(n.pic.sovrapposto.primitive.empty());
+        QCOMPARE(n.vask, 4);
+    }
+};
+
+QTEST_MAIN(SezioneTest)
+#include "sezione_test.moc"
