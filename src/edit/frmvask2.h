@@ -200,7 +200,10 @@ private:
     void anteprima();
     float puntox() const;
     float puntoy() const;
+    // Point labels from `dalpunto` on back to their names ("x2", "y2", ...).
     void etichettepunti(int dalpunto);
+    // Point label k shows the readout; the later ones get their names back.
+    void mostrapunto(int k);
 
     // Drawing branches of a click; true when a message ended the click.
     bool disegnarettangolo();
@@ -208,6 +211,10 @@ private:
     bool disegnalinea();
     bool disegnacerchio();
     bool densitaammessa(float area, float densita);
+    // Draw mode on (selection, move and delete cleared) / the calculate state
+    // (modes off, kinds released).
+    void entraindisegno();
+    void entraincalcolo();
     void sceltadisegno(int tipo);
     void sceltatipo(int tipo);
     void sceltaselezione(int tipo);

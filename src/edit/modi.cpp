@@ -20,34 +20,42 @@ void nessuno(bool& a, bool& b, bool& c, bool& d) { a = b = c = d = false; }
 
 }  // namespace
 
+void FrmVask_2::entraindisegno() {
+    ctl.sfondo("btnDisegna", GIALLO);
+    for (const char* nome : {"btnSeleziona", "btnSposta", "btnCancella", "btnModifica", "btnEsegui",
+                             "btnNoccioloCentrale", "btnEllisseCentrale"})
+        ctl.sfondo(nome, FACCIA);
+    eseguo = false;
+    disegno = true;
+    seleziono = sposto = cancello = modifico = false;
+    nessuno(selezionorettangolo, selezionotriangolo, selezionocerchio, selezionolinea);
+    nessuno(cancellorettangolo, cancellotriangolo, cancellocerchio, cancellolinea);
+    nessuno(spostorettangolo, spostotriangolo, spostocerchio, spostolinea);
+    nessuno(hoselezionatounrettangolo, hoselezionatountriangolo, hoselezionatouncerchio,
+            hoselezionatounalinea);
+}
+
+void FrmVask_2::entraincalcolo() {
+    disegno = false;
+    seleziono = false;
+    eseguo = true;
+    ctl.sfondo("btnDisegna", FACCIA);
+    ctl.sfondo("btnSeleziona", FACCIA);
+    ctl.sfondo("btnEsegui", VERDE);
+    nessuno(disegnorettangolo, disegnotriangolo, disegnocerchio, disegnolinea);
+    nessuno(rettangolopremuto, triangolopremuto, cerchiopremuto, lineapremuto);
+    for (const char* nome : PULSANTITIPO) ctl.sfondo(nome, FACCIA);
+}
+
 void FrmVask_2::btnDisegna_Click() {
     if (!disegno) {
-        ctl.sfondo("btnDisegna", GIALLO);
-        for (const char* nome : {"btnSeleziona", "btnSposta", "btnCancella", "btnModifica",
-                                 "btnEsegui", "btnNoccioloCentrale", "btnEllisseCentrale"})
-            ctl.sfondo(nome, FACCIA);
-        eseguo = false;
-        disegno = true;
-        seleziono = sposto = cancello = modifico = false;
-        nessuno(selezionorettangolo, selezionotriangolo, selezionocerchio, selezionolinea);
-        nessuno(cancellorettangolo, cancellotriangolo, cancellocerchio, cancellolinea);
-        nessuno(spostorettangolo, spostotriangolo, spostocerchio, spostolinea);
-        nessuno(hoselezionatounrettangolo, hoselezionatountriangolo, hoselezionatouncerchio,
-                hoselezionatounalinea);
+        entraindisegno();
         if (rettangolopremuto) mnuStrumentiRettangolo_Click();
         if (triangolopremuto) mnuStrumentiTriangolo_Click();
         if (cerchiopremuto) mnuStrumentiCerchio_Click();
         if (lineapremuto) mnuStrumentiLinea_Click();
     } else {
-        disegno = false;
-        seleziono = false;
-        eseguo = true;
-        ctl.sfondo("btnDisegna", FACCIA);
-        ctl.sfondo("btnSeleziona", FACCIA);
-        ctl.sfondo("btnEsegui", VERDE);
-        nessuno(disegnorettangolo, disegnotriangolo, disegnocerchio, disegnolinea);
-        nessuno(rettangolopremuto, triangolopremuto, cerchiopremuto, lineapremuto);
-        for (const char* nome : PULSANTITIPO) ctl.sfondo(nome, FACCIA);
+        entraincalcolo();
     }
 }
 
@@ -73,16 +81,8 @@ void FrmVask_2::btnSeleziona_Click() {
         ctl.sfondo("btnSposta", FACCIA);
         ctl.sfondo("btnCancella", FACCIA);
         ctl.sfondo("btnModifica", FACCIA);
-        seleziono = false;
-        disegno = false;
-        eseguo = true;
-        ctl.sfondo("btnDisegna", FACCIA);
-        ctl.sfondo("btnSeleziona", FACCIA);
-        ctl.sfondo("btnEsegui", VERDE);
+        entraincalcolo();
         nessuno(selezionorettangolo, selezionotriangolo, selezionocerchio, selezionolinea);
-        for (const char* nome : PULSANTITIPO) ctl.sfondo(nome, FACCIA);
-        nessuno(disegnorettangolo, disegnotriangolo, disegnocerchio, disegnolinea);
-        nessuno(rettangolopremuto, triangolopremuto, cerchiopremuto, lineapremuto);
         ctl.testo("lblDescrizione", "Esegui: Premi il pulsante Esegui per calcolare la sezione.");
     }
 }
@@ -135,19 +135,8 @@ void FrmVask_2::sceltadisegno(int k) {
     for (int i = 0; i < 4; ++i) ctl.sfondo(PULSANTITIPO[i], i == k ? VERDE : FACCIA);
     solo(rettangolopremuto, triangolopremuto, cerchiopremuto, lineapremuto, k);
     mnuVisualizzaRigenera_Click();
-    ctl.sfondo("btnDisegna", GIALLO);
-    for (const char* nome : {"btnSeleziona", "btnSposta", "btnCancella", "btnModifica",
-                             "btnEsegui", "btnNoccioloCentrale", "btnEllisseCentrale"})
-        ctl.sfondo(nome, FACCIA);
-    eseguo = false;
+    entraindisegno();
     eseguito = false;
-    disegno = true;
-    seleziono = sposto = cancello = modifico = false;
-    nessuno(selezionorettangolo, selezionotriangolo, selezionocerchio, selezionolinea);
-    nessuno(cancellorettangolo, cancellotriangolo, cancellocerchio, cancellolinea);
-    nessuno(spostorettangolo, spostotriangolo, spostocerchio, spostolinea);
-    nessuno(hoselezionatounrettangolo, hoselezionatountriangolo, hoselezionatouncerchio,
-            hoselezionatounalinea);
     solo(disegnorettangolo, disegnotriangolo, disegnocerchio, disegnolinea, k);
     etichettepunti(1);
 }

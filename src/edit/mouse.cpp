@@ -34,6 +34,14 @@ void FrmVask_2::letturacursore(float x, float y) {
 bool FrmVask_2::oggettosnap() { return false; }
 void FrmVask_2::grigliasnap() {}
 
+void FrmVask_2::mostrapunto(int k) {
+    static const char* const X[3] = {"lblPrimoPuntoX", "lblSecondoPuntoX", "lblTerzoPuntoX"};
+    static const char* const Y[3] = {"lblPrimoPuntoY", "lblSecondoPuntoY", "lblTerzoPuntoY"};
+    ctl.testo(X[k - 1], ctl.testo("lblCoordinataX"));
+    ctl.testo(Y[k - 1], ctl.testo("lblCoordinataY"));
+    if (k < 3) etichettepunti(k + 1);
+}
+
 float FrmVask_2::puntox() const { return valoredidascaliasingolo(ctl.testo("lblCoordinataX")); }
 float FrmVask_2::puntoy() const { return valoredidascaliasingolo(ctl.testo("lblCoordinataY")); }
 
@@ -92,9 +100,7 @@ bool FrmVask_2::disegnarettangolo() {
     if (puntorettangolo == 1) {
         r[R::x1] = px;
         r[R::y1] = py;
-        ctl.testo("lblPrimoPuntoX", ctl.testo("lblCoordinataX"));
-        ctl.testo("lblPrimoPuntoY", ctl.testo("lblCoordinataY"));
-        etichettepunti(2);
+        mostrapunto(1);
         ctl.testo("lblDescrizione",
                   "Disegna rettangolo: Inserisci le coordinate dell'angolo opposto.");
         mnuVisualizzaRigenera_Click();
@@ -114,9 +120,7 @@ bool FrmVask_2::disegnarettangolo() {
     }
     r[R::x2] = px;
     r[R::y2] = py;
-    ctl.testo("lblSecondoPuntoX", ctl.testo("lblCoordinataX"));
-    ctl.testo("lblSecondoPuntoY", ctl.testo("lblCoordinataY"));
-    etichettepunti(3);
+    mostrapunto(2);
     ctl.testo("lblDescrizione",
               "Disegna rettangolo: Inserisci le coordinate di un angolo e la densità.");
     r[R::densita] = densita;
@@ -145,9 +149,7 @@ bool FrmVask_2::disegnatriangolo() {
     if (puntotriangolo == 1) {
         t[T::x1] = px;
         t[T::y1] = py;
-        ctl.testo("lblPrimoPuntoX", ctl.testo("lblCoordinataX"));
-        ctl.testo("lblPrimoPuntoY", ctl.testo("lblCoordinataY"));
-        etichettepunti(2);
+        mostrapunto(1);
         ctl.testo("lblDescrizione", "Disegna triangolo: Inserisci le coordinate del secondo vertice.");
         mnuVisualizzaRigenera_Click();
         return false;
@@ -160,9 +162,7 @@ bool FrmVask_2::disegnatriangolo() {
         }
         t[T::x2] = px;
         t[T::y2] = py;
-        ctl.testo("lblSecondoPuntoX", ctl.testo("lblCoordinataX"));
-        ctl.testo("lblSecondoPuntoY", ctl.testo("lblCoordinataY"));
-        etichettepunti(3);
+        mostrapunto(2);
         ctl.testo("lblDescrizione", "Disegna triangolo: Inserisci le coordinate del terzo vertice.");
         mnuVisualizzaRigenera_Click();
         return false;
@@ -190,8 +190,7 @@ bool FrmVask_2::disegnatriangolo() {
     }
     t[T::x3] = px;
     t[T::y3] = py;
-    ctl.testo("lblTerzoPuntoX", ctl.testo("lblCoordinataX"));
-    ctl.testo("lblTerzoPuntoY", ctl.testo("lblCoordinataY"));
+    mostrapunto(3);
     ctl.testo("lblDescrizione",
               "Disegna triangolo: Inserisci le coordinate del primo vertice e la densità.");
     t[T::densita] = densita;
@@ -220,9 +219,7 @@ bool FrmVask_2::disegnalinea() {
     if (puntolinea == 1) {
         s[L::x1] = px;
         s[L::y1] = py;
-        ctl.testo("lblPrimoPuntoX", ctl.testo("lblCoordinataX"));
-        ctl.testo("lblPrimoPuntoY", ctl.testo("lblCoordinataY"));
-        etichettepunti(2);
+        mostrapunto(1);
         ctl.testo("lblDescrizione",
                   "Disegna linea: Inserisci le coordinate del secondo estremo del segmento.");
         mnuVisualizzaRigenera_Click();
@@ -235,9 +232,7 @@ bool FrmVask_2::disegnalinea() {
     }
     s[L::x2] = px;
     s[L::y2] = py;
-    ctl.testo("lblSecondoPuntoX", ctl.testo("lblCoordinataX"));
-    ctl.testo("lblSecondoPuntoY", ctl.testo("lblCoordinataY"));
-    etichettepunti(3);
+    mostrapunto(2);
     ctl.testo("lblDescrizione",
               "Disegna linea: Inserisci le coordinate del primo estremo del segmento.");
     ctl.testo("lblContatore", testointero(n));
@@ -287,9 +282,7 @@ bool FrmVask_2::disegnacerchio() {
     float* c = sez.cerchi[n];
     c[C::xc] = puntox();
     c[C::yc] = puntoy();
-    ctl.testo("lblPrimoPuntoX", ctl.testo("lblCoordinataX"));
-    ctl.testo("lblPrimoPuntoY", ctl.testo("lblCoordinataY"));
-    etichettepunti(2);
+    mostrapunto(1);
     c[C::raggio] = raggio;
     c[C::densita] = densita;
     c[C::area] = area;

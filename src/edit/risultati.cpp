@@ -74,12 +74,7 @@ void FrmVask_2::mnuVisualizzaRisultati_Click() {
         return;
     }
 
-    disegno = false;
-    seleziono = false;
-    eseguo = true;
-    ctl.sfondo("btnDisegna", FACCIA);
-    ctl.sfondo("btnSeleziona", FACCIA);
-    ctl.sfondo("btnEsegui", VERDE);
+    entraincalcolo();
     ctl.sfondo("btnNoccioloCentrale", VERDE);
     ctl.sfondo("btnEllisseCentrale", VERDE);
     ctl.sfondo("btnCancella", FACCIA);
@@ -88,10 +83,6 @@ void FrmVask_2::mnuVisualizzaRisultati_Click() {
     hoselezionatounrettangolo = hoselezionatountriangolo = hoselezionatouncerchio =
         hoselezionatounalinea = false;
     selezionorettangolo = selezionotriangolo = selezionocerchio = selezionolinea = false;
-    disegnorettangolo = disegnotriangolo = disegnocerchio = disegnolinea = false;
-    rettangolopremuto = triangolopremuto = cerchiopremuto = lineapremuto = false;
-    for (const char* nome : {"btnRettangolo", "btnTriangolo", "btnCerchio", "btnLinea"})
-        ctl.sfondo(nome, FACCIA);
 
     // Overflow from huge densities must not leave infinities in the tables.
     const Sezione primadelcalcolo = sez;
