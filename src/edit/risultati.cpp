@@ -179,6 +179,9 @@ void FrmVask_2::btnEllisseCentrale_Click() {
     }
     if (!eseguito) return;
 
+    // The overlay holds nothing but the ellipse: drawing it again replaces it
+    // instead of piling up the same points at every press.
+    pic.sovrapposto.svuota();
     pic.persistente = false;
     tracciaellisse(xg, yg, inclinazioneassicentraliradianti, raggiocentralexc, raggiocentraleyc,
                    pic.scaleleft, pic.scaleleft + pic.scalewidth, ellisse);

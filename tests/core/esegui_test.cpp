@@ -71,6 +71,12 @@ TEST_F(Finestra, il_rettangolo_2x6_da_i_quindici_valori_e_gli_assi_orizzontale_e
     EXPECT_EQ(dicolore(f.pic.sovrapposto, Forma::Cerchio, CIANO).size(), 1u);
     EXPECT_TRUE(tuttofinito(f.pic.sovrapposto));
 
+    // Pressing "Ellisse" again draws the same ellipse, not a second copy.
+    f.btnEllisseCentrale_Click();
+    f.btnEllisseCentrale_Click();
+    EXPECT_EQ(dicolore(f.pic.sovrapposto, Forma::Punti, BLU).size(), 1u);
+    EXPECT_EQ(f.pic.sovrapposto.punti.size(), 2 * size_t(punti[0].quanti));
+
     // A regeneration removes axes and ellipse.
     f.mnuVisualizzaRigenera_Click();
     EXPECT_TRUE(f.pic.sovrapposto.primitive.empty());
