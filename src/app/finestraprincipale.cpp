@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -124,7 +125,7 @@ FinestraPrincipale::FinestraPrincipale(Messaggi* messaggi, QWidget* genitore)
     : QMainWindow(genitore) {
     setObjectName(QStringLiteral("FrmVask_2"));
     if (!messaggi) {
-        propri_ = std::make_unique<MessaggiQt>(this);
+        propri_ = std::make_unique<MessaggiQt>(this, [this] { sincronizza(); });
         messaggi = propri_.get();
     }
     nucleo_ = std::make_unique<FrmVask_2>(*messaggi);
@@ -198,6 +199,7 @@ void FinestraPrincipale::creacontrolli() {
         } else if (inizia(nome, "txt")) {
             auto* t = new QLineEdit(this);
             t->setObjectName(qnome);
+            t->installEventFilter(this);  // the menu shortcuts win over the box's own keys
             connect(t, &QLineEdit::textEdited, this, [this, nome](const QString& testo) {
                 esegui([&] { nucleo_->testomodificato(nome, testo.toStdString()); });
             });
@@ -271,7 +273,10 @@ void FinestraPrincipale::costruiscimenu() {
         }
         auto* a = new QAction(titolo, this);
         a->setObjectName(nome);
-        if (v.scorciatoia) a->setShortcut(QKeySequence(QString::fromUtf8(v.scorciatoia)));
+        if (v.scorciatoia) {
+            a->setShortcut(QKeySequence(QString::fromUtf8(v.scorciatoia)));
+            scorciatoie_.push_back(a->shortcut());
+        }
         a->setEnabled(!v.disabilitata);
         connect(a, &QAction::triggered, this, [this, nome] { clic(nome); });
         if (v.livello == 0)
@@ -441,6 +446,20 @@ void FinestraPrincipale::clic(const QString& nome) {
     esegui([&] { nucleo_->clic(n); });
 }
 
+void FinestraPrincipale::resizeEvent(QResizeEvent* evento) {
+    QMainWindow::resizeEvent(evento);
+    ridimensionata();
+}
+
+void FinestraPrincipale::changeEvent(QEvent* evento) {
+    QMainWindow::changeEvent(evento);
+    // Restored from the task bar: the area is painted anew by the system.
+    if (evento->type() == QEvent::WindowStateChange && caricato_ &&
+        (static_cast<QWindowStateChangeEvent*>(evento)->oldState() & Qt::WindowMinimized) &&
+        !(windowState() & Qt::WindowMinimized))
+        esegui([this] { nucleo_->picAreagrafica_Paint(); });
+}
+
 void FinestraPrincipale::ridimensionata() {
     if (!caricato_) return;
     if (occupato_) {
@@ -451,6 +470,14 @@ void FinestraPrincipale::ridimensionata() {
 }
 
 bool FinestraPrincipale::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(oggetto)) {
+        // A text box would keep Ctrl+C for copying: the menu's Cerchio has it.
+        const auto* tasto = static_cast<QKeyEvent*>(evento);
+        const QKeySequence premuta(tasto->keyCombination());
+        for (const QKeySequence& s : scorciatoie_)
+            if (s == premuta) return true;
+        return QMainWindow::eventFilter(oggetto, evento);
+    }
     if (evento->type() == QEvent::MouseMove || evento->type() == QEvent::Enter) {
         const std::string nome = oggetto->objectName().toStdString();
         esegui([&] { nucleo_->assey_MouseMove(nome); });

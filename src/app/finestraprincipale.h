@@ -2,6 +2,7 @@
 // events forwarded to the core, control states copied back after each event.
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <functional>
 #include <map>
@@ -45,6 +46,8 @@ public:
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
 
 private:
     enum class Tipo { Pulsante, Etichetta, Casella, Area };
@@ -78,6 +81,7 @@ private:
     std::unique_ptr<FrmVask_2> nucleo_;
     std::map<std::string, QWidget*, std::less<>> widget_;
     std::vector<Voce> voci_;
+    std::vector<QKeySequence> scorciatoie_;
     AreaGrafica* area_ = nullptr;
     bool occupato_ = false;       // a core handler is running (maybe inside a message box)
     bool ridimensionare_ = false; // a resize came meanwhile

@@ -7,6 +7,7 @@ namespace vask {
 
 Risposta MessaggiQt::mostra(const std::string& testo, const std::string& titolo, Icona icona,
                             Pulsanti pulsanti) {
+    if (primadimostrare_) primadimostrare_();
     QMessageBox::Icon i = QMessageBox::Warning;
     switch (icona) {
     case Icona::Esclamazione: i = QMessageBox::Warning; break;

@@ -3,6 +3,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "model/messaggi.h"
 
@@ -10,12 +11,16 @@ namespace vask {
 
 class MessaggiQt : public Messaggi {
 public:
-    explicit MessaggiQt(QWidget* genitore = nullptr) : genitore_(genitore) {}
+    // `primadimostrare` runs before each box: the window shows the control
+    // states the handler has set so far (a box can come halfway through one).
+    explicit MessaggiQt(QWidget* genitore = nullptr, std::function<void()> primadimostrare = {})
+        : genitore_(genitore), primadimostrare_(std::move(primadimostrare)) {}
     Risposta mostra(const std::string& testo, const std::string& titolo, Icona icona,
                     Pulsanti pulsanti) override;
 
 private:
     QPointer<QWidget> genitore_;
+    std::function<void()> primadimostrare_;
 };
 
 }  // namespace vask

@@ -166,6 +166,10 @@ void strato(QPainter& p, Stato& stato, const Strato& s, const Mappa& m, Memoria&
     lotto.svuota();
 }
 
+// The first and the last pixel of a row stand on the window's edges, so that
+// the cursor reads 0 and 20 there and lines on the edges stay visible.
+double campo(int pixel) { return pixel > 1 ? pixel - 1 : 1; }
+
 }  // namespace
 
 void dipingi(QPainter& p, const Superficie& s, QSize pixel) {
@@ -175,8 +179,8 @@ void dipingi(QPainter& p, const Superficie& s, QSize pixel) {
     // Kept between calls so that a regeneration allocates nothing.
     static thread_local Memoria memoria;
 
-    const Mappa m{s.scaleleft, s.scaletop, pixel.width() / double(s.scalewidth),
-                  pixel.height() / double(s.scaleheight)};
+    const Mappa m{s.scaleleft, s.scaletop, campo(pixel.width()) / double(s.scalewidth),
+                  campo(pixel.height()) / double(s.scaleheight)};
     p.save();
     Stato stato(p);
     strato(p, stato, s.immagine, m, memoria);
@@ -185,8 +189,7 @@ void dipingi(QPainter& p, const Superficie& s, QSize pixel) {
 }
 
 QPointF puntosuperficie(const Superficie& s, QSize pixel, QPointF posizione) {
-    const double w = pixel.width() > 0 ? pixel.width() : 1;
-    const double h = pixel.height() > 0 ? pixel.height() : 1;
+    const double w = campo(pixel.width()), h = campo(pixel.height());
     return QPointF(s.scaleleft + posizione.x() / w * s.scalewidth,
                    s.scaletop + posizione.y() / h * s.scaleheight);
 }

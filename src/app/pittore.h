@@ -16,7 +16,8 @@ namespace vask {
 inline QColor colorerg(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 // Background, then the picture, then the overlay, mapping surface units to a
-// device of `pixel` size: px = (xs - scaleleft) / scalewidth * width.
+// device of `pixel` size: px = (xs - scaleleft) / scalewidth * (width - 1), so
+// that the left and right edges of the scale fall on the first and last pixel.
 void dipingi(QPainter& p, const Superficie& s, QSize pixel);
 
 // The surface point under a device position, the inverse of the mapping above.

@@ -128,18 +128,13 @@ void FinestraAvvio::avvia() {
 }
 
 void FinestraAvvio::keyPressEvent(QKeyEvent* e) {
-    // A modifier held alone is not yet a key press.
-    switch (e->key()) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_Meta:
-    case Qt::Key_AltGr:
+    // A key press is a key that types a character (Enter and Esc included);
+    // modifiers, arrows and function keys alone are not.
+    if (e->text().isEmpty()) {
         QWidget::keyPressEvent(e);
         return;
-    default:
-        avvia();
     }
+    avvia();
 }
 
 bool FinestraAvvio::eventFilter(QObject* oggetto, QEvent* evento) {

@@ -161,6 +161,9 @@ public:
     void picAreagrafica_MouseMove(float x, float y);
     void picAreagrafica_MouseDown(float x, float y);
     void picAreagrafica_MouseUp(float x, float y);
+    // The system paints the area anew (the window restored): what was drawn on
+    // the screen only, the central ellipse, is lost as on a plain bitmap.
+    void picAreagrafica_Paint();
     // The mouse over one of the y axis captions: its tooltip shows its caption.
     void assey_MouseMove(std::string_view etichetta);
 

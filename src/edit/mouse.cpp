@@ -73,6 +73,8 @@ void FrmVask_2::picAreagrafica_MouseDown(float x, float y) {
 
 void FrmVask_2::picAreagrafica_MouseUp(float, float) {}
 
+void FrmVask_2::picAreagrafica_Paint() { pic.sovrapposto.svuota(); }
+
 // ---- Drawing ------------------------------------------------------------------
 
 namespace {

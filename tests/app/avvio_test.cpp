@@ -67,6 +67,10 @@ private slots:
         avvio.show();
         QVERIFY(QTest::qWaitForWindowExposed(&avvio));
         QTest::mouseClick(avvio.findChild<QLabel*>("lblProductName"), Qt::LeftButton);
+        // Keys that type nothing are not a key press.
+        QTest::keyClick(&avvio, Qt::Key_Left);
+        QTest::keyClick(&avvio, Qt::Key_F1);
+        QTest::keyClick(&avvio, Qt::Key_Shift);
         QVERIFY(!avvio.principale());
         QVERIFY(avvio.isVisible());
     }

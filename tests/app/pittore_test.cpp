@@ -39,11 +39,11 @@ private slots:
     }
 
     void un_rettangolo_pieno_cade_dove_dice_la_scala_con_il_contorno_del_suo_colore() {
-        Superficie s;  // 20 x 12 units on 200 x 120 px: 10 px per unit
+        Superficie s;  // 20 x 12 units on 201 x 121 px: 10 px per unit, edges on pixels
         s.riempimentopieno = true;
         s.coloreriempimento = VERDE;
         s.rettangolo(5, 3, 15, 9, BLU);  // surface y 9..3 becomes 3..9
-        QImage img = dipinto(s, QSize(200, 120));
+        QImage img = dipinto(s, QSize(201, 121));
         QCOMPARE(a(img, 100, 60), QColor(0, 255, 0));
         QCOMPARE(a(img, 50, 60), QColor(0, 0, 255));   // left edge x = 50
         QCOMPARE(a(img, 100, 30), QColor(0, 0, 255));  // top edge y = 30
@@ -55,12 +55,13 @@ private slots:
         Superficie s;
         s.scala(10, -6, 30, 6);         // left 10, top -6, 20 x 12 units
         s.linea(15, 9, 25, 9, BIANCO);  // surface y = 12 - 9 = 3, pixel (3 + 6) * 10 = 90
-        QImage img = dipinto(s, QSize(200, 120));
+        QImage img = dipinto(s, QSize(201, 121));
         QCOMPARE(a(img, 100, 90), QColor(255, 255, 255));
         QCOMPARE(a(img, 100, 60), QColor(0, 0, 0));
         QCOMPARE(a(img, 40, 90), QColor(0, 0, 0));  // x 14, left of the line
-        QCOMPARE(puntosuperficie(s, QSize(200, 120), QPointF(100, 60)), QPointF(20, 0));
-        QCOMPARE(puntosuperficie(s, QSize(200, 120), QPointF(0, 120)), QPointF(10, 6));
+        QCOMPARE(puntosuperficie(s, QSize(201, 121), QPointF(100, 60)), QPointF(20, 0));
+        QCOMPARE(puntosuperficie(s, QSize(201, 121), QPointF(0, 120)), QPointF(10, 6));
+        QCOMPARE(puntosuperficie(s, QSize(201, 121), QPointF(200, 0)), QPointF(30, -6));
     }
 
     void il_sovrapposto_si_dipinge_sopra_l_immagine() {
@@ -71,7 +72,7 @@ private slots:
         s.persistente = false;
         s.coloreriempimento = ROSSO;
         s.rettangolo(8, 4, 12, 8, ROSSO);
-        QImage img = dipinto(s, QSize(200, 120));
+        QImage img = dipinto(s, QSize(201, 121));
         QCOMPARE(a(img, 100, 60), QColor(255, 0, 0));
         QCOMPARE(a(img, 20, 20), QColor(255, 255, 255));
     }
@@ -93,7 +94,7 @@ private slots:
     void un_cerchio_vuoto_lascia_vedere_il_fondo() {
         Superficie s;
         s.cerchio(10, 6, 3, BIANCO);
-        QImage img = dipinto(s, QSize(200, 120));
+        QImage img = dipinto(s, QSize(201, 121));
         QCOMPARE(a(img, 100, 60), QColor(0, 0, 0));
         // The outline is smoothed: the top of the circle lights a pixel or two.
         int luce = 0;
@@ -107,7 +108,7 @@ private slots:
         s.spessore = 2;
         const float xy[] = {2, 10, 4, 10, 6, 10};
         s.punti(xy, 3, GRIGIO);
-        QImage img = dipinto(s, QSize(200, 120));
+        QImage img = dipinto(s, QSize(201, 121));
         for (int x : {20, 40, 60}) {
             int accesi = 0;
             for (int dx = -2; dx <= 2; ++dx)
@@ -122,7 +123,7 @@ private slots:
         Superficie s;
         const float xy[] = {5, 2, 15, 2, 15, 10, 5, 10};
         s.poligono(xy, 4, VIOLA);
-        QImage img = dipinto(s, QSize(200, 120));
+        QImage img = dipinto(s, QSize(201, 121));
         QCOMPARE(a(img, 100, 60), QColor(255, 0, 255));
         QCOMPARE(a(img, 40, 60), QColor(0, 0, 0));
     }
@@ -149,7 +150,7 @@ private slots:
         s.linea(0, 6, 20, 6, ROSSO);
         s.linea(10, 0, 10, 12, VERDE);
         s.linea(0, 6, 20, 6, BLU);
-        QImage img = dipinto(s, QSize(200, 120));
+        QImage img = dipinto(s, QSize(201, 121));
         QCOMPARE(a(img, 100, 60), QColor(0, 0, 255));
         QCOMPARE(a(img, 100, 30), QColor(0, 255, 0));
     }

@@ -78,14 +78,14 @@ private slots:
         QSignalSpy mosse(area, &AreaGrafica::mossa);
         QSignalSpy premute(area, &AreaGrafica::premuta);
         QSignalSpy rilasci(area, &AreaGrafica::rilasciata);
-        const QPointF punto(area->width() * 0.25, area->height() * 0.5);
+        const QPointF punto((area->width() - 1) * 0.25, (area->height() - 1) * 0.5);
         QMouseEvent mossa(QEvent::MouseMove, punto, area->mapToGlobal(punto), Qt::NoButton,
                           Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(area, &mossa);
         QCOMPARE(mosse.count(), 1);
         QCOMPARE(mosse[0][0].toFloat(), 4.5f);
         QCOMPARE(mosse[0][1].toFloat(), 0.0f);
-        QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(0, area->height()));
+        QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(0, area->height() - 1));
         QCOMPARE(premute.count(), 1);
         QCOMPARE(rilasci.count(), 1);
         QCOMPARE(premute[0][0].toFloat(), 2.0f);
@@ -104,10 +104,11 @@ private slots:
         };
         auto x = f.findChild<QLabel*>("lblCoordinataX");
         auto y = f.findChild<QLabel*>("lblCoordinataY");
-        muovi(QPointF(0, area->height()));
+        // The first and last pixels are the edges of the window.
+        muovi(QPointF(0, area->height() - 1));
         QCOMPARE(x->text(), QString("0"));
         QCOMPARE(y->text(), QString("0"));
-        muovi(QPointF(area->width(), 0));
+        muovi(QPointF(area->width() - 1, 0));
         QCOMPARE(x->text(), QString("20"));
         QCOMPARE(y->text(), QString("12"));
     }

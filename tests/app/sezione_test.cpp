@@ -3,6 +3,7 @@
 // with its fifteen values, axes, ellipse and kern.
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -18,21 +19,22 @@ using namespace vask;
 class SezioneTest : public QObject {
     Q_OBJECT
 
-    // Resize the window until the area is a multiple of 40 px wide and exactly
-    // 5:3, so that every half unit of the world falls on a whole pixel.
+    // Resize the window until the area spans a multiple of 40 px across and of
+    // 12 px down (edge pixel to edge pixel), so that every half unit of x and
+    // every unit of y falls on a whole pixel.
     static void misuraesatta(FinestraPrincipale& f) {
-        for (int w = 1100; w < 1400; ++w) {
-            f.resize(w, 700);
+        for (int w = 1100; w < 1600; ++w) {
+            f.resize(w, 800);
             QCoreApplication::processEvents();
             const QSize a = f.area()->size();
-            if (a.width() % 40 == 0 && a.width() * 3 == a.height() * 5) return;
+            if ((a.width() - 1) % 40 == 0 && (a.height() - 1) % 12 == 0) return;
         }
         QFAIL("no window width gives an exact drawing area");
     }
 
     static QPoint pixel(const AreaGrafica* area, double x, double y) {
-        return QPoint(int(std::lround(x / 20 * area->width())),
-                      int(std::lround((12 - y) / 12 * area->height())));
+        return QPoint(int(std::lround(x / 20 * (area->width() - 1))),
+                      int(std::lround((12 - y) / 12 * (area->height() - 1))));
     }
 
     static QString testo(FinestraPrincipale& f, const char* nome) {
@@ -142,6 +144,50 @@ private slots:
         clicca(f, "btnRigenera");
         QVERIFY(n.pic.sovrapposto.primitive.empty());
         QCOMPARE(n.vask, 4);
+    }
+
+    void ctrl_c_in_una_casella_sceglie_il_cerchio() {
+        Copione copione;
+        FinestraPrincipale f(&copione);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QLineEdit* densita = f.findChild<QLineEdit*>("txtDensita");
+        densita->setFocus();
+        QTRY_VERIFY(densita->hasFocus());
+        QTest::keyClick(densita, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(f.nucleo().disegnocerchio);
+        QTest::keyClick(densita, Qt::Key_L, Qt::ControlModifier);
+        QVERIFY(f.nucleo().disegnolinea);
+    }
+
+    void l_ellisse_sparisce_quando_la_finestra_si_ridimensiona_o_torna_dalla_barra() {
+        Copione copione;
+        FinestraPrincipale f(&copione);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        FrmVask_2& n = f.nucleo();
+        n.mnuStrumentiCerchio_Click();
+        n.picAreagrafica_MouseDown(5, 12 - 5);
+        clicca(f, "btnEsegui");
+        QVERIFY(!n.pic.sovrapposto.primitive.empty());
+        // Wider only: the area keeps its size, the window still regenerates.
+        f.resize(1500, 600);
+        QTRY_COMPARE(f.size(), QSize(1500, 600));
+        const QSize area = f.area()->size();
+        clicca(f, "btnEllisseCentrale");
+        QVERIFY(!n.pic.sovrapposto.primitive.empty());
+        f.resize(1600, 600);
+        QTRY_COMPARE(f.size(), QSize(1600, 600));
+        QCOMPARE(f.area()->size(), area);
+        QVERIFY(n.pic.sovrapposto.primitive.empty());
+
+        clicca(f, "btnEllisseCentrale");
+        QVERIFY(!n.pic.sovrapposto.primitive.empty());
+        const size_t disegnate = n.pic.immagine.primitive.size();
+        f.setWindowState(Qt::WindowMinimized);
+        f.setWindowState(Qt::WindowNoState);
+        QTRY_VERIFY(n.pic.sovrapposto.primitive.empty());
+        QCOMPARE(n.pic.immagine.primitive.size(), disegnate);  // the picture stays
     }
 };
 
