@@ -567,7 +567,12 @@ void FinestraPrincipale::applica(Voce& v) {
 void FinestraPrincipale::sincronizza() {
     for (Voce& v : voci_) applica(v);
     area_->puntatore(nucleo_->puntatore);
-    area_->update();
+    // Most mouse moves draw nothing: repaint only a picture that changed.
+    if (nucleo_->pic.versione != versionedipinta_ || nucleo_->pic.sfondo != sfondodipinto_) {
+        versionedipinta_ = nucleo_->pic.versione;
+        sfondodipinto_ = nucleo_->pic.sfondo;
+        area_->update();
+    }
 }
 
 }  // namespace vask

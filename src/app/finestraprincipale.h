@@ -82,6 +82,8 @@ private:
     std::map<std::string, QWidget*, std::less<>> widget_;
     std::vector<Voce> voci_;
     std::vector<QKeySequence> scorciatoie_;
+    uint64_t versionedipinta_ = ~uint64_t(0);  // the picture last sent to the area
+    uint32_t sfondodipinto_ = 0;
     AreaGrafica* area_ = nullptr;
     bool occupato_ = false;       // a core handler is running (maybe inside a message box)
     bool ridimensionare_ = false; // a resize came meanwhile

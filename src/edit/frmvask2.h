@@ -214,6 +214,8 @@ private:
     bool disegnalinea();
     bool disegnacerchio();
     bool densitaammessa(float area, float densita);
+    bool tabellapiena(int& punto, int prossimo, int capienza, const char* tipo,
+                      const char* titolo);
     // Draw mode on (selection, move and delete cleared) / the calculate state
     // (modes off, kinds released).
     void entraindisegno();

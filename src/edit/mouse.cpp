@@ -73,12 +73,19 @@ void FrmVask_2::picAreagrafica_MouseDown(float x, float y) {
 
 void FrmVask_2::picAreagrafica_MouseUp(float, float) {}
 
-void FrmVask_2::picAreagrafica_Paint() { pic.sovrapposto.svuota(); }
+void FrmVask_2::picAreagrafica_Paint() { pic.svuotasovrapposto(); }
 
 // ---- Drawing ------------------------------------------------------------------
 
-namespace {
-const char* const ESAURITI = "Non puoi usare più di ";
+// Every click of a drawing command counts a point; a full table refuses even
+// the first one.
+bool FrmVask_2::tabellapiena(int& punto, int prossimo, int capienza, const char* tipo,
+                             const char* titolo) {
+    ++punto;
+    if (prossimo <= capienza) return false;
+    avviso("Non puoi usare più di " + testointero(capienza) + tipo, titolo);
+    punto = 0;
+    return true;
 }
 
 bool FrmVask_2::densitaammessa(float area, float densita) {
@@ -90,12 +97,7 @@ bool FrmVask_2::densitaammessa(float area, float densita) {
 }
 
 bool FrmVask_2::disegnarettangolo() {
-    ++puntorettangolo;
-    if (sez.prossimorettangolo > MAXRETTANGOLI) {
-        avviso(ESAURITI + testointero(MAXRETTANGOLI) + " rettangoli.", "Rettangoli esauriti.");
-        puntorettangolo = 0;
-        return true;
-    }
+    if (tabellapiena(puntorettangolo, sez.prossimorettangolo, MAXRETTANGOLI, " rettangoli.", "Rettangoli esauriti.")) return true;
     const int n = sez.prossimorettangolo;
     float* r = sez.rettangoli[n];
     const float px = puntox(), py = puntoy();
@@ -139,12 +141,7 @@ bool FrmVask_2::disegnarettangolo() {
 }
 
 bool FrmVask_2::disegnatriangolo() {
-    ++puntotriangolo;
-    if (sez.prossimotriangolo > MAXTRIANGOLI) {
-        avviso(ESAURITI + testointero(MAXTRIANGOLI) + " triangoli.", "Triangoli esauriti.");
-        puntotriangolo = 0;
-        return true;
-    }
+    if (tabellapiena(puntotriangolo, sez.prossimotriangolo, MAXTRIANGOLI, " triangoli.", "Triangoli esauriti.")) return true;
     const int n = sez.prossimotriangolo;
     float* t = sez.triangoli[n];
     const float px = puntox(), py = puntoy();
@@ -209,12 +206,7 @@ bool FrmVask_2::disegnatriangolo() {
 }
 
 bool FrmVask_2::disegnalinea() {
-    ++puntolinea;
-    if (sez.l > MAXLINEE) {
-        avviso(ESAURITI + testointero(MAXLINEE) + " linee.", "Linee esaurite.");
-        puntolinea = 0;
-        return true;
-    }
+    if (tabellapiena(puntolinea, sez.l, MAXLINEE, " linee.", "Linee esaurite.")) return true;
     const int n = sez.l;
     float* s = sez.linee[n];
     const float px = puntox(), py = puntoy();
@@ -246,12 +238,7 @@ bool FrmVask_2::disegnalinea() {
 }
 
 bool FrmVask_2::disegnacerchio() {
-    ++puntocerchio;
-    if (sez.prossimocerchio > MAXCERCHI) {
-        avviso(ESAURITI + testointero(MAXCERCHI) + " Cerchi.", "cerchi esauriti.");
-        puntocerchio = 0;
-        return true;
-    }
+    if (tabellapiena(puntocerchio, sez.prossimocerchio, MAXCERCHI, " Cerchi.", "cerchi esauriti.")) return true;
     const int n = sez.prossimocerchio;
     // The radius as typed, in double precision for the check and the message.
     double raggiotesto = valoreiniziale(ctl.testo("txtRaggio"));

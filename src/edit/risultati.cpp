@@ -181,7 +181,7 @@ void FrmVask_2::btnEllisseCentrale_Click() {
 
     // The overlay holds nothing but the ellipse: drawing it again replaces it
     // instead of piling up the same points at every press.
-    pic.sovrapposto.svuota();
+    pic.svuotasovrapposto();
     pic.persistente = false;
     tracciaellisse(xg, yg, inclinazioneassicentraliradianti, raggiocentralexc, raggiocentraleyc,
                    pic.scaleleft, pic.scaleleft + pic.scalewidth, ellisse);

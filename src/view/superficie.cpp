@@ -7,11 +7,18 @@ void Superficie::scala(float x1, float y1, float x2, float y2) {
     scaletop = y1;
     scalewidth = x2 - x1;
     scaleheight = y2 - y1;
+    ++versione;
 }
 
 void Superficie::pulisci() {
     immagine.svuota();
     sovrapposto.svuota();
+    ++versione;
+}
+
+void Superficie::svuotasovrapposto() {
+    sovrapposto.svuota();
+    ++versione;
 }
 
 Primitiva Superficie::base(Forma forma, uint32_t colore) const {

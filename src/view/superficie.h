@@ -55,11 +55,17 @@ public:
     Strato immagine;     // the persistent picture
     Strato sovrapposto;  // the screen-only overlay
 
+    // Grows with every change of the lists or of the scale: the shell repaints
+    // only when it moved.
+    uint64_t versione = 0;
+
     // Scale from the corner (x1, y1) to the corner (x2, y2).
     void scala(float x1, float y1, float x2, float y2);
 
     // Clear to the background colour: empties picture and overlay.
     void pulisci();
+    // Drop what was drawn on the screen only.
+    void svuotasovrapposto();
 
     // Drawing in world coordinates.
     void linea(float x1, float y1, float x2, float y2, uint32_t colore);
@@ -75,7 +81,10 @@ public:
     float ysuperficie(float y) const { return scaleheight - y; }
 
 private:
-    Strato& strato() { return persistente ? immagine : sovrapposto; }
+    Strato& strato() {
+        ++versione;
+        return persistente ? immagine : sovrapposto;
+    }
     Primitiva base(Forma forma, uint32_t colore) const;
 };
 

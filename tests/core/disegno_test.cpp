@@ -274,8 +274,10 @@ TEST_F(Finestra, l_anteprima_segue_il_punto_della_mossa_precedente) {
     densita("1");
     clicca(6, 7);
     const size_t n = f.pic.immagine.primitive.size();
+    const uint64_t versione = f.pic.versione;
     muovi(9, 9);
     EXPECT_EQ(f.pic.immagine.primitive.size(), n);
+    EXPECT_EQ(f.pic.versione, versione);  // the shell has nothing to repaint
 
     f.mnuStrumentiTriangolo_Click();
     clicca(10, 1);
