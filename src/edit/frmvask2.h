@@ -178,6 +178,7 @@ public:
     void indicazioni();
     void rigenerasolosezioneelinea();
     void campituratriangoli();
+    void lineedichiusura();
     void grigliapunteggiata();
     void lineeguida();
 

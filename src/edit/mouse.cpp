@@ -97,7 +97,9 @@ bool FrmVask_2::densitaammessa(float area, float densita) {
 }
 
 bool FrmVask_2::disegnarettangolo() {
-    if (tabellapiena(puntorettangolo, sez.prossimorettangolo, MAXRETTANGOLI, " rettangoli.", "Rettangoli esauriti.")) return true;
+    if (tabellapiena(puntorettangolo, sez.prossimorettangolo, MAXRETTANGOLI, " rettangoli.",
+                     "Rettangoli esauriti."))
+        return true;
     const int n = sez.prossimorettangolo;
     float* r = sez.rettangoli[n];
     const float px = puntox(), py = puntoy();
@@ -141,7 +143,9 @@ bool FrmVask_2::disegnarettangolo() {
 }
 
 bool FrmVask_2::disegnatriangolo() {
-    if (tabellapiena(puntotriangolo, sez.prossimotriangolo, MAXTRIANGOLI, " triangoli.", "Triangoli esauriti.")) return true;
+    if (tabellapiena(puntotriangolo, sez.prossimotriangolo, MAXTRIANGOLI, " triangoli.",
+                     "Triangoli esauriti."))
+        return true;
     const int n = sez.prossimotriangolo;
     float* t = sez.triangoli[n];
     const float px = puntox(), py = puntoy();
@@ -149,20 +153,23 @@ bool FrmVask_2::disegnatriangolo() {
         t[T::x1] = px;
         t[T::y1] = py;
         mostrapunto(1);
-        ctl.testo("lblDescrizione", "Disegna triangolo: Inserisci le coordinate del secondo vertice.");
+        ctl.testo("lblDescrizione",
+                  "Disegna triangolo: Inserisci le coordinate del secondo vertice.");
         mnuVisualizzaRigenera_Click();
         return false;
     }
     if (puntotriangolo == 2) {
         if (px == t[T::x1] && py == t[T::y1]) {
-            avviso("Il lato inserito è degenere. Reinserire il secondo punto.", "Triangolo degenere.");
+            avviso("Il lato inserito è degenere. Reinserire il secondo punto.",
+                   "Triangolo degenere.");
             puntotriangolo = 1;
             return true;
         }
         t[T::x2] = px;
         t[T::y2] = py;
         mostrapunto(2);
-        ctl.testo("lblDescrizione", "Disegna triangolo: Inserisci le coordinate del terzo vertice.");
+        ctl.testo("lblDescrizione",
+                  "Disegna triangolo: Inserisci le coordinate del terzo vertice.");
         mnuVisualizzaRigenera_Click();
         return false;
     }
@@ -177,7 +184,8 @@ bool FrmVask_2::disegnatriangolo() {
         stessapendenza = pendenza12 == pendenza23;
     }
     if (allineativerticale || allineatiorizzontale || coincidente || stessapendenza) {
-        avviso("Il triangolo inserito è degenere. Reinserire il terzo punto.", "Triangolo degenere.");
+        avviso("Il triangolo inserito è degenere. Reinserire il terzo punto.",
+               "Triangolo degenere.");
         puntotriangolo = 2;
         return true;
     }
@@ -238,15 +246,17 @@ bool FrmVask_2::disegnalinea() {
 }
 
 bool FrmVask_2::disegnacerchio() {
-    if (tabellapiena(puntocerchio, sez.prossimocerchio, MAXCERCHI, " Cerchi.", "cerchi esauriti.")) return true;
+    if (tabellapiena(puntocerchio, sez.prossimocerchio, MAXCERCHI, " Cerchi.", "cerchi esauriti."))
+        return true;
     const int n = sez.prossimocerchio;
     // The radius as typed, in double precision for the check and the message.
     double raggiotesto = valoreiniziale(ctl.testo("txtRaggio"));
     if (!(std::fabs(raggiotesto) <= FLT_MAX)) raggiotesto = 0;
     if (raggiotesto <= 0) {
-        avviso("Il cerchio inserito è degenere. Reinserire il raggio che deve essere maggiore di "
-               "zero.",
-               "Cerchio degenere.");
+        avviso(
+            "Il cerchio inserito è degenere. Reinserire il raggio che deve essere maggiore di "
+            "zero.",
+            "Cerchio degenere.");
         puntocerchio = 0;
         return true;
     }
@@ -254,10 +264,11 @@ bool FrmVask_2::disegnacerchio() {
     const double pyd = valoredidascalia(ctl.testo("lblCoordinataY"));
     if (pxd < raggiotesto || pyd < raggiotesto) {
         const std::string r = testodoppio(raggiotesto);
-        avviso("Il cerchio inserito deve rimanere nella zona positiva dell'area grafica. Reinserire "
-               "il raggio oppure spostare il centro almeno nel punto di coordinate ( " +
-                   r + " ; " + r + " ) .",
-               "Cerchio fuori dei limiti dell'area grafica.");
+        avviso(
+            "Il cerchio inserito deve rimanere nella zona positiva dell'area grafica. Reinserire "
+            "il raggio oppure spostare il centro almeno nel punto di coordinate ( " +
+                r + " ; " + r + " ) .",
+            "Cerchio fuori dei limiti dell'area grafica.");
         puntocerchio = 0;
         return true;
     }

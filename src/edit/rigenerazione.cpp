@@ -15,6 +15,10 @@ void FrmVask_2::mnuVisualizzaRigenera_Click() {
     if (grigliaattiva) grigliapunteggiata();
     if (lineeguidaattive) lineeguida();
     if (sez.l > 1) btnNoccioloCentrale_Click();
+    lineedichiusura();
+}
+
+void FrmVask_2::lineedichiusura() {
     for (int i = 1; i < sez.l; ++i) {
         const float* s = sez.linee[i];
         pic.linea(s[L::x1], s[L::y1], s[L::x2], s[L::y2], colorelinea);
@@ -22,12 +26,6 @@ void FrmVask_2::mnuVisualizzaRigenera_Click() {
 }
 
 void FrmVask_2::rigenerasolosezioneelinea() {
-    auto linee = [this] {
-        for (int i = 1; i < sez.l; ++i) {
-            const float* s = sez.linee[i];
-            pic.linea(s[L::x1], s[L::y1], s[L::x2], s[L::y2], colorelinea);
-        }
-    };
     auto latitriangoli = [this](bool positivi) {
         for (int i = 1; i < sez.prossimotriangolo; ++i) {
             const float* t = sez.triangoli[i];
@@ -57,7 +55,7 @@ void FrmVask_2::rigenerasolosezioneelinea() {
         pic.riempimentopieno = true;
         pic.cerchio(c[C::xc], c[C::yc], c[C::raggio], pic.primopiano);
     }
-    linee();
+    lineedichiusura();
     latitriangoli(false);
     if (campitura) campituratriangoli();
     for (int i = 1; i < sez.prossimorettangolo; ++i) {
@@ -75,7 +73,7 @@ void FrmVask_2::rigenerasolosezioneelinea() {
         pic.cerchio(c[C::xc], c[C::yc], c[C::raggio], coloresezione);
     }
     if (eseguo) btnNoccioloCentrale_Click();
-    linee();
+    lineedichiusura();
 }
 
 // Each triangle as one solid polygon: a sweep of one-pixel strokes leaves gaps
