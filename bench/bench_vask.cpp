@@ -158,7 +158,7 @@ void Esegui_con_nocciolo_ed_ellisse(benchmark::State& stato) {
     Banco b;
     b.sezione();
     b.f.btnEsegui_Click();
-    const float k = 10 / b.f.raggiocentralexc;
+    const float k = 10 / b.f.ris.raggiocentralexc;
     Sezione& s = b.f.sez;
     for (int i = 1; i < s.prossimorettangolo; ++i)
         for (int c : {R::x1, R::y1, R::x2, R::y2, R::xg, R::yg}) s.rettangoli[i][c] *= k;
@@ -190,7 +190,7 @@ void Esegui_con_nocciolo_ed_ellisse(benchmark::State& stato) {
         b.f.mnuVisualizzaRisultati_Click();
         benchmark::DoNotOptimize(b.f.pic.sovrapposto.punti.data());
     }
-    stato.counters["raggio_xc"] = b.f.raggiocentralexc;
+    stato.counters["raggio_xc"] = b.f.ris.raggiocentralexc;
     stato.counters["punti_ellisse"] = double(b.f.ellisse.punti.size() / 2);
 }
 BENCHMARK(Esegui_con_nocciolo_ed_ellisse)->Unit(benchmark::kMillisecond)->MinTime(2.0);

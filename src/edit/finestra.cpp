@@ -29,23 +29,23 @@ void FrmVask_2::Form_Load() {
     ctl.testo("lblDescrizione",
               "Disegna: Premi i pulsanti rettangolo, triangolo o cerchio per comporre la sezione.");
     sez.l = sez.prossimotriangolo = sez.prossimorettangolo = sez.prossimocerchio = 1;
-    disegno = true;
-    puntorettangolo = puntotriangolo = puntocerchio = puntolinea = 0;
-    osnapattivo = false;
-    snapattivo = false;
-    passogriglia = 1.0f;
-    coloresfondo = NERO;
-    coloregriglia = GRIGIO;
-    coloresezione = BIANCO;
-    colorelinea = VERDE;
-    lineeguidaattive = false;
-    grigliaattiva = false;
+    modo.disegno = true;
+    costruzione.puntorettangolo = costruzione.puntotriangolo = costruzione.puntocerchio = costruzione.puntolinea = 0;
+    vista.osnapattivo = false;
+    vista.snapattivo = false;
+    vista.passogriglia = 1.0f;
+    colori.coloresfondo = NERO;
+    colori.coloregriglia = GRIGIO;
+    colori.coloresezione = BIANCO;
+    colori.colorelinea = VERDE;
+    vista.lineeguidaattive = false;
+    vista.grigliaattiva = false;
     pigreco = 3.1415927f;
-    pic.sfondo = coloresfondo;
-    nuovooriginex = 0;
-    nuovofinex = pic.scalewidth;
-    nuovooriginey = 0;
-    nuovofiney = pic.scaleheight;
+    pic.sfondo = colori.coloresfondo;
+    vista.nuovooriginex = 0;
+    vista.nuovofinex = pic.scalewidth;
+    vista.nuovooriginey = 0;
+    vista.nuovofiney = pic.scaleheight;
 }
 
 void FrmVask_2::Form_Resize() { mnuVisualizzaRigenera_Click(); }
@@ -64,19 +64,19 @@ void FrmVask_2::mnuFileNuovo_Click() {
     ctl.testo("txtDensita", "1");
     svuotarisultati();
 
-    xg = yg = 0;
-    puntorettangolo = puntotriangolo = puntocerchio = puntolinea = 0;
-    pan = 0;
-    snapattivo = osnapattivo = false;
-    passogriglia = 1.0f;
-    eseguito = eseguo = seleziono = false;
-    disegno = true;
-    cancello = modifico = sposto = false;
-    rettangolopremuto = triangolopremuto = cerchiopremuto = lineapremuto = false;
-    disegnorettangolo = disegnotriangolo = disegnocerchio = disegnolinea = false;
-    spostorettangolo = spostotriangolo = spostocerchio = spostolinea = false;
-    cancellorettangolo = cancellotriangolo = cancellocerchio = cancellolinea = false;
-    selezionorettangolo = selezionotriangolo = selezionocerchio = selezionolinea = false;
+    ris.xg = ris.yg = 0;
+    costruzione.puntorettangolo = costruzione.puntotriangolo = costruzione.puntocerchio = costruzione.puntolinea = 0;
+    vista.pan = 0;
+    vista.snapattivo = vista.osnapattivo = false;
+    vista.passogriglia = 1.0f;
+    ris.eseguito = modo.eseguo = modo.seleziono = false;
+    modo.disegno = true;
+    modo.cancello = modo.modifico = modo.sposto = false;
+    modo.rettangolopremuto = modo.triangolopremuto = modo.cerchiopremuto = modo.lineapremuto = false;
+    costruzione.disegnorettangolo = costruzione.disegnotriangolo = costruzione.disegnocerchio = costruzione.disegnolinea = false;
+    spostamento.spostorettangolo = spostamento.spostotriangolo = spostamento.spostocerchio = spostamento.spostolinea = false;
+    cancellazione.cancellorettangolo = cancellazione.cancellotriangolo = cancellazione.cancellocerchio = cancellazione.cancellolinea = false;
+    selezione.selezionorettangolo = selezione.selezionotriangolo = selezione.selezionocerchio = selezione.selezionolinea = false;
 
     ctl.sfondo("btnDisegna", GIALLO);
     for (const char* nome : {"btnEsegui", "btnSeleziona", "btnCancella", "btnRettangolo",
@@ -87,11 +87,11 @@ void FrmVask_2::mnuFileNuovo_Click() {
     // Tables (counters back to 1 with them), the kern and its snap copy.
     sez.svuota();
     std::memset(nocciolo.verticinocciolo, 0, sizeof nocciolo.verticinocciolo);
-    std::memset(puntinocciolo, 0, sizeof puntinocciolo);
-    std::memset(puntinoccioloattivo, 0, sizeof puntinoccioloattivo);
+    std::memset(copianocciolo.puntinocciolo, 0, sizeof copianocciolo.puntinocciolo);
+    std::memset(copianocciolo.puntinoccioloattivo, 0, sizeof copianocciolo.puntinoccioloattivo);
 
-    ixtotale = iytotale = ixytotale = massatotale = ixg = iyg = ixgyg = 0;
-    raggiocentralexc = raggiocentraleyc = inclinazioneassicentraliradianti = 0;
+    ris.ixtotale = ris.iytotale = ris.ixytotale = ris.massatotale = ris.ixg = ris.iyg = ris.ixgyg = 0;
+    ris.raggiocentralexc = ris.raggiocentraleyc = ris.inclinazioneassicentraliradianti = 0;
 
     mnuVisualizzaRigenera_Click();
 }

@@ -25,79 +25,105 @@ public:
     Controlli ctl;
     Superficie pic;  // picAreagrafica
     Puntatore puntatore = Puntatore::Croce;
+    float pigreco = 0;
 
     // Work copy of the triangle being processed: row 1 x, row 2 y, columns 1-3.
     float verticitriangolo[3][4] = {};
 
-    // Element kind and construction.
-    bool disegnorettangolo = false, disegnotriangolo = false, disegnocerchio = false,
-         disegnolinea = false;
-    int puntorettangolo = 0, puntotriangolo = 0, puntocerchio = 0, puntolinea = 0;
+    // The command mode and the kind button that is down.
+    struct Modo {
+        bool disegno = false, seleziono = false, eseguo = false;
+        bool sposto = false, cancello = false, modifico = false;
+        bool rettangolopremuto = false, triangolopremuto = false, cerchiopremuto = false,
+             lineapremuto = false;
+    } modo;
 
-    // Colours (0x00BBGGRR).
-    uint32_t coloresfondo = NERO, coloregriglia = GRIGIO, coloresezione = BIANCO,
-             colorelinea = VERDE;
+    // The kind a click in draw mode creates and the points taken so far.
+    struct Costruzione {
+        bool disegnorettangolo = false, disegnotriangolo = false, disegnocerchio = false,
+             disegnolinea = false;
+        int puntorettangolo = 0, puntotriangolo = 0, puntocerchio = 0, puntolinea = 0;
+    } costruzione;
 
-    // Results.
-    float xg = 0, yg = 0, inclinazioneassicentraliradianti = 0, raggiocentralexc = 0,
-          raggiocentraleyc = 0;
-    bool eseguito = false;
-    float pigreco = 0;
-    // Private results.
-    float ixtotale = 0, iytotale = 0, ixytotale = 0, massatotale = 0, momentostatico = 0, ixg = 0,
-          iyg = 0, ixgyg = 0, angologradi = 0;
-    float risultati[16] = {};
+    // The kind a click in select mode picks, and the element picked.
+    struct Selezione {
+        bool selezionorettangolo = false, selezionotriangolo = false, selezionocerchio = false,
+             selezionolinea = false;
+        bool hoselezionatounrettangolo = false, hoselezionatountriangolo = false,
+             hoselezionatouncerchio = false, hoselezionatounalinea = false;
+        int rigarettangoloselezionato = 0, rigatriangoloselezionato = 0,
+            rigacerchioselezionato = 0, rigalineaselezionata = 0;
+    } selezione;
 
-    // Command mode.
-    bool disegno = false, seleziono = false, modifico = false, sposto = false, cancello = false,
-         eseguo = false;
-    bool rettangolopremuto = false, triangolopremuto = false, cerchiopremuto = false,
-         lineapremuto = false;
+    // A move in progress: the kind moved and which point the next click gives.
+    struct Spostamento {
+        bool spostorettangolo = false, spostotriangolo = false, spostocerchio = false,
+             spostolinea = false;
+        int mettipunto = 0;
+    } spostamento;
 
-    // Selection.
-    bool selezionorettangolo = false, selezionotriangolo = false, selezionocerchio = false,
-         selezionolinea = false;
-    bool hoselezionatounrettangolo = false, hoselezionatountriangolo = false,
-         hoselezionatouncerchio = false, hoselezionatounalinea = false;
-    int rigarettangoloselezionato = 0, rigatriangoloselezionato = 0, rigacerchioselezionato = 0,
-        rigalineaselezionata = 0;
+    // The kind of the element being deleted.
+    struct Cancellazione {
+        bool cancellorettangolo = false, cancellotriangolo = false, cancellocerchio = false,
+             cancellolinea = false;
+    } cancellazione;
 
-    // Move.
-    bool spostorettangolo = false, spostotriangolo = false, spostocerchio = false,
-         spostolinea = false;
-    int mettipunto = 0;
-    float puntobasex = 0, puntobasey = 0, puntofinalex = 0, puntofinaley = 0;
+    // A change of one end of the selected closure line.
+    struct CambioEstremo {
+        bool cambioestremodellalinea = false;
+        int modlineamettipunto = 0;
+        int colonnax = 0, colonnay = 0;
+        bool disegnodinamicosottomodifica = false;
+    } cambioestremo;
 
-    // Delete.
-    bool cancellorettangolo = false, cancellotriangolo = false, cancellocerchio = false,
-         cancellolinea = false;
+    // The distance tool.
+    struct Misura {
+        bool distanza = false;
+        int distmettipunto = 0;
+    } misura;
 
-    // Modify a line end.
-    int modlineamettipunto = 0;
-    bool cambioestremodellalinea = false;
-    int colonnax = 0, colonnay = 0;
-    bool disegnodinamicosottomodifica = false;
+    // Base and end point of the last move, line-end change or distance.
+    struct PuntiComando {
+        float puntobasex = 0, puntobasey = 0, puntofinalex = 0, puntofinaley = 0;
+    } punti;
 
-    // Distance.
-    int distmettipunto = 0;
-    bool distanza = false;
+    // The view: world window, zoom, pan, grid, snaps, guide lines.
+    struct Vista {
+        float nuovooriginex = 0, nuovofinex = 0, nuovooriginey = 0, nuovofiney = 0;
+        float fattorezoommeno = 0, fattorezoompiu = 0;
+        int pan = 0;
+        float panx1 = 0, pany1 = 0;
+        int passopanx = 0, passopany = 0;
+        bool grigliaattiva = false, snapattivo = false, osnapattivo = false,
+             lineeguidaattive = false;
+        float passogriglia = 0;
+    } vista;
 
-    // World window.
-    float nuovooriginex = 0, nuovofinex = 0, nuovooriginey = 0, nuovofiney = 0;
-    // Zoom, pan, grid, snap, guide lines.
-    float fattorezoommeno = 0, fattorezoompiu = 0;
-    int pan = 0;
-    float panx1 = 0, pany1 = 0;
-    bool grigliaattiva = false, snapattivo = false, osnapattivo = false, lineeguidaattive = false;
-    float passogriglia = 0;
+    // Display preferences (0x00BBGGRR).
+    struct Colori {
+        uint32_t coloresfondo = NERO, coloregriglia = GRIGIO, coloresezione = BIANCO,
+                 colorelinea = VERDE;
+    } colori;
+
+    // Results of the last computation.
+    struct Risultati {
+        float xg = 0, yg = 0, inclinazioneassicentraliradianti = 0, raggiocentralexc = 0,
+              raggiocentraleyc = 0;
+        bool eseguito = false;
+        float ixtotale = 0, iytotale = 0, ixytotale = 0, massatotale = 0, momentostatico = 0,
+              ixg = 0, iyg = 0, ixgyg = 0, angologradi = 0;
+        float risultati[16] = {};
+    } ris;
 
     // Central ellipse.
     Ellisse ellisse;
-    // Central kern and its snap copy.
+    // Central kern and the copy of its vertices that object snap offers.
     Nocciolo nocciolo;
-    float puntinocciolo[MAXLINEE + 1][3] = {};
-    bool puntinoccioloattivo[MAXLINEE + 1] = {};
-    int vask = 0;
+    struct CopiaNocciolo {
+        float puntinocciolo[MAXLINEE + 1][3] = {};
+        bool puntinoccioloattivo[MAXLINEE + 1] = {};
+        int vask = 0;
+    } copianocciolo;
 
     // Window title.
     static const char* const TITOLO;

@@ -25,86 +25,86 @@ void FrmVask_2::entraindisegno() {
     for (const char* nome : {"btnSeleziona", "btnSposta", "btnCancella", "btnModifica", "btnEsegui",
                              "btnNoccioloCentrale", "btnEllisseCentrale"})
         ctl.sfondo(nome, FACCIA);
-    eseguo = false;
-    disegno = true;
-    seleziono = sposto = cancello = modifico = false;
-    nessuno(selezionorettangolo, selezionotriangolo, selezionocerchio, selezionolinea);
-    nessuno(cancellorettangolo, cancellotriangolo, cancellocerchio, cancellolinea);
-    nessuno(spostorettangolo, spostotriangolo, spostocerchio, spostolinea);
-    nessuno(hoselezionatounrettangolo, hoselezionatountriangolo, hoselezionatouncerchio,
-            hoselezionatounalinea);
+    modo.eseguo = false;
+    modo.disegno = true;
+    modo.seleziono = modo.sposto = modo.cancello = modo.modifico = false;
+    nessuno(selezione.selezionorettangolo, selezione.selezionotriangolo, selezione.selezionocerchio, selezione.selezionolinea);
+    nessuno(cancellazione.cancellorettangolo, cancellazione.cancellotriangolo, cancellazione.cancellocerchio, cancellazione.cancellolinea);
+    nessuno(spostamento.spostorettangolo, spostamento.spostotriangolo, spostamento.spostocerchio, spostamento.spostolinea);
+    nessuno(selezione.hoselezionatounrettangolo, selezione.hoselezionatountriangolo, selezione.hoselezionatouncerchio,
+            selezione.hoselezionatounalinea);
 }
 
 void FrmVask_2::entraincalcolo() {
-    disegno = false;
-    seleziono = false;
-    eseguo = true;
+    modo.disegno = false;
+    modo.seleziono = false;
+    modo.eseguo = true;
     ctl.sfondo("btnDisegna", FACCIA);
     ctl.sfondo("btnSeleziona", FACCIA);
     ctl.sfondo("btnEsegui", VERDE);
-    nessuno(disegnorettangolo, disegnotriangolo, disegnocerchio, disegnolinea);
-    nessuno(rettangolopremuto, triangolopremuto, cerchiopremuto, lineapremuto);
+    nessuno(costruzione.disegnorettangolo, costruzione.disegnotriangolo, costruzione.disegnocerchio, costruzione.disegnolinea);
+    nessuno(modo.rettangolopremuto, modo.triangolopremuto, modo.cerchiopremuto, modo.lineapremuto);
     for (const char* nome : PULSANTITIPO) ctl.sfondo(nome, FACCIA);
 }
 
 void FrmVask_2::btnDisegna_Click() {
-    if (!disegno) {
+    if (!modo.disegno) {
         entraindisegno();
-        if (rettangolopremuto) mnuStrumentiRettangolo_Click();
-        if (triangolopremuto) mnuStrumentiTriangolo_Click();
-        if (cerchiopremuto) mnuStrumentiCerchio_Click();
-        if (lineapremuto) mnuStrumentiLinea_Click();
+        if (modo.rettangolopremuto) mnuStrumentiRettangolo_Click();
+        if (modo.triangolopremuto) mnuStrumentiTriangolo_Click();
+        if (modo.cerchiopremuto) mnuStrumentiCerchio_Click();
+        if (modo.lineapremuto) mnuStrumentiLinea_Click();
     } else {
         entraincalcolo();
     }
 }
 
 void FrmVask_2::btnSeleziona_Click() {
-    if (!seleziono) {
+    if (!modo.seleziono) {
         ctl.sfondo("btnDisegna", FACCIA);
         ctl.sfondo("btnSeleziona", GIALLO);
         for (const char* nome : {"btnSposta", "btnCancella", "btnModifica", "btnEsegui",
                                  "btnNoccioloCentrale", "btnEllisseCentrale"})
             ctl.sfondo(nome, FACCIA);
-        eseguo = false;
-        disegno = false;
-        seleziono = true;
-        sposto = cancello = modifico = false;
-        nessuno(disegnorettangolo, disegnotriangolo, disegnocerchio, disegnolinea);
-        nessuno(cancellorettangolo, cancellotriangolo, cancellocerchio, cancellolinea);
-        nessuno(spostorettangolo, spostotriangolo, spostocerchio, spostolinea);
-        const bool premuti[4] = {rettangolopremuto, triangolopremuto, cerchiopremuto, lineapremuto};
+        modo.eseguo = false;
+        modo.disegno = false;
+        modo.seleziono = true;
+        modo.sposto = modo.cancello = modo.modifico = false;
+        nessuno(costruzione.disegnorettangolo, costruzione.disegnotriangolo, costruzione.disegnocerchio, costruzione.disegnolinea);
+        nessuno(cancellazione.cancellorettangolo, cancellazione.cancellotriangolo, cancellazione.cancellocerchio, cancellazione.cancellolinea);
+        nessuno(spostamento.spostorettangolo, spostamento.spostotriangolo, spostamento.spostocerchio, spostamento.spostolinea);
+        const bool premuti[4] = {modo.rettangolopremuto, modo.triangolopremuto, modo.cerchiopremuto, modo.lineapremuto};
         for (int k = 0; k < 4; ++k)
             if (premuti[k])
-                solo(selezionorettangolo, selezionotriangolo, selezionocerchio, selezionolinea, k);
+                solo(selezione.selezionorettangolo, selezione.selezionotriangolo, selezione.selezionocerchio, selezione.selezionolinea, k);
     } else {
         ctl.sfondo("btnSposta", FACCIA);
         ctl.sfondo("btnCancella", FACCIA);
         ctl.sfondo("btnModifica", FACCIA);
         entraincalcolo();
-        nessuno(selezionorettangolo, selezionotriangolo, selezionocerchio, selezionolinea);
+        nessuno(selezione.selezionorettangolo, selezione.selezionotriangolo, selezione.selezionocerchio, selezione.selezionolinea);
         ctl.testo("lblDescrizione", "Esegui: Premi il pulsante Esegui per calcolare la sezione.");
     }
 }
 
 void FrmVask_2::sceltatipo(int k) {
-    const bool premuti[4] = {rettangolopremuto, triangolopremuto, cerchiopremuto, lineapremuto};
+    const bool premuti[4] = {modo.rettangolopremuto, modo.triangolopremuto, modo.cerchiopremuto, modo.lineapremuto};
     if (premuti[k]) return;
     ctl.sfondo("btnSposta", FACCIA);
     ctl.sfondo("btnCancella", FACCIA);
     ctl.sfondo("btnModifica", FACCIA);
-    solo(rettangolopremuto, triangolopremuto, cerchiopremuto, lineapremuto, k);
+    solo(modo.rettangolopremuto, modo.triangolopremuto, modo.cerchiopremuto, modo.lineapremuto, k);
     for (int i = 0; i < 4; ++i) ctl.sfondo(PULSANTITIPO[i], i == k ? VERDE : FACCIA);
-    if (disegno) {
+    if (modo.disegno) {
         const int contatori[4] = {sez.prossimorettangolo, sez.prossimotriangolo,
                                   sez.prossimocerchio, sez.l};
         ctl.testo("lblContatore", testointero(contatori[k] - 1));
-        solo(disegnorettangolo, disegnotriangolo, disegnocerchio, disegnolinea, k);
-        nessuno(selezionorettangolo, selezionotriangolo, selezionocerchio, selezionolinea);
-    } else if (seleziono) {
+        solo(costruzione.disegnorettangolo, costruzione.disegnotriangolo, costruzione.disegnocerchio, costruzione.disegnolinea, k);
+        nessuno(selezione.selezionorettangolo, selezione.selezionotriangolo, selezione.selezionocerchio, selezione.selezionolinea);
+    } else if (modo.seleziono) {
         ctl.testo("lblContatore", "");
-        solo(selezionorettangolo, selezionotriangolo, selezionocerchio, selezionolinea, k);
-        nessuno(disegnorettangolo, disegnotriangolo, disegnocerchio, disegnolinea);
+        solo(selezione.selezionorettangolo, selezione.selezionotriangolo, selezione.selezionocerchio, selezione.selezionolinea, k);
+        nessuno(costruzione.disegnorettangolo, costruzione.disegnotriangolo, costruzione.disegnocerchio, costruzione.disegnolinea);
     }
 }
 
@@ -114,16 +114,16 @@ void FrmVask_2::btnCerchio_Click() { sceltatipo(2); }
 void FrmVask_2::btnLinea_Click() { sceltatipo(3); }
 
 void FrmVask_2::sceltaselezione(int k) {
-    seleziono = true;
-    disegno = false;
-    eseguo = false;
+    modo.seleziono = true;
+    modo.disegno = false;
+    modo.eseguo = false;
     ctl.sfondo("btnSeleziona", GIALLO);
     ctl.sfondo("btnDisegna", FACCIA);
     ctl.sfondo("btnEsegui", FACCIA);
     for (int i = 0; i < 4; ++i) ctl.sfondo(PULSANTITIPO[i], i == k ? VERDE : FACCIA);
-    solo(rettangolopremuto, triangolopremuto, cerchiopremuto, lineapremuto, k);
-    solo(selezionorettangolo, selezionotriangolo, selezionocerchio, selezionolinea, k);
-    nessuno(disegnorettangolo, disegnotriangolo, disegnocerchio, disegnolinea);
+    solo(modo.rettangolopremuto, modo.triangolopremuto, modo.cerchiopremuto, modo.lineapremuto, k);
+    solo(selezione.selezionorettangolo, selezione.selezionotriangolo, selezione.selezionocerchio, selezione.selezionolinea, k);
+    nessuno(costruzione.disegnorettangolo, costruzione.disegnotriangolo, costruzione.disegnocerchio, costruzione.disegnolinea);
 }
 
 void FrmVask_2::mnuModificaRettangolo_Click() { sceltaselezione(0); }
@@ -133,11 +133,11 @@ void FrmVask_2::mnuModificaLinea_Click() { sceltaselezione(3); }
 
 void FrmVask_2::sceltadisegno(int k) {
     for (int i = 0; i < 4; ++i) ctl.sfondo(PULSANTITIPO[i], i == k ? VERDE : FACCIA);
-    solo(rettangolopremuto, triangolopremuto, cerchiopremuto, lineapremuto, k);
+    solo(modo.rettangolopremuto, modo.triangolopremuto, modo.cerchiopremuto, modo.lineapremuto, k);
     mnuVisualizzaRigenera_Click();
     entraindisegno();
-    eseguito = false;
-    solo(disegnorettangolo, disegnotriangolo, disegnocerchio, disegnolinea, k);
+    ris.eseguito = false;
+    solo(costruzione.disegnorettangolo, costruzione.disegnotriangolo, costruzione.disegnocerchio, costruzione.disegnolinea, k);
     etichettepunti(1);
 }
 
@@ -153,60 +153,60 @@ void FrmVask_2::indicazioni() {
     auto regola = [&testo](bool condizione, const char* t) {
         if (condizione) testo = t;
     };
-    regola(distanza && distmettipunto == 2, "Distanza tra due punti: Inserisci il secondo punto.");
-    regola(disegno && rettangolopremuto && puntorettangolo == 0,
+    regola(misura.distanza && misura.distmettipunto == 2, "Distanza tra due punti: Inserisci il secondo punto.");
+    regola(modo.disegno && modo.rettangolopremuto && costruzione.puntorettangolo == 0,
            "Disegna rettangolo: Inserisci le coordinate di un angolo e la densità.");
-    regola(disegno && triangolopremuto && puntotriangolo == 0,
+    regola(modo.disegno && modo.triangolopremuto && costruzione.puntotriangolo == 0,
            "Disegna triangolo: Inserisci le coordinate del primo vertice e la densità.");
-    regola(disegno && lineapremuto && puntolinea == 0,
+    regola(modo.disegno && modo.lineapremuto && costruzione.puntolinea == 0,
            "Disegna linea: Inserisci le coordinate del primo estremo del segmento.");
-    regola(disegno && cerchiopremuto && puntocerchio == 0,
+    regola(modo.disegno && modo.cerchiopremuto && costruzione.puntocerchio == 0,
            "Disegna cerchio: Inserisci le coordinate del centro, la lunghezza del raggio e la "
            "densità.");
-    regola(seleziono && rettangolopremuto,
+    regola(modo.seleziono && modo.rettangolopremuto,
            "Seleziona rettangolo: Clicca su un rettangolo per selezionarlo. Consiglio: disattiva "
            "snap e osnap.");
-    regola(seleziono && triangolopremuto,
+    regola(modo.seleziono && modo.triangolopremuto,
            "Seleziona triangolo: Clicca sul triangolo presso il baricentro o presso i vertici. "
            "Consiglio: disattiva snap.");
-    regola(seleziono && cerchiopremuto,
+    regola(modo.seleziono && modo.cerchiopremuto,
            "Seleziona cerchio: Clicca su un cerchio per selezionarlo. Consiglio: disattiva snap e "
            "osnap.");
-    regola(seleziono && lineapremuto,
+    regola(modo.seleziono && modo.lineapremuto,
            "Seleziona linea: Clicca presso la mezzeria di una linea per selezionarla. Consiglio: "
            "disattiva snap.");
-    regola(spostorettangolo && mettipunto == 1,
+    regola(spostamento.spostorettangolo && spostamento.mettipunto == 1,
            "Sposta rettangolo: Inserisci il punto base dello spostamento.");
-    regola(spostorettangolo && mettipunto == 2,
+    regola(spostamento.spostorettangolo && spostamento.mettipunto == 2,
            "Sposta rettangolo: Inserisci il punto finale dello spostamento.");
-    regola(spostotriangolo && mettipunto == 1,
+    regola(spostamento.spostotriangolo && spostamento.mettipunto == 1,
            "Sposta triangolo: Inserisci il punto base dello spostamento.");
-    regola(spostotriangolo && mettipunto == 2,
+    regola(spostamento.spostotriangolo && spostamento.mettipunto == 2,
            "Sposta triangolo: Inserisci il punto finale dello spostamento.");
-    regola(spostocerchio && mettipunto == 1,
+    regola(spostamento.spostocerchio && spostamento.mettipunto == 1,
            "Sposta cerchio: Inserisci il punto base dello spostamento.");
-    regola(spostocerchio && mettipunto == 2,
+    regola(spostamento.spostocerchio && spostamento.mettipunto == 2,
            "Sposta cerchio: Inserisci il punto finale dello spostamento.");
-    regola(spostolinea && mettipunto == 1, "Sposta linea: Inserisci il punto base dello spostamento.");
-    regola(spostolinea && mettipunto == 2,
+    regola(spostamento.spostolinea && spostamento.mettipunto == 1, "Sposta linea: Inserisci il punto base dello spostamento.");
+    regola(spostamento.spostolinea && spostamento.mettipunto == 2,
            "Sposta linea: Inserisci il punto finale dello spostamento.");
-    regola(hoselezionatounrettangolo && cancello && rettangolopremuto,
+    regola(selezione.hoselezionatounrettangolo && modo.cancello && modo.rettangolopremuto,
            "Seleziona rettangolo: Selezione eseguita. Puoi cancellarlo, modificarne la densità o "
            "spostarlo.");
-    regola(hoselezionatountriangolo && cancello && triangolopremuto,
+    regola(selezione.hoselezionatountriangolo && modo.cancello && modo.triangolopremuto,
            "Seleziona triangolo: Selezione eseguita. Puoi cancellarlo, modificarne la densità o "
            "spostarlo.");
-    regola(hoselezionatouncerchio && cancello && cerchiopremuto,
+    regola(selezione.hoselezionatouncerchio && modo.cancello && modo.cerchiopremuto,
            "Seleziona cerchio: Selezione eseguita. Puoi cancellarlo, modificarne densità e raggio o "
            "spostarlo.");
-    regola(hoselezionatounalinea && cancello && lineapremuto,
+    regola(selezione.hoselezionatounalinea && modo.cancello && modo.lineapremuto,
            "Seleziona linea: Selezione eseguita. Puoi cancellarla, modificarne gli estremi o "
            "spostarla.");
-    regola(cambioestremodellalinea && modlineamettipunto == 1,
+    regola(cambioestremo.cambioestremodellalinea && cambioestremo.modlineamettipunto == 1,
            "Modifica linea: Seleziona l'estremo che vuoi spostare.");
-    regola(cambioestremodellalinea && modlineamettipunto == 2,
+    regola(cambioestremo.cambioestremodellalinea && cambioestremo.modlineamettipunto == 2,
            "Modifica linea: Seleziona il punto finale dello spostamento.");
-    regola(distanza && distmettipunto == 1, "Distanza tra due punti: Inserisci il primo punto.");
+    regola(misura.distanza && misura.distmettipunto == 1, "Distanza tra due punti: Inserisci il primo punto.");
     if (testo) ctl.testo("lblDescrizione", testo);
 }
 

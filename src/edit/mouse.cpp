@@ -25,8 +25,8 @@ void FrmVask_2::scrivilettura(float x, float y) {
 
 void FrmVask_2::letturacursore(float x, float y) {
     scrivilettura(x, pic.scaleheight - y);
-    if (osnapattivo && oggettosnap()) return;
-    if (snapattivo) grigliasnap();
+    if (vista.osnapattivo && oggettosnap()) return;
+    if (vista.snapattivo) grigliasnap();
 }
 
 // Object snap and grid snap come with their own commands; until then their
@@ -63,10 +63,10 @@ void FrmVask_2::picAreagrafica_MouseDown(float x, float y) {
         ultimay_ = y;
         letturacursore(x, y);
     }
-    if (disegnorettangolo && disegnarettangolo()) return;
-    if (disegnotriangolo && disegnatriangolo()) return;
-    if (disegnolinea && disegnalinea()) return;
-    if (disegnocerchio && disegnacerchio()) return;
+    if (costruzione.disegnorettangolo && disegnarettangolo()) return;
+    if (costruzione.disegnotriangolo && disegnatriangolo()) return;
+    if (costruzione.disegnolinea && disegnalinea()) return;
+    if (costruzione.disegnocerchio && disegnacerchio()) return;
     // Move, select, line-end change, distance and dynamic pan take their
     // turn here, in this order, as those commands arrive.
 }
@@ -97,13 +97,13 @@ bool FrmVask_2::densitaammessa(float area, float densita) {
 }
 
 bool FrmVask_2::disegnarettangolo() {
-    if (tabellapiena(puntorettangolo, sez.prossimorettangolo, MAXRETTANGOLI, " rettangoli.",
+    if (tabellapiena(costruzione.puntorettangolo, sez.prossimorettangolo, MAXRETTANGOLI, " rettangoli.",
                      "Rettangoli esauriti."))
         return true;
     const int n = sez.prossimorettangolo;
     float* r = sez.rettangoli[n];
     const float px = puntox(), py = puntoy();
-    if (puntorettangolo == 1) {
+    if (costruzione.puntorettangolo == 1) {
         r[R::x1] = px;
         r[R::y1] = py;
         mostrapunto(1);
@@ -115,13 +115,13 @@ bool FrmVask_2::disegnarettangolo() {
     if (px == r[R::x1] || py == r[R::y1]) {
         avviso("Il rettangolo inserito è degenere. Reinserire il secondo punto.",
                "Rettangolo degenere.");
-        puntorettangolo = 1;
+        costruzione.puntorettangolo = 1;
         return true;
     }
     const float densita = valoresingolo(ctl.testo("txtDensita"));
     const float area = arearettangolo(r[R::x1], r[R::y1], px, py, densita);
     if (!densitaammessa(area, densita)) {
-        puntorettangolo = 1;
+        costruzione.puntorettangolo = 1;
         return true;
     }
     r[R::x2] = px;
@@ -136,20 +136,20 @@ bool FrmVask_2::disegnarettangolo() {
     sez.puntidirettangolo(n);
     r[R::xg] = sez.puntirettangoli[n][9];
     r[R::yg] = sez.puntirettangoli[n][10];
-    puntorettangolo = 0;
+    costruzione.puntorettangolo = 0;
     sez.prossimorettangolo = n + 1;
     mnuVisualizzaRigenera_Click();
     return false;
 }
 
 bool FrmVask_2::disegnatriangolo() {
-    if (tabellapiena(puntotriangolo, sez.prossimotriangolo, MAXTRIANGOLI, " triangoli.",
+    if (tabellapiena(costruzione.puntotriangolo, sez.prossimotriangolo, MAXTRIANGOLI, " triangoli.",
                      "Triangoli esauriti."))
         return true;
     const int n = sez.prossimotriangolo;
     float* t = sez.triangoli[n];
     const float px = puntox(), py = puntoy();
-    if (puntotriangolo == 1) {
+    if (costruzione.puntotriangolo == 1) {
         t[T::x1] = px;
         t[T::y1] = py;
         mostrapunto(1);
@@ -158,11 +158,11 @@ bool FrmVask_2::disegnatriangolo() {
         mnuVisualizzaRigenera_Click();
         return false;
     }
-    if (puntotriangolo == 2) {
+    if (costruzione.puntotriangolo == 2) {
         if (px == t[T::x1] && py == t[T::y1]) {
             avviso("Il lato inserito è degenere. Reinserire il secondo punto.",
                    "Triangolo degenere.");
-            puntotriangolo = 1;
+            costruzione.puntotriangolo = 1;
             return true;
         }
         t[T::x2] = px;
@@ -186,13 +186,13 @@ bool FrmVask_2::disegnatriangolo() {
     if (allineativerticale || allineatiorizzontale || coincidente || stessapendenza) {
         avviso("Il triangolo inserito è degenere. Reinserire il terzo punto.",
                "Triangolo degenere.");
-        puntotriangolo = 2;
+        costruzione.puntotriangolo = 2;
         return true;
     }
     const float densita = valoresingolo(ctl.testo("txtDensita"));
     const float area = areatriangolo(x1, y1, x2, y2, px, py, densita);
     if (!densitaammessa(area, densita)) {
-        puntotriangolo = 2;
+        costruzione.puntotriangolo = 2;
         return true;
     }
     t[T::x3] = px;
@@ -207,18 +207,18 @@ bool FrmVask_2::disegnatriangolo() {
     sez.puntiditriangolo(n);
     t[T::xg] = sez.puntitriangoli[n][7];
     t[T::yg] = sez.puntitriangoli[n][8];
-    puntotriangolo = 0;
+    costruzione.puntotriangolo = 0;
     sez.prossimotriangolo = n + 1;
     mnuVisualizzaRigenera_Click();
     return false;
 }
 
 bool FrmVask_2::disegnalinea() {
-    if (tabellapiena(puntolinea, sez.l, MAXLINEE, " linee.", "Linee esaurite.")) return true;
+    if (tabellapiena(costruzione.puntolinea, sez.l, MAXLINEE, " linee.", "Linee esaurite.")) return true;
     const int n = sez.l;
     float* s = sez.linee[n];
     const float px = puntox(), py = puntoy();
-    if (puntolinea == 1) {
+    if (costruzione.puntolinea == 1) {
         s[L::x1] = px;
         s[L::y1] = py;
         mostrapunto(1);
@@ -229,7 +229,7 @@ bool FrmVask_2::disegnalinea() {
     }
     if (px == s[L::x1] && py == s[L::y1]) {
         avviso("La linea inserita è degenere. Reinserire il secondo punto.", "Linea degenere.");
-        puntolinea = 1;
+        costruzione.puntolinea = 1;
         return true;
     }
     s[L::x2] = px;
@@ -239,14 +239,14 @@ bool FrmVask_2::disegnalinea() {
               "Disegna linea: Inserisci le coordinate del primo estremo del segmento.");
     ctl.testo("lblContatore", testointero(n));
     sez.puntidilinea(n);
-    puntolinea = 0;
+    costruzione.puntolinea = 0;
     sez.l = n + 1;
     mnuVisualizzaRigenera_Click();
     return false;
 }
 
 bool FrmVask_2::disegnacerchio() {
-    if (tabellapiena(puntocerchio, sez.prossimocerchio, MAXCERCHI, " Cerchi.", "cerchi esauriti."))
+    if (tabellapiena(costruzione.puntocerchio, sez.prossimocerchio, MAXCERCHI, " Cerchi.", "cerchi esauriti."))
         return true;
     const int n = sez.prossimocerchio;
     // The radius as typed, in double precision for the check and the message.
@@ -257,7 +257,7 @@ bool FrmVask_2::disegnacerchio() {
             "Il cerchio inserito è degenere. Reinserire il raggio che deve essere maggiore di "
             "zero.",
             "Cerchio degenere.");
-        puntocerchio = 0;
+        costruzione.puntocerchio = 0;
         return true;
     }
     const double pxd = valoredidascalia(ctl.testo("lblCoordinataX"));
@@ -269,14 +269,14 @@ bool FrmVask_2::disegnacerchio() {
             "il raggio oppure spostare il centro almeno nel punto di coordinate ( " +
                 r + " ; " + r + " ) .",
             "Cerchio fuori dei limiti dell'area grafica.");
-        puntocerchio = 0;
+        costruzione.puntocerchio = 0;
         return true;
     }
     const float raggio = valoresingolo(ctl.testo("txtRaggio"));
     const float densita = valoresingolo(ctl.testo("txtDensita"));
     const float area = areacerchio(raggio, densita, pigreco);
     if (!densitaammessa(area, densita)) {
-        puntocerchio = 0;
+        costruzione.puntocerchio = 0;
         return true;
     }
     float* c = sez.cerchi[n];
@@ -289,7 +289,7 @@ bool FrmVask_2::disegnacerchio() {
     c[C::massa] = std::fabs(densita) * area;
     ctl.testo("lblContatore", testointero(n));
     sez.puntidicerchio(n);
-    puntocerchio = 0;
+    costruzione.puntocerchio = 0;
     sez.prossimocerchio = n + 1;
     mnuVisualizzaRigenera_Click();
     return false;
@@ -303,45 +303,45 @@ void FrmVask_2::anteprima() {
     const float densita = valoresingolo(ctl.testo("txtDensita"));
     const float px = puntox(), py = puntoy();
 
-    if (disegnorettangolo && sez.prossimorettangolo <= MAXRETTANGOLI && puntorettangolo == 1) {
+    if (costruzione.disegnorettangolo && sez.prossimorettangolo <= MAXRETTANGOLI && costruzione.puntorettangolo == 1) {
         mnuVisualizzaRigenera_Click();
         const float* r = sez.rettangoli[sez.prossimorettangolo];
         if (densita < 0) {
             pic.riempimentopieno = true;
-            pic.coloreriempimento = coloresfondo;
-            pic.rettangolo(r[R::x1], r[R::y1], px, py, coloresezione);
+            pic.coloreriempimento = colori.coloresfondo;
+            pic.rettangolo(r[R::x1], r[R::y1], px, py, colori.coloresezione);
         } else if (densita > 0) {
             pic.riempimentopieno = true;
-            pic.coloreriempimento = coloresezione;
+            pic.coloreriempimento = colori.coloresezione;
             pic.rettangolo(r[R::x1], r[R::y1], px, py, pic.primopiano);
         }
     }
-    if (disegnotriangolo && sez.prossimotriangolo <= MAXTRIANGOLI &&
-        (puntotriangolo == 1 || puntotriangolo == 2)) {
+    if (costruzione.disegnotriangolo && sez.prossimotriangolo <= MAXTRIANGOLI &&
+        (costruzione.puntotriangolo == 1 || costruzione.puntotriangolo == 2)) {
         mnuVisualizzaRigenera_Click();
         const float* t = sez.triangoli[sez.prossimotriangolo];
         if (densita != 0) {
-            if (puntotriangolo == 1) {
-                pic.linea(t[T::x1], t[T::y1], px, py, coloresezione);
+            if (costruzione.puntotriangolo == 1) {
+                pic.linea(t[T::x1], t[T::y1], px, py, colori.coloresezione);
             } else {
-                pic.linea(t[T::x1], t[T::y1], t[T::x2], t[T::y2], coloresezione);
-                pic.linea(t[T::x2], t[T::y2], px, py, coloresezione);
+                pic.linea(t[T::x1], t[T::y1], t[T::x2], t[T::y2], colori.coloresezione);
+                pic.linea(t[T::x2], t[T::y2], px, py, colori.coloresezione);
             }
         }
     }
-    if (disegnolinea && sez.l <= MAXLINEE && puntolinea == 1) {
+    if (costruzione.disegnolinea && sez.l <= MAXLINEE && costruzione.puntolinea == 1) {
         mnuVisualizzaRigenera_Click();
         const float* s = sez.linee[sez.l];
-        pic.linea(s[L::x1], s[L::y1], px, py, colorelinea);
+        pic.linea(s[L::x1], s[L::y1], px, py, colori.colorelinea);
     }
-    if (disegnodinamicosottomodifica && rigalineaselezionata >= 0 &&
-        rigalineaselezionata <= MAXLINEE) {
+    if (cambioestremo.disegnodinamicosottomodifica && selezione.rigalineaselezionata >= 0 &&
+        selezione.rigalineaselezionata <= MAXLINEE) {
         mnuVisualizzaRigenera_Click();
-        const float* m = sez.linee[rigalineaselezionata];
-        if (colonnax == 1 && colonnay == 2)
-            pic.linea(px, py, m[L::x2], m[L::y2], colorelinea);
-        else if (colonnax == 3 && colonnay == 4)
-            pic.linea(m[L::x1], m[L::y1], px, py, colorelinea);
+        const float* m = sez.linee[selezione.rigalineaselezionata];
+        if (cambioestremo.colonnax == 1 && cambioestremo.colonnay == 2)
+            pic.linea(px, py, m[L::x2], m[L::y2], colori.colorelinea);
+        else if (cambioestremo.colonnax == 3 && cambioestremo.colonnay == 4)
+            pic.linea(m[L::x1], m[L::y1], px, py, colori.colorelinea);
     }
 }
 

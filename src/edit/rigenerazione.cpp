@@ -12,8 +12,8 @@ void FrmVask_2::btnRigenera_Click() { mnuVisualizzaRigenera_Click(); }
 void FrmVask_2::mnuVisualizzaRigenera_Click() {
     pic.pulisci();
     rigenerasolosezioneelinea();
-    if (grigliaattiva) grigliapunteggiata();
-    if (lineeguidaattive) lineeguida();
+    if (vista.grigliaattiva) grigliapunteggiata();
+    if (vista.lineeguidaattive) lineeguida();
     if (sez.l > 1) btnNoccioloCentrale_Click();
     lineedichiusura();
 }
@@ -21,7 +21,7 @@ void FrmVask_2::mnuVisualizzaRigenera_Click() {
 void FrmVask_2::lineedichiusura() {
     for (int i = 1; i < sez.l; ++i) {
         const float* s = sez.linee[i];
-        pic.linea(s[L::x1], s[L::y1], s[L::x2], s[L::y2], colorelinea);
+        pic.linea(s[L::x1], s[L::y1], s[L::x2], s[L::y2], colori.colorelinea);
     }
 }
 
@@ -30,19 +30,19 @@ void FrmVask_2::rigenerasolosezioneelinea() {
         for (int i = 1; i < sez.prossimotriangolo; ++i) {
             const float* t = sez.triangoli[i];
             if (positivi ? !(t[T::densita] > 0) : !(t[T::densita] < 0)) continue;
-            pic.linea(t[T::x1], t[T::y1], t[T::x2], t[T::y2], coloresezione);
-            pic.linea(t[T::x2], t[T::y2], t[T::x3], t[T::y3], coloresezione);
-            pic.linea(t[T::x3], t[T::y3], t[T::x1], t[T::y1], coloresezione);
+            pic.linea(t[T::x1], t[T::y1], t[T::x2], t[T::y2], colori.coloresezione);
+            pic.linea(t[T::x2], t[T::y2], t[T::x3], t[T::y3], colori.coloresezione);
+            pic.linea(t[T::x3], t[T::y3], t[T::x1], t[T::y1], colori.coloresezione);
         }
     };
     // Triangles are filled only when no element is being built or changed.
-    const bool campitura = puntorettangolo == 0 && puntotriangolo == 0 && puntocerchio == 0 &&
-                           puntolinea == 0 && !disegnodinamicosottomodifica;
+    const bool campitura = costruzione.puntorettangolo == 0 && costruzione.puntotriangolo == 0 && costruzione.puntocerchio == 0 &&
+                           costruzione.puntolinea == 0 && !cambioestremo.disegnodinamicosottomodifica;
 
     for (int i = 1; i < sez.prossimorettangolo; ++i) {
         const float* r = sez.rettangoli[i];
         if (!(r[R::densita] > 0)) continue;
-        pic.coloreriempimento = coloresezione;
+        pic.coloreriempimento = colori.coloresezione;
         pic.riempimentopieno = true;
         pic.rettangolo(r[R::x1], r[R::y1], r[R::x2], r[R::y2], pic.primopiano);
     }
@@ -51,7 +51,7 @@ void FrmVask_2::rigenerasolosezioneelinea() {
     for (int i = 1; i < sez.prossimocerchio; ++i) {
         const float* c = sez.cerchi[i];
         if (!(c[C::densita] > 0)) continue;
-        pic.coloreriempimento = coloresezione;
+        pic.coloreriempimento = colori.coloresezione;
         pic.riempimentopieno = true;
         pic.cerchio(c[C::xc], c[C::yc], c[C::raggio], pic.primopiano);
     }
@@ -61,18 +61,18 @@ void FrmVask_2::rigenerasolosezioneelinea() {
     for (int i = 1; i < sez.prossimorettangolo; ++i) {
         const float* r = sez.rettangoli[i];
         if (!(r[R::densita] < 0)) continue;
-        pic.coloreriempimento = coloresfondo;
+        pic.coloreriempimento = colori.coloresfondo;
         pic.riempimentopieno = true;
-        pic.rettangolo(r[R::x1], r[R::y1], r[R::x2], r[R::y2], coloresezione);
+        pic.rettangolo(r[R::x1], r[R::y1], r[R::x2], r[R::y2], colori.coloresezione);
     }
     for (int i = 1; i < sez.prossimocerchio; ++i) {
         const float* c = sez.cerchi[i];
         if (!(c[C::densita] < 0)) continue;
-        pic.coloreriempimento = coloresfondo;
+        pic.coloreriempimento = colori.coloresfondo;
         pic.riempimentopieno = true;
-        pic.cerchio(c[C::xc], c[C::yc], c[C::raggio], coloresezione);
+        pic.cerchio(c[C::xc], c[C::yc], c[C::raggio], colori.coloresezione);
     }
-    if (eseguo) btnNoccioloCentrale_Click();
+    if (modo.eseguo) btnNoccioloCentrale_Click();
     lineedichiusura();
 }
 
@@ -94,7 +94,7 @@ void FrmVask_2::campituratriangoli() {
         const float densita = t[T::densita];
         if (densita == 0) continue;
         const float xy[6] = {v[1][1], v[2][1], v[1][2], v[2][2], v[1][3], v[2][3]};
-        pic.poligono(xy, 3, densita < 0 ? coloresfondo : coloresezione);
+        pic.poligono(xy, 3, densita < 0 ? colori.coloresfondo : colori.coloresezione);
     }
 }
 

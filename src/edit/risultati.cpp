@@ -69,7 +69,7 @@ bool inerziefinite(const Sezione& s) {
 
 void FrmVask_2::mnuVisualizzaRisultati_Click() {
     if ((sez.prossimorettangolo == 1 && sez.prossimotriangolo == 1 && sez.prossimocerchio == 1) ||
-        puntorettangolo != 0 || puntotriangolo != 0 || puntocerchio != 0) {
+        costruzione.puntorettangolo != 0 || costruzione.puntotriangolo != 0 || costruzione.puntocerchio != 0) {
         avviso("Introdurre i dati per il calcolo.", "Calcolo non eseguito.");
         return;
     }
@@ -80,9 +80,9 @@ void FrmVask_2::mnuVisualizzaRisultati_Click() {
     ctl.sfondo("btnCancella", FACCIA);
     ctl.sfondo("btnModifica", FACCIA);
     ctl.sfondo("btnSposta", FACCIA);
-    hoselezionatounrettangolo = hoselezionatountriangolo = hoselezionatouncerchio =
-        hoselezionatounalinea = false;
-    selezionorettangolo = selezionotriangolo = selezionocerchio = selezionolinea = false;
+    selezione.hoselezionatounrettangolo = selezione.hoselezionatountriangolo = selezione.hoselezionatouncerchio =
+        selezione.hoselezionatounalinea = false;
+    selezione.selezionorettangolo = selezione.selezionotriangolo = selezione.selezionocerchio = selezione.selezionolinea = false;
 
     // Overflow from huge densities must not leave infinities in the tables.
     const Sezione primadelcalcolo = sez;
@@ -103,11 +103,11 @@ void FrmVask_2::mnuVisualizzaRisultati_Click() {
         mnuVisualizzaRigenera_Click();
         return;
     }
-    ixtotale = p.ixtotale;
-    iytotale = p.iytotale;
-    ixytotale = p.ixytotale;
-    massatotale = p.massatotale;
-    if (massatotale <= 0) {
+    ris.ixtotale = p.ixtotale;
+    ris.iytotale = p.iytotale;
+    ris.ixytotale = p.ixytotale;
+    ris.massatotale = p.massatotale;
+    if (ris.massatotale <= 0) {
         msg_.mostra("La massa della sezione è complessivamente minore o uguale a zero. Il calcolo "
                     "non può essere eseguito. Controllare i dati dei singoli componenti della "
                     "sezione selezionandoli.",
@@ -116,54 +116,54 @@ void FrmVask_2::mnuVisualizzaRisultati_Click() {
         return;
     }
 
-    xg = p.xg;
-    yg = p.yg;
-    momentostatico = yg * massatotale;
-    pic.cerchio(xg, yg, pic.scalewidth / 500, VERDE);
+    ris.xg = p.xg;
+    ris.yg = p.yg;
+    ris.momentostatico = ris.yg * ris.massatotale;
+    pic.cerchio(ris.xg, ris.yg, pic.scalewidth / 500, VERDE);
 
-    ixg = p.ixg;
-    iyg = p.iyg;
-    ixgyg = p.ixgyg;
-    raggiocentralexc = p.raggiocentralexc;
-    raggiocentraleyc = p.raggiocentraleyc;
-    inclinazioneassicentraliradianti = p.alfa;
-    angologradi = p.angologradi;
+    ris.ixg = p.ixg;
+    ris.iyg = p.iyg;
+    ris.ixgyg = p.ixgyg;
+    ris.raggiocentralexc = p.raggiocentralexc;
+    ris.raggiocentraleyc = p.raggiocentraleyc;
+    ris.inclinazioneassicentraliradianti = p.alfa;
+    ris.angologradi = p.angologradi;
     const float valori[15] = {p.area,  p.massatotale, p.xg,  p.yg,  p.ixtotale,
                               p.iytotale, p.ixg,      p.iyg, p.ixytotale, p.ixgyg,
                               p.ixc,   p.iyc,         p.raggiocentralexc, p.raggiocentraleyc,
                               p.angologradi};
     for (int i = 0; i < 15; ++i) {
-        risultati[i + 1] = valori[i];
+        ris.risultati[i + 1] = valori[i];
         ctl.testo(ETICHETTERISULTATI[i], testosingolo(valori[i]));
     }
 
     const float lunghezza = pic.scaleheight / 3;
-    switch (casoassi(angologradi, ixg, iyg)) {
+    switch (casoassi(ris.angologradi, ris.ixg, ris.iyg)) {
     case Assi::Obliqui: {
-        const float t = std::tan(inclinazioneassicentraliradianti);
-        pic.linea(xg, yg, xg + lunghezza, yg + lunghezza * t, VIOLA);
-        pic.linea(xg, yg, xg - lunghezza, yg - lunghezza * t, VIOLA);
-        pic.linea(xg, yg, xg + lunghezza, yg - lunghezza / t, ROSSO);
-        pic.linea(xg, yg, xg - lunghezza, yg + lunghezza / t, ROSSO);
+        const float t = std::tan(ris.inclinazioneassicentraliradianti);
+        pic.linea(ris.xg, ris.yg, ris.xg + lunghezza, ris.yg + lunghezza * t, VIOLA);
+        pic.linea(ris.xg, ris.yg, ris.xg - lunghezza, ris.yg - lunghezza * t, VIOLA);
+        pic.linea(ris.xg, ris.yg, ris.xg + lunghezza, ris.yg - lunghezza / t, ROSSO);
+        pic.linea(ris.xg, ris.yg, ris.xg - lunghezza, ris.yg + lunghezza / t, ROSSO);
         break;
     }
     case Assi::Verticale:
-        pic.linea(xg, 0, xg, 200, VIOLA);
-        pic.linea(0, yg, 200, yg, ROSSO);
-        risultati[15] = 90;
-        inclinazioneassicentraliradianti = pigreco / 2;
+        pic.linea(ris.xg, 0, ris.xg, 200, VIOLA);
+        pic.linea(0, ris.yg, 200, ris.yg, ROSSO);
+        ris.risultati[15] = 90;
+        ris.inclinazioneassicentraliradianti = pigreco / 2;
         ctl.testo("lblAngoloxc", "90");
         break;
     case Assi::Orizzontale:
-        pic.linea(xg, 0, xg, 200, ROSSO);
-        pic.linea(0, yg, 200, yg, VIOLA);
-        risultati[15] = 0;
-        inclinazioneassicentraliradianti = 0;
+        pic.linea(ris.xg, 0, ris.xg, 200, ROSSO);
+        pic.linea(0, ris.yg, 200, ris.yg, VIOLA);
+        ris.risultati[15] = 0;
+        ris.inclinazioneassicentraliradianti = 0;
         ctl.testo("lblAngoloxc", "0");
         break;
     }
 
-    eseguito = true;
+    ris.eseguito = true;
     btnNoccioloCentrale_Click();
     btnEllisseCentrale_Click();
     ctl.testo("lblDescrizione",
@@ -173,29 +173,29 @@ void FrmVask_2::mnuVisualizzaRisultati_Click() {
 
 void FrmVask_2::btnEllisseCentrale_Click() {
     if ((sez.prossimorettangolo == 1 && sez.prossimotriangolo == 1 && sez.prossimocerchio == 1) ||
-        puntorettangolo != 0 || puntotriangolo != 0 || puntocerchio != 0) {
+        costruzione.puntorettangolo != 0 || costruzione.puntotriangolo != 0 || costruzione.puntocerchio != 0) {
         avviso("Introdurre i dati per il calcolo.", "Calcolo non eseguito.");
         return;
     }
-    if (!eseguito) return;
+    if (!ris.eseguito) return;
 
     // The overlay holds nothing but the ellipse: drawing it again replaces it
     // instead of piling up the same points at every press.
     pic.svuotasovrapposto();
     pic.persistente = false;
-    tracciaellisse(xg, yg, inclinazioneassicentraliradianti, raggiocentralexc, raggiocentraleyc,
+    tracciaellisse(ris.xg, ris.yg, ris.inclinazioneassicentraliradianti, ris.raggiocentralexc, ris.raggiocentraleyc,
                    pic.scaleleft, pic.scaleleft + pic.scalewidth, ellisse);
     if (!ellisse.punti.empty())
         pic.punti(ellisse.punti.data(), static_cast<uint32_t>(ellisse.punti.size() / 2), BLU);
-    pic.cerchio(xg, yg, pic.scalewidth / 400, CIANO);
+    pic.cerchio(ris.xg, ris.yg, pic.scalewidth / 400, CIANO);
     pic.persistente = true;
 }
 
 void FrmVask_2::btnNoccioloCentrale_Click() {
-    if (sez.l <= 1 || !eseguito) return;
+    if (sez.l <= 1 || !ris.eseguito) return;
     const int n = sez.l - 1;
-    calcolanocciolo(nocciolo, sez.linee, n, xg, yg, inclinazioneassicentraliradianti,
-                    raggiocentralexc, raggiocentraleyc);
+    calcolanocciolo(nocciolo, sez.linee, n, ris.xg, ris.yg, ris.inclinazioneassicentraliradianti,
+                    ris.raggiocentralexc, ris.raggiocentraleyc);
 
     const float raggiomarca = pic.scalewidth / 400;
     int validi[MAXLINEE];
@@ -215,11 +215,11 @@ void FrmVask_2::btnNoccioloCentrale_Click() {
         pic.linea(v[validi[m - 1]][1], v[validi[m - 1]][2], v[validi[0]][1], v[validi[0]][2], BLU);
 
     for (int i = 1; i <= n; ++i) {
-        puntinocciolo[i][1] = v[i][1];
-        puntinocciolo[i][2] = v[i][2];
-        puntinoccioloattivo[i] = nocciolo.valido[i];
+        copianocciolo.puntinocciolo[i][1] = v[i][1];
+        copianocciolo.puntinocciolo[i][2] = v[i][2];
+        copianocciolo.puntinoccioloattivo[i] = nocciolo.valido[i];
     }
-    vask = n;
+    copianocciolo.vask = n;
 }
 
 }  // namespace vask

@@ -119,7 +119,7 @@ private slots:
             {"lblRxc", "1.732051"}, {"lblRyc", "0.5773503"}, {"lblAngoloxc", "0"},
         };
         for (auto& a : attesi) QCOMPARE(testo(f, a[0]), QString::fromUtf8(a[1]));
-        QCOMPARE(n.vask, 4);
+        QCOMPARE(n.copianocciolo.vask, 4);
 
         // On the pixels: violet Xc, red Yc, the blue ellipse and kern, the cyan markers.
         AreaGrafica* area = f.area();
@@ -143,7 +143,7 @@ private slots:
         // A regeneration keeps the kern and drops the ellipse.
         clicca(f, "btnRigenera");
         QVERIFY(n.pic.sovrapposto.primitive.empty());
-        QCOMPARE(n.vask, 4);
+        QCOMPARE(n.copianocciolo.vask, 4);
     }
 
     void ctrl_c_in_una_casella_sceglie_il_cerchio() {
@@ -155,9 +155,9 @@ private slots:
         densita->setFocus();
         QTRY_VERIFY(densita->hasFocus());
         QTest::keyClick(densita, Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(f.nucleo().disegnocerchio);
+        QVERIFY(f.nucleo().costruzione.disegnocerchio);
         QTest::keyClick(densita, Qt::Key_L, Qt::ControlModifier);
-        QVERIFY(f.nucleo().disegnolinea);
+        QVERIFY(f.nucleo().costruzione.disegnolinea);
     }
 
     void l_ellisse_sparisce_quando_la_finestra_si_ridimensiona_o_torna_dalla_barra() {

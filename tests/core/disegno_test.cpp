@@ -31,7 +31,7 @@ TEST_F(Finestra, la_lettura_mostra_le_coordinate_del_mondo_e_perde_il_colore_qua
 TEST_F(Finestra, un_clic_senza_movimento_prende_il_punto_dal_clic) {
     f.mnuStrumentiRettangolo_Click();
     f.picAreagrafica_MouseDown(2, 12 - 3);  // no move before: the readout is empty
-    EXPECT_EQ(f.puntorettangolo, 1);
+    EXPECT_EQ(f.costruzione.puntorettangolo, 1);
     EXPECT_EQ(f.sez.rettangoli[1][R::x1], 2);
     EXPECT_EQ(f.sez.rettangoli[1][R::y1], 3);
     f.picAreagrafica_MouseDown(5, 12 - 7);  // a touch somewhere else
@@ -61,7 +61,7 @@ TEST_F(Finestra, un_rettangolo_si_disegna_con_due_clic_e_registra_tutti_i_suoi_c
     EXPECT_EQ(r[R::massa], 24);
     EXPECT_EQ(f.sez.puntirettangoli[1][9], 2.5f);
     EXPECT_EQ(f.sez.prossimorettangolo, 2);
-    EXPECT_EQ(f.puntorettangolo, 0);
+    EXPECT_EQ(f.costruzione.puntorettangolo, 0);
     EXPECT_EQ(testo("lblContatore"), "1");
     EXPECT_EQ(testo("lblSecondoPuntoY"), "2");
     EXPECT_EQ(testo("lblDescrizione"),
@@ -79,7 +79,7 @@ TEST_F(Finestra, un_rettangolo_si_disegna_con_due_clic_e_registra_tutti_i_suoi_c
     EXPECT_EQ(msg.chieste[0].titolo, "Rettangolo degenere.");
     EXPECT_EQ(msg.chieste[0].testo, "Il rettangolo inserito è degenere. Reinserire il secondo punto.");
     EXPECT_EQ(msg.chieste[0].icona, Icona::Esclamazione);
-    EXPECT_EQ(f.puntorettangolo, 1);
+    EXPECT_EQ(f.costruzione.puntorettangolo, 1);
     EXPECT_EQ(f.sez.prossimorettangolo, 3);
     clicca(9, 3);
     EXPECT_EQ(f.sez.prossimorettangolo, 4);
@@ -93,7 +93,7 @@ TEST_F(Finestra, il_sesto_rettangolo_e_l_undicesima_linea_sono_rifiutati_senza_m
     ASSERT_EQ(msg.chieste.size(), 1u);
     EXPECT_EQ(msg.chieste[0].titolo, "Rettangoli esauriti.");
     EXPECT_EQ(msg.chieste[0].testo, "Non puoi usare più di 5 rettangoli.");
-    EXPECT_EQ(f.puntorettangolo, 0);
+    EXPECT_EQ(f.costruzione.puntorettangolo, 0);
     EXPECT_EQ(f.sez.prossimorettangolo, 6);
     EXPECT_EQ(0, std::memcmp(&prima, &f.sez, sizeof prima));
 
@@ -104,7 +104,7 @@ TEST_F(Finestra, il_sesto_rettangolo_e_l_undicesima_linea_sono_rifiutati_senza_m
     ASSERT_EQ(msg.chieste.size(), 1u);
     EXPECT_EQ(msg.chieste[0].titolo, "Linee esaurite.");
     EXPECT_EQ(msg.chieste[0].testo, "Non puoi usare più di 10 linee.");
-    EXPECT_EQ(f.puntolinea, 0);
+    EXPECT_EQ(f.costruzione.puntolinea, 0);
 
     for (int i = 0; i < 5; ++i) triangolo(i, 4, i + 1, 4, i, 5);
     msg.chieste.clear();
@@ -149,9 +149,9 @@ TEST_F(Finestra, i_triangoli_degeneri_sono_rifiutati_nell_ordine_delle_regole) {
         EXPECT_EQ(msg.chieste[0].testo,
                   c.puntoalrifiuto == 2 ? "Il triangolo inserito è degenere. Reinserire il terzo punto."
                                         : "Il lato inserito è degenere. Reinserire il secondo punto.");
-        EXPECT_EQ(f.puntotriangolo, c.puntoalrifiuto);
+        EXPECT_EQ(f.costruzione.puntotriangolo, c.puntoalrifiuto);
         EXPECT_EQ(f.sez.prossimotriangolo, prima);
-        f.puntotriangolo = 0;  // start the next case afresh
+        f.costruzione.puntotriangolo = 0;  // start the next case afresh
     }
     // The accepted triangle keeps its click order and its signed area.
     const float* t = f.sez.triangoli[1];
@@ -177,7 +177,7 @@ TEST_F(Finestra, il_cerchio_deve_restare_nella_zona_positiva) {
     EXPECT_EQ(msg.chieste[0].testo,
               "Il cerchio inserito deve rimanere nella zona positiva dell'area grafica. Reinserire "
               "il raggio oppure spostare il centro almeno nel punto di coordinate ( 3,5 ; 3,5 ) .");
-    EXPECT_EQ(f.puntocerchio, 0);
+    EXPECT_EQ(f.costruzione.puntocerchio, 0);
     EXPECT_EQ(f.sez.prossimocerchio, 2);
 
     // A radius typed as 0.1 is proposed as 0.1, not as its float neighbour.
@@ -210,7 +210,7 @@ TEST_F(Finestra, una_densita_non_numerica_vale_zero_e_una_enorme_e_rifiutata) {
     EXPECT_EQ(msg.chieste[0].titolo, "Densità fuori dei limiti.");
     EXPECT_EQ(f.sez.prossimorettangolo, 2);
     EXPECT_EQ(f.sez.rettangoli[2][R::x2], 0);
-    EXPECT_EQ(f.puntorettangolo, 1);  // still waiting for the opposite corner
+    EXPECT_EQ(f.costruzione.puntorettangolo, 1);  // still waiting for the opposite corner
     densita("2");
     clicca(15, 10);
     EXPECT_EQ(f.sez.prossimorettangolo, 3);
@@ -224,16 +224,16 @@ TEST_F(Finestra, una_costruzione_in_sospeso_riprende_dopo_un_cambio_di_tipo) {
     raggio("1");
     clicca(5, 5);  // a circle meanwhile
     EXPECT_EQ(f.sez.prossimocerchio, 2);
-    EXPECT_EQ(f.puntorettangolo, 1);
+    EXPECT_EQ(f.costruzione.puntorettangolo, 1);
     f.btnDisegna_Click();  // calculate state
     f.btnRettangolo_Click();
     f.btnDisegna_Click();  // back to drawing with the rectangle kind
-    EXPECT_TRUE(f.disegnorettangolo);
+    EXPECT_TRUE(f.costruzione.disegnorettangolo);
     clicca(3, 4);  // the opposite corner of the pending rectangle
     EXPECT_EQ(f.sez.prossimorettangolo, 2);
     EXPECT_EQ(f.sez.rettangoli[1][R::x1], 1);
     EXPECT_EQ(f.sez.rettangoli[1][R::x2], 3);
-    EXPECT_EQ(f.puntorettangolo, 0);
+    EXPECT_EQ(f.costruzione.puntorettangolo, 0);
 }
 
 TEST_F(Finestra, le_linee_di_chiusura_hanno_due_estremi_diversi) {
@@ -241,7 +241,7 @@ TEST_F(Finestra, le_linee_di_chiusura_hanno_due_estremi_diversi) {
     ASSERT_EQ(msg.chieste.size(), 1u);
     EXPECT_EQ(msg.chieste[0].titolo, "Linea degenere.");
     EXPECT_EQ(msg.chieste[0].testo, "La linea inserita è degenere. Reinserire il secondo punto.");
-    EXPECT_EQ(f.puntolinea, 1);
+    EXPECT_EQ(f.costruzione.puntolinea, 1);
     clicca(4, 1);
     EXPECT_EQ(f.sez.l, 2);
     EXPECT_EQ(f.sez.puntilinee[1][3], 4);
@@ -261,12 +261,12 @@ TEST_F(Finestra, l_anteprima_segue_il_punto_della_mossa_precedente) {
     EXPECT_EQ(box.y1, 11);
     EXPECT_EQ(box.x2, 4);
     EXPECT_EQ(box.y2, 9);
-    EXPECT_EQ(box.riempimento, f.coloresezione);
+    EXPECT_EQ(box.riempimento, f.colori.coloresezione);
 
     densita("-1");
     muovi(6, 6);
-    EXPECT_EQ(f.pic.immagine.primitive.back().riempimento, f.coloresfondo);
-    EXPECT_EQ(f.pic.immagine.primitive.back().colore, f.coloresezione);
+    EXPECT_EQ(f.pic.immagine.primitive.back().riempimento, f.colori.coloresfondo);
+    EXPECT_EQ(f.pic.immagine.primitive.back().colore, f.colori.coloresezione);
     densita("0");
     muovi(6, 7);
     for (const Primitiva& p : f.pic.immagine.primitive) EXPECT_NE(p.forma, Forma::Rettangolo);
@@ -297,13 +297,13 @@ TEST_F(Finestra, l_anteprima_segue_il_punto_della_mossa_precedente) {
     clicca(2, 10);
     muovi(5, 10);
     muovi(5, 11);
-    EXPECT_EQ(f.pic.immagine.primitive.back().colore, f.colorelinea);
+    EXPECT_EQ(f.pic.immagine.primitive.back().colore, f.colori.colorelinea);
     EXPECT_EQ(f.pic.immagine.primitive.back().x2, 5);
 }
 
 TEST_F(Finestra, a_tabella_piena_nessuna_anteprima) {
     for (int i = 0; i < 5; ++i) rettangolo(i, 0, i + 1, 1);
-    f.puntorettangolo = 1;  // as if a first corner were pending
+    f.costruzione.puntorettangolo = 1;  // as if a first corner were pending
     f.pic.immagine.svuota();
     muovi(10, 10);
     muovi(11, 11);

@@ -39,8 +39,8 @@ TEST_F(Finestra, il_rettangolo_2x6_da_i_quindici_valori_e_gli_assi_orizzontale_e
         {"lblRxc", "1.732051"}, {"lblRyc", "0.5773503"}, {"lblAngoloxc", "0"},
     };
     for (auto& a : attesi) EXPECT_EQ(testo(a[0]), a[1]) << a[0];
-    EXPECT_TRUE(f.eseguito && f.eseguo);
-    EXPECT_FALSE(f.disegno || f.seleziono || f.rettangolopremuto || f.disegnorettangolo);
+    EXPECT_TRUE(f.ris.eseguito && f.modo.eseguo);
+    EXPECT_FALSE(f.modo.disegno || f.modo.seleziono || f.modo.rettangolopremuto || f.costruzione.disegnorettangolo);
     EXPECT_EQ(f.ctl.sfondo("btnEsegui"), VERDE);
     EXPECT_EQ(f.ctl.sfondo("btnNoccioloCentrale"), VERDE);
     EXPECT_EQ(f.ctl.sfondo("btnEllisseCentrale"), VERDE);
@@ -90,8 +90,8 @@ TEST_F(Finestra, il_rettangolo_6x2_ha_xc_verticale_e_l_angolo_90) {
     EXPECT_EQ(testo("lblIyg"), "36");
     EXPECT_EQ(testo("lblIxc"), "36");
     EXPECT_EQ(testo("lblAngoloxc"), "90");
-    EXPECT_EQ(f.risultati[15], 90);
-    EXPECT_FLOAT_EQ(f.inclinazioneassicentraliradianti, 3.1415927f / 2);
+    EXPECT_EQ(f.ris.risultati[15], 90);
+    EXPECT_FLOAT_EQ(f.ris.inclinazioneassicentraliradianti, 3.1415927f / 2);
     const auto viola = dicolore(f.pic.immagine, Forma::Segmento, VIOLA);
     ASSERT_EQ(viola.size(), 1u);
     EXPECT_EQ(viola[0].x1, 3);
@@ -126,8 +126,8 @@ TEST_F(Finestra, senza_dati_o_con_un_elemento_in_costruzione_il_calcolo_non_part
         EXPECT_EQ(d.testo, "Introdurre i dati per il calcolo.");
         EXPECT_EQ(d.icona, Icona::Esclamazione);
     }
-    EXPECT_TRUE(f.disegno);
-    EXPECT_FALSE(f.eseguito);
+    EXPECT_TRUE(f.modo.disegno);
+    EXPECT_FALSE(f.ris.eseguito);
     // The ellipse asks the same on an empty section and says nothing before a calculation.
     prova::MessaggiCopione m;
     FrmVask_2 g(m);
@@ -151,8 +151,8 @@ TEST_F(Finestra, una_massa_non_positiva_avvisa_e_lascia_le_etichette) {
               "La massa della sezione è complessivamente minore o uguale a zero. Il calcolo non può "
               "essere eseguito. Controllare i dati dei singoli componenti della sezione selezionandoli.");
     for (const char* nome : ETICHETTERISULTATI) EXPECT_EQ(testo(nome), "") << nome;
-    EXPECT_FALSE(f.eseguito);
-    EXPECT_TRUE(f.eseguo);  // the mode of the calculation stays
+    EXPECT_FALSE(f.ris.eseguito);
+    EXPECT_TRUE(f.modo.eseguo);  // the mode of the calculation stays
     EXPECT_EQ(f.sez.rettangoli[1][R::ix], -144);
 }
 
@@ -165,7 +165,7 @@ TEST_F(Finestra, valori_troppo_grandi_avvisano_senza_lasciare_infiniti_nelle_tab
     EXPECT_EQ(msg.chieste[0].icona, Icona::Critico);
     for (int c = 1; c <= R::CAMPI; ++c) EXPECT_TRUE(std::isfinite(f.sez.rettangoli[1][c])) << c;
     EXPECT_EQ(f.sez.rettangoli[1][R::ix], 0);
-    EXPECT_FALSE(f.eseguito);
+    EXPECT_FALSE(f.ris.eseguito);
     EXPECT_EQ(testo("lblArea"), "");
 }
 
@@ -177,12 +177,12 @@ TEST_F(Finestra, il_nocciolo_del_rettangolo_6x12_e_il_rombo_del_terzo_medio) {
     linea(0, 12, 0, 0);
     f.btnEsegui_Click();
     ASSERT_TRUE(msg.chieste.empty());
-    EXPECT_EQ(f.vask, 4);
+    EXPECT_EQ(f.copianocciolo.vask, 4);
     const float attesi[4][2] = {{3, 8}, {2, 6}, {3, 4}, {4, 6}};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_NEAR(f.puntinocciolo[i + 1][1], attesi[i][0], 1e-4) << i;
-        EXPECT_NEAR(f.puntinocciolo[i + 1][2], attesi[i][1], 1e-4) << i;
-        EXPECT_TRUE(f.puntinoccioloattivo[i + 1]);
+        EXPECT_NEAR(f.copianocciolo.puntinocciolo[i + 1][1], attesi[i][0], 1e-4) << i;
+        EXPECT_NEAR(f.copianocciolo.puntinocciolo[i + 1][2], attesi[i][1], 1e-4) << i;
+        EXPECT_TRUE(f.copianocciolo.puntinoccioloattivo[i + 1]);
     }
     // After a regeneration the kern is still drawn: four cyan markers, four blue edges.
     f.mnuVisualizzaRigenera_Click();
@@ -201,8 +201,8 @@ TEST_F(Finestra, il_nocciolo_del_rettangolo_6x12_e_il_rombo_del_terzo_medio) {
     clicca(6, 9);
     clicca(3, 12);
     f.btnEsegui_Click();
-    EXPECT_NEAR(f.puntinocciolo[5][1], 2.5, 1e-4);
-    EXPECT_NEAR(f.puntinocciolo[5][2], 4, 1e-4);
+    EXPECT_NEAR(f.copianocciolo.puntinocciolo[5][1], 2.5, 1e-4);
+    EXPECT_NEAR(f.copianocciolo.puntinocciolo[5][2], 4, 1e-4);
 }
 
 TEST_F(Finestra, una_linea_per_il_baricentro_non_entra_nel_nocciolo_ne_porta_infiniti) {
@@ -211,14 +211,14 @@ TEST_F(Finestra, una_linea_per_il_baricentro_non_entra_nel_nocciolo_ne_porta_inf
     linea(0, 0, 6, 12);  // through G = (3, 6)
     linea(6, 12, 0, 12);
     f.btnEsegui_Click();
-    EXPECT_TRUE(f.puntinoccioloattivo[1]);
-    EXPECT_FALSE(f.puntinoccioloattivo[2]);
-    EXPECT_TRUE(f.puntinoccioloattivo[3]);
+    EXPECT_TRUE(f.copianocciolo.puntinoccioloattivo[1]);
+    EXPECT_FALSE(f.copianocciolo.puntinoccioloattivo[2]);
+    EXPECT_TRUE(f.copianocciolo.puntinoccioloattivo[3]);
     EXPECT_TRUE(tuttofinito(f.pic.immagine));
     EXPECT_EQ(dicolore(f.pic.immagine, Forma::Segmento, BLU).size(), 2u);  // 1-3 and 3-1
     for (int i = 1; i <= 3; ++i) {
-        EXPECT_TRUE(std::isfinite(f.puntinocciolo[i][1]));
-        EXPECT_TRUE(std::isfinite(f.puntinocciolo[i][2]));
+        EXPECT_TRUE(std::isfinite(f.copianocciolo.puntinocciolo[i][1]));
+        EXPECT_TRUE(std::isfinite(f.copianocciolo.puntinocciolo[i][2]));
     }
 }
 

@@ -5,18 +5,18 @@ using namespace vask;
 using prova::Finestra;
 
 TEST_F(Finestra, all_avvio_la_finestra_e_in_disegno_con_i_valori_iniziali) {
-    EXPECT_TRUE(f.disegno);
-    EXPECT_FALSE(f.seleziono || f.eseguo || f.eseguito);
+    EXPECT_TRUE(f.modo.disegno);
+    EXPECT_FALSE(f.modo.seleziono || f.modo.eseguo || f.ris.eseguito);
     EXPECT_EQ(f.sez.prossimorettangolo, 1);
     EXPECT_EQ(f.sez.l, 1);
     EXPECT_EQ(f.pigreco, 3.1415927f);
-    EXPECT_EQ(f.passogriglia, 1.0f);
-    EXPECT_EQ(f.coloresfondo, 0x000000u);
-    EXPECT_EQ(f.coloregriglia, 0x808080u);
-    EXPECT_EQ(f.coloresezione, 0xFFFFFFu);
-    EXPECT_EQ(f.colorelinea, 0x00FF00u);
-    EXPECT_EQ(f.nuovofinex, 20);
-    EXPECT_EQ(f.nuovofiney, 12);
+    EXPECT_EQ(f.vista.passogriglia, 1.0f);
+    EXPECT_EQ(f.colori.coloresfondo, 0x000000u);
+    EXPECT_EQ(f.colori.coloregriglia, 0x808080u);
+    EXPECT_EQ(f.colori.coloresezione, 0xFFFFFFu);
+    EXPECT_EQ(f.colori.colorelinea, 0x00FF00u);
+    EXPECT_EQ(f.vista.nuovofinex, 20);
+    EXPECT_EQ(f.vista.nuovofiney, 12);
     EXPECT_EQ(testo("lblDescrizione"),
               "Disegna: Premi i pulsanti rettangolo, triangolo o cerchio per comporre la sezione.");
     EXPECT_EQ(f.ctl.sfondo("btnDisegna"), 0x00FFFFu);
@@ -47,7 +47,7 @@ TEST_F(Finestra, nuovo_con_risposta_no_non_cambia_nulla) {
     EXPECT_EQ(msg.chieste[0].pulsanti, Pulsanti::SiNo);
     EXPECT_EQ(f.sez.prossimorettangolo, 2);
     EXPECT_EQ(testo("lblArea"), area);
-    EXPECT_TRUE(f.eseguito);
+    EXPECT_TRUE(f.ris.eseguito);
     EXPECT_EQ(f.pic.immagine.primitive.size(), disegnate);
 }
 
@@ -66,19 +66,19 @@ TEST_F(Finestra, nuovo_con_risposta_si_svuota_la_sezione_e_lascia_vista_e_colori
     EXPECT_EQ(f.sez.l, 1);
     EXPECT_EQ(f.sez.rettangoli[3][R::x2], 0);
     EXPECT_EQ(f.sez.puntirettangoli[5][1], 0);
-    EXPECT_FALSE(f.eseguito || f.eseguo);
-    EXPECT_TRUE(f.disegno);
-    EXPECT_EQ(f.xg, 0);
-    EXPECT_EQ(f.raggiocentralexc, 0);
+    EXPECT_FALSE(f.ris.eseguito || f.modo.eseguo);
+    EXPECT_TRUE(f.modo.disegno);
+    EXPECT_EQ(f.ris.xg, 0);
+    EXPECT_EQ(f.ris.raggiocentralexc, 0);
     for (const char* nome : ETICHETTERISULTATI) EXPECT_EQ(testo(nome), "") << nome;
     EXPECT_EQ(testo("txtRaggio"), "1");
     EXPECT_EQ(testo("lblPrimoPuntoX"), "x1");
     EXPECT_EQ(f.ctl.sfondo("btnEsegui"), FACCIA);
     EXPECT_EQ(f.ctl.sfondo("btnDisegna"), GIALLO);
     EXPECT_EQ(f.ctl.sfondo("btnRettangolo"), FACCIA);
-    EXPECT_EQ(f.puntinocciolo[1][1], 0);
+    EXPECT_EQ(f.copianocciolo.puntinocciolo[1][1], 0);
     // Left as they were: colours, counter label, hint bar, the view.
-    EXPECT_EQ(f.coloresezione, ROSSO);
+    EXPECT_EQ(f.colori.coloresezione, ROSSO);
     EXPECT_EQ(testo("lblContatore"), "5");
     EXPECT_EQ(testo("lblDescrizione"), "qualcosa");
     EXPECT_EQ(f.pic.scalewidth, 20);
@@ -107,35 +107,35 @@ TEST_F(Finestra, guida_e_informazioni_mostrano_i_loro_messaggi) {
 TEST_F(Finestra, ogni_preferenza_imposta_il_suo_colore_e_rigenera) {
     struct Caso {
         const char* voce;
-        uint32_t FrmVask_2::*campo;
+        uint32_t FrmVask_2::Colori::*campo;
         uint32_t valore;
     } casi[] = {
-        {"mnuPreferenzeSfondoBianco", &FrmVask_2::coloresfondo, BIANCO},
-        {"mnuPreferenzeSfondoGrigio", &FrmVask_2::coloresfondo, GRIGIO},
-        {"mnuPreferenzeSfondoNero", &FrmVask_2::coloresfondo, NERO},
-        {"mnuPreferenzeGrigliaBianco", &FrmVask_2::coloregriglia, BIANCO},
-        {"mnuPreferenzeGrigliaNero", &FrmVask_2::coloregriglia, NERO},
-        {"mnuPreferenzeGrigliaRosso", &FrmVask_2::coloregriglia, ROSSO},
-        {"mnuPreferenzeGrigliaGiallo", &FrmVask_2::coloregriglia, GIALLO},
-        {"mnuPreferenzeGrigliaGrigio", &FrmVask_2::coloregriglia, GRIGIO},
-        {"mnuPreferenzeSezioneNero", &FrmVask_2::coloresezione, NERO},
-        {"mnuPreferenzeSezioneGrigio", &FrmVask_2::coloresezione, GRIGIO},
-        {"mnuPreferenzeSezioneRosso", &FrmVask_2::coloresezione, ROSSO},
-        {"mnuPreferenzeSezioneGiallo", &FrmVask_2::coloresezione, GIALLO},
-        {"mnuPreferenzeSezioneBianco", &FrmVask_2::coloresezione, BIANCO},
-        {"mnuPreferenzeLineaBianco", &FrmVask_2::colorelinea, BIANCO},
-        {"mnuPreferenzeLineaNero", &FrmVask_2::colorelinea, NERO},
-        {"mnuPreferenzeLineaRosso", &FrmVask_2::colorelinea, ROSSO},
-        {"mnuPreferenzeLineaBlu", &FrmVask_2::colorelinea, BLU},
-        {"mnuPreferenzeLineaVerde", &FrmVask_2::colorelinea, VERDE},
+        {"mnuPreferenzeSfondoBianco", &FrmVask_2::Colori::coloresfondo, BIANCO},
+        {"mnuPreferenzeSfondoGrigio", &FrmVask_2::Colori::coloresfondo, GRIGIO},
+        {"mnuPreferenzeSfondoNero", &FrmVask_2::Colori::coloresfondo, NERO},
+        {"mnuPreferenzeGrigliaBianco", &FrmVask_2::Colori::coloregriglia, BIANCO},
+        {"mnuPreferenzeGrigliaNero", &FrmVask_2::Colori::coloregriglia, NERO},
+        {"mnuPreferenzeGrigliaRosso", &FrmVask_2::Colori::coloregriglia, ROSSO},
+        {"mnuPreferenzeGrigliaGiallo", &FrmVask_2::Colori::coloregriglia, GIALLO},
+        {"mnuPreferenzeGrigliaGrigio", &FrmVask_2::Colori::coloregriglia, GRIGIO},
+        {"mnuPreferenzeSezioneNero", &FrmVask_2::Colori::coloresezione, NERO},
+        {"mnuPreferenzeSezioneGrigio", &FrmVask_2::Colori::coloresezione, GRIGIO},
+        {"mnuPreferenzeSezioneRosso", &FrmVask_2::Colori::coloresezione, ROSSO},
+        {"mnuPreferenzeSezioneGiallo", &FrmVask_2::Colori::coloresezione, GIALLO},
+        {"mnuPreferenzeSezioneBianco", &FrmVask_2::Colori::coloresezione, BIANCO},
+        {"mnuPreferenzeLineaBianco", &FrmVask_2::Colori::colorelinea, BIANCO},
+        {"mnuPreferenzeLineaNero", &FrmVask_2::Colori::colorelinea, NERO},
+        {"mnuPreferenzeLineaRosso", &FrmVask_2::Colori::colorelinea, ROSSO},
+        {"mnuPreferenzeLineaBlu", &FrmVask_2::Colori::colorelinea, BLU},
+        {"mnuPreferenzeLineaVerde", &FrmVask_2::Colori::colorelinea, VERDE},
     };
     linea(1, 1, 4, 1);
     for (const Caso& c : casi) {
         f.pic.immagine.svuota();  // a regeneration must bring the picture back
         ASSERT_TRUE(f.clic(c.voce)) << c.voce;
-        EXPECT_EQ(f.*(c.campo), c.valore) << c.voce;
+        EXPECT_EQ(f.colori.*(c.campo), c.valore) << c.voce;
         ASSERT_FALSE(f.pic.immagine.primitive.empty()) << c.voce;
-        EXPECT_EQ(f.pic.immagine.primitive.back().colore, f.colorelinea) << c.voce;
+        EXPECT_EQ(f.pic.immagine.primitive.back().colore, f.colori.colorelinea) << c.voce;
     }
     f.clic("mnuPreferenzeSfondoGrigio");
     EXPECT_EQ(f.pic.sfondo, GRIGIO);

@@ -13,7 +13,7 @@ std::string firma(const FrmVask_2& f, const Strato& s) {
     std::string out;
     for (const Primitiva& p : s.primitive) {
         auto tono = [&f](uint32_t c) {
-            return c == f.colorelinea ? "L" : c == f.coloresezione ? "+" : c == f.coloresfondo ? "-" : "?";
+            return c == f.colori.colorelinea ? "L" : c == f.colori.coloresezione ? "+" : c == f.colori.coloresfondo ? "-" : "?";
         };
         switch (p.forma) {
         case Forma::Segmento: out += std::string("S") + tono(p.colore); break;
@@ -51,9 +51,9 @@ TEST_F(Finestra, la_rigenerazione_dipinge_i_fori_sopra_i_pieni_e_le_linee_in_cim
     const auto& p = f.pic.immagine.primitive;
     EXPECT_EQ(p[0].colore, f.pic.primopiano);  // solid box: foreground outline
     EXPECT_TRUE(p[0].riempito);
-    EXPECT_EQ(p[13].colore, f.coloresezione);  // hole: section-coloured outline
+    EXPECT_EQ(p[13].colore, f.colori.coloresezione);  // hole: section-coloured outline
     EXPECT_TRUE(p[13].riempito);
-    EXPECT_EQ(p[14].colore, f.coloresezione);
+    EXPECT_EQ(p[14].colore, f.colori.coloresezione);
     // World (x, y) lands on the surface at (x, 12 - y).
     EXPECT_EQ(p[0].x1, 0);
     EXPECT_EQ(p[0].y1, 12);
@@ -77,7 +77,7 @@ TEST_F(Finestra, il_triangolo_e_un_solo_poligono_pieno_ma_non_durante_una_costru
             EXPECT_EQ(xy[3], 6);
             EXPECT_EQ(xy[4], 7);
             EXPECT_EQ(xy[5], 10);
-            EXPECT_EQ(p.colore, f.coloresezione);
+            EXPECT_EQ(p.colore, f.colori.coloresezione);
         }
     EXPECT_EQ(poligoni, 2);  // solids' pass and holes' pass
 
@@ -89,12 +89,12 @@ TEST_F(Finestra, il_triangolo_e_un_solo_poligono_pieno_ma_non_durante_una_costru
     // First corner of a rectangle taken: outlines only.
     f.mnuStrumentiRettangolo_Click();
     clicca(10, 10);
-    EXPECT_EQ(f.puntorettangolo, 1);
+    EXPECT_EQ(f.costruzione.puntorettangolo, 1);
     EXPECT_EQ(poligonidisegnati(), 0);
     clicca(12, 11);
     EXPECT_EQ(poligonidisegnati(), 2);
     // A line end being moved: outlines only.
-    f.disegnodinamicosottomodifica = true;
+    f.cambioestremo.disegnodinamicosottomodifica = true;
     f.mnuVisualizzaRigenera_Click();
     EXPECT_EQ(poligonidisegnati(), 0);
 }
@@ -106,7 +106,7 @@ TEST_F(Finestra, una_sezione_vuota_rigenera_al_solo_sfondo_e_il_riempimento_pers
     cerchio(5, 5, "1", "-1");
     // After a pass with a hole the fill colour left behind is the background.
     EXPECT_TRUE(f.pic.riempimentopieno);
-    EXPECT_EQ(f.pic.coloreriempimento, f.coloresfondo);
+    EXPECT_EQ(f.pic.coloreriempimento, f.colori.coloresfondo);
     f.btnRigenera_Click();
     EXPECT_EQ(firma(f, f.pic.immagine), "C- ");
     f.Form_Resize();

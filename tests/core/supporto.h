@@ -58,27 +58,27 @@ protected:
     void raggio(const std::string& testo) { f.testomodificato("txtRaggio", testo); }
 
     void rettangolo(float x1, float y1, float x2, float y2, const std::string& d = "1") {
-        if (!f.disegnorettangolo) f.mnuStrumentiRettangolo_Click();
+        if (!f.costruzione.disegnorettangolo) f.mnuStrumentiRettangolo_Click();
         densita(d);
         clicca(x1, y1);
         clicca(x2, y2);
     }
     void triangolo(float x1, float y1, float x2, float y2, float x3, float y3,
                    const std::string& d = "1") {
-        if (!f.disegnotriangolo) f.mnuStrumentiTriangolo_Click();
+        if (!f.costruzione.disegnotriangolo) f.mnuStrumentiTriangolo_Click();
         densita(d);
         clicca(x1, y1);
         clicca(x2, y2);
         clicca(x3, y3);
     }
     void cerchio(float xc, float yc, const std::string& r, const std::string& d = "1") {
-        if (!f.disegnocerchio) f.mnuStrumentiCerchio_Click();
+        if (!f.costruzione.disegnocerchio) f.mnuStrumentiCerchio_Click();
         raggio(r);
         densita(d);
         clicca(xc, yc);
     }
     void linea(float x1, float y1, float x2, float y2) {
-        if (!f.disegnolinea) f.mnuStrumentiLinea_Click();
+        if (!f.costruzione.disegnolinea) f.mnuStrumentiLinea_Click();
         clicca(x1, y1);
         clicca(x2, y2);
     }
