@@ -51,18 +51,37 @@ void ordina(Vertice (&v)[3]) {
             if (v[i].u > v[j].u) std::swap(v[i], v[j]);
 }
 
-// Coefficients of one piece between u0 and u1: the chord length is a*u + b and
-// the midpoint of the chord c*u + d, each held as a 32-bit float.
+// One piece of the triangle: the part between its apex P (the lowest or the
+// highest vertex along u) and the chord through the middle vertex. With t the
+// distance from P along u, the chord length is a*t + b and the chord midpoint
+// c*t + d, the coefficients held as 32-bit floats. Measuring t from the apex
+// keeps every term bounded: in absolute u, a piece a rounding step thick has
+// slopes near 1e7 and its polynomial cancels catastrophically.
 struct Pezzo {
+    double u0 = 0, h = 0;  // apex and signed extent up to the chord
     float a = 0, b = 0, c = 0, d = 0;
+    bool valido = false;   // false: no extent, skipped
 };
 
-// Lower piece (A..B) and upper piece (B..C); `valido` is false when the piece
-// has no extent and is skipped.
+Pezzo pezzo(const Vertice& P, const Vertice& B, double kPC) {
+    Pezzo p;
+    const double h = B.u - P.u;
+    const double kPB = (B.w - P.w) / h;
+    p.u0 = P.u;
+    p.h = h;
+    p.a = float(kPC - kPB);
+    p.b = 0;  // both sides meet at the apex
+    p.c = float(0.5 * (kPC + kPB));
+    p.d = float(P.w);
+    // A slope beyond the float range: the piece is thinner than any rounding
+    // of its coordinates and holds no area.
+    p.valido = std::isfinite(p.a) && std::isfinite(p.c);
+    return p;
+}
+
+// Lower piece (apex A, up to B) and upper piece (apex C, down to B).
 struct Pezzi {
     Pezzo basso, alto;
-    bool bassovalido = false, altovalido = false;
-    double uA = 0, uB = 0, uC = 0;
 };
 
 Pezzi pezzi(const float* t, bool lungoy) {
@@ -75,39 +94,26 @@ Pezzi pezzi(const float* t, bool lungoy) {
     ordina(v);
     const Vertice &A = v[0], &B = v[1], &C = v[2];
     Pezzi p;
-    p.uA = A.u;
-    p.uB = B.u;
-    p.uC = C.u;
     if (C.u == A.u) return p;
-    const double kAC = (A.w - C.w) / (A.u - C.u);
-    if (B.u != A.u) {
-        const double kAB = (B.w - A.w) / (B.u - A.u);
-        p.basso.a = float(kAC - kAB);
-        p.basso.b = float(kAB * A.u + (C.w - A.w) - kAC * C.u);
-        p.basso.c = float(0.5 * (kAB + kAC));
-        p.basso.d = float(0.5 * (A.w + C.w - kAC * C.u - kAB * A.u));
-        p.bassovalido = true;
-    }
-    if (C.u != B.u) {
-        const double kBC = (C.w - B.w) / (C.u - B.u);
-        p.alto.a = float(kAC - kBC);
-        p.alto.b = float(kBC * B.u + (C.w - B.w) - kAC * C.u);
-        p.alto.c = float(0.5 * (kBC + kAC));
-        p.alto.d = float(0.5 * (B.w + C.w - kAC * C.u - kBC * B.u));
-        p.altovalido = true;
-    }
+    const double kAC = (C.w - A.w) / (C.u - A.u);
+    if (B.u != A.u) p.basso = pezzo(A, B, kAC);
+    if (C.u != B.u) p.alto = pezzo(C, B, kAC);
     return p;
 }
 
-// Integral of u^2 times the chord length.
-double F(const Pezzo& p, double u) {
-    return double(p.a) * u * u * u * u / 4 + double(p.b) * u * u * u / 3;
+// Integral of u^2 times the chord length over the piece.
+double F(const Pezzo& p) {
+    const double a = p.a, b = p.b, u = p.u0, t = p.h;
+    return a * (u * u * t * t / 2 + 2 * u * t * t * t / 3 + t * t * t * t / 4) +
+           b * (u * u * t + u * t * t + t * t * t / 3);
 }
 
-// Integral of u times the chord midpoint times the chord length.
-double G(const Pezzo& p, double u) {
-    const double a = p.a, b = p.b, c = p.c, d = p.d;
-    return a * c * u * u * u * u / 4 + (a * d + b * c) * u * u * u / 3 + b * d * u * u / 2;
+// Integral of u times the chord midpoint times the chord length over the piece.
+double G(const Pezzo& p) {
+    const double a = p.a, b = p.b, c = p.c, d = p.d, u = p.u0, t = p.h;
+    const double ac = a * c, adbc = a * d + b * c, bd = b * d;
+    return u * (ac * t * t * t / 3 + adbc * t * t / 2 + bd * t) +
+           (ac * t * t * t * t / 4 + adbc * t * t * t / 3 + bd * t * t / 2);
 }
 
 // Sum of the pieces, each by its absolute value: the sign of the chord length
@@ -116,8 +122,8 @@ template <typename Integrale>
 float integra(const float* t, bool lungoy, Integrale integrale) {
     const Pezzi p = pezzi(t, lungoy);
     double s1 = 0, s2 = 0;
-    if (p.bassovalido) s1 = std::fabs(integrale(p.basso, p.uB) - integrale(p.basso, p.uA));
-    if (p.altovalido) s2 = std::fabs(integrale(p.alto, p.uC) - integrale(p.alto, p.uB));
+    if (p.basso.valido) s1 = std::fabs(integrale(p.basso));
+    if (p.alto.valido) s2 = std::fabs(integrale(p.alto));
     return float(double(t[T::densita]) * (s1 + s2));
 }
 

@@ -15,8 +15,9 @@ Inerzia inerziarettangolo(const float* rettangolo);
 Inerzia inerziacerchio(const float* cerchio, float pigreco);
 
 // Exact integration of a triangle cut at its middle vertex into two pieces with
-// a base parallel to an axis; the coefficients are held as 32-bit floats and
-// each piece enters with its absolute value, so the click order does not matter.
+// a base parallel to an axis, each integrated from its own apex; the
+// coefficients are held as 32-bit floats and each piece enters with its
+// absolute value, so the click order does not matter.
 float momentoxtriangolo(const float* triangolo);
 float momentoytriangolo(const float* triangolo);
 float prodottoxytriangolo(const float* triangolo);

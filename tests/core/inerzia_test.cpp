@@ -117,3 +117,32 @@ TEST(Inerzia, elementi_a_caso_concordano_con_gli_integrali_di_contorno) {
         EXPECT_NEAR(in.ixy, rho * g.ixy, 1e-6 * scala);
     }
 }
+
+// Two vertices at the same height up to rounding: a piece a float step thick,
+// whose slopes are near 1e7. Green's theorem on the stored floats is the judge.
+TEST(Inerzia, triangoli_quasi_piatti_da_un_lato_concordano_con_gli_integrali_di_contorno) {
+    Sezione esempio;
+    prova::triangolo(esempio, 2, 9.72f, 12, 9.720001f, 5, 3, 1);
+    EXPECT_NEAR(prodottoxytriangolo(esempio.triangoli[1]), 1616.832, 0.01);
+
+    std::mt19937 gen(99);
+    std::uniform_real_distribution<float> pos(0.5f, 19.5f);
+    std::uniform_int_distribution<int> passi(1, 3);
+    for (int i = 0; i < 400; ++i) {
+        float v[6];
+        for (float& c : v) c = pos(gen);
+        // Vertex 2 shares vertex 1's y (or x) but for a few float steps.
+        const int k = i % 2 == 0 ? 1 : 0;
+        v[2 + k] = v[k];
+        for (int p = passi(gen); p > 0; --p) v[2 + k] = std::nextafter(v[2 + k], 100.0f);
+        Sezione s;
+        prova::triangolo(s, v[0], v[1], v[2], v[3], v[4], v[5], 1);
+        const prova::Integrali g = prova::poligono({v[0], v[2], v[4]}, {v[1], v[3], v[5]});
+        const float* t = s.triangoli[1];
+        const double scala = g.area * 400 + 1;
+        SCOPED_TRACE(i);
+        EXPECT_NEAR(momentoxtriangolo(t), g.ixx, 2e-6 * scala);
+        EXPECT_NEAR(momentoytriangolo(t), g.iyy, 2e-6 * scala);
+        EXPECT_NEAR(prodottoxytriangolo(t), g.ixy, 2e-6 * scala);
+    }
+}
