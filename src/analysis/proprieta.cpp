@@ -1,8 +1,18 @@
 #include "analysis/proprieta.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 namespace vask {
+
+double arrotondamentocentrale(const Proprieta& p) {
+    // A few float steps of the largest total, from which the centroidal
+    // values are taken by difference.
+    const double totale = std::max({std::fabs(double(p.ixtotale)), std::fabs(double(p.iytotale)),
+                                    std::fabs(double(p.ixytotale))});
+    return 8 * FLT_EPSILON * totale;
+}
 
 Proprieta calcolaproprieta(const Sezione& s, float pigreco) {
     Proprieta p;
@@ -55,22 +65,26 @@ Proprieta calcolaproprieta(const Sezione& s, float pigreco) {
         momentostatico += s.cerchi[i][C::massa] * s.cerchi[i][C::yc];
     const float yg = momentostatico / massatotale;
 
-    // Circles alone: their centroidal moments come out equal and their product
-    // zero only up to rounding, which this tolerance absorbs.
-    const bool solocerchi =
-        s.numerorettangoli() == 0 && s.numerotriangoli() == 0 && s.numerocerchi() > 0;
-    const double tolleranza = solocerchi ? 0.00001 : 0;
-
     p.xg = xg;
     p.yg = yg;
     p.ixtotale = ixtotale;
     p.iytotale = iytotale;
     p.ixytotale = ixytotale;
 
+    // The centroidal values are small differences of large float totals: a
+    // product or a difference of moments below the totals' rounding is noise,
+    // and must not tilt the axes of a symmetric section. Circles alone also
+    // keep their own fixed tolerance.
+    const bool solocerchi =
+        s.numerorettangoli() == 0 && s.numerotriangoli() == 0 && s.numerocerchi() > 0;
+    const double tolleranza = std::max(solocerchi ? 0.00001 : 0.0, arrotondamentocentrale(p));
+
     const double M = massatotale;
-    float ixg = float(ixtotale - double(yg) * yg * M);
+    const double ixgvero = ixtotale - double(yg) * yg * M;
+    const double iygvero = iytotale - double(xg) * xg * M;
+    float ixg = float(ixgvero);
     if (ixg < tolleranza) ixg = 0;
-    float iyg = float(iytotale - double(xg) * xg * M);
+    float iyg = float(iygvero);
     if (iyg < tolleranza) iyg = 0;
     if (std::fabs(double(ixg) - iyg) < tolleranza) ixg = iyg;
     float ixgyg = float(ixytotale - double(xg) * M * yg);
@@ -93,13 +107,15 @@ Proprieta calcolaproprieta(const Sezione& s, float pigreco) {
     }
     p.ixc = float(ixc);
     p.iyc = float(iyc);
-    // Holes can make the centroidal inertia indefinite: no real radius then.
+    // Holes can make the centroidal inertia indefinite: no real radius then,
+    // clamped to 0 instead of the root of a negative number. A centroidal
+    // moment clamped to 0 from below leaves a central moment of 0 that is
+    // really negative as well.
+    const bool negativa = ixgvero < -tolleranza || iygvero < -tolleranza;
+    p.immaginarioxc = iyc < 0 || (iyc <= 0 && negativa);
+    p.immaginarioyc = ixc < 0 || (ixc <= 0 && negativa);
     const auto giratore = [&](float momento) {
-        if (momento < 0) {
-            p.momentonegativo = true;
-            return 0.0f;
-        }
-        return float(std::sqrt(double(momento) / M));
+        return momento < 0 ? 0.0f : float(std::sqrt(double(momento) / M));
     };
     p.raggiocentralexc = giratore(p.ixc);
     p.raggiocentraleyc = giratore(p.iyc);

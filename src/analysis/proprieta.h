@@ -20,15 +20,20 @@ struct Proprieta {
     float raggiocentralexc = 0, raggiocentraleyc = 0;  // 13, 14
     float angologradi = 0;     // 15
     float alfa = 0;            // angle of Xc in radians, before the axes rule
-    // A central moment came out negative (holes can do that): its radius of
-    // gyration is clamped to 0 instead of taking the root of a negative number.
-    bool momentonegativo = false;
+    // Holes made the central moment along Xc (the one of Ryc) or along Yc
+    // (the one of Rxc) negative: that radius is 0 and the section has no real
+    // central ellipse along that axis.
+    bool immaginarioxc = false, immaginarioyc = false;
 };
 
 // Sums, centroid, centroidal and central values, radii and angle. Reads the
 // inertia fields as the last computation left them. When the total mass is
 // not positive only area and massatotale are meaningful.
 Proprieta calcolaproprieta(const Sezione& s, float pigreco);
+
+// Below this size the centroidal moments and product are rounding noise: a few
+// float steps of the largest of the totals they are computed from.
+double arrotondamentocentrale(const Proprieta& p);
 
 // How the central axes are drawn and what the angle label shows.
 enum class Assi {

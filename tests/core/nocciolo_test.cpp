@@ -229,7 +229,7 @@ TEST(Nocciolo, sezione_con_fori_e_giratore_azzerato_resta_finita) {
     prova::rettangolo(s, 0, 0, 1, 1, -1);
     prova::rettangolo(s, 21, 21, 22, 22, -1);
     const Proprieta p = prova::calcola(s);
-    ASSERT_TRUE(p.momentonegativo);
+    ASSERT_TRUE(p.immaginarioxc);
     Linee linee = {};
     linea(linee, 1, 0, 0, 22, 0);
     linea(linee, 2, 22, 0, 22, 22);

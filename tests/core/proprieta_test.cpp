@@ -227,20 +227,54 @@ TEST(Proprieta, momenti_centrali_uguali_o_prodotto_nullo_danno_un_angolo_stabile
         EXPECT_EQ(p.alfa, 0) << c[0] << " " << c[1];
         EXPECT_NEAR(p.ixg, pigreco * std::pow(c[2], 4) / 4, 1e-5);
     }
-    // Rectangles at coordinates that floats cannot hold: the product is zero
-    // only up to rounding, and whatever its sign the axes keep their case.
-    const float scarti[] = {0.1f, 0.3f, 0.7f, 1.3f, 2.9f, 7.7f};
+    // Rectangles at coordinates that floats cannot hold: the product and the
+    // difference of the moments are zero only up to the rounding of the totals.
+    // It must not tilt the axes, whatever its sign.
+    const float scarti[] = {0.1f, 0.3f, 0.7f, 1.3f, 2.9f, 7.7f, 93.1f};
     for (float a : scarti)
         for (float b : scarti) {
-            Sezione alto, basso;
+            Sezione alto, basso, quadrato;
             prova::rettangolo(alto, a, b, a + 2.2f, b + 6.6f, 1.3f);
             prova::rettangolo(basso, a, b, a + 6.6f, b + 2.2f, 1.3f);
-            const Proprieta p = prova::calcola(alto), q = prova::calcola(basso);
-            EXPECT_EQ(casoassi(p.angologradi, p.ixg, p.iyg), Assi::Orizzontale) << a << " " << b;
-            EXPECT_EQ(casoassi(q.angologradi, q.ixg, q.iyg), Assi::Verticale) << a << " " << b;
-            EXPECT_LT(std::fabs(p.angologradi), 0.01f);
-            EXPECT_GT(std::fabs(q.angologradi), 89.99f);
+            prova::rettangolo(quadrato, a, b, a + 3, b + 3, 1);
+            const Proprieta p = prova::calcola(alto), q = prova::calcola(basso),
+                            r = prova::calcola(quadrato);
+            SCOPED_TRACE(testing::Message() << a << " " << b);
+            EXPECT_EQ(p.ixgyg, 0);
+            EXPECT_EQ(q.ixgyg, 0);
+            EXPECT_EQ(casoassi(p.angologradi, p.ixg, p.iyg), Assi::Orizzontale);
+            EXPECT_EQ(casoassi(q.angologradi, q.ixg, q.iyg), Assi::Verticale);
+            EXPECT_EQ(r.ixg, r.iyg);
+            EXPECT_EQ(r.ixgyg, 0);
+            EXPECT_EQ(r.alfa, 0);
         }
+    // The cases a student met: a square and a single circle off the diagonal.
+    Sezione quadrato, cerchio;
+    prova::rettangolo(quadrato, 2.1f, 3.3f, 5.1f, 6.3f, 1);
+    prova::cerchio(cerchio, 15.3f, 7.7f, 4.4f, 1);
+    for (Sezione* s : {&quadrato, &cerchio}) {
+        const Proprieta p = prova::calcola(*s);
+        EXPECT_EQ(p.ixgyg, 0);
+        EXPECT_EQ(p.ixg, p.iyg);
+        EXPECT_EQ(p.angologradi, 0);
+    }
+}
+
+TEST(Proprieta, una_sezione_davvero_obliqua_tiene_il_suo_angolo) {
+    // A square with a small square added at one corner: nearly symmetric, but
+    // its product is real, far above the rounding, and the axes are oblique.
+    for (float lato : {0.05f, 0.2f, 0.5f}) {
+        Sezione s;
+        prova::rettangolo(s, 2.1f, 3.3f, 5.1f, 6.3f, 1);
+        prova::rettangolo(s, 5.1f, 5.5f, 5.1f + lato, 5.5f + lato, 1);
+        const Proprieta p = prova::calcola(s);
+        const Atteso e = atteso(s);
+        const double alfa = 0.5 * std::atan2(-2 * e.ixgyg, e.ixg - e.iyg);
+        // The angle is as good as the float totals allow, no worse.
+        const double errore = arrotondamentocentrale(p) / std::hypot(e.ixg - e.iyg, 2 * e.ixgyg);
+        EXPECT_NEAR(p.alfa, alfa, errore) << lato;
+        EXPECT_EQ(casoassi(p.angologradi, p.ixg, p.iyg), Assi::Obliqui) << lato;
+    }
 }
 
 TEST(Proprieta, momento_centrale_negativo_azzera_il_giratore_senza_nan) {
@@ -261,7 +295,8 @@ TEST(Proprieta, momento_centrale_negativo_azzera_il_giratore_senza_nan) {
     EXPECT_FLOAT_EQ(p.iyc, -220.5f);
     EXPECT_FLOAT_EQ(p.raggiocentralexc, std::sqrt(220.5f / 2));
     EXPECT_EQ(p.raggiocentraleyc, 0);
-    EXPECT_TRUE(p.momentonegativo);
+    EXPECT_TRUE(p.immaginarioxc);
+    EXPECT_FALSE(p.immaginarioyc);
     EXPECT_FLOAT_EQ(p.alfa, pigreco / 4);
     EXPECT_TRUE(finite(p));
 }
@@ -280,4 +315,37 @@ TEST(Proprieta, casi_degli_assi_secondo_l_angolo) {
         {-90, 5, 1, Assi::Verticale},     {135, 5, 1, Assi::Verticale},
     };
     for (const Caso& c : casi) EXPECT_EQ(casoassi(c.g, c.ixg, c.iyg), c.atteso) << c.g;
+}
+
+TEST(Proprieta, a_momenti_uguali_l_angolo_segue_il_segno_del_prodotto_e_la_tolleranza_dei_cerchi) {
+    // Ixg = Iyg: the product's sign alone gives +-45 degrees.
+    Sezione sinistro, destro;
+    prova::triangolo(sinistro, 0, 0, 3, 0, 0, 3, 1);  // Ixgyg = -1.125
+    prova::triangolo(destro, 0, 0, 3, 0, 3, 3, 1);    // Ixgyg = +1.125
+    const Proprieta ps = prova::calcola(sinistro), pd = prova::calcola(destro);
+    EXPECT_FLOAT_EQ(ps.ixgyg, -1.125f);
+    EXPECT_FLOAT_EQ(pd.ixgyg, 1.125f);
+    EXPECT_EQ(ps.ixg, ps.iyg);
+    EXPECT_EQ(pd.ixg, pd.iyg);
+    EXPECT_FLOAT_EQ(ps.alfa, pigreco / 4);
+    EXPECT_FLOAT_EQ(pd.alfa, -pigreco / 4);
+
+    // Two small circles side by side: Iyg exceeds Ixg by 5e-6, within the
+    // fixed tolerance of sections made of circles only. Ixg takes Iyg's value.
+    Sezione cerchi;
+    prova::cerchio(cerchi, 1, 1, 0.1f, 1);
+    prova::cerchio(cerchi, 1.018f, 1, 0.1f, 1);
+    const Atteso e = atteso(cerchi);
+    ASSERT_GT(e.iyg - e.ixg, 4e-6);
+    const Proprieta pc = prova::calcola(cerchi);
+    EXPECT_EQ(pc.ixg, pc.iyg);
+    EXPECT_NEAR(pc.iyg, e.iyg, 1e-7);
+    EXPECT_EQ(casoassi(pc.angologradi, pc.ixg, pc.iyg), Assi::Orizzontale);
+    // A weightless rectangle beside them: no longer circles only, the
+    // difference stands and Xc turns vertical.
+    prova::rettangolo(cerchi, 5, 5, 6, 6, 0);
+    const Proprieta pr = prova::calcola(cerchi);
+    EXPECT_LT(pr.ixg, pr.iyg);
+    EXPECT_NEAR(pr.ixg, e.ixg, 1e-7);
+    EXPECT_EQ(casoassi(pr.angologradi, pr.ixg, pr.iyg), Assi::Verticale);
 }
