@@ -1,6 +1,7 @@
 #include "analysis/nocciolo.h"
 
 #include <cfloat>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -157,6 +158,27 @@ void calcolanocciolo(Nocciolo& n, const float (*linee)[L::CAMPI + 1], int numero
 
         n.valido[i] = !p.saltato;
     }
+}
+
+int ordineattorno(const Nocciolo& n, int numerolinee, float xg, float yg, int (&ordine)[MAXLINEE]) {
+    double angolo[MAXLINEE + 1] = {};
+    int m = 0;
+    for (int i = 1; i <= numerolinee && i <= MAXLINEE; ++i) {
+        if (!n.valido[i]) continue;
+        angolo[i] = std::atan2(double(n.verticinocciolo[i][2]) - yg,
+                               double(n.verticinocciolo[i][1]) - xg);
+        ordine[m++] = i;
+    }
+    if (m == 0) return 0;
+    // Angles measured from the first vertex, so that it leads.
+    const double inizio = angolo[ordine[0]];
+    const auto relativo = [&](int i) {
+        double a = angolo[i] - inizio;
+        if (a < 0) a += 2 * 3.14159265358979323846;
+        return a;
+    };
+    std::stable_sort(ordine, ordine + m, [&](int i, int j) { return relativo(i) < relativo(j); });
+    return m;
 }
 
 }  // namespace vask

@@ -31,4 +31,9 @@ struct Nocciolo {
 void calcolanocciolo(Nocciolo& n, const float (*linee)[L::CAMPI + 1], int numerolinee, float xg,
                      float yg, float alfa, float rx, float ry);
 
+// The valid vertices of rows 1 .. numerolinee in their angular order around G
+// (xg, yg), starting from the first valid one; returns how many. Vertices at
+// the same angle keep the order of their lines.
+int ordineattorno(const Nocciolo& n, int numerolinee, float xg, float yg, int (&ordine)[MAXLINEE]);
+
 }  // namespace vask

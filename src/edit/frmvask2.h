@@ -223,6 +223,10 @@ private:
     float ultimax_ = 0, ultimay_ = 0;  // surface position of the last move
 
     Risposta avviso(const std::string& testo, const std::string& titolo);
+    // Full regeneration and section pass; without the kern when the results
+    // it would be drawn from are about to be replaced.
+    void rigenera(bool connocciolo);
+    void passosezione(bool connocciolo);
     void scrivilettura(float x, float y);
     void letturacursore(float x, float y);
     bool oggettosnap();

@@ -9,12 +9,14 @@ namespace vask {
 
 void FrmVask_2::btnRigenera_Click() { mnuVisualizzaRigenera_Click(); }
 
-void FrmVask_2::mnuVisualizzaRigenera_Click() {
+void FrmVask_2::mnuVisualizzaRigenera_Click() { rigenera(true); }
+
+void FrmVask_2::rigenera(bool connocciolo) {
     pic.pulisci();
-    rigenerasolosezioneelinea();
+    passosezione(connocciolo);
     if (vista.grigliaattiva) grigliapunteggiata();
     if (vista.lineeguidaattive) lineeguida();
-    if (sez.l > 1) btnNoccioloCentrale_Click();
+    if (connocciolo && sez.l > 1) btnNoccioloCentrale_Click();
     lineedichiusura();
 }
 
@@ -25,7 +27,9 @@ void FrmVask_2::lineedichiusura() {
     }
 }
 
-void FrmVask_2::rigenerasolosezioneelinea() {
+void FrmVask_2::rigenerasolosezioneelinea() { passosezione(true); }
+
+void FrmVask_2::passosezione(bool connocciolo) {
     auto latitriangoli = [this](bool positivi) {
         for (int i = 1; i < sez.prossimotriangolo; ++i) {
             const float* t = sez.triangoli[i];
@@ -72,7 +76,7 @@ void FrmVask_2::rigenerasolosezioneelinea() {
         pic.riempimentopieno = true;
         pic.cerchio(c[C::xc], c[C::yc], c[C::raggio], colori.coloresezione);
     }
-    if (modo.eseguo) btnNoccioloCentrale_Click();
+    if (connocciolo && modo.eseguo) btnNoccioloCentrale_Click();
     lineedichiusura();
 }
 

@@ -46,7 +46,8 @@ void FrmVask_2::momentoinerziaycerchio() {
 }
 
 void FrmVask_2::btnEsegui_Click() {
-    mnuVisualizzaRigenera_Click();
+    // The kern of the previous results would stay beside the new one.
+    rigenera(false);
     mnuVisualizzaRisultati_Click();
 }
 
@@ -166,9 +167,16 @@ void FrmVask_2::mnuVisualizzaRisultati_Click() {
     ris.eseguito = true;
     btnNoccioloCentrale_Click();
     btnEllisseCentrale_Click();
-    ctl.testo("lblDescrizione",
-              "L'asse Xc è VIOLA. L'asse Yc è ROSSO. Xc è l'asse intorno a cui si ha l'inerzia "
-              "massima.");
+    std::string indicazione =
+        "L'asse Xc è VIOLA. L'asse Yc è ROSSO. Xc è l'asse intorno a cui si ha l'inerzia massima.";
+    // A radius clamped to 0 flattens ellipse and kern: say why.
+    if (p.immaginarioyc)
+        indicazione += " Con i suoi fori la sezione non ha un'ellisse centrale reale lungo gli "
+                       "assi Xc e Yc.";
+    else if (p.immaginarioxc)
+        indicazione += " Con i suoi fori la sezione non ha un'ellisse centrale reale lungo l'asse "
+                       "Xc.";
+    ctl.testo("lblDescrizione", indicazione);
 }
 
 void FrmVask_2::btnEllisseCentrale_Click() {
@@ -197,22 +205,19 @@ void FrmVask_2::btnNoccioloCentrale_Click() {
     calcolanocciolo(nocciolo, sez.linee, n, ris.xg, ris.yg, ris.inclinazioneassicentraliradianti,
                     ris.raggiocentralexc, ris.raggiocentraleyc);
 
-    const float raggiomarca = pic.scalewidth / 400;
-    int validi[MAXLINEE];
-    int m = 0;
-    for (int i = 1; i <= n; ++i) {
-        if (!nocciolo.valido[i]) continue;
-        validi[m++] = i;
-        pic.cerchio(nocciolo.verticinocciolo[i][1], nocciolo.verticinocciolo[i][2], raggiomarca,
-                    CIANO);
-    }
-    // Edges in the order of the lines, then the closing edge; vertices that
-    // could not be built are left out.
+    // Markers in the order of the lines; the polygon joins the vertices in
+    // their order around G, the order of the edges of a convex kern.
     const auto& v = nocciolo.verticinocciolo;
-    for (int j = 0; j + 1 < m; ++j)
-        pic.linea(v[validi[j]][1], v[validi[j]][2], v[validi[j + 1]][1], v[validi[j + 1]][2], BLU);
-    if (m > 0)
-        pic.linea(v[validi[m - 1]][1], v[validi[m - 1]][2], v[validi[0]][1], v[validi[0]][2], BLU);
+    const float raggiomarca = pic.scalewidth / 400;
+    for (int i = 1; i <= n; ++i)
+        if (nocciolo.valido[i]) pic.cerchio(v[i][1], v[i][2], raggiomarca, CIANO);
+    int ordine[MAXLINEE];
+    const int m = ordineattorno(nocciolo, n, ris.xg, ris.yg, ordine);
+    for (int j = 0; j < m; ++j) {
+        const float* a = v[ordine[j]];
+        const float* b = v[ordine[(j + 1) % m]];
+        pic.linea(a[1], a[2], b[1], b[2], BLU);
+    }
 
     for (int i = 1; i <= n; ++i) {
         copianocciolo.puntinocciolo[i][1] = v[i][1];
