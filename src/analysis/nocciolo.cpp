@@ -68,12 +68,13 @@ void calcolanocciolo(Nocciolo& n, const float (*linee)[L::CAMPI + 1], int numero
         float* T = n.tangentescelta[i];
         float* R = n.puntiintersezione[i];
         double tx = T[1], ty = T[2], rxi = R[1], ryi = R[2];
+        double a = 0, b = 0, c = 0;
 
         if (!parallelaay && !parallelaax) {
             // 4. General line a x' + b y' + c = 0 and its two parallel tangents.
-            const double a = p.poni(n.a, dividi(1, x2 - x1));
-            const double b = p.poni(n.b, dividi(-1, y2 - y1));
-            const double c = p.poni(n.c, dividi(y1, y2 - y1) - dividi(x1, x2 - x1));
+            a = p.poni(n.a, dividi(1, x2 - x1));
+            b = p.poni(n.b, dividi(-1, y2 - y1));
+            c = p.poni(n.c, dividi(y1, y2 - y1) - dividi(x1, x2 - x1));
             const double P = p.poni(n.P, 4 * rx2 * rx2 * ry2 * a * a * b * b +
                                              4 * rx2 * ry2 * ry2 * a * a * a * a);
             const double Q = p.poni(n.Q, 4 * ry2 * rx2 * a * a);
@@ -149,6 +150,25 @@ void calcolanocciolo(Nocciolo& n, const float (*linee)[L::CAMPI + 1], int numero
         } else {
             // T = (0, 0): no direction for the vertex.
             p.saltato = true;
+        }
+
+        // A zero radius flattens the ellipse into a segment: the tangents divide
+        // by zero, yet the antipole is finite and lies on the other central axis,
+        // so the kern becomes a segment too. Taken from the closed form.
+        if (p.saltato && (rx2 == 0 || ry2 == 0)) {
+            Passi q;
+            double ua = 0, va = 0;
+            if (parallelaax) {
+                va = -dividi(rx2, y1);
+            } else if (parallelaay) {
+                ua = -dividi(ry2, x1);
+            } else {
+                ua = dividi(ry2 * a, c);
+                va = dividi(rx2 * b, c);
+            }
+            u = q.poni(n.u, ua);
+            v = q.poni(n.v, va);
+            p.saltato = q.saltato;
         }
 
         // 9. Back to world coordinates.

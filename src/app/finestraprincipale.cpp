@@ -478,9 +478,13 @@ bool FinestraPrincipale::eventFilter(QObject* oggetto, QEvent* evento) {
             if (s == premuta) return true;
         return QMainWindow::eventFilter(oggetto, evento);
     }
-    if (evento->type() == QEvent::MouseMove || evento->type() == QEvent::Enter) {
+    // Only the y captions show their own text as tooltip; the text boxes pass
+    // through this filter too and keep theirs.
+    if ((evento->type() == QEvent::MouseMove || evento->type() == QEvent::Enter) &&
+        qobject_cast<QLabel*>(oggetto)) {
         const std::string nome = oggetto->objectName().toStdString();
-        esegui([&] { nucleo_->assey_MouseMove(nome); });
+        for (const char* y : ETICHETTEY)
+            if (nome == y) esegui([&] { nucleo_->assey_MouseMove(nome); });
     }
     return QMainWindow::eventFilter(oggetto, evento);
 }

@@ -11,6 +11,7 @@
 #include "analysis/nocciolo.h"
 #include "model/controlli.h"
 #include "model/messaggi.h"
+#include "model/numeri.h"
 #include "model/sezione.h"
 #include "view/superficie.h"
 
@@ -244,7 +245,9 @@ private:
     bool disegnatriangolo();
     bool disegnalinea();
     bool disegnacerchio();
-    bool densitaammessa(float area, float densita);
+    // A density or radius that its float cannot hold is refused with a message.
+    bool densitaammessa(Portata portata, float densita, float area);
+    bool raggioammesso(Portata portata, float raggio);
     bool tabellapiena(int& punto, int prossimo, int capienza, const char* tipo,
                       const char* titolo);
     // Draw mode on (selection, move and delete cleared) / the calculate state

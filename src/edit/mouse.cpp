@@ -88,12 +88,39 @@ bool FrmVask_2::tabellapiena(int& punto, int prossimo, int capienza, const char*
     return true;
 }
 
-bool FrmVask_2::densitaammessa(float area, float densita) {
+bool FrmVask_2::densitaammessa(Portata portata, float densita, float area) {
     const float massa = std::fabs(densita) * area;
-    if (std::isfinite(area) && std::isfinite(massa)) return true;
-    avviso("La densità inserita è troppo grande per il calcolo. Reinserire la densità.",
-           "Densità fuori dei limiti.");
-    return false;
+    if (portata == Portata::Troppogrande || !std::isfinite(area) || !std::isfinite(massa)) {
+        avviso("La densità inserita è troppo grande per il calcolo. Reinserire la densità.",
+               "Densità fuori dei limiti.");
+        return false;
+    }
+    // A density typed as a number but lost to the float storage would leave a
+    // weightless element in a table slot without a word.
+    if (portata == Portata::Troppopiccolo || (densita != 0 && area != 0 && massa == 0)) {
+        avviso("La densità inserita è troppo piccola per essere memorizzata. Reinserire la "
+               "densità.",
+               "Densità fuori dei limiti.");
+        return false;
+    }
+    return true;
+}
+
+bool FrmVask_2::raggioammesso(Portata portata, float raggio) {
+    // Judged as stored: a radius whose float or whose area is 0 or infinite
+    // would make an invisible circle or an infinite one.
+    const float area = pigreco * raggio * raggio;
+    if (portata == Portata::Troppogrande || !std::isfinite(area)) {
+        avviso("Il raggio inserito è troppo grande per essere memorizzato. Reinserire il raggio.",
+               "Raggio fuori dei limiti.");
+        return false;
+    }
+    if (portata == Portata::Troppopiccolo || area == 0) {
+        avviso("Il raggio inserito è troppo piccolo per essere memorizzato. Reinserire il raggio.",
+               "Raggio fuori dei limiti.");
+        return false;
+    }
+    return true;
 }
 
 bool FrmVask_2::disegnarettangolo() {
@@ -118,9 +145,10 @@ bool FrmVask_2::disegnarettangolo() {
         costruzione.puntorettangolo = 1;
         return true;
     }
-    const float densita = valoresingolo(ctl.testo("txtDensita"));
+    float densita = 0;
+    const Portata portata = leggisingolo(ctl.testo("txtDensita"), densita);
     const float area = arearettangolo(r[R::x1], r[R::y1], px, py, densita);
-    if (!densitaammessa(area, densita)) {
+    if (!densitaammessa(portata, densita, area)) {
         costruzione.puntorettangolo = 1;
         return true;
     }
@@ -189,9 +217,10 @@ bool FrmVask_2::disegnatriangolo() {
         costruzione.puntotriangolo = 2;
         return true;
     }
-    const float densita = valoresingolo(ctl.testo("txtDensita"));
+    float densita = 0;
+    const Portata portata = leggisingolo(ctl.testo("txtDensita"), densita);
     const float area = areatriangolo(x1, y1, x2, y2, px, py, densita);
-    if (!densitaammessa(area, densita)) {
+    if (!densitaammessa(portata, densita, area)) {
         costruzione.puntotriangolo = 2;
         return true;
     }
@@ -249,14 +278,19 @@ bool FrmVask_2::disegnacerchio() {
     if (tabellapiena(costruzione.puntocerchio, sez.prossimocerchio, MAXCERCHI, " Cerchi.", "cerchi esauriti."))
         return true;
     const int n = sez.prossimocerchio;
-    // The radius as typed, in double precision for the check and the message.
-    double raggiotesto = valoreiniziale(ctl.testo("txtRaggio"));
-    if (!(std::fabs(raggiotesto) <= FLT_MAX)) raggiotesto = 0;
-    if (raggiotesto <= 0) {
+    // The radius as typed, in double precision for the checks and the message.
+    const double raggiotesto = valoreiniziale(ctl.testo("txtRaggio"));
+    if (!(raggiotesto > 0)) {
         avviso(
             "Il cerchio inserito è degenere. Reinserire il raggio che deve essere maggiore di "
             "zero.",
             "Cerchio degenere.");
+        costruzione.puntocerchio = 0;
+        return true;
+    }
+    float raggio = 0;
+    const Portata portataraggio = leggisingolo(ctl.testo("txtRaggio"), raggio);
+    if (!raggioammesso(portataraggio, raggio)) {
         costruzione.puntocerchio = 0;
         return true;
     }
@@ -272,10 +306,10 @@ bool FrmVask_2::disegnacerchio() {
         costruzione.puntocerchio = 0;
         return true;
     }
-    const float raggio = valoresingolo(ctl.testo("txtRaggio"));
-    const float densita = valoresingolo(ctl.testo("txtDensita"));
+    float densita = 0;
+    const Portata portata = leggisingolo(ctl.testo("txtDensita"), densita);
     const float area = areacerchio(raggio, densita, pigreco);
-    if (!densitaammessa(area, densita)) {
+    if (!densitaammessa(portata, densita, area)) {
         costruzione.puntocerchio = 0;
         return true;
     }

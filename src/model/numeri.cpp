@@ -1,5 +1,6 @@
 #include "model/numeri.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -28,20 +29,34 @@ int valorecifra(char c) {
     return c - 'A' + 10;
 }
 
+// Decimal exponent of the leading digit of a plain number "ddd.ddde[+-]ddd":
+// enough to tell a number too large for a double from one too small, which lie
+// over 600 decades apart. The exponent saturates instead of overflowing.
+long esponentedecimale(const std::string& s) {
+    long esponente = 0;
+    const auto e = s.find('e');
+    if (e != std::string::npos) {
+        size_t i = e + 1;
+        const bool meno = i < s.size() && s[i] == '-';
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        for (; i < s.size(); ++i) esponente = std::min(esponente * 10 + (s[i] - '0'), 1000000000L);
+        if (meno) esponente = -esponente;
+    }
+    const std::string mantissa = s.substr(0, e);
+    const auto punto = std::min(mantissa.find('.'), mantissa.size());
+    const auto primo = mantissa.find_first_of("123456789");
+    if (primo == std::string::npos) return 0;
+    const long posizione = primo < punto ? long(punto - primo) - 1 : -long(primo - punto);
+    return esponente + posizione;
+}
+
 double leggidecimale(const std::string& s) {
     double v = 0;
     auto [fine, errore] = std::from_chars(s.data(), s.data() + s.size(), v);
     (void)fine;
     if (errore == std::errc::result_out_of_range) {
-        // Too small underflows to zero; too large keeps its sign as infinity.
-        bool grande = false;
-        for (char c : s) {
-            if (c == 'e') break;
-            if (c >= '1' && c <= '9') grande = true;
-        }
-        const auto e = s.find('e');
-        if (e != std::string::npos && e + 1 < s.size() && s[e + 1] == '-') grande = false;
-        return grande ? std::numeric_limits<double>::infinity() : 0.0;
+        // Beyond the double range: too small underflows to zero, too large is infinite.
+        return esponentedecimale(s) >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return errore == std::errc() ? v : 0.0;
 }
@@ -114,9 +129,18 @@ double valoreiniziale(std::string_view testo) {
 }
 
 float valoresingolo(std::string_view testo) {
+    float v = 0;
+    return leggisingolo(testo, v) == Portata::Ammesso ? v : 0.0f;
+}
+
+Portata leggisingolo(std::string_view testo, float& valore) {
     const double v = valoreiniziale(testo);
-    if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<float>::max()) return 0.0f;
-    return static_cast<float>(v);
+    valore = 0;
+    if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<float>::max())
+        return Portata::Troppogrande;
+    valore = static_cast<float>(v);
+    if (v != 0 && valore == 0) return Portata::Troppopiccolo;
+    return Portata::Ammesso;
 }
 
 std::string testosingolo(float v) { return generale(static_cast<double>(v), 7); }

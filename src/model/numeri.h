@@ -21,8 +21,14 @@ char separatoredecimale();
 // first character that cannot continue the number. No leading number gives 0.
 double valoreiniziale(std::string_view testo);
 
-// The same, as a 32-bit float. A value too large for a float is treated as no
-// number at all and gives 0: an infinity must never reach the tables.
+// A typed number as the 32-bit float it would be stored as. Not Ammesso when the
+// text holds a number but its float would be infinite (too large) or zero
+// (too small); `valore` is then 0. No number at all is Ammesso with 0.
+enum class Portata { Ammesso, Troppogrande, Troppopiccolo };
+Portata leggisingolo(std::string_view testo, float& valore);
+
+// The same, giving 0 for a number a float cannot hold (the live preview, which
+// must not fail): an infinity must never reach the tables.
 float valoresingolo(std::string_view testo);
 
 // General decimal form: no leading blank, no trailing zeros, at most 7 (float)

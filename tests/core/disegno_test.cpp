@@ -100,7 +100,9 @@ TEST_F(Finestra, il_sesto_rettangolo_e_l_undicesima_linea_sono_rifiutati_senza_m
     for (int i = 0; i < 10; ++i) linea(i, 2, i + 1, 3);
     EXPECT_EQ(f.sez.l, 11);
     msg.chieste.clear();
+    const Sezione piena = f.sez;
     clicca(1, 9);
+    EXPECT_EQ(0, std::memcmp(&piena, &f.sez, sizeof piena));
     ASSERT_EQ(msg.chieste.size(), 1u);
     EXPECT_EQ(msg.chieste[0].titolo, "Linee esaurite.");
     EXPECT_EQ(msg.chieste[0].testo, "Non puoi usare più di 10 linee.");
@@ -185,7 +187,7 @@ TEST_F(Finestra, il_cerchio_deve_restare_nella_zona_positiva) {
     EXPECT_NE(msg.chieste.back().testo.find("( 0,1 ; 0,1 )"), std::string::npos);
     impostaseparatore('.');
 
-    for (const char* r : {"0", "abc", "-1", "", "1e999"}) {
+    for (const char* r : {"0", "abc", "-1", ""}) {
         msg.chieste.clear();
         cerchio(8, 8, r);
         ASSERT_EQ(msg.chieste.size(), 1u) << r;
@@ -308,4 +310,84 @@ TEST_F(Finestra, a_tabella_piena_nessuna_anteprima) {
     muovi(10, 10);
     muovi(11, 11);
     EXPECT_TRUE(f.pic.immagine.primitive.empty());
+}
+
+TEST_F(Finestra, triangolo_e_cerchio_mostrano_punti_contatore_e_indicazioni_a_ogni_clic) {
+    f.ctl.testo("lblSecondoPuntoX", "vecchio");
+    f.mnuStrumentiTriangolo_Click();
+    const auto punti = [this] {
+        std::string s;
+        for (const char* n : {"lblPrimoPuntoX", "lblPrimoPuntoY", "lblSecondoPuntoX",
+                              "lblSecondoPuntoY", "lblTerzoPuntoX", "lblTerzoPuntoY"})
+            s += testo(n) + " ";
+        return s;
+    };
+    clicca(1.5f, 2);
+    EXPECT_EQ(punti(), "1.5 2 x2 y2 x3 y3 ");
+    EXPECT_EQ(testo("lblDescrizione"), "Disegna triangolo: Inserisci le coordinate del secondo vertice.");
+    f.ctl.testo("lblTerzoPuntoX", "vecchio");
+    clicca(6, 2);
+    EXPECT_EQ(punti(), "1.5 2 6 2 x3 y3 ");
+    EXPECT_EQ(testo("lblDescrizione"), "Disegna triangolo: Inserisci le coordinate del terzo vertice.");
+    EXPECT_EQ(testo("lblContatore"), "0");
+    clicca(3, 7.25f);
+    EXPECT_EQ(punti(), "1.5 2 6 2 3 7.25 ");
+    EXPECT_EQ(testo("lblDescrizione"),
+              "Disegna triangolo: Inserisci le coordinate del primo vertice e la densità.");
+    EXPECT_EQ(testo("lblContatore"), "1");
+    EXPECT_EQ(f.sez.puntitriangoli[1][7], 3.5f);  // centroid
+    EXPECT_EQ(f.sez.triangoli[1][T::xg], 3.5f);
+
+    cerchio(4, 5, "1");
+    cerchio(9, 5, "2");
+    EXPECT_EQ(punti(), "9 5 x2 y2 x3 y3 ");
+    EXPECT_EQ(testo("lblContatore"), "2");
+    // The circle leaves the hint bar to the next mouse move.
+    EXPECT_EQ(testo("lblDescrizione"),
+              "Disegna cerchio: Inserisci le coordinate del centro, la lunghezza del raggio e la "
+              "densità.");
+}
+
+TEST_F(Finestra, densita_e_raggio_si_giudicano_come_saranno_memorizzati) {
+    struct Caso {
+        const char* densita;
+        const char* raggio;
+        const char* titolo;  // nullptr: accepted
+    } casi[] = {
+        {"1e39", "1", "Densità fuori dei limiti."},      // beyond a float
+        {"1e38", "2", "Densità fuori dei limiti."},      // its mass is
+        {"1e-50", "1", "Densità fuori dei limiti."},     // zero as a float
+        {"1e-44", "0.1", "Densità fuori dei limiti."},   // a subnormal whose mass is zero
+        {"1", "1e-50", "Raggio fuori dei limiti."},
+        {"1", "1e-40", "Raggio fuori dei limiti."},      // its area is zero
+        {"1", "1e39", "Raggio fuori dei limiti."},
+        {"1", "1e20", "Raggio fuori dei limiti."},       // its area is infinite
+        {"1", "0", "Cerchio degenere."},
+        {"0", "1", nullptr},                             // density 0 is allowed
+        {"-1e-30", "1", nullptr},
+    };
+    for (const Caso& c : casi) {
+        msg.chieste.clear();
+        const Sezione prima = f.sez;
+        cerchio(3, 3, c.raggio, c.densita);
+        if (!c.titolo) {
+            EXPECT_TRUE(msg.chieste.empty()) << c.densita;
+            EXPECT_EQ(f.sez.prossimocerchio, prima.prossimocerchio + 1);
+            continue;
+        }
+        ASSERT_EQ(msg.chieste.size(), 1u) << c.densita << " " << c.raggio;
+        EXPECT_EQ(msg.chieste[0].titolo, c.titolo) << c.densita << " " << c.raggio;
+        EXPECT_EQ(0, std::memcmp(&prima, &f.sez, sizeof prima)) << c.densita << " " << c.raggio;
+        EXPECT_EQ(f.costruzione.puntocerchio, 0);
+    }
+    // A rectangle refused for its density keeps waiting for its second corner.
+    msg.chieste.clear();
+    rettangolo(1, 1, 4, 4, "1e-60");
+    ASSERT_EQ(msg.chieste.size(), 1u);
+    EXPECT_EQ(msg.chieste[0].testo,
+              "La densità inserita è troppo piccola per essere memorizzata. Reinserire la densità.");
+    EXPECT_EQ(f.costruzione.puntorettangolo, 1);
+    densita("2");
+    clicca(4, 4);
+    EXPECT_EQ(f.sez.rettangoli[1][R::massa], 18);
 }

@@ -1,5 +1,6 @@
 // "Esegui" end to end: sections composed with the mouse, the results panel,
 // the central axes, the ellipse and the kern as they reach the display list.
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -244,4 +245,112 @@ TEST_F(Finestra, il_calcolo_non_cambia_spostando_tutta_la_sezione) {
     for (size_t i = 0; i < qui.size(); ++i)
         EXPECT_NEAR(qui[i], la[i], 1e-3f * std::max(1.0f, std::fabs(qui[i]))) << i;
     EXPECT_EQ(msg.chieste.size(), 2u);  // only the two "Nuovo" questions
+}
+
+TEST_F(Finestra, esegui_di_nuovo_disegna_un_solo_nocciolo_quello_nuovo) {
+    rettangolo(0, 0, 6, 12);
+    for (auto [x1, y1, x2, y2] : {std::array<float, 4>{0, 0, 6, 0}, {6, 0, 6, 12}, {6, 12, 0, 12},
+                                  {0, 12, 0, 0}})
+        linea(x1, y1, x2, y2);
+    f.btnEsegui_Click();
+    const auto vecchie = dicolore(f.pic.immagine, Forma::Cerchio, CIANO);
+    ASSERT_EQ(vecchie.size(), 4u);
+    // Diseg, then Rett.: the results of the last computation stay valid.
+    f.btnDisegna_Click();
+    f.btnRettangolo_Click();
+    ASSERT_TRUE(f.ris.eseguito);
+    rettangolo(1, 1, 2, 2, "-1");  // a hole moves G
+    f.btnEsegui_Click();
+    const auto marche = dicolore(f.pic.immagine, Forma::Cerchio, CIANO);
+    ASSERT_EQ(marche.size(), 4u);
+    for (const Primitiva& m : marche)
+        for (const Primitiva& v : vecchie) EXPECT_GT(std::hypot(m.x1 - v.x1, m.y1 - v.y1), 1e-3);
+    EXPECT_EQ(dicolore(f.pic.immagine, Forma::Segmento, BLU).size(), 4u);
+}
+
+TEST_F(Finestra, il_nocciolo_unisce_i_vertici_attorno_al_baricentro_in_ogni_ordine_di_linee) {
+    // The tangents of a circle drawn left, right, bottom, top: joined in line
+    // order the kern would be a bow tie through the centre.
+    cerchio(5, 5, "2");
+    linea(3, 0, 3, 10);
+    linea(7, 0, 7, 10);
+    linea(0, 3, 10, 3);
+    linea(0, 7, 10, 7);
+    f.btnEsegui_Click();
+    // rho^2 = r^2 / 4 = 1: antipoles 0.5 from G, a square of side 0.5 * sqrt(2).
+    const auto lati = dicolore(f.pic.immagine, Forma::Segmento, BLU);
+    ASSERT_EQ(lati.size(), 4u);
+    for (const Primitiva& l : lati)
+        EXPECT_NEAR(std::hypot(l.x2 - l.x1, l.y2 - l.y1), 0.5 * std::sqrt(2.0), 1e-5);
+    // Markers and the snap copy keep the order of the lines.
+    EXPECT_NEAR(f.copianocciolo.puntinocciolo[1][1], 5.5, 1e-5);
+    EXPECT_NEAR(f.copianocciolo.puntinocciolo[2][1], 4.5, 1e-5);
+    EXPECT_NEAR(f.copianocciolo.puntinocciolo[3][2], 5.5, 1e-5);
+    EXPECT_NEAR(dicolore(f.pic.immagine, Forma::Cerchio, CIANO).at(0).x1, 5.5, 1e-5);
+}
+
+TEST_F(Finestra, il_nocciolo_aspetta_un_calcolo_valido_e_una_sola_linea_da_un_solo_punto) {
+    rettangolo(0, 0, 6, 12);
+    linea(0, 0, 6, 0);
+    f.pic.immagine.svuota();
+    f.btnNoccioloCentrale_Click();  // before any computation
+    EXPECT_TRUE(f.pic.immagine.primitive.empty());
+    EXPECT_EQ(f.copianocciolo.vask, 0);
+
+    f.btnEsegui_Click();
+    EXPECT_EQ(f.copianocciolo.vask, 1);
+    // One line: one marker, and the closing edge shrinks to its vertex.
+    const auto marche = dicolore(f.pic.immagine, Forma::Cerchio, CIANO);
+    ASSERT_EQ(marche.size(), 1u);
+    EXPECT_NEAR(marche[0].x1, 3, 1e-5);
+    EXPECT_NEAR(marche[0].y1, 12 - 8, 1e-5);
+    const auto lati = dicolore(f.pic.immagine, Forma::Segmento, BLU);
+    ASSERT_EQ(lati.size(), 1u);
+    EXPECT_EQ(lati[0].x1, lati[0].x2);
+    EXPECT_EQ(lati[0].y1, lati[0].y2);
+
+    // A drawing entry of the Strumenti menu drops the results: no kern after it.
+    f.mnuStrumentiLinea_Click();
+    EXPECT_FALSE(f.ris.eseguito);
+    f.mnuVisualizzaRigenera_Click();
+    EXPECT_TRUE(dicolore(f.pic.immagine, Forma::Cerchio, CIANO).empty());
+    f.pic.immagine.svuota();
+    f.btnNoccioloCentrale_Click();
+    EXPECT_TRUE(f.pic.immagine.primitive.empty());
+}
+
+TEST_F(Finestra, una_massa_non_positiva_lascia_le_etichette_del_calcolo_precedente) {
+    rettangolo(0, 0, 2, 6);
+    f.btnEsegui_Click();
+    std::vector<std::string> prima;
+    for (const char* nome : ETICHETTERISULTATI) prima.push_back(testo(nome));
+    rettangolo(3, 0, 9, 6, "-1");
+    f.btnEsegui_Click();
+    ASSERT_EQ(msg.chieste.size(), 1u);
+    EXPECT_EQ(msg.chieste[0].titolo, "Calcolo non eseguibile.");
+    for (int i = 0; i < 15; ++i) EXPECT_EQ(testo(ETICHETTERISULTATI[i]), prima[i]) << i;
+    EXPECT_FLOAT_EQ(f.ris.xg, 1);
+}
+
+TEST_F(Finestra, i_fori_che_annullano_un_giratore_lo_dicono_nella_barra) {
+    // A solid square between two diagonal holes: the centroidal inertia is
+    // indefinite, the radius along Xc is clamped to 0.
+    rettangolo(10, 10, 12, 12);
+    rettangolo(0, 0, 1, 1, "-1");
+    rettangolo(21, 21, 22, 22, "-1");
+    f.btnEsegui_Click();
+    ASSERT_TRUE(msg.chieste.empty());
+    EXPECT_EQ(testo("lblRyc"), "0");
+    EXPECT_EQ(testo("lblDescrizione"),
+              "L'asse Xc è VIOLA. L'asse Yc è ROSSO. Xc è l'asse intorno a cui si ha l'inerzia "
+              "massima. Con i suoi fori la sezione non ha un'ellisse centrale reale lungo l'asse "
+              "Xc.");
+    // A plain section says nothing more.
+    msg.risposte = {Risposta::Si};
+    f.mnuFileNuovo_Click();
+    rettangolo(0, 0, 2, 6);
+    f.btnEsegui_Click();
+    EXPECT_EQ(testo("lblDescrizione"),
+              "L'asse Xc è VIOLA. L'asse Yc è ROSSO. Xc è l'asse intorno a cui si ha l'inerzia "
+              "massima.");
 }

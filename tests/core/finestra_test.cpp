@@ -1,4 +1,6 @@
 // Start values, "Nuovo", the informative entries and the display preferences.
+#include <vector>
+
 #include "supporto.h"
 
 using namespace vask;
@@ -59,8 +61,31 @@ TEST_F(Finestra, nuovo_con_risposta_si_svuota_la_sezione_e_lascia_vista_e_colori
     f.testomodificato("txtRaggio", "7");
     f.ctl.testo("lblContatore", "5");
     f.ctl.testo("lblDescrizione", "qualcosa");
+    // State that "Nuovo" must leave as it finds it.
+    f.vista.grigliaattiva = f.vista.lineeguidaattive = true;
+    for (const char* b : {"btnSposta", "btnModifica", "btnGriglia", "btnLineeGuida"})
+        f.ctl.sfondo(b, VERDE);
+    f.selezione.hoselezionatouncerchio = true;
+    f.selezione.rigacerchioselezionato = 3;
+    f.spostamento.mettipunto = 2;
+    f.vista.snapattivo = f.vista.osnapattivo = true;
+    f.vista.passogriglia = 0.5f;
+    f.vista.pan = 2;
+    for (const char* b : {"btnSnap", "btnOsnap", "btnPan", "btnCancella", "btnSeleziona"})
+        f.ctl.sfondo(b, VERDE);
     msg.risposte = {Risposta::Si};
     f.mnuFileNuovo_Click();
+    EXPECT_TRUE(f.vista.grigliaattiva && f.vista.lineeguidaattive);
+    for (const char* b : {"btnSposta", "btnModifica", "btnGriglia", "btnLineeGuida"})
+        EXPECT_EQ(f.ctl.sfondo(b), VERDE) << b;
+    EXPECT_TRUE(f.selezione.hoselezionatouncerchio);
+    EXPECT_EQ(f.selezione.rigacerchioselezionato, 3);
+    EXPECT_EQ(f.spostamento.mettipunto, 2);
+    EXPECT_FALSE(f.vista.snapattivo || f.vista.osnapattivo);
+    EXPECT_EQ(f.vista.passogriglia, 1.0f);
+    EXPECT_EQ(f.vista.pan, 0);
+    for (const char* b : {"btnSnap", "btnOsnap", "btnPan", "btnCancella", "btnSeleziona"})
+        EXPECT_EQ(f.ctl.sfondo(b), FACCIA) << b;
 
     EXPECT_EQ(f.sez.prossimorettangolo, 1);
     EXPECT_EQ(f.sez.l, 1);
@@ -145,4 +170,26 @@ TEST_F(Finestra, ogni_preferenza_imposta_il_suo_colore_e_rigenera) {
     for (const Primitiva& p : f.pic.immagine.primitive) EXPECT_EQ(p.spessore, 2);
     f.clic("mnuPreferenzeSpessori1");
     for (const Primitiva& p : f.pic.immagine.primitive) EXPECT_EQ(p.spessore, 1);
+}
+
+TEST_F(Finestra, i_colori_scelti_arrivano_ai_riempimenti_dei_pieni_e_dei_fori) {
+    f.mnuPreferenzeSfondoBianco_Click();
+    f.mnuPreferenzeSezioneRosso_Click();
+    rettangolo(0, 0, 10, 10);
+    rettangolo(1, 1, 2, 2, "-1");
+    triangolo(3, 3, 6, 3, 3, 6);
+    triangolo(7, 7, 9, 7, 7, 9, "-1");
+    cerchio(5, 8, "1");
+    cerchio(8, 4, "1", "-2");
+    f.mnuVisualizzaRigenera_Click();
+    std::vector<uint32_t> riempimenti, poligoni;
+    for (const Primitiva& p : f.pic.immagine.primitive) {
+        if (p.forma == Forma::Rettangolo || p.forma == Forma::Cerchio) riempimenti.push_back(p.riempimento);
+        if (p.forma == Forma::Poligono) poligoni.push_back(p.colore);
+    }
+    // Solids in the section colour, then holes in the background colour.
+    EXPECT_EQ(riempimenti, (std::vector<uint32_t>{ROSSO, ROSSO, BIANCO, BIANCO}));
+    // Each fill pass paints every triangle in table order.
+    EXPECT_EQ(poligoni, (std::vector<uint32_t>{ROSSO, BIANCO, ROSSO, BIANCO}));
+    EXPECT_EQ(f.pic.sfondo, BIANCO);
 }

@@ -181,7 +181,7 @@ TEST(Nocciolo, linee_qualsiasi_danno_l_antipolo_rispetto_all_ellisse) {
     }
 }
 
-TEST(Nocciolo, linea_per_il_baricentro_o_giratore_nullo_non_da_vertice) {
+TEST(Nocciolo, linea_per_il_baricentro_non_da_vertice_e_un_giratore_nullo_da_un_segmento) {
     const Rettangolo r;
     Linee linee = {};
     linea(linee, 1, 0, 0, 6, 0);    // bottom, fine
@@ -198,28 +198,27 @@ TEST(Nocciolo, linea_per_il_baricentro_o_giratore_nullo_non_da_vertice) {
     vertice(n, 5, 2, 6);
     tuttifiniti(n);
 
-    // The same lines on a section with no width along Xc (rho_y = 0): a general
-    // line cannot find its tangents, a line parallel to Yc has its tangent point
-    // at G; a line parallel to Xc still has its antipole on Yc.
-    const float kprima = n.k;
+    // A section with no width along Xc (rho_y = 0): the ellipse is a segment on
+    // Yc and every antipole lies on Yc, from the closed form where the tangents
+    // cannot be built: -rho_x^2 over where the line meets Yc.
     Linee altre = {};
-    linea(altre, 1, 0, 0, 6, 0.5f);  // general
-    linea(altre, 2, 6, 0, 6, 12);    // parallel to Yc
+    linea(altre, 1, 0, 0, 6, 0.5f);  // general, meets Yc at y' = -5.75
+    linea(altre, 2, 6, 0, 6, 12);    // parallel to Yc: its antipole is G
     linea(altre, 3, 0, 0, 6, 0);     // parallel to Xc
-    calcolanocciolo(n, altre, 3, r.xg, r.yg, r.alfa, r.rx, 0);
-    EXPECT_FALSE(n.valido[1]);
-    EXPECT_EQ(n.k, kprima);  // the step that failed kept the value it had
-    EXPECT_FALSE(n.valido[2]);
+    linea(altre, 4, 0, 0, 6, 12);    // through G: none
+    calcolanocciolo(n, altre, 4, r.xg, r.yg, r.alfa, r.rx, 0);
+    vertice(n, 1, 3, 6 + 12 / 5.75, 1e-4);
+    vertice(n, 2, 3, 6);
     vertice(n, 3, 3, 8);
+    EXPECT_FALSE(n.valido[4]);
     tuttifiniti(n);
 
-    // Both radii zero, oblique axes: nothing valid, nothing infinite.
+    // Both radii zero, oblique axes: the kern shrinks to G, nothing infinite.
     Linee oblique = {};
     linea(oblique, 1, 1, 2, 9, 4);
     linea(oblique, 2, 3, 3, 3, 3);
     calcolanocciolo(n, oblique, 2, 5, 5, 0.7f, 0, 0);
-    EXPECT_FALSE(n.valido[1]);
-    EXPECT_FALSE(n.valido[2]);
+    vertice(n, 1, 5, 5);
     tuttifiniti(n);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <string>
 
 #include "model/numeri.h"
 
@@ -29,6 +30,38 @@ TEST(Numeri, il_numero_iniziale_di_una_casella_segue_le_regole_della_lettura) {
         {"\r5", 0},        {"7x8", 7},       {"0.000001", 1e-6}, {"12345678901", 12345678901.0},
     };
     for (const Caso& c : casi) EXPECT_DOUBLE_EQ(valoreiniziale(c.testo), c.atteso) << c.testo;
+}
+
+TEST(Numeri, la_grandezza_di_un_numero_lungo_si_giudica_dal_suo_valore_non_dalle_cifre) {
+    const std::string zeri(400, '0');
+    EXPECT_EQ(valoreiniziale("0." + zeri + "1"), 0.0);
+    EXPECT_TRUE(std::isinf(valoreiniziale("1" + zeri + "e-10")));
+    EXPECT_TRUE(std::isinf(valoreiniziale("-1" + zeri)));
+    EXPECT_EQ(valoreiniziale("1e-400"), 0.0);
+    EXPECT_EQ(valoreiniziale("0.0001e-320"), 0.0);
+    EXPECT_TRUE(std::isinf(valoreiniziale("0.0001e400")));
+    EXPECT_EQ(valoreiniziale("1" + zeri + "e-800"), 0.0);
+    EXPECT_EQ(valoreiniziale("1e-99999999999999999999"), 0.0);
+    EXPECT_DOUBLE_EQ(valoreiniziale("1" + zeri + "e-395"), 1e5);
+}
+
+TEST(Numeri, un_numero_si_giudica_come_il_float_in_cui_sara_memorizzato) {
+    struct Caso {
+        const char* testo;
+        Portata portata;
+        float valore;
+    } casi[] = {
+        {"2.5", Portata::Ammesso, 2.5f},      {"abc", Portata::Ammesso, 0},
+        {"-0", Portata::Ammesso, 0},          {"3e38", Portata::Ammesso, 3e38f},
+        {"1e-40", Portata::Ammesso, 1e-40f},  {"1e39", Portata::Troppogrande, 0},
+        {"-1e999", Portata::Troppogrande, 0}, {"1e-50", Portata::Troppopiccolo, 0},
+        {"-1e-46", Portata::Troppopiccolo, 0},
+    };
+    for (const Caso& c : casi) {
+        float v = -1;
+        EXPECT_EQ(leggisingolo(c.testo, v), c.portata) << c.testo;
+        EXPECT_EQ(v, c.valore) << c.testo;
+    }
 }
 
 TEST(Numeri, un_numero_troppo_grande_per_un_float_vale_zero_e_mai_infinito) {
