@@ -10,6 +10,7 @@
 
 #include "app/pittore.h"
 #include "edit/frmvask2.h"
+#include "view/vista.h"
 
 using namespace vask;
 
@@ -85,10 +86,11 @@ struct Banco {
         linea(0, 7, 5, 12);
     }
 
-    void dipingi() {
-        QPainter p(&immagine);
-        vask::dipingi(p, f.pic, immagine.size());
-    }
+    // The drawing area's own painting: what changed since the last paint.
+    Tela tela;
+    void dipingi() { tela.aggiorna(f.pic, immagine.size()); }
+    // The whole area painted afresh, as after a zoom or a pan.
+    void dipingitutto() { vask::dipingi(immagine, f.pic, immagine.rect()); }
 };
 
 // The fill as it used to be: about 2000 vertical one-pixel strokes per
@@ -131,7 +133,7 @@ void Rigenerazione_e_pittura_1920x1080(benchmark::State& stato) {
     b.f.btnEsegui_Click();
     for (auto _ : stato) {
         b.f.mnuVisualizzaRigenera_Click();
-        b.dipingi();
+        b.dipingitutto();
         benchmark::DoNotOptimize(b.immagine.constBits());
     }
     stato.counters["primitive"] = double(b.f.pic.immagine.primitive.size());
@@ -145,7 +147,7 @@ void Rigenerazione_e_pittura_a_tratti_1920x1080(benchmark::State& stato) {
     for (auto _ : stato) {
         b.f.mnuVisualizzaRigenera_Click();
         tratteggio(b.f.pic);
-        b.dipingi();
+        b.dipingitutto();
         benchmark::DoNotOptimize(b.immagine.constBits());
     }
     stato.counters["primitive"] = double(b.f.pic.immagine.primitive.size());
@@ -212,10 +214,107 @@ void Mossa_con_anteprima_1920x1080(benchmark::State& stato) {
         x = x > 18 ? 5 : x + 0.01f;
         b.f.picAreagrafica_MouseMove(x, b.f.pic.scaleheight - 8);
         b.dipingi();
-        benchmark::DoNotOptimize(b.immagine.constBits());
+        benchmark::DoNotOptimize(b.tela.immagine().constBits());
     }
 }
 BENCHMARK(Mossa_con_anteprima_1920x1080)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The view at work: object snap over all 136 candidates, grid at ratio 80,
+// guide lines, at the origin and at the far corner of the world, on a full-HD
+// and a 4K drawing area.
+struct BancoVista : Banco {
+    BancoVista(int larghezza, int altezza, bool lontano, int rettangoli = 5) {
+        immagine = QImage(larghezza, altezza, QImage::Format_RGB32);
+        sezione(rettangoli);
+        if (lontano) {
+            // Every element and line moved to the far corner, the window with them.
+            const float dx = LIMITEDESTRO, dy = LIMITESUPERIORE;
+            Sezione& s = f.sez;
+            for (int i = 1; i < s.prossimorettangolo; ++i)
+                for (int c : {R::x1, R::x2, R::xg}) s.rettangoli[i][c] += dx;
+            for (int i = 1; i < s.prossimorettangolo; ++i)
+                for (int c : {R::y1, R::y2, R::yg}) s.rettangoli[i][c] += dy;
+            for (int i = 1; i < s.prossimotriangolo; ++i) {
+                for (int c : {T::x1, T::x2, T::x3, T::xg}) s.triangoli[i][c] += dx;
+                for (int c : {T::y1, T::y2, T::y3, T::yg}) s.triangoli[i][c] += dy;
+            }
+            for (int i = 1; i < s.prossimocerchio; ++i) s.cerchi[i][C::xc] += dx, s.cerchi[i][C::yc] += dy;
+            for (int i = 1; i < s.l; ++i)
+                for (int c : {L::x1, L::y1, L::x2, L::y2}) s.linee[i][c] += (c % 2 ? dx : dy);
+            for (int i = 1; i < s.prossimorettangolo; ++i) s.puntidirettangolo(i);
+            for (int i = 1; i < s.prossimotriangolo; ++i) s.puntiditriangolo(i);
+            for (int i = 1; i < s.prossimocerchio; ++i) s.puntidicerchio(i);
+            for (int i = 1; i < s.l; ++i) s.puntidilinea(i);
+            while (f.vista.nuovooriginex < dx) f.Command4_Click();
+            while (-f.vista.nuovooriginey < dy) f.btnPanSu_Click();
+        }
+        f.btnEsegui_Click();
+        f.testomodificato("txtPassoGriglia", "0.25");
+        f.btnGriglia_Click();
+        f.btnLineeGuida_Click();
+        f.mnuStrumentiSnapOggetto_Click();
+        f.mnuStrumentiSnapGriglia_Click();
+    }
+    // A point far from every candidate, so that all 136 are looked at.
+    float x0() const { return f.vista.nuovooriginex; }
+    float y0() const { return -f.vista.nuovooriginey; }
+};
+
+// Incremental: what the area repaints after the regeneration (nothing moved:
+// almost nothing). Full: the whole area painted afresh, as after a zoom.
+void rigenerazionevista(benchmark::State& stato, int larghezza, int altezza, bool lontano,
+                        bool tutto) {
+    BancoVista b(larghezza, altezza, lontano);
+    for (auto _ : stato) {
+        b.f.mnuVisualizzaRigenera_Click();
+        if (tutto)
+            b.dipingitutto();
+        else
+            b.dipingi();
+        benchmark::DoNotOptimize(b.tela.immagine().constBits());
+    }
+    stato.counters["primitive"] = double(b.f.pic.immagine.primitive.size());
+}
+BENCHMARK_CAPTURE(rigenerazionevista, griglia_e_guide_1920x1080, 1920, 1080, false, false)
+    ->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(rigenerazionevista, griglia_e_guide_1920x1080_tutta, 1920, 1080, false, true)
+    ->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(rigenerazionevista, griglia_e_guide_lontano_1920x1080_tutta, 1920, 1080, true, true)
+    ->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(rigenerazionevista, griglia_e_guide_3840x2160, 3840, 2160, false, false)
+    ->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(rigenerazionevista, griglia_e_guide_3840x2160_tutta, 3840, 2160, false, true)
+    ->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// A mouse move with both snaps and a rectangle's live preview, and the paint.
+void mossavista(benchmark::State& stato, int larghezza, int altezza) {
+    BancoVista b(larghezza, altezza, false, 4);  // room for the rectangle being drawn
+    b.f.btnDisegna_Click();
+    b.f.btnRettangolo_Click();
+    b.f.testomodificato("txtDensita", "1");
+    b.f.costruzione.puntorettangolo = 1;  // a first corner taken
+    b.f.sez.rettangoli[b.f.sez.prossimorettangolo][R::x1] = 1;
+    b.f.sez.rettangoli[b.f.sez.prossimorettangolo][R::y1] = 1;
+    float x = 5;
+    double catturati = 0, pixel = 0, mosse = 0;
+    for (auto _ : stato) {
+        // A quarter unit and a bit: every move reaches a new grid node.
+        x = x > 18 ? 5 : x + 0.27f;
+        b.f.picAreagrafica_MouseMove(x, b.f.pic.scaleheight - 5.63f);
+        catturati += b.f.ctl.sfondo("lblCoordinataX") != FACCIA;
+        for (const QRect& r : b.tela.aggiorna(b.f.pic, b.immagine.size()))
+            pixel += double(r.width()) * r.height();
+        ++mosse;
+        benchmark::DoNotOptimize(b.tela.immagine().constBits());
+    }
+    // Share of the moves caught by object snap; share of the area repainted.
+    stato.counters["catturati"] = catturati / mosse;
+    stato.counters["ridipinta"] = pixel / mosse / (double(larghezza) * altezza);
+}
+BENCHMARK_CAPTURE(mossavista, osnap_snap_anteprima_1920x1080, 1920, 1080)
+    ->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(mossavista, osnap_snap_anteprima_3840x2160, 3840, 2160)
+    ->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 

@@ -16,6 +16,8 @@ AreaGrafica::AreaGrafica(const Superficie& superficie, QWidget* genitore)
     // The painter covers every pixel: no background erase before painting.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::CrossCursor);
+    divieto_.setSingleShot(true);
+    connect(&divieto_, &QTimer::timeout, this, &AreaGrafica::applicapuntatore);
 }
 
 QPointF AreaGrafica::puntosuperficie(QPointF posizione) const {
@@ -25,7 +27,16 @@ QPointF AreaGrafica::puntosuperficie(QPointF posizione) const {
 void AreaGrafica::puntatore(Puntatore forma) {
     if (forma == puntatore_) return;
     puntatore_ = forma;
-    switch (forma) {
+    if (!divieto_.isActive()) applicapuntatore();
+}
+
+void AreaGrafica::divieto(int millisecondi) {
+    setCursor(Qt::ForbiddenCursor);
+    divieto_.start(millisecondi);
+}
+
+void AreaGrafica::applicapuntatore() {
+    switch (puntatore_) {
     case Puntatore::Croce: setCursor(Qt::CrossCursor); break;
     case Puntatore::Freccia: setCursor(Qt::ArrowCursor); break;
     case Puntatore::FrecciaSu: setCursor(Qt::UpArrowCursor); break;
@@ -34,9 +45,25 @@ void AreaGrafica::puntatore(Puntatore forma) {
     }
 }
 
+QRegion AreaGrafica::ridipingi() {
+    const qreal rapporto = devicePixelRatioF();
+    const QSize pixel(int(std::lround(width() * rapporto)), int(std::lround(height() * rapporto)));
+    return tela_.aggiorna(s_, pixel, rapporto);
+}
+
+void AreaGrafica::aggiorna() {
+    const QRegion zona = ridipingi();
+    const qreal rapporto = devicePixelRatioF();
+    for (const QRect& r : zona)
+        update(QRectF(r.x() / rapporto, r.y() / rapporto, r.width() / rapporto,
+                      r.height() / rapporto)
+                   .toAlignedRect());
+}
+
 void AreaGrafica::paintEvent(QPaintEvent*) {
+    ridipingi();  // a new size or ratio repaints all of it
     QPainter p(this);
-    dipingi(p, s_, size());
+    p.drawImage(QPointF(0, 0), tela_.immagine());
 }
 
 void AreaGrafica::mouseMoveEvent(QMouseEvent* e) {

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 #include <vector>
 
+#include "app/pittore.h"
 #include "model/controlli.h"
 #include "view/superficie.h"
 
@@ -21,6 +23,12 @@ public:
     QPointF puntosuperficie(QPointF posizione) const;
     // The Qt cursor for the core's pointer shape; set only when it changes.
     void puntatore(Puntatore forma);
+    // The no-drop pointer for a moment, then the core's shape again; the
+    // program goes on meanwhile.
+    void divieto(int millisecondi);
+    // The surface changed: paint what differs and show it.
+    void aggiorna();
+    const Tela& tela() const { return tela_; }
 
 signals:
     void mossa(float x, float y);
@@ -38,6 +46,10 @@ protected:
 private:
     const Superficie& s_;
     Puntatore puntatore_ = Puntatore::Croce;
+    QTimer divieto_;
+    Tela tela_;
+    void applicapuntatore();
+    QRegion ridipingi();  // brings the picture up to date; device pixels painted
 };
 
 // Keeps the drawing area at 20:12, the largest such rectangle that fits, so a

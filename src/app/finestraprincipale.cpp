@@ -571,11 +571,15 @@ void FinestraPrincipale::applica(Voce& v) {
 void FinestraPrincipale::sincronizza() {
     for (Voce& v : voci_) applica(v);
     area_->puntatore(nucleo_->puntatore);
+    if (nucleo_->pausadivieto != pausavista_) {
+        pausavista_ = nucleo_->pausadivieto;
+        area_->divieto(300);
+    }
     // Most mouse moves draw nothing: repaint only a picture that changed.
     if (nucleo_->pic.versione != versionedipinta_ || nucleo_->pic.sfondo != sfondodipinto_) {
         versionedipinta_ = nucleo_->pic.versione;
         sfondodipinto_ = nucleo_->pic.sfondo;
-        area_->update();
+        area_->aggiorna();
     }
 }
 

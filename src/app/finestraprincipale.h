@@ -84,6 +84,7 @@ private:
     std::vector<QKeySequence> scorciatoie_;
     uint64_t versionedipinta_ = ~uint64_t(0);  // the picture last sent to the area
     uint32_t sfondodipinto_ = 0;
+    int pausavista_ = 0;  // the core's last no-drop request shown
     AreaGrafica* area_ = nullptr;
     bool occupato_ = false;       // a core handler is running (maybe inside a message box)
     bool ridimensionare_ = false; // a resize came meanwhile

@@ -16,9 +16,12 @@ namespace {
 // built costs an allocation.
 class Stato {
 public:
+    // The painter's own default pen is a black line: start from no pen at all,
+    // or a polygon painted first would get an outline.
     explicit Stato(QPainter& p) : p_(p) {
         p_.setRenderHint(QPainter::Antialiasing, false);
         p_.setBrush(Qt::NoBrush);
+        p_.setPen(Qt::NoPen);
     }
 
     void penna(uint32_t colore, int spessore) {
@@ -72,25 +75,55 @@ struct Memoria {
     std::vector<QPointF> punti;
 };
 
-// Consecutive segments of one colour, width and smoothing go out together.
+// The pixels an aliased pen of width w covers along one axis from a to b
+// (a <= b), square caps included: those whose centre lies in (a - w/2, b + w/2].
+// Axis-parallel strokes go out as filled pixel rectangles: the same pixels as
+// the painter's own line, without its per-pixel path (a full grid of long
+// vertical lines costs milliseconds that way).
+inline int primo(double a, int w) { return int(std::floor(a - w / 2.0 - 0.5)) + 1; }
+inline int ultimo(double b, int w) { return int(std::floor(b + w / 2.0 - 0.5)); }
+
+QRect tratto(const QLineF& l, int spessore) {
+    const int w = spessore < 1 ? 1 : spessore;
+    const double xa = std::min(l.x1(), l.x2()), xb = std::max(l.x1(), l.x2());
+    const double ya = std::min(l.y1(), l.y2()), yb = std::max(l.y1(), l.y2());
+    // Far outside the device the coordinates no longer fit an int.
+    const double limite = 1e8;
+    return QRect(QPoint(primo(std::clamp(xa, -limite, limite), w), primo(std::clamp(ya, -limite, limite), w)),
+                 QPoint(ultimo(std::clamp(xb, -limite, limite), w), ultimo(std::clamp(yb, -limite, limite), w)));
+}
+
+// Consecutive segments of one colour and width go out together: slanted ones
+// smoothed by the painter, axis-parallel ones written straight into the
+// image's pixels, clipped to the zone being painted.
 class Lotto {
 public:
-    Lotto(QPainter& p, Stato& stato, Memoria& m) : p_(p), stato_(stato), m_(m) { m_.linee.clear(); }
+    Lotto(QPainter& p, Stato& stato, Memoria& m, QImage& img, const QRect& zona)
+        : p_(p), stato_(stato), m_(m), pixel_(img.bits()), riga_(img.bytesPerLine()), zona_(zona) {
+        m_.linee.clear();
+    }
 
-    void aggiungi(const QLineF& l, uint32_t colore, int spessore, bool smussato) {
-        if (!m_.linee.empty() &&
-            (colore != colore_ || spessore != spessore_ || smussato != smussato_))
-            svuota();
+    void aggiungi(const QLineF& l, uint32_t colore, int spessore, bool obliquo) {
+        if (!m_.linee.empty() && (colore != colore_ || spessore != spessore_)) svuota();
         colore_ = colore;
         spessore_ = spessore;
-        smussato_ = smussato;
-        m_.linee.push_back(l);
+        if (obliquo) {
+            m_.linee.push_back(l);
+            return;
+        }
+        // Same colour as anything pending: the order does not show.
+        const QRect r = tratto(l, spessore) & zona_;
+        const QRgb pixel = colorerg(colore).rgb();
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            QRgb* riga = reinterpret_cast<QRgb*>(pixel_ + size_t(y) * riga_);
+            std::fill(riga + r.left(), riga + r.right() + 1, pixel);
+        }
     }
 
     void svuota() {
         std::vector<QLineF>& v = m_.linee;
         if (v.empty()) return;
-        stato_.smussato(smussato_);
+        stato_.smussato(true);
         stato_.penna(colore_, spessore_);
         p_.drawLines(v.data(), static_cast<int>(v.size()));
         v.clear();
@@ -100,29 +133,37 @@ private:
     QPainter& p_;
     Stato& stato_;
     Memoria& m_;
+    uchar* pixel_;  // taken once: every scanLine() call would check for sharing
+    qsizetype riga_;
+    QRect zona_;
     uint32_t colore_ = 0;
     int spessore_ = 1;
-    bool smussato_ = false;
 };
 
-void strato(QPainter& p, Stato& stato, const Strato& s, const Mappa& m, Memoria& mem) {
-    Lotto lotto(p, stato, mem);
+QRect ingombro(const Primitiva& q, const Strato& s, const Mappa& m, int scala);
+
+void strato(QPainter& p, Stato& stato, const Strato& s, const Mappa& m, Memoria& mem,
+            QImage& img, const QRect& zona, int scala) {
+    Lotto lotto(p, stato, mem, img, zona);
     std::vector<QPointF>& punti = mem.punti;
     const size_t npool = s.punti.size() / 2;
     for (const Primitiva& q : s.primitive) {
+        // Whatever lies outside the zone costs nothing, however it is drawn.
+        if (!ingombro(q, s, m, scala).intersects(zona)) continue;
+        const int spessore = std::max(1, int(q.spessore)) * scala;
         if (q.forma == Forma::Segmento) {
             const QLineF l(m.x(q.x1), m.y(q.y1), m.x(q.x2), m.y(q.y2));
             // Only slanted lines are smoothed: axis-parallel strokes (the triangle
             // fill, the grid, the axes) stay crisp and take the fast path.
             const bool obliquo = q.x1 != q.x2 && q.y1 != q.y2;
-            lotto.aggiungi(l, q.colore, q.spessore, obliquo);
+            lotto.aggiungi(l, q.colore, spessore, obliquo);
             continue;
         }
         lotto.svuota();
         switch (q.forma) {
         case Forma::Rettangolo: {
             stato.smussato(false);
-            stato.penna(q.colore, q.spessore);
+            stato.penna(q.colore, spessore);
             stato.riempimento(q.riempito, q.riempimento);
             QRectF r(QPointF(m.x(q.x1), m.y(q.y1)), QPointF(m.x(q.x2), m.y(q.y2)));
             p.drawRect(r.normalized());
@@ -130,7 +171,7 @@ void strato(QPainter& p, Stato& stato, const Strato& s, const Mappa& m, Memoria&
         }
         case Forma::Cerchio: {
             stato.smussato(true);
-            stato.penna(q.colore, q.spessore);
+            stato.penna(q.colore, spessore);
             stato.riempimento(q.riempito, q.riempimento);
             p.drawEllipse(QPointF(m.x(q.x1), m.y(q.y1)), std::abs(q.raggio * m.kx),
                           std::abs(q.raggio * m.ky));
@@ -143,7 +184,7 @@ void strato(QPainter& p, Stato& stato, const Strato& s, const Mappa& m, Memoria&
             for (uint32_t i = 0; i < q.quanti; ++i)
                 punti[i] = QPointF(m.x(xy[2 * i]), m.y(xy[2 * i + 1]));
             stato.smussato(false);
-            stato.penna(q.colore, q.spessore);
+            stato.penna(q.colore, spessore);
             p.drawPoints(punti.data(), static_cast<int>(q.quanti));
             break;
         }
@@ -170,28 +211,159 @@ void strato(QPainter& p, Stato& stato, const Strato& s, const Mappa& m, Memoria&
 // the cursor reads 0 and 20 there and lines on the edges stay visible.
 double campo(int pixel) { return pixel > 1 ? pixel - 1 : 1; }
 
+Mappa mappa(const Superficie& s, QSize pixel) {
+    return Mappa{s.scaleleft, s.scaletop, campo(pixel.width()) / double(s.scalewidth),
+                 campo(pixel.height()) / double(s.scaleheight)};
+}
+
+bool uguali(const Primitiva& a, const Strato& sa, const Primitiva& b, const Strato& sb) {
+    if (a.forma != b.forma || a.spessore != b.spessore || a.riempito != b.riempito ||
+        a.x1 != b.x1 || a.y1 != b.y1 || a.x2 != b.x2 || a.y2 != b.y2 || a.raggio != b.raggio ||
+        a.colore != b.colore || a.riempimento != b.riempimento || a.quanti != b.quanti)
+        return false;
+    if (a.forma != Forma::Punti && a.forma != Forma::Poligono) return true;
+    const size_t n = 2 * size_t(a.quanti);
+    if (2 * size_t(a.primo) + n > sa.punti.size() || 2 * size_t(b.primo) + n > sb.punti.size())
+        return false;
+    return std::equal(sa.punti.begin() + 2 * a.primo, sa.punti.begin() + 2 * a.primo + n,
+                      sb.punti.begin() + 2 * b.primo);
+}
+
+// The device pixels a primitive may touch, with a margin for pen and smoothing.
+QRect ingombro(const Primitiva& q, const Strato& s, const Mappa& m, int scala) {
+    double x1, y1, x2, y2;
+    switch (q.forma) {
+    case Forma::Cerchio: {
+        const double rx = std::abs(q.raggio * m.kx), ry = std::abs(q.raggio * m.ky);
+        x1 = m.x(q.x1) - rx, x2 = m.x(q.x1) + rx, y1 = m.y(q.y1) - ry, y2 = m.y(q.y1) + ry;
+        break;
+    }
+    case Forma::Punti:
+    case Forma::Poligono: {
+        if (q.quanti == 0 || 2 * (size_t(q.primo) + q.quanti) > s.punti.size()) return QRect();
+        const float* xy = s.punti.data() + 2 * size_t(q.primo);
+        x1 = x2 = m.x(xy[0]), y1 = y2 = m.y(xy[1]);
+        for (uint32_t i = 1; i < q.quanti; ++i) {
+            const double x = m.x(xy[2 * i]), y = m.y(xy[2 * i + 1]);
+            x1 = std::min(x1, x), x2 = std::max(x2, x), y1 = std::min(y1, y), y2 = std::max(y2, y);
+        }
+        break;
+    }
+    default:
+        x1 = std::min(m.x(q.x1), m.x(q.x2)), x2 = std::max(m.x(q.x1), m.x(q.x2));
+        y1 = std::min(m.y(q.y1), m.y(q.y2)), y2 = std::max(m.y(q.y1), m.y(q.y2));
+    }
+    const double margine = std::max(1, int(q.spessore)) * scala + 2, limite = 1e8;
+    if (!(x1 <= x2 && y1 <= y2)) return QRect();
+    return QRect(QPoint(int(std::floor(std::clamp(x1 - margine, -limite, limite))),
+                        int(std::floor(std::clamp(y1 - margine, -limite, limite)))),
+                 QPoint(int(std::ceil(std::clamp(x2 + margine, -limite, limite))),
+                        int(std::ceil(std::clamp(y2 + margine, -limite, limite)))));
+}
+
+// A filled box that only moved or grew: its fill is uniform, so only the
+// pixels that change side and the two outlines need painting again, not the
+// whole box (the rubber band of a rectangle grows this way at every move).
+bool scatola(const Primitiva& a, const Primitiva& b) {
+    return a.forma == Forma::Rettangolo && b.forma == Forma::Rettangolo && a.riempito &&
+           b.riempito && a.colore == b.colore && a.riempimento == b.riempimento &&
+           a.spessore == b.spessore;
+}
+
+QRegion cambioscatola(const Primitiva& a, const Primitiva& b, const Mappa& m, int scala) {
+    const int bordo = std::max(1, int(a.spessore)) * scala + 2;
+    QRegion r;
+    for (const Primitiva* q : {&a, &b}) {
+        const QRect fuori = ingombro(*q, Strato{}, m, scala);
+        r += QRegion(fuori).subtracted(QRegion(fuori.adjusted(2 * bordo, 2 * bordo, -2 * bordo, -2 * bordo)));
+    }
+    const QRect ia = ingombro(a, Strato{}, m, scala), ib = ingombro(b, Strato{}, m, scala);
+    return r + QRegion(ia).xored(QRegion(ib));
+}
+
+// What differs between two lists: everything between their common head and
+// their common tail, in either of them.
+QRegion differenza(const Strato& prima, const Strato& dopo, const Mappa& m, int scala) {
+    const auto& a = prima.primitive;
+    const auto& b = dopo.primitive;
+    size_t testa = 0;
+    while (testa < a.size() && testa < b.size() && uguali(a[testa], prima, b[testa], dopo)) ++testa;
+    size_t coda = 0;
+    while (coda < a.size() - testa && coda < b.size() - testa &&
+           uguali(a[a.size() - 1 - coda], prima, b[b.size() - 1 - coda], dopo))
+        ++coda;
+    QRegion zona;
+    const size_t na = a.size() - coda - testa, nb = b.size() - coda - testa;
+    if (na == 1 && nb == 1 && scatola(a[testa], b[testa]))
+        return cambioscatola(a[testa], b[testa], m, scala);
+    QRect r;
+    for (size_t i = testa; i + coda < a.size(); ++i) r |= ingombro(a[i], prima, m, scala);
+    for (size_t i = testa; i + coda < b.size(); ++i) r |= ingombro(b[i], dopo, m, scala);
+    return QRegion(r);
+}
+
 }  // namespace
 
-void dipingi(QPainter& p, const Superficie& s, QSize pixel) {
-    p.fillRect(QRect(QPoint(0, 0), pixel), colorerg(s.sfondo));
-    if (s.scalewidth == 0 || s.scaleheight == 0 || pixel.isEmpty()) return;
+void dipingi(QImage& immagine, const Superficie& s, const QRect& zona, int scala) {
+    const QRect z = zona & immagine.rect();
+    if (z.isEmpty()) return;
+    immagine.detach();  // the pixels written below and the painter's are the same
+    QPainter p(&immagine);
+    const bool vuota = s.scalewidth == 0 || s.scaleheight == 0;
 
     // Kept between calls so that a regeneration allocates nothing.
     static thread_local Memoria memoria;
 
-    const Mappa m{s.scaleleft, s.scaletop, campo(pixel.width()) / double(s.scalewidth),
-                  campo(pixel.height()) / double(s.scaleheight)};
-    p.save();
-    Stato stato(p);
-    strato(p, stato, s.immagine, m, memoria);
-    strato(p, stato, s.sovrapposto, m, memoria);
-    p.restore();
+    const Mappa m = vuota ? Mappa{} : mappa(s, immagine.size());
+    // In bands that stay in the cache: a long vertical line written down the
+    // whole image would fetch every row from memory again.
+    // A small zone is done in one pass.
+    const bool grande = qint64(z.width()) * z.height() > (1 << 18);
+    const int banda = grande ? 64 : z.height();
+    for (int y = z.top(); y <= z.bottom(); y += banda) {
+        const QRect parte(z.left(), y, z.width(), std::min(banda, z.bottom() + 1 - y));
+        p.setClipRect(parte);
+        p.fillRect(parte, colorerg(s.sfondo));
+        if (vuota) continue;
+        Stato stato(p);
+        strato(p, stato, s.immagine, m, memoria, immagine, parte, std::max(1, scala));
+        strato(p, stato, s.sovrapposto, m, memoria, immagine, parte, std::max(1, scala));
+    }
 }
 
 QPointF puntosuperficie(const Superficie& s, QSize pixel, QPointF posizione) {
     const double w = campo(pixel.width()), h = campo(pixel.height());
     return QPointF(s.scaleleft + posizione.x() / w * s.scalewidth,
                    s.scaletop + posizione.y() / h * s.scaleheight);
+}
+
+QRegion Tela::aggiorna(const Superficie& s, QSize pixel, qreal rapporto) {
+    const int scala = std::max(1, int(std::lround(rapporto)));
+    const QRect tutto(QPoint(0, 0), pixel);
+    if (pixel.isEmpty()) return QRegion();
+    QRegion zona;
+    if (!valida_ || immagine_.size() != pixel || scala != scala_ || s.sfondo != dipinta_.sfondo ||
+        s.scaleleft != dipinta_.scaleleft || s.scaletop != dipinta_.scaletop ||
+        s.scalewidth != dipinta_.scalewidth || s.scaleheight != dipinta_.scaleheight) {
+        if (immagine_.size() != pixel) immagine_ = QImage(pixel, QImage::Format_RGB32);
+        zona = tutto;
+    } else if (s.scalewidth != 0 && s.scaleheight != 0) {
+        const Mappa m = mappa(s, pixel);
+        zona = (differenza(dipinta_.immagine, s.immagine, m, scala) |
+                differenza(dipinta_.sovrapposto, s.sovrapposto, m, scala)) &
+               tutto;
+    }
+    immagine_.setDevicePixelRatio(rapporto);
+    // Rectangle by rectangle: a painter clipped to a region is many times slower.
+    for (const QRect& r : zona) dipingi(immagine_, s, r, scala);
+    dipinta_.scaleleft = s.scaleleft, dipinta_.scaletop = s.scaletop;
+    dipinta_.scalewidth = s.scalewidth, dipinta_.scaleheight = s.scaleheight;
+    dipinta_.sfondo = s.sfondo;
+    dipinta_.immagine = s.immagine;
+    dipinta_.sovrapposto = s.sovrapposto;
+    scala_ = scala;
+    valida_ = true;
+    return zona;
 }
 
 }  // namespace vask

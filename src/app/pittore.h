@@ -1,26 +1,48 @@
-// Painting of the drawing surface's display list onto any QPainter: the
-// drawing area, an image in the tests, the benchmarks. No widget involved.
+// Painting of the drawing surface's display list onto an image: the drawing
+// area's own picture, an image in the tests, the benchmarks. No widget involved.
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QPointF>
+#include <QRect>
+#include <QRegion>
 #include <QSize>
 
 #include "view/superficie.h"
-
-class QPainter;
 
 namespace vask {
 
 // A 0x00BBGGRR colour as a QColor (the high byte is ignored).
 inline QColor colorerg(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
-// Background, then the picture, then the overlay, mapping surface units to a
-// device of `pixel` size: px = (xs - scaleleft) / scalewidth * (width - 1), so
-// that the left and right edges of the scale fall on the first and last pixel.
-void dipingi(QPainter& p, const Superficie& s, QSize pixel);
+// Background, then the picture, then the overlay, on an RGB32 image, only
+// inside `zona`; surface units map to the image's pixels as
+// px = (xs - scaleleft) / scalewidth * (width - 1), so that the left and right
+// edges of the scale fall on the first and last pixel. Pen widths are
+// multiplied by `scala` (device pixels per logical pixel).
+void dipingi(QImage& immagine, const Superficie& s, const QRect& zona, int scala = 1);
 
-// The surface point under a device position, the inverse of the mapping above.
+// The surface point under a position on a device of `pixel` size, the
+// inverse of the mapping above.
 QPointF puntosuperficie(const Superficie& s, QSize pixel, QPointF posizione);
+
+// The drawing area's picture, kept from one paint to the next: only the part
+// that differs from what was painted last is painted again. A preview or a
+// snap that changes a few primitives repaints their few pixels, not the area.
+class Tela {
+public:
+    // Brings the picture up to date for a device of `pixel` size and ratio
+    // `rapporto`; returns the part painted, in device pixels (empty: nothing
+    // changed).
+    QRegion aggiorna(const Superficie& s, QSize pixel, qreal rapporto = 1);
+    const QImage& immagine() const { return immagine_; }
+
+private:
+    QImage immagine_;
+    Superficie dipinta_;  // what the image shows: scale, background, lists
+    int scala_ = 0;
+    bool valida_ = false;
+};
 
 }  // namespace vask

@@ -69,7 +69,7 @@ void FrmVask_2::mnuFileNuovo_Click() {
     vista.pan = 0;
     vista.snapattivo = vista.osnapattivo = false;
     vista.passogriglia = 1.0f;
-    ris.eseguito = modo.eseguo = modo.seleziono = false;
+    ris.eseguito = ris.attuali = modo.eseguo = modo.seleziono = false;
     modo.disegno = true;
     modo.cancello = modo.modifico = modo.sposto = false;
     modo.rettangolopremuto = modo.triangolopremuto = modo.cerchiopremuto = modo.lineapremuto = false;
@@ -166,6 +166,24 @@ bool FrmVask_2::clic(std::string_view nome) {
         {"mnuStrumentiTriangolo", &FrmVask_2::mnuStrumentiTriangolo_Click},
         {"mnuStrumentiCerchio", &FrmVask_2::mnuStrumentiCerchio_Click},
         {"mnuStrumentiLinea", &FrmVask_2::mnuStrumentiLinea_Click},
+        {"btnZoomPiu", &FrmVask_2::btnZoomPiu_Click},
+        {"BtnZoomMeno", &FrmVask_2::BtnZoomMeno_Click},
+        {"mnuVisualizzaZoomPiu", &FrmVask_2::mnuVisualizzaZoomPiu_Click},
+        {"mnuVisualizzaZoomMeno", &FrmVask_2::mnuVisualizzaZoomMeno_Click},
+        {"btnPanSu", &FrmVask_2::btnPanSu_Click},
+        {"btnPanGiu", &FrmVask_2::btnPanGiu_Click},
+        {"btnPanSinistra", &FrmVask_2::btnPanSinistra_Click},
+        {"Command4", &FrmVask_2::Command4_Click},
+        {"btnPan", &FrmVask_2::btnPan_Click},
+        {"mnuVisualizzaPan", &FrmVask_2::mnuVisualizzaPan_Click},
+        {"btnGriglia", &FrmVask_2::btnGriglia_Click},
+        {"btnSnap", &FrmVask_2::btnSnap_Click},
+        {"btnOsnap", &FrmVask_2::btnOsnap_Click},
+        {"mnuStrumentiSnapGriglia", &FrmVask_2::mnuStrumentiSnapGriglia_Click},
+        {"mnuStrumentiSnapOggetto", &FrmVask_2::mnuStrumentiSnapOggetto_Click},
+        {"mnuStrumentiSnapToglisnap", &FrmVask_2::mnuStrumentiSnapToglisnap_Click},
+        {"mnuStrumentiSnapTogliOsnap", &FrmVask_2::mnuStrumentiSnapTogliOsnap_Click},
+        {"btnLineeGuida", &FrmVask_2::btnLineeGuida_Click},
     };
     auto it = GESTORI.find(nome);
     if (it == GESTORI.end()) return false;

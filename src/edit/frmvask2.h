@@ -26,6 +26,9 @@ public:
     Controlli ctl;
     Superficie pic;  // picAreagrafica
     Puntatore puntatore = Puntatore::Croce;
+    // Grows each time a dynamic pan is stopped at a limit: the shell then
+    // shows the no-drop pointer for a moment without holding the program.
+    int pausadivieto = 0;
     float pigreco = 0;
 
     // Work copy of the triangle being processed: row 1 x, row 2 y, columns 1-3.
@@ -111,6 +114,10 @@ public:
         float xg = 0, yg = 0, inclinazioneassicentraliradianti = 0, raggiocentralexc = 0,
               raggiocentraleyc = 0;
         bool eseguito = false;
+        // The results belong to the section as it is now: no element drawn,
+        // moved, deleted or changed since. Object snap offers the centroid and
+        // the kern only then.
+        bool attuali = false;
         float ixtotale = 0, iytotale = 0, ixytotale = 0, massatotale = 0, momentostatico = 0,
               ixg = 0, iyg = 0, ixgyg = 0, angologradi = 0;
         float risultati[16] = {};
@@ -145,6 +152,30 @@ public:
     // Regeneration.
     void btnRigenera_Click();
     void mnuVisualizzaRigenera_Click();
+
+    // Zoom.
+    void btnZoomPiu_Click();
+    void BtnZoomMeno_Click();
+    void mnuVisualizzaZoomPiu_Click();
+    void mnuVisualizzaZoomMeno_Click();
+
+    // Static and dynamic pan.
+    void btnPanSu_Click();
+    void btnPanGiu_Click();
+    void btnPanSinistra_Click();
+    void Command4_Click();
+    void btnPan_Click();
+    void mnuVisualizzaPan_Click();
+
+    // Grid, snaps, guide lines.
+    void btnGriglia_Click();
+    void btnSnap_Click();
+    void btnOsnap_Click();
+    void mnuStrumentiSnapGriglia_Click();
+    void mnuStrumentiSnapOggetto_Click();
+    void mnuStrumentiSnapToglisnap_Click();
+    void mnuStrumentiSnapTogliOsnap_Click();
+    void btnLineeGuida_Click();
 
     // Display preferences.
     void mnuPreferenzeSfondoBianco_Click();
@@ -208,6 +239,9 @@ public:
     void lineedichiusura();
     void grigliapunteggiata();
     void lineeguida();
+    // The axis captions from the scale, after a zoom (one body for both).
+    void cambioetichetteascisseordinatezoompiu();
+    void cambioetichetteascisseordinatezoommeno();
 
     // Inertia procedures.
     void prodottoinerziaxytriangolo();
@@ -230,8 +264,19 @@ private:
     void passosezione(bool connocciolo);
     void scrivilettura(float x, float y);
     void letturacursore(float x, float y);
-    bool oggettosnap();
-    void grigliasnap();
+    bool oggettosnap(float x, float y);
+    void grigliasnap(float x, float y);
+    double valore(const char* didascalia) const;  // a caption read back as a number
+    // Pan: the window moved by the last shift, set on the surface, captions
+    // relabelled and the picture regenerated.
+    void panstatico(int dx, int dy);
+    void applicapan();
+    void rietichettapan();
+    void panpremuto();
+    void panrilasciato();
+    void frecceapertura();
+    // Entering draw or select mode ends a dynamic pan.
+    void fermapan();
     void anteprima();
     float puntox() const;
     float puntoy() const;

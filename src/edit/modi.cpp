@@ -21,6 +21,7 @@ void nessuno(bool& a, bool& b, bool& c, bool& d) { a = b = c = d = false; }
 }  // namespace
 
 void FrmVask_2::entraindisegno() {
+    fermapan();
     ctl.sfondo("btnDisegna", GIALLO);
     for (const char* nome : {"btnSeleziona", "btnSposta", "btnCancella", "btnModifica", "btnEsegui",
                              "btnNoccioloCentrale", "btnEllisseCentrale"})
@@ -61,6 +62,7 @@ void FrmVask_2::btnDisegna_Click() {
 
 void FrmVask_2::btnSeleziona_Click() {
     if (!modo.seleziono) {
+        fermapan();
         ctl.sfondo("btnDisegna", FACCIA);
         ctl.sfondo("btnSeleziona", GIALLO);
         for (const char* nome : {"btnSposta", "btnCancella", "btnModifica", "btnEsegui",
@@ -114,6 +116,7 @@ void FrmVask_2::btnCerchio_Click() { sceltatipo(2); }
 void FrmVask_2::btnLinea_Click() { sceltatipo(3); }
 
 void FrmVask_2::sceltaselezione(int k) {
+    fermapan();
     modo.seleziono = true;
     modo.disegno = false;
     modo.eseguo = false;

@@ -24,15 +24,11 @@ void FrmVask_2::scrivilettura(float x, float y) {
 }
 
 void FrmVask_2::letturacursore(float x, float y) {
-    scrivilettura(x, pic.scaleheight - y);
-    if (vista.osnapattivo && oggettosnap()) return;
-    if (vista.snapattivo) grigliasnap();
+    const float wx = x, wy = pic.scaleheight - y;
+    scrivilettura(wx, wy);
+    if (vista.osnapattivo && oggettosnap(wx, wy)) return;
+    if (vista.snapattivo) grigliasnap(wx, wy);
 }
-
-// Object snap and grid snap come with their own commands; until then their
-// switches stay off.
-bool FrmVask_2::oggettosnap() { return false; }
-void FrmVask_2::grigliasnap() {}
 
 void FrmVask_2::mostrapunto(int k) {
     static const char* const X[3] = {"lblPrimoPuntoX", "lblSecondoPuntoX", "lblTerzoPuntoX"};
@@ -67,11 +63,15 @@ void FrmVask_2::picAreagrafica_MouseDown(float x, float y) {
     if (costruzione.disegnotriangolo && disegnatriangolo()) return;
     if (costruzione.disegnolinea && disegnalinea()) return;
     if (costruzione.disegnocerchio && disegnacerchio()) return;
-    // Move, select, line-end change, distance and dynamic pan take their
-    // turn here, in this order, as those commands arrive.
+    // Move, select, line-end change and distance take their turn here, in
+    // this order, as those commands arrive.
+    if (vista.pan == 1) panpremuto();
 }
 
-void FrmVask_2::picAreagrafica_MouseUp(float, float) {}
+void FrmVask_2::picAreagrafica_MouseUp(float, float) {
+    if (vista.pan == 2) panrilasciato();
+    frecceapertura();
+}
 
 void FrmVask_2::picAreagrafica_Paint() { pic.svuotasovrapposto(); }
 
@@ -164,6 +164,7 @@ bool FrmVask_2::disegnarettangolo() {
     sez.puntidirettangolo(n);
     r[R::xg] = sez.puntirettangoli[n][9];
     r[R::yg] = sez.puntirettangoli[n][10];
+    ris.attuali = false;
     costruzione.puntorettangolo = 0;
     sez.prossimorettangolo = n + 1;
     mnuVisualizzaRigenera_Click();
@@ -236,6 +237,7 @@ bool FrmVask_2::disegnatriangolo() {
     sez.puntiditriangolo(n);
     t[T::xg] = sez.puntitriangoli[n][7];
     t[T::yg] = sez.puntitriangoli[n][8];
+    ris.attuali = false;
     costruzione.puntotriangolo = 0;
     sez.prossimotriangolo = n + 1;
     mnuVisualizzaRigenera_Click();
@@ -323,6 +325,7 @@ bool FrmVask_2::disegnacerchio() {
     c[C::massa] = std::fabs(densita) * area;
     ctl.testo("lblContatore", testointero(n));
     sez.puntidicerchio(n);
+    ris.attuali = false;
     costruzione.puntocerchio = 0;
     sez.prossimocerchio = n + 1;
     mnuVisualizzaRigenera_Click();

@@ -102,9 +102,4 @@ void FrmVask_2::campituratriangoli() {
     }
 }
 
-// The grid and the guide lines come with their own commands; until then the
-// flags that call them stay off.
-void FrmVask_2::grigliapunteggiata() {}
-void FrmVask_2::lineeguida() {}
-
 }  // namespace vask

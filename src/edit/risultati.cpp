@@ -165,6 +165,7 @@ void FrmVask_2::mnuVisualizzaRisultati_Click() {
     }
 
     ris.eseguito = true;
+    ris.attuali = true;
     btnNoccioloCentrale_Click();
     btnEllisseCentrale_Click();
     std::string indicazione =
@@ -222,7 +223,7 @@ void FrmVask_2::btnNoccioloCentrale_Click() {
     for (int i = 1; i <= n; ++i) {
         copianocciolo.puntinocciolo[i][1] = v[i][1];
         copianocciolo.puntinocciolo[i][2] = v[i][2];
-        copianocciolo.puntinoccioloattivo[i] = nocciolo.valido[i];
+        copianocciolo.puntinoccioloattivo[i] = nocciolo.valido[i] && ris.attuali;
     }
     copianocciolo.vask = n;
 }

@@ -10,6 +10,12 @@ void Superficie::scala(float x1, float y1, float x2, float y2) {
     ++versione;
 }
 
+void Superficie::dimensioni(float larghezza, float altezza) {
+    scalewidth = larghezza;
+    scaleheight = altezza;
+    ++versione;
+}
+
 void Superficie::pulisci() {
     immagine.svuota();
     sovrapposto.svuota();

@@ -61,6 +61,8 @@ public:
 
     // Scale from the corner (x1, y1) to the corner (x2, y2).
     void scala(float x1, float y1, float x2, float y2);
+    // New scale width and height; left and top stay.
+    void dimensioni(float larghezza, float altezza);
 
     // Clear to the background colour: empties picture and overlay.
     void pulisci();

@@ -146,6 +146,52 @@ private slots:
         QCOMPARE(n.copianocciolo.vask, 4);
     }
 
+    void l_osnap_porta_il_clic_sul_vertice_e_il_pan_fermato_mostra_il_divieto() {
+        Copione copione;
+        FinestraPrincipale f(&copione);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        misuraesatta(f);
+        AreaGrafica* area = f.area();
+        clicca(f, "btnRettangolo");
+        for (QPoint p : {pixel(area, 2, 2), pixel(area, 6, 5)}) {
+            QTest::mouseMove(area, p);
+            QTest::mouseClick(area, Qt::LeftButton, {}, p);
+        }
+        QCOMPARE(f.nucleo().sez.prossimorettangolo, 2);
+
+        // Near the corner (6, 5) with object snap on: the readout jumps onto it,
+        // in cyan, and the click takes it.
+        clicca(f, "btnOsnap");
+        const QPoint vicino = pixel(area, 6.2, 5.2);
+        QTest::mouseMove(area, vicino);
+        QTRY_COMPARE(testo(f, "lblCoordinataX"), QStringLiteral("6"));
+        QCOMPARE(testo(f, "lblCoordinataY"), QStringLiteral("5"));
+        QCOMPARE(f.findChild<QLabel*>("lblCoordinataX")->palette().color(QPalette::Window),
+                 QColor(0, 255, 255));
+        QCOMPARE(area->cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseClick(area, Qt::LeftButton, {}, vicino);
+        QTest::mouseMove(area, pixel(area, 9.5, 8));
+        QTest::mouseClick(area, Qt::LeftButton, {}, pixel(area, 9.5, 8));
+        QCOMPARE(f.nucleo().sez.prossimorettangolo, 3);
+        QCOMPARE(f.nucleo().sez.rettangoli[2][R::x1], 6.0f);
+        QCOMPARE(f.nucleo().sez.rettangoli[2][R::y1], 5.0f);
+        clicca(f, "btnOsnap");
+
+        // A drag that would pass the left edge: stopped there, no-drop pointer
+        // for a moment, the window alive meanwhile.
+        clicca(f, "btnDisegna");
+        clicca(f, "btnPan");
+        QTest::mouseMove(area, pixel(area, 2, 6));
+        QTest::mousePress(area, Qt::LeftButton, {}, pixel(area, 2, 6));
+        QCOMPARE(area->cursor().shape(), Qt::SizeAllCursor);
+        QTest::mouseMove(area, pixel(area, 9, 6));
+        QTest::mouseRelease(area, Qt::LeftButton, {}, pixel(area, 9, 6));
+        QCOMPARE(area->cursor().shape(), Qt::ForbiddenCursor);
+        QCOMPARE(testo(f, "lblOriginex"), QStringLiteral("0"));
+        QTRY_COMPARE(area->cursor().shape(), Qt::CrossCursor);
+    }
+
     void ctrl_c_in_una_casella_sceglie_il_cerchio() {
         Copione copione;
         FinestraPrincipale f(&copione);

@@ -107,7 +107,9 @@ TEST_F(Finestra, nuovo_con_risposta_si_svuota_la_sezione_e_lascia_vista_e_colori
     EXPECT_EQ(testo("lblContatore"), "5");
     EXPECT_EQ(testo("lblDescrizione"), "qualcosa");
     EXPECT_EQ(f.pic.scalewidth, 20);
-    EXPECT_TRUE(f.pic.immagine.primitive.empty());
+    // Only grid and guide lines are left in the picture.
+    for (const Primitiva& p : f.pic.immagine.primitive)
+        EXPECT_TRUE(p.colore == f.colori.coloregriglia || p.colore == CIANO);
 
     // The next rectangle is number 1 again.
     rettangolo(1, 1, 3, 3);
