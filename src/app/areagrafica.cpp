@@ -86,11 +86,7 @@ void AreaGrafica::resizeEvent(QResizeEvent*) { emit ridimensionata(); }
 // ---------------------------------------------------------------------------
 
 namespace {
-constexpr int SINISTRA = 56;  // column of the y captions
-constexpr int SOPRA = 28;     // half a caption plus the "Y"
-constexpr int DESTRA = 46;    // half an x caption plus the "X"
-constexpr int SOTTO = 24;     // row of the x captions
-constexpr int ALTEZZA = 16;   // height of a caption
+constexpr int TACCA = 6;  // between the area and the y captions, for the tick marks
 }  // namespace
 
 QuadroDisegno::QuadroDisegno(AreaGrafica* area, std::vector<QLabel*> etichettex,
@@ -111,36 +107,87 @@ QuadroDisegno::QuadroDisegno(AreaGrafica* area, std::vector<QLabel*> etichettex,
     assex_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     assey_->setParent(this);
     assey_->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-    // The y captions answer the mouse: keep them above the x row where they meet.
-    for (QLabel* l : y_) l->raise();
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void QuadroDisegno::resizeEvent(QResizeEvent*) {
-    const int aw = std::max(1, width() - SINISTRA - DESTRA);
-    const int ah = std::max(1, height() - SOPRA - SOTTO);
+QuadroDisegno::Margini QuadroDisegno::margini() const {
+    Margini m{};
+    m.altezza = std::max(assex_->sizeHint().height(), assey_->sizeHint().height());
+    int larghezzay = assey_->sizeHint().width();
+    for (QLabel* l : y_) {
+        larghezzay = std::max(larghezzay, l->sizeHint().width());
+        m.altezza = std::max(m.altezza, l->sizeHint().height());
+    }
+    int testox = 0;
+    for (QLabel* l : x_) {
+        testox = std::max(testox, l->sizeHint().width());
+        m.altezza = std::max(m.altezza, l->sizeHint().height());
+    }
+    m.larghezzax = testox + m.altezza / 2;  // some air between neighbours
+    // The lowest y caption hangs half its height below the edge: the x row
+    // starts under it, so the two never cover each other at the origin.
+    m.scarto = std::max(TACCA - 1, m.altezza - m.altezza / 2);
+    m.sinistra = std::max(larghezzay + TACCA, m.larghezzax / 2 + 1);
+    m.sopra = m.altezza / 2 + 2 + m.altezza;  // half the top y caption, then the "Y"
+    m.destra = m.larghezzax / 2 + 2 + assex_->sizeHint().width() + 1;
+    m.sotto = m.scarto + m.altezza;
+    return m;
+}
+
+QSize QuadroDisegno::areaminima(const Margini& m) const {
+    // Each x caption whole, and at least a caption height per world unit, so
+    // the y captions, two units apart, keep a caption's height between them.
+    const int w = std::max(int(x_.size() - 1) * m.larghezzax, 20 * m.altezza);
+    return QSize(w, int(std::lround(w * 3.0 / 5.0)));
+}
+
+QSize QuadroDisegno::minimumSizeHint() const {
+    const Margini m = margini();
+    return areaminima(m) + QSize(m.sinistra + m.destra, m.sopra + m.sotto);
+}
+
+QSize QuadroDisegno::sizeHint() const {
+    const Margini m = margini();
+    return 2 * areaminima(m) + QSize(m.sinistra + m.destra, m.sopra + m.sotto);
+}
+
+void QuadroDisegno::resizeEvent(QResizeEvent*) { disponi(); }
+
+void QuadroDisegno::changeEvent(QEvent* evento) {
+    QWidget::changeEvent(evento);
+    // The captions' hints follow the font and the style, and the margins follow them.
+    if (evento->type() == QEvent::FontChange || evento->type() == QEvent::StyleChange) disponi();
+}
+
+void QuadroDisegno::disponi() {
+    const Margini g = margini();
+    const int aw = std::max(1, width() - g.sinistra - g.destra);
+    const int ah = std::max(1, height() - g.sopra - g.sotto);
     int w = aw, h = int(std::lround(aw * 3.0 / 5.0));
     if (h > ah) {
         h = ah;
         w = int(std::lround(ah * 5.0 / 3.0));
     }
-    const int x0 = SINISTRA + (aw - w) / 2;
-    const int y0 = SOPRA;  // top-aligned with the tool and results columns
+    const int x0 = g.sinistra + (aw - w) / 2;
+    const int y0 = g.sopra + (ah - h) / 2;
     area_->setGeometry(x0, y0, w, h);
 
     const int n = int(x_.size());
-    const int lx = std::min(w / std::max(1, n - 1), 2 * (DESTRA - 14));
+    const int lx = std::min(w / std::max(1, n - 1), g.larghezzax);
     for (int i = 0; i < n; ++i) {
         const int cx = x0 + int(std::lround(double(w) * i / (n - 1)));
-        x_[i]->setGeometry(cx - lx / 2, y0 + h + 5, lx, ALTEZZA);
+        x_[i]->setGeometry(cx - lx / 2, y0 + h + g.scarto, lx, g.altezza);
     }
     const int m = int(y_.size());
     for (int j = 0; j < m; ++j) {
         const int cy = y0 + h - int(std::lround(double(h) * j / (m - 1)));
-        y_[j]->setGeometry(x0 - SINISTRA, cy - ALTEZZA / 2, SINISTRA - 6, ALTEZZA);
+        y_[j]->setGeometry(x0 - g.sinistra, cy - g.altezza / 2, g.sinistra - TACCA, g.altezza);
     }
-    assex_->setGeometry(x0 + w + lx / 2 + 2, y0 + h + 5, DESTRA - lx / 2 - 2, ALTEZZA);
-    assey_->setGeometry(x0 - SINISTRA, y0 - ALTEZZA / 2 - ALTEZZA - 2, SINISTRA - 6, ALTEZZA);
+    assex_->setGeometry(x0 + w + lx / 2 + 2, y0 + h + g.scarto, assex_->sizeHint().width(),
+                        g.altezza);
+    assey_->setGeometry(x0 - g.sinistra, y0 - g.altezza / 2 - g.altezza - 2, g.sinistra - TACCA,
+                        g.altezza);
+    update();
 }
 
 void QuadroDisegno::paintEvent(QPaintEvent*) {

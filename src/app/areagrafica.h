@@ -54,21 +54,34 @@ private:
 
 // Keeps the drawing area at 20:12, the largest such rectangle that fits, so a
 // world unit is as long in x as in y; the x captions stand under it from its
-// left to its right edge, the y captions to its left from bottom to top.
+// left to its right edge, the y captions to its left from bottom to top. The
+// area and its captions sit in the middle of the room left over. Every margin
+// comes from the captions' own size hints, so a larger font gets larger margins.
 class QuadroDisegno : public QWidget {
 public:
     QuadroDisegno(AreaGrafica* area, std::vector<QLabel*> etichettex,
                   std::vector<QLabel*> etichettey, QLabel* assex, QLabel* assey,
                   QWidget* genitore = nullptr);
 
-    QSize sizeHint() const override { return QSize(640, 420); }
-    QSize minimumSizeHint() const override { return QSize(340, 220); }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void resizeEvent(QResizeEvent*) override;
+    void changeEvent(QEvent* evento) override;
     void paintEvent(QPaintEvent*) override;
 
 private:
+    struct Margini {
+        int altezza;     // of a caption
+        int larghezzax;  // of an x caption
+        int scarto;      // from the area's bottom edge to the x captions
+        int sinistra, sopra, destra, sotto;
+    };
+    Margini margini() const;
+    QSize areaminima(const Margini& m) const;
+    void disponi();
+
     AreaGrafica* area_;
     std::vector<QLabel*> x_, y_;
     QLabel* assex_;

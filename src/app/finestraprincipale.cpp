@@ -12,8 +12,11 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <tuple>
 
@@ -105,13 +108,64 @@ QColor testosu(const QColor& c) {
                                                                        : QColor(Qt::black);
 }
 
-QLabel* pannello(QLabel* l, int larghezza = 0) {
+QLabel* pannello(QLabel* l) {
     l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     l->setMargin(1);
     l->setIndent(3);
-    if (larghezza) l->setMinimumWidth(larghezza);
     return l;
 }
+
+// Room for `n` digits in the widget's own font.
+int cifre(const QWidget* w, int n) {
+    return n * w->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+}
+
+// Width of a panel that shows `n` digits whole: frame, margin and indent included.
+int larghezzapannello(const QLabel* l, int n) {
+    const QMargins bordo = l->contentsMargins();
+    return bordo.left() + bordo.right() + 2 * l->margin() + std::max(0, l->indent()) + cifre(l, n);
+}
+
+// The hint bar: one line whatever the hint, so that no hint widens or heightens
+// the window; a hint longer than the bar ends in an ellipsis and shows whole
+// as tooltip. text() keeps the whole hint.
+class BarraIndicazioni : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QSize minimumSizeHint() const override {
+        const QMargins bordo = contentsMargins();
+        const QFontMetrics fm = fontMetrics();
+        return QSize(bordo.left() + bordo.right() + 2 * margin() + std::max(0, indent()) +
+                         20 * fm.averageCharWidth(),
+                     bordo.top() + bordo.bottom() + 2 * margin() + fm.height());
+    }
+    QSize sizeHint() const override { return minimumSizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        drawFrame(&p);
+        const QRect r = spazio();
+        const QString riga = fontMetrics().elidedText(text(), Qt::ElideRight, r.width());
+        style()->drawItemText(&p, r, QStyle::visualAlignment(layoutDirection(), alignment()),
+                              palette(), isEnabled(), riga, foregroundRole());
+    }
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::ToolTip &&
+            fontMetrics().horizontalAdvance(text()) > spazio().width()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), text(), this);
+            return true;
+        }
+        return QLabel::event(e);
+    }
+
+private:
+    QRect spazio() const {
+        const int m = margin();
+        return contentsRect().adjusted(m + std::max(0, indent()), m, -m, -m);
+    }
+};
 
 }  // namespace
 
@@ -170,8 +224,14 @@ FinestraPrincipale::FinestraPrincipale(Messaggi* messaggi, QWidget* genitore)
     });
     connect(area_, &AreaGrafica::ridimensionata, this, &FinestraPrincipale::ridimensionata);
 
-    resize(1240, 590);
-    setMinimumSize(880, 560);
+    // No fixed minimum: the window's layout takes the sum of its parts' minimum
+    // hints, which grow with the font, so at its smallest nothing overlaps.
+    // The start size shrinks to a smaller screen (a scaled one, say), so the
+    // results column is not left beyond its right edge.
+    QSize iniziale(1240, 590);
+    if (QScreen* schermo = screen())
+        iniziale = iniziale.boundedTo(schermo->availableGeometry().size());
+    resize(iniziale);
 
     esegui([this] { nucleo_->Form_Load(); });
     caricato_ = true;
@@ -206,7 +266,7 @@ void FinestraPrincipale::creacontrolli() {
             w = t;
             tipo = Tipo::Casella;
         } else {
-            auto* l = new QLabel(this);
+            auto* l = nome == "lblDescrizione" ? new BarraIndicazioni(this) : new QLabel(this);
             l->setObjectName(qnome);
             l->setTextFormat(Qt::PlainText);
             w = l;
@@ -297,7 +357,9 @@ QWidget* FinestraPrincipale::costruiscistrumenti() {
         QPushButton* pa = pulsante(a);
         QPushButton* pb = pulsante(b);
         for (QPushButton* p : {pa, pb}) {
-            p->setMinimumSize(66, 28);
+            // A roomier face than the style's least; the width keeps to the
+            // hint, so a larger font never clips a caption.
+            p->setMinimumHeight(28);
             p->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         }
         g->addWidget(pa, r, 0);
@@ -343,7 +405,7 @@ QWidget* FinestraPrincipale::costruiscistrumenti() {
     coppia("btnGriglia", "btnSnap");
     coppia("btnOsnap", "btnLineeGuida");
     QLineEdit* passo = casella("txtPassoGriglia");
-    passo->setMaximumWidth(66);
+    passo->setMaximumWidth(passo->minimumSizeHint().width() + cifre(passo, 4));
     g->addWidget(passo, r++, 1);
     g->setRowStretch(r, 1);
     return riquadro;
@@ -356,8 +418,9 @@ QWidget* FinestraPrincipale::costruiscirisultati() {
     g->setContentsMargins(0, 0, 0, 0);
     g->setHorizontalSpacing(6);
     g->setVerticalSpacing(3);
-    g->setColumnMinimumWidth(1, 68);
-    g->setColumnMinimumWidth(2, 68);
+    const int colonna = larghezzapannello(pannello(etichetta(ETICHETTERISULTATI[0])), 8);
+    g->setColumnMinimumWidth(1, colonna);
+    g->setColumnMinimumWidth(2, colonna);
     int r = 0;
     for (int i = 0; i < 15; ++i, ++r) {
         QLabel* d = etichetta(DIDASCALIERISULTATI[i]);
@@ -409,15 +472,17 @@ QWidget* FinestraPrincipale::costruiscibarra() {
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(4);
     h->addWidget(etichetta("lblX"));
-    QLabel* x = pannello(etichetta("lblCoordinataX"), 96);
+    QLabel* x = pannello(etichetta("lblCoordinataX"));
+    x->setMinimumWidth(larghezzapannello(x, 11));
     h->addWidget(x);
     h->addSpacing(6);
     h->addWidget(etichetta("lblY"));
-    QLabel* y = pannello(etichetta("lblCoordinataY"), 96);
+    QLabel* y = pannello(etichetta("lblCoordinataY"));
+    y->setMinimumWidth(larghezzapannello(y, 11));
     h->addWidget(y);
     h->addSpacing(10);
     QLabel* descrizione = pannello(etichetta("lblDescrizione"));
-    descrizione->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    descrizione->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     h->addWidget(descrizione, 1);
     return barra;
 }
