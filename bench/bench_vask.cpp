@@ -316,6 +316,29 @@ BENCHMARK_CAPTURE(mossavista, osnap_snap_anteprima_1920x1080, 1920, 1080)
 BENCHMARK_CAPTURE(mossavista, osnap_snap_anteprima_3840x2160, 3840, 2160)
     ->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// A selection click on the largest section: regeneration, highlight, kern
+// and the paint, alternating between two rectangles so that the highlight
+// moves at every click.
+void Selezione_1920x1080(benchmark::State& stato) {
+    Banco b;
+    b.sezione();
+    b.f.btnEsegui_Click();
+    b.f.mnuModificaRettangolo_Click();
+    b.dipingi();
+    bool primo = true;
+    for (auto _ : stato) {
+        if (primo)
+            b.clicca(3, 1.5f);  // rectangle 1, beside its hole
+        else
+            b.clicca(10, 3.5f);  // rectangle 3
+        primo = !primo;
+        b.dipingi();
+        benchmark::DoNotOptimize(b.tela.immagine().constBits());
+    }
+    if (b.f.selezione.rigarettangoloselezionato == 0) stato.SkipWithError("nessuna selezione");
+}
+BENCHMARK(Selezione_1920x1080)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
 }  // namespace
 
 int main(int argc, char** argv) {

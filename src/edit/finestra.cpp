@@ -60,6 +60,7 @@ void FrmVask_2::mnuFileNuovo_Click() {
                     "Nuova sezione.", Icona::Esclamazione, Pulsanti::SiNo) != Risposta::Si)
         return;
     etichettepunti(1);
+    abbandonacambioestremo();  // it would edit the emptied record of its line
     ctl.testo("txtRaggio", "1");
     ctl.testo("txtDensita", "1");
     svuotarisultati();
@@ -184,6 +185,10 @@ bool FrmVask_2::clic(std::string_view nome) {
         {"mnuStrumentiSnapToglisnap", &FrmVask_2::mnuStrumentiSnapToglisnap_Click},
         {"mnuStrumentiSnapTogliOsnap", &FrmVask_2::mnuStrumentiSnapTogliOsnap_Click},
         {"btnLineeGuida", &FrmVask_2::btnLineeGuida_Click},
+        {"btnSposta", &FrmVask_2::btnSposta_Click},
+        {"btnCancella", &FrmVask_2::btnCancella_Click},
+        {"btnModifica", &FrmVask_2::btnModifica_Click},
+        {"mnuStrumentiDistanza", &FrmVask_2::mnuStrumentiDistanza_Click},
     };
     auto it = GESTORI.find(nome);
     if (it == GESTORI.end()) return false;

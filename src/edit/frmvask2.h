@@ -167,6 +167,12 @@ public:
     void btnPan_Click();
     void mnuVisualizzaPan_Click();
 
+    // Editing: move, delete, modify, distance.
+    void btnSposta_Click();
+    void btnCancella_Click();
+    void btnModifica_Click();
+    void mnuStrumentiDistanza_Click();
+
     // Grid, snaps, guide lines.
     void btnGriglia_Click();
     void btnSnap_Click();
@@ -277,6 +283,28 @@ private:
     void frecceapertura();
     // Entering draw or select mode ends a dynamic pan.
     void fermapan();
+
+    // The per-kind flags and numbers of each group, by kind (tipi.h).
+    bool& premuto(int tipo);
+    bool& selezionato(int tipo);   // hoselezionatoun...
+    bool& selezionando(int tipo);  // seleziono...: a click selects that kind
+    bool& spostando(int tipo);
+    bool& cancellando(int tipo);
+    int& riga(int tipo);           // the selected element's number
+    int prossimo(int tipo) const;  // the kind's counter
+    // The selected element of a pressed kind, when it still exists.
+    bool selezionevalida(int tipo);
+
+    // The click branches of the editing commands; true when the click ends there.
+    void selezionaclic(int tipo);
+    void seleziona(int tipo, int n);
+    bool spostaclic(int tipo);
+    bool cambioestremoclic();
+    bool distanzaclic();
+    // Object snap no longer offers a kern drawn for other lines.
+    void noccioloscaduto();
+    // A pending change of a line end dropped: its row may no longer be its line.
+    void abbandonacambioestremo();
     void anteprima();
     float puntox() const;
     float puntoy() const;

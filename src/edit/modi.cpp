@@ -1,27 +1,16 @@
 // Command modes, element kinds, the colours of the tool buttons (read back as
 // state by later commands) and the hint bar.
 #include "edit/frmvask2.h"
+#include "edit/tipi.h"
 #include "model/numeri.h"
 
 namespace vask {
 
-namespace {
-
 const char* const PULSANTITIPO[4] = {"btnRettangolo", "btnTriangolo", "btnCerchio", "btnLinea"};
-
-// Kind k (0 rectangle, 1 triangle, 2 circle, 3 line) on, the other three off.
-void solo(bool& a, bool& b, bool& c, bool& d, int k) {
-    a = k == 0;
-    b = k == 1;
-    c = k == 2;
-    d = k == 3;
-}
-void nessuno(bool& a, bool& b, bool& c, bool& d) { a = b = c = d = false; }
-
-}  // namespace
 
 void FrmVask_2::entraindisegno() {
     fermapan();
+    abbandonacambioestremo();
     ctl.sfondo("btnDisegna", GIALLO);
     for (const char* nome : {"btnSeleziona", "btnSposta", "btnCancella", "btnModifica", "btnEsegui",
                              "btnNoccioloCentrale", "btnEllisseCentrale"})

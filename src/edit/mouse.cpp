@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "edit/frmvask2.h"
+#include "edit/tipi.h"
 #include "model/numeri.h"
 
 namespace vask {
@@ -59,12 +60,23 @@ void FrmVask_2::picAreagrafica_MouseDown(float x, float y) {
         ultimay_ = y;
         letturacursore(x, y);
     }
+    // The click is offered to the commands in this fixed order; a branch that
+    // answers true (a message, or a command completed) ends it. The base point
+    // of a move and the first point of a distance let it go on.
     if (costruzione.disegnorettangolo && disegnarettangolo()) return;
     if (costruzione.disegnotriangolo && disegnatriangolo()) return;
     if (costruzione.disegnolinea && disegnalinea()) return;
     if (costruzione.disegnocerchio && disegnacerchio()) return;
-    // Move, select, line-end change and distance take their turn here, in
-    // this order, as those commands arrive.
+    if (spostamento.spostorettangolo && spostaclic(RETTANGOLO)) return;
+    if (spostamento.spostotriangolo && spostaclic(TRIANGOLO)) return;
+    if (spostamento.spostocerchio && spostaclic(CERCHIO)) return;
+    if (spostamento.spostolinea && spostaclic(LINEA)) return;
+    if (selezione.selezionorettangolo) selezionaclic(RETTANGOLO);
+    if (selezione.selezionotriangolo) selezionaclic(TRIANGOLO);
+    if (selezione.selezionocerchio) selezionaclic(CERCHIO);
+    if (selezione.selezionolinea) selezionaclic(LINEA);
+    if (cambioestremo.cambioestremodellalinea && cambioestremoclic()) return;
+    if (misura.distanza && distanzaclic()) return;
     if (vista.pan == 1) panpremuto();
 }
 

@@ -73,6 +73,37 @@ void Sezione::puntidilinea(int n) {
     punto(p, 2, s[L::x2], s[L::y2]);
 }
 
+void Sezione::spostarettangolo(int n, float dx, float dy) {
+    float* r = rettangoli[n];
+    r[R::x1] += dx, r[R::x2] += dx;
+    r[R::y1] += dy, r[R::y2] += dy;
+    r[R::xg] = (r[R::x2] + r[R::x1]) / 2;
+    r[R::yg] = (r[R::y2] + r[R::y1]) / 2;
+    puntidirettangolo(n);
+}
+
+void Sezione::spostatriangolo(int n, float dx, float dy) {
+    float* t = triangoli[n];
+    t[T::x1] += dx, t[T::x2] += dx, t[T::x3] += dx;
+    t[T::y1] += dy, t[T::y2] += dy, t[T::y3] += dy;
+    t[T::xg] = (t[T::x2] + t[T::x1] + t[T::x3]) / 3;
+    t[T::yg] = (t[T::y2] + t[T::y1] + t[T::y3]) / 3;
+    puntiditriangolo(n);
+}
+
+void Sezione::spostacerchio(int n, float dx, float dy) {
+    cerchi[n][C::xc] += dx;
+    cerchi[n][C::yc] += dy;
+    puntidicerchio(n);
+}
+
+void Sezione::spostalinea(int n, float dx, float dy) {
+    float* l = linee[n];
+    l[L::x1] += dx, l[L::x2] += dx;
+    l[L::y1] += dy, l[L::y2] += dy;
+    puntidilinea(n);
+}
+
 void Sezione::cancellarettangolo(int n) {
     compatta(rettangoli, n);
     compatta(puntirettangoli, n);

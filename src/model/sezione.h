@@ -65,6 +65,13 @@ struct Sezione {
     void puntidicerchio(int n);
     void puntidilinea(int n);
 
+    // Translate element n by (dx, dy): coordinates, centroid and snap points,
+    // each coordinate stored as a float; density, area, mass and radius stay.
+    void spostarettangolo(int n, float dx, float dy);
+    void spostatriangolo(int n, float dx, float dy);
+    void spostacerchio(int n, float dx, float dy);
+    void spostalinea(int n, float dx, float dy);
+
     // Remove element n, moving the later ones one number down and zeroing the
     // last row of the table and of its snap-point table; the counter drops by one.
     void cancellarettangolo(int n);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QtTest>
+#include <cmath>
 
 #include "app/areagrafica.h"
 #include "app/finestraprincipale.h"
@@ -190,6 +191,63 @@ private slots:
         QCOMPARE(area->cursor().shape(), Qt::ForbiddenCursor);
         QCOMPARE(testo(f, "lblOriginex"), QStringLiteral("0"));
         QTRY_COMPARE(area->cursor().shape(), Qt::CrossCursor);
+    }
+
+    void disegno_calcolo_selezione_e_spostamento_col_mouse_danno_i_valori_della_sezione_spostata() {
+        Copione copione;
+        FinestraPrincipale f(&copione);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        misuraesatta(f);
+        AreaGrafica* area = f.area();
+        const auto punta = [&](double x, double y) {
+            QTest::mouseMove(area, pixel(area, x, y));
+            QTest::mouseClick(area, Qt::LeftButton, {}, pixel(area, x, y));
+        };
+        clicca(f, "btnRettangolo");
+        punta(2, 1);
+        punta(6, 3);
+        clicca(f, "btnTriangolo");
+        punta(2, 3);
+        punta(6, 3);
+        punta(2, 7);
+        clicca(f, "btnEsegui");
+        QCOMPARE(testo(f, "lblArea"), QStringLiteral("16"));
+
+        // Select the triangle near its centroid and move it by (7, 2).
+        clicca(f, "btnSeleziona");
+        clicca(f, "btnTriangolo");
+        punta(3.5, 4.5);
+        QCOMPARE(testo(f, "lblContatore"), QStringLiteral("1"));
+        clicca(f, "btnSposta");
+        punta(3.5, 4.5);
+        punta(10.5, 6.5);
+        QVERIFY(copione.domande.empty());
+        clicca(f, "btnEsegui");
+
+        // Independent values: a 4 x 2 box and a right triangle with legs 4,
+        // by their own centroidal moments and the parallel-axis theorem.
+        struct Parte {
+            double a, x, y, ix, iy, ixy;
+        } parti[] = {{8, 4, 2, 4 * 8 / 12.0, 2 * 64 / 12.0, 0},
+                     {8, 9 + 4 / 3.0, 5 + 4 / 3.0, 4 * 64 / 36.0, 4 * 64 / 36.0, -256 / 72.0}};
+        double A = 0, Sx = 0, Sy = 0, Ix = 0, Iy = 0, Ixy = 0;
+        for (const Parte& p : parti) {
+            A += p.a, Sy += p.a * p.x, Sx += p.a * p.y;
+            Ix += p.ix + p.a * p.y * p.y, Iy += p.iy + p.a * p.x * p.x;
+            Ixy += p.ixy + p.a * p.x * p.y;
+        }
+        const double xg = Sy / A, yg = Sx / A;
+        const double ixg = Ix - A * yg * yg, iyg = Iy - A * xg * xg, ixgyg = Ixy - A * xg * yg;
+        const double m = (ixg + iyg) / 2, r = std::sqrt((ixg - iyg) * (ixg - iyg) / 4 + ixgyg * ixgyg);
+        const double attesi[15] = {A, A, xg, yg, Ix, Iy, ixg, iyg, Ixy, ixgyg, m + r, m - r,
+                                   std::sqrt((m + r) / A), std::sqrt((m - r) / A),
+                                   0.5 * std::atan2(-2 * ixgyg, ixg - iyg) * 180 / 3.141592653589793};
+        for (int i = 0; i < 15; ++i) {
+            const double v = valoredidascalia(testo(f, ETICHETTERISULTATI[i]).toStdString());
+            QVERIFY2(std::abs(v - attesi[i]) <= 2e-5 * std::max(1.0, std::abs(attesi[i])),
+                     qPrintable(QString("%1 = %2, atteso %3").arg(ETICHETTERISULTATI[i]).arg(v).arg(attesi[i])));
+        }
     }
 
     void ctrl_c_in_una_casella_sceglie_il_cerchio() {

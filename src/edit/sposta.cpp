@@ -1,0 +1,122 @@
+// Move: the selected element translated by a base point and an end point,
+// within the positive quadrant.
+#include "edit/frmvask2.h"
+#include "edit/tipi.h"
+#include "model/geometria.h"
+
+namespace vask {
+
+void FrmVask_2::btnSposta_Click() {
+    if (ctl.sfondo("btnSposta") == FACCIA) return;
+    misura.distanza = false;
+    if (!modo.seleziono) return;
+    if (!modo.sposto) {
+        for (int k = RETTANGOLO; k <= LINEA; ++k) {
+            if (!premuto(k) || !selezionato(k)) continue;
+            modo.sposto = true;
+            modo.cancello = modo.modifico = false;
+            ctl.sfondo("btnSposta", VERDE);
+            ctl.sfondo("btnCancella", FACCIA);
+            ctl.sfondo("btnModifica", FACCIA);
+            solo(spostamento.spostorettangolo, spostamento.spostotriangolo,
+                 spostamento.spostocerchio, spostamento.spostolinea, k);
+            spostamento.mettipunto = 1;
+        }
+        return;
+    }
+    // Pressed again: the move is abandoned and the selection with it.
+    modo.sposto = false;
+    ctl.sfondo("btnSposta", FACCIA);
+    nessuno(spostamento.spostorettangolo, spostamento.spostotriangolo, spostamento.spostocerchio,
+            spostamento.spostolinea);
+    mnuVisualizzaRigenera_Click();
+    nessuno(selezione.hoselezionatounrettangolo, selezione.hoselezionatountriangolo,
+            selezione.hoselezionatouncerchio, selezione.hoselezionatounalinea);
+}
+
+bool FrmVask_2::spostaclic(int k) {
+    nessuno(selezione.selezionorettangolo, selezione.selezionotriangolo,
+            selezione.selezionocerchio, selezione.selezionolinea);
+    const float px = puntox(), py = puntoy();
+    if (spostamento.mettipunto == 1) {
+        punti.puntobasex = px;
+        punti.puntobasey = py;
+        ctl.testo("lblPrimoPuntoX", testosingolo(punti.puntobasex));
+        ctl.testo("lblPrimoPuntoY", testosingolo(punti.puntobasey));
+        spostamento.mettipunto = 2;
+        return false;  // the click goes on to the later commands
+    }
+    if (spostamento.mettipunto != 2) return false;
+    const int n = riga(k);
+    if (n < 1 || n >= prossimo(k)) return false;  // nothing left to move
+    punti.puntofinalex = px;
+    punti.puntofinaley = py;
+    const float dx = punti.puntofinalex - punti.puntobasex;
+    const float dy = punti.puntofinaley - punti.puntobasey;
+
+    bool dentro = true;
+    std::string testo, titolo;
+    switch (k) {
+    case RETTANGOLO:
+        dentro = rettangoloinquadrante(sez.rettangoli[n], dx, dy);
+        testo = "Il rettangolo spostato deve rimanere nella zona positiva dell'area grafica. "
+                "Reinserire il secondo punto.";
+        titolo = "Rettangolo fuori dai limiti dell'area grafica.";
+        break;
+    case TRIANGOLO:
+        dentro = triangoloinquadrante(sez.triangoli[n], dx, dy);
+        testo = "Il triangolo spostato deve rimanere nella zona positiva dell'area grafica. "
+                "Reinserire il secondo punto.";
+        titolo = "Triangolo fuori dai limiti dell'area grafica.";
+        break;
+    case CERCHIO: {
+        dentro = cerchioinquadrante(sez.cerchi[n], dx, dy);
+        const std::string r = testosingolo(sez.cerchi[n][C::raggio]);
+        testo = "Il cerchio spostato deve rimanere nella zona positiva dell'area grafica. "
+                "Reinserire il secondo punto in modo da spostare il centro almeno nel punto di "
+                "coordinate ( " + r + " ; " + r + " ) .";
+        titolo = "Cerchio fuori dei limiti dell'area grafica.";
+        break;
+    }
+    case LINEA:
+        dentro = lineainquadrante(sez.linee[n], dx, dy);
+        testo = "La linea spostata deve rimanere nella zona positiva dell'area grafica. "
+                "Reinserire il secondo punto.";
+        titolo = "Linea fuori dai limiti dell'area grafica.";
+        break;
+    }
+    if (!dentro) {
+        avviso(testo, titolo);
+        spostamento.mettipunto = 2;
+        return true;
+    }
+
+    switch (k) {
+    case RETTANGOLO: sez.spostarettangolo(n, dx, dy); break;
+    case TRIANGOLO: sez.spostatriangolo(n, dx, dy); break;
+    case CERCHIO: sez.spostacerchio(n, dx, dy); break;
+    case LINEA: sez.spostalinea(n, dx, dy); break;
+    }
+    // Closure lines take no part in the results; the elements do.
+    if (k != LINEA) ris.attuali = false;
+    mnuVisualizzaRigenera_Click();
+    spostamento.mettipunto = 0;
+    noccioloscaduto();
+    for (int j = RETTANGOLO; j <= LINEA; ++j)
+        if (modo.seleziono && premuto(j)) selezionando(j) = true;
+    ctl.sfondo("btnSposta", FACCIA);
+    spostando(k) = false;
+    riga(k) = 0;
+    selezionato(k) = false;
+    modo.sposto = false;
+    return true;
+}
+
+void FrmVask_2::noccioloscaduto() {
+    for (int i = 1; i <= MAXLINEE; ++i) {
+        copianocciolo.puntinocciolo[i][1] = copianocciolo.puntinocciolo[i][2] = 0;
+        copianocciolo.puntinoccioloattivo[i] = false;
+    }
+}
+
+}  // namespace vask

@@ -1,0 +1,31 @@
+// Geometry of single elements that the editing commands decide by: the hit
+// tests of selection, the positive-quadrant test of a move, a distance. Rows
+// are those of the element tables (field numbers of sezione.h). Distances are
+// computed in double and rounded to a float, and every comparison is strict.
+#pragma once
+
+namespace vask {
+
+// Distance between two points, in double, rounded to a float.
+float distanzapunti(float x1, float y1, float x2, float y2);
+
+// P strictly inside the box of the two corners, in whatever order they were clicked.
+bool colpiscerettangolo(const float* rettangolo, float px, float py);
+// P within altezza / 20 of a vertex, or within altezza / 10 of the centroid
+// `xg`, `yg` (the triangle's snap point 4).
+bool colpiscetriangolo(const float* triangolo, float xg, float yg, float px, float py,
+                       float altezza);
+// P strictly inside the circle.
+bool colpiscecerchio(const float* cerchio, float px, float py);
+// P within altezza / 20 of the line's midpoint.
+bool colpiscelinea(const float* linea, float px, float py, float altezza);
+
+// Every defining point of the element stays in the positive quadrant after a
+// translation by (dx, dy): corners, vertices and ends at x, y >= 0; a circle
+// whole, its centre at least its radius from both axes.
+bool rettangoloinquadrante(const float* rettangolo, float dx, float dy);
+bool triangoloinquadrante(const float* triangolo, float dx, float dy);
+bool cerchioinquadrante(const float* cerchio, float dx, float dy);
+bool lineainquadrante(const float* linea, float dx, float dy);
+
+}  // namespace vask
