@@ -389,6 +389,11 @@ TEST_F(Finestra, il_cambio_di_un_estremo_sceglie_l_estremo_e_lascia_senza_selezi
     EXPECT_EQ(f.cambioestremo.colonnax, L::x1);
     EXPECT_EQ(testo("lblPrimoPuntoX"), "1");
     EXPECT_TRUE(f.cambioestremo.disegnodinamicosottomodifica);
+    muovi(2, 2.5f);
+    muovi(2, 3);  // the preview runs from the readout to the other end
+    EXPECT_EQ(f.pic.immagine.primitive.back().x1, 2);
+    EXPECT_EQ(f.pic.immagine.primitive.back().x2, 4);
+    EXPECT_EQ(f.pic.immagine.primitive.back().colore, f.colori.colorelinea);
     clicca(4, 1);  // onto the other end
     ASSERT_EQ(msg.chieste.size(), 1u);
     EXPECT_EQ(msg.chieste[0].titolo, "Linea modificata degenere.");
@@ -500,7 +505,19 @@ TEST_F(Finestra, la_distanza_misura_una_volta_sola_e_si_rifiuta_con_un_tipo_prem
     EXPECT_EQ(testo("lblDescrizione"), "1,414214");
     impostaseparatore('.');
 
+    // A kind chosen while the tool waits: one click serves both, drawing first.
+    f.mnuStrumentiDistanza_Click();
     f.btnRettangolo_Click();
+    f.btnDisegna_Click();
+    clicca(2, 2);
+    EXPECT_EQ(f.costruzione.puntorettangolo, 1);
+    EXPECT_EQ(f.misura.distmettipunto, 2);
+    f.indicazioni();  // no drawing rule holds for the opposite corner
+    EXPECT_EQ(testo("lblDescrizione"), "Distanza tra due punti: Inserisci il secondo punto.");
+    clicca(5, 6);
+    EXPECT_EQ(f.sez.prossimorettangolo, 2);
+    EXPECT_EQ(testo("lblDescrizione"), "5");
+
     f.mnuStrumentiDistanza_Click();
     ASSERT_EQ(msg.chieste.size(), 1u);
     EXPECT_EQ(msg.chieste[0].titolo, "Distanza negato.");
