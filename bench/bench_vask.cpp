@@ -2,7 +2,8 @@
 // calculation, a mouse move with a live preview.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <sys/resource.h>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -11,6 +12,7 @@
 #include "app/pittore.h"
 #include "edit/frmvask2.h"
 #include "view/vista.h"
+#include "../tests/app/scimmia.h"
 
 using namespace vask;
 
@@ -339,11 +341,36 @@ void Selezione_1920x1080(benchmark::State& stato) {
 }
 BENCHMARK(Selezione_1920x1080)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// 100 000 random actions on the real window: the peak resident memory of the
+// process, and the display list against what one regeneration of the largest
+// section needs.
+void Memoria_100000_azioni(benchmark::State& stato) {
+    for (auto _ : stato) {
+        scimmia::Banco banco(42);
+        scimmia::Generatore g(42);
+        size_t massimo = 0;
+        for (int i = 0; i < 100000; ++i) {
+            banco.esegui(g.prossima(banco));
+            massimo = std::max(massimo, banco.nucleo().pic.immagine.primitive.size());
+        }
+        rusage uso{};
+        getrusage(RUSAGE_SELF, &uso);
+        stato.counters["picco_MB"] = double(uso.ru_maxrss) / 1024;
+        stato.counters["lista_massima"] = double(massimo);
+    }
+    // The largest section with grid, guide lines, kern and a selection.
+    BancoVista b(1920, 1080, false);
+    b.f.mnuModificaRettangolo_Click();
+    b.clicca(3, 1.5f);
+    stato.counters["lista_sezione_massima"] = double(b.f.pic.immagine.primitive.size());
+}
+BENCHMARK(Memoria_100000_azioni)->Unit(benchmark::kSecond)->Iterations(1);
+
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,0 +1,254 @@
+// Random use of the real window: long seeded sequences of clicks, keys, text,
+// drags and resizes, the invariants checked after every action. A failure
+// names its seed and action; VASK_SEME replays one seed (VASK_AZIONI actions),
+// and VASK_RIDUCI=1 with them shrinks the failing sequence to a short one to
+// keep among the regressions below.
+#include <QStyleFactory>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <thread>
+#include <time.h>
+
+#include "scimmia.h"
+
+using namespace scimmia;
+
+namespace {
+
+struct Esito {
+    int indice = -1;  // the failing action, -1: none
+    std::string messaggio;
+};
+
+// Something done to the window between actions, to prove that the checks see it.
+using Guasto = std::function<void(Banco&, int indice)>;
+
+// Stops a process that hangs in one action: a test that never returns names
+// nothing.
+class Guardia {
+public:
+    Guardia() : filo_([this] { sorveglia(); }) {}
+    ~Guardia() {
+        fine_ = true;
+        filo_.join();
+    }
+    void inizio(unsigned seme, int indice, const std::string& azione) {
+        std::snprintf(descrizione_, sizeof descrizione_, "seme %u, azione %d: %s", seme, indice,
+                      azione.c_str());
+        inizio_ = std::chrono::steady_clock::now().time_since_epoch().count();
+    }
+    void fermo() { inizio_ = 0; }
+
+private:
+    std::atomic<bool> fine_{false};
+    std::atomic<long long> inizio_{0};
+    char descrizione_[512] = {};
+    std::thread filo_;
+    void sorveglia() {
+        while (!fine_) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            const long long t = inizio_;
+            const auto ora = std::chrono::steady_clock::now().time_since_epoch().count();
+            if (t && std::chrono::nanoseconds(ora - t) > std::chrono::seconds(30)) {
+                std::fprintf(stderr, "BLOCCATO oltre 30 s: %s\n", descrizione_);
+                std::abort();
+            }
+        }
+    }
+};
+
+Guardia* guardia = nullptr;
+
+// The time this thread spent computing: other work on the machine does not
+// count, a slow action of ours does. A hang is the guard's business.
+double tempocpu() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + t.tv_nsec * 1e-9;
+}
+
+// Plays the actions on a new window; stops at the first broken invariant or
+// the first action slower than a second.
+Esito gioca(unsigned seme, const std::vector<Azione>& azioni, const Guasto& guasto = {}) {
+    Banco banco(seme);
+    if (std::string e = controlla(banco.nucleo()); !e.empty()) return {0, "all'avvio: " + e};
+    for (int i = 0; i < int(azioni.size()); ++i) {
+        const std::string descrizione = descrivi(azioni[size_t(i)]);
+        if (guardia) guardia->inizio(seme, i, descrizione);
+        const double t0 = tempocpu();
+        banco.esegui(azioni[size_t(i)]);
+        if (guasto) guasto(banco, i);
+        const double secondi = tempocpu() - t0;
+        if (guardia) guardia->fermo();
+        std::string e = controlla(banco.nucleo());
+        if (e.empty() && secondi > 1) e = "azione lenta: " + std::to_string(secondi) + " s";
+        if (!e.empty()) return {i, e + " (seme " + std::to_string(seme) + ", azione " +
+                                       std::to_string(i) + ": " + descrizione + ")"};
+    }
+    return {};
+}
+
+// The actions of a seed, generated against the window as they are played.
+Esito giocaseme(unsigned seme, int quante, std::vector<Azione>* fatte = nullptr,
+                const Guasto& guasto = {}) {
+    Banco banco(seme);
+    Generatore g(seme);
+    for (int i = 0; i < quante; ++i) {
+        const Azione z = g.prossima(banco);
+        if (fatte) fatte->push_back(z);
+        const std::string descrizione = descrivi(z);
+        if (guardia) guardia->inizio(seme, i, descrizione);
+        const double t0 = tempocpu();
+        banco.esegui(z);
+        if (guasto) guasto(banco, i);
+        const double secondi = tempocpu() - t0;
+        if (guardia) guardia->fermo();
+        std::string e = controlla(banco.nucleo());
+        if (e.empty() && secondi > 1) e = "azione lenta: " + std::to_string(secondi) + " s";
+        if (std::getenv("VASK_RACCONTA") && i % 500 == 499) {
+            const FrmVask_2& f = banco.nucleo();
+            std::fprintf(stderr, "%u/%d: R%d T%d C%d L%d eseguito %d zoom %g sx %g sy %g pan %d griglia %d domande %d descr %s\n",
+                         seme, i, f.sez.prossimorettangolo - 1, f.sez.prossimotriangolo - 1,
+                         f.sez.prossimocerchio - 1, f.sez.l - 1, int(f.ris.eseguito), f.pic.scalewidth,
+                         f.pic.scaleleft, -f.pic.scaletop, f.vista.pan, int(f.vista.grigliaattiva),
+                         banco.domande(), f.ctl.testo("lblDescrizione").c_str());
+        }
+        if (!e.empty())
+            return {i, e + " (seme " + std::to_string(seme) + ", azione " + std::to_string(i) +
+                           ": " + descrizione + "; per ripeterla VASK_SEME=" + std::to_string(seme) +
+                           " VASK_AZIONI=" + std::to_string(i + 1) + ")"};
+    }
+    return {};
+}
+
+// Deletes actions while the sequence still fails: halves, quarters, ... single ones.
+std::vector<Azione> riduci(unsigned seme, std::vector<Azione> azioni, const Guasto& guasto = {}) {
+    for (size_t pezzo = azioni.size() / 2; pezzo >= 1; pezzo /= 2) {
+        for (size_t inizio = 0; inizio + pezzo <= azioni.size();) {
+            std::vector<Azione> prova(azioni.begin(), azioni.begin() + long(inizio));
+            prova.insert(prova.end(), azioni.begin() + long(inizio + pezzo), azioni.end());
+            const Esito e = gioca(seme, prova, guasto);
+            if (e.indice >= 0) {
+                prova.resize(size_t(e.indice) + 1);
+                azioni = prova;
+            } else {
+                inizio += pezzo;
+            }
+        }
+        if (pezzo == 1) break;
+    }
+    return azioni;
+}
+
+std::string testo(const std::vector<Azione>& azioni) {
+    std::string s;
+    for (const Azione& z : azioni) s += descrivi(z) + "\n";
+    return s;
+}
+
+// Sequences that once broke the program, shrunk.
+struct Regressione {
+    const char* nome;
+    const char* azioni;
+};
+const Regressione REGRESSIONI[] = {
+    // A line-end change left pending across "Nuovo" edited the emptied row.
+    {"cambio_di_estremo_dopo_nuovo",
+     "tasto Ctrl+L\nclic 0 1\nclic 0.5 0.5\nvoce mnuModificaLinea\nclic 0.25 0.75\n"
+     "pulsante btnModifica\nrispondi si\nvoce mnuFileNuovo\nclic 0 1\nclic 0.7 0.3\n"},
+};
+
+}  // namespace
+
+class CasualeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        separatoredallalocale(QLocale(QLocale::Italian, QLocale::Italy));
+        guardia = new Guardia;
+    }
+    void cleanupTestCase() {
+        delete guardia;
+        guardia = nullptr;
+    }
+
+    void sequenze_casuali_non_rompono_mai_gli_invarianti() {
+        const char* seme = std::getenv("VASK_SEME");
+        const char* quante = std::getenv("VASK_AZIONI");
+        const int n = quante ? std::atoi(quante) : 5000;
+        std::vector<unsigned> semi = {1, 2, 3, 4};
+        if (seme) semi = {unsigned(std::strtoul(seme, nullptr, 10))};
+        for (unsigned s : semi) {
+            std::vector<Azione> fatte;
+            const Esito e = giocaseme(s, n, &fatte);
+            if (e.indice >= 0 && std::getenv("VASK_RIDUCI")) {
+                fatte.resize(size_t(e.indice) + 1);
+                std::fprintf(stderr, "Sequenza ridotta:\n%s", testo(riduci(s, fatte)).c_str());
+            }
+            QVERIFY2(e.indice < 0, e.messaggio.c_str());
+        }
+    }
+
+    void le_sequenze_che_ruppero_il_programma_non_lo_rompono_piu() {
+        for (const Regressione& r : REGRESSIONI) {
+            const Esito e = gioca(7, leggitutte(r.azioni));
+            QVERIFY2(e.indice < 0, (std::string(r.nome) + ": " + e.messaggio).c_str());
+        }
+    }
+
+    void un_guasto_iniettato_e_riportato_con_seme_e_azione() {
+        const std::pair<const char*, Guasto> guasti[] = {
+            {"non finito", [](Banco& b, int i) {
+                 if (i == 40) b.nucleo().sez.cerchi[5][C::raggio] = std::nanf("");
+             }},
+            {"contatore", [](Banco& b, int i) {
+                 if (i == 40) b.nucleo().sez.prossimotriangolo = 7;
+             }},
+            {"lenta", [](Banco&, int i) {
+                 // Busy, as a slow computation would be.
+                 if (i == 40)
+                     for (const double t = tempocpu(); tempocpu() - t < 1.1;) {
+                     }
+             }},
+            {"didascalia", [](Banco& b, int i) {
+                 if (i == 40) b.nucleo().ctl.testo("lblXg", "nan");
+             }},
+        };
+        for (const auto& [nome, guasto] : guasti) {
+            const Esito e = giocaseme(11, 60, nullptr, guasto);
+            QVERIFY2(e.indice == 40, nome);
+            QVERIFY2(e.messaggio.find("seme 11, azione 40") != std::string::npos, e.messaggio.c_str());
+            QVERIFY2(e.messaggio.find("VASK_SEME=11 VASK_AZIONI=41") != std::string::npos,
+                     e.messaggio.c_str());
+        }
+    }
+
+    void la_riduzione_lascia_poche_azioni() {
+        // A fault that needs a circle and the grid: three actions at least.
+        const Guasto guasto = [](Banco& b, int) {
+            FrmVask_2& f = b.nucleo();
+            if (f.sez.prossimocerchio > 1 && f.vista.grigliaattiva) f.sez.l = 12;
+        };
+        const std::vector<Azione> lunga = leggitutte(
+            "muovi 0.3 0.3\npulsante btnRettangolo\nclic 0.1 0.1\nclic 0.4 0.4\n"
+            "scrivi txtDensita 2\npulsante btnGriglia\nvoce mnuStrumentiCerchio\n"
+            "scrivi txtRaggio 1\nmuovi 0.6 0.6\nclic 0.5 0.5\ntasto F7\nclic 0.2 0.9\n"
+            "pulsante btnEsegui\ntrascina 0.1 0.1 0.9 0.9\nvoce mnuVisualizzaRigenera\n"
+            "voce mnuFileNuovo\nvoce mnuFileNuovo\nvoce mnuFileNuovo\nvoce mnuFileNuovo\n"
+            "clic 0.3 0.3\n");
+        const Esito e = gioca(7, lunga, guasto);
+        QVERIFY(e.indice >= 0);
+        const std::vector<Azione> corta = riduci(7, lunga, guasto);
+        QVERIFY2(corta.size() <= 3, testo(corta).c_str());
+        QVERIFY(gioca(7, corta, guasto).indice >= 0);
+        QCOMPARE(QString::fromStdString(testo(leggitutte(testo(corta)))),
+                 QString::fromStdString(testo(corta)));
+    }
+};
+
+QTEST_MAIN(CasualeTest)
+#include "casuale_test.moc"

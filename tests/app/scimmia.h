@@ -1,0 +1,460 @@
+// A student who clicks anything in any order: random user actions on the real
+// main window, from a seed, and the invariants the program must keep after
+// every one of them. Shared by the random-event test and the memory figure of
+// the benchmarks.
+#pragma once
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QtTest>
+#include <cmath>
+#include <cstring>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/areagrafica.h"
+#include "app/finestraprincipale.h"
+#include "model/numeri.h"
+#include "view/vista.h"
+
+namespace scimmia {
+
+using namespace vask;
+
+// ---- Actions ------------------------------------------------------------------
+
+enum class Tipo { Pulsante, Voce, Tasto, Scrivi, Muovi, Premi, Rilascia, Clic, Trascina,
+                  Dimensiona, Riduci, Ripristina, Rispondi };
+
+// Positions on the drawing area are fractions of its size, so that an action
+// means the same place whatever the window's size when it is replayed.
+struct Azione {
+    Tipo tipo = Tipo::Muovi;
+    std::string nome;   // control, menu entry, key or text box
+    std::string testo;  // what is typed
+    double a = 0, b = 0, c = 0, d = 0;
+};
+
+inline std::string descrivi(const Azione& z) {
+    std::ostringstream s;
+    switch (z.tipo) {
+    case Tipo::Pulsante: s << "pulsante " << z.nome; break;
+    case Tipo::Voce: s << "voce " << z.nome; break;
+    case Tipo::Tasto: s << "tasto " << z.nome; break;
+    case Tipo::Scrivi: s << "scrivi " << z.nome << " " << z.testo; break;
+    case Tipo::Muovi: s << "muovi " << z.a << " " << z.b; break;
+    case Tipo::Premi: s << "premi " << z.a << " " << z.b; break;
+    case Tipo::Rilascia: s << "rilascia " << z.a << " " << z.b; break;
+    case Tipo::Clic: s << "clic " << z.a << " " << z.b; break;
+    case Tipo::Trascina: s << "trascina " << z.a << " " << z.b << " " << z.c << " " << z.d; break;
+    case Tipo::Dimensiona: s << "dimensiona " << z.a << " " << z.b; break;
+    case Tipo::Riduci: s << "riduci"; break;
+    case Tipo::Ripristina: s << "ripristina"; break;
+    case Tipo::Rispondi: s << "rispondi " << z.nome; break;
+    }
+    return s.str();
+}
+
+// The inverse of descrivi, one action per line.
+inline Azione leggi(const std::string& riga) {
+    std::istringstream s(riga);
+    std::string parola;
+    s >> parola;
+    Azione z;
+    const std::pair<const char*, Tipo> tipi[] = {
+        {"pulsante", Tipo::Pulsante}, {"voce", Tipo::Voce},         {"tasto", Tipo::Tasto},
+        {"scrivi", Tipo::Scrivi},     {"muovi", Tipo::Muovi},       {"premi", Tipo::Premi},
+        {"rilascia", Tipo::Rilascia}, {"clic", Tipo::Clic},         {"trascina", Tipo::Trascina},
+        {"dimensiona", Tipo::Dimensiona}, {"riduci", Tipo::Riduci}, {"ripristina", Tipo::Ripristina},
+        {"rispondi", Tipo::Rispondi}};
+    for (auto [p, t] : tipi)
+        if (parola == p) z.tipo = t;
+    switch (z.tipo) {
+    case Tipo::Pulsante: case Tipo::Voce: case Tipo::Tasto: case Tipo::Rispondi: s >> z.nome; break;
+    case Tipo::Scrivi:
+        s >> z.nome;
+        s.get();
+        std::getline(s, z.testo);
+        break;
+    case Tipo::Trascina: s >> z.a >> z.b >> z.c >> z.d; break;
+    case Tipo::Riduci: case Tipo::Ripristina: break;
+    default: s >> z.a >> z.b;
+    }
+    return z;
+}
+
+inline std::vector<Azione> leggitutte(const std::string& testo) {
+    std::vector<Azione> v;
+    std::istringstream s(testo);
+    std::string riga;
+    while (std::getline(s, riga))
+        if (!riga.empty()) v.push_back(leggi(riga));
+    return v;
+}
+
+// ---- Message boxes answered at random -------------------------------------------
+
+// A sequence may fix the next answer ("rispondi si").
+class Risponditore : public Messaggi {
+public:
+    explicit Risponditore(unsigned seme) : gen_(seme) {}
+    int domande = 0;
+    std::optional<Risposta> prossima;
+    Risposta mostra(const std::string&, const std::string&, Icona, Pulsanti pulsanti) override {
+        ++domande;
+        if (pulsanti == Pulsanti::Ok) return Risposta::Ok;
+        if (prossima) {
+            const Risposta r = *prossima;
+            prossima.reset();
+            return r;
+        }
+        return std::uniform_int_distribution<int>(0, 1)(gen_) ? Risposta::Si : Risposta::No;
+    }
+
+private:
+    std::mt19937 gen_;
+};
+
+// ---- The window and what can be done to it ----------------------------------------
+
+class Banco {
+public:
+    explicit Banco(unsigned seme) : risposte_(seme ^ 0x5eed) {
+        f_ = std::make_unique<FinestraPrincipale>(&risposte_);
+        f_->show();
+        QApplication::setActiveWindow(f_.get());
+        // Replayable names, in a fixed order.
+        for (QPushButton* b : f_->findChildren<QPushButton*>())
+            if (!b->objectName().isEmpty()) pulsanti_.push_back(b->objectName().toStdString());
+        for (QAction* a : f_->findChildren<QAction*>())
+            if (a->objectName().startsWith("mnu") && !a->menu())
+                voci_.push_back(a->objectName().toStdString());
+        std::sort(pulsanti_.begin(), pulsanti_.end());
+        std::sort(voci_.begin(), voci_.end());
+    }
+
+    FinestraPrincipale& finestra() { return *f_; }
+    FrmVask_2& nucleo() { return f_->nucleo(); }
+    const std::vector<std::string>& pulsanti() const { return pulsanti_; }
+    const std::vector<std::string>& voci() const { return voci_; }
+    int domande() const { return risposte_.domande; }
+
+    // Performs one action through the real widgets; one that does not apply
+    // now (a disabled button, say) does nothing.
+    void esegui(const Azione& z) {
+        AreaGrafica* area = f_->area();
+        const auto punto = [area](double x, double y) {
+            return QPoint(int(std::lround(x * (area->width() - 1))),
+                          int(std::lround(y * (area->height() - 1))));
+        };
+        switch (z.tipo) {
+        case Tipo::Pulsante: {
+            auto* b = f_->findChild<QPushButton*>(QString::fromStdString(z.nome));
+            if (b && b->isEnabled() && b->isVisible()) b->click();
+            break;
+        }
+        case Tipo::Voce: {
+            auto* a = f_->findChild<QAction*>(QString::fromStdString(z.nome));
+            if (a && a->isEnabled()) a->trigger();
+            break;
+        }
+        case Tipo::Tasto: {
+            const QKeySequence k(QString::fromStdString(z.nome));
+            if (!k.isEmpty() && f_->isVisible() && !f_->isMinimized())
+                QTest::keyClick(f_.get(), k[0].key(), k[0].keyboardModifiers());
+            break;
+        }
+        case Tipo::Scrivi: {
+            auto* t = f_->findChild<QLineEdit*>(QString::fromStdString(z.nome));
+            if (!t || !t->isEnabled()) break;
+            t->selectAll();
+            if (z.testo.empty())
+                QTest::keyClick(t, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(t, QString::fromStdString(z.testo));
+            break;
+        }
+        case Tipo::Muovi: QTest::mouseMove(area, punto(z.a, z.b)); break;
+        case Tipo::Premi: QTest::mousePress(area, Qt::LeftButton, {}, punto(z.a, z.b)); break;
+        case Tipo::Rilascia: QTest::mouseRelease(area, Qt::LeftButton, {}, punto(z.a, z.b)); break;
+        case Tipo::Clic:
+            QTest::mouseMove(area, punto(z.a, z.b));
+            QTest::mouseClick(area, Qt::LeftButton, {}, punto(z.a, z.b));
+            break;
+        case Tipo::Trascina:
+            QTest::mouseMove(area, punto(z.a, z.b));
+            QTest::mousePress(area, Qt::LeftButton, {}, punto(z.a, z.b));
+            QTest::mouseMove(area, punto((z.a + z.c) / 2, (z.b + z.d) / 2));
+            QTest::mouseMove(area, punto(z.c, z.d));
+            QTest::mouseRelease(area, Qt::LeftButton, {}, punto(z.c, z.d));
+            break;
+        case Tipo::Dimensiona: f_->resize(int(z.a), int(z.b)); break;
+        case Tipo::Riduci: f_->showMinimized(); break;
+        case Tipo::Ripristina: f_->showNormal(); break;
+        case Tipo::Rispondi: risposte_.prossima = z.nome == "si" ? Risposta::Si : Risposta::No; break;
+        }
+        QCoreApplication::processEvents();
+    }
+
+private:
+    Risponditore risposte_;
+    std::unique_ptr<FinestraPrincipale> f_;
+    std::vector<std::string> pulsanti_, voci_;
+};
+
+// ---- Random actions -------------------------------------------------------------------
+
+class Generatore {
+public:
+    explicit Generatore(unsigned seme) : gen_(seme) {}
+
+    Azione prossima(const Banco& banco) {
+        Azione z;
+        const int p = intero(0, 999);
+        if (p < 200) {
+            z.tipo = Tipo::Muovi, z.a = posizione(), z.b = posizione();
+        } else if (p < 330) {
+            z.tipo = Tipo::Clic, z.a = posizione(), z.b = posizione();
+        } else if (p < 370) {
+            z.tipo = Tipo::Trascina, z.a = posizione(), z.b = posizione(), z.c = posizione(),
+            z.d = posizione();
+        } else if (p < 385) {
+            z.tipo = intero(0, 1) ? Tipo::Premi : Tipo::Rilascia, z.a = posizione(), z.b = posizione();
+        } else if (p < 640) {
+            z.tipo = Tipo::Pulsante, z.nome = scegli(banco.pulsanti());
+        } else if (p < 800) {
+            z.tipo = Tipo::Voce, z.nome = scegli(banco.voci());
+        } else if (p < 850) {
+            static const std::vector<std::string> tasti = {"F2", "F3", "F4", "F5", "F6", "F7",
+                                                           "F8", "Ctrl+R", "Ctrl+T", "Ctrl+C",
+                                                           "Ctrl+L", "Ctrl+D"};
+            z.tipo = Tipo::Tasto, z.nome = scegli(tasti);
+        } else if (p < 975) {
+            static const std::vector<std::string> caselle = {"txtDensita", "txtDensita",
+                                                             "txtRaggio", "txtPassoGriglia"};
+            z.tipo = Tipo::Scrivi, z.nome = scegli(caselle), z.testo = testo();
+        } else if (p < 995) {
+            static const int lati[][2] = {{5, 5}, {200, 150}, {731, 505}, {1000, 700},
+                                          {1240, 590}, {1600, 1000}, {2600, 1600}};
+            const auto& l = lati[intero(0, 6)];
+            z.tipo = Tipo::Dimensiona, z.a = l[0], z.b = l[1];
+        } else {
+            z.tipo = intero(0, 1) ? Tipo::Riduci : Tipo::Ripristina;
+        }
+        return z;
+    }
+
+private:
+    std::mt19937 gen_;
+    int intero(int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen_); }
+    const std::string& scegli(const std::vector<std::string>& v) {
+        return v[size_t(intero(0, int(v.size()) - 1))];
+    }
+    // Mostly inside, often on an edge or a corner, now and then outside.
+    double posizione() {
+        const int p = intero(0, 99);
+        if (p < 8) return 0;
+        if (p < 16) return 1;
+        if (p < 20) return intero(0, 1) ? -0.05 : 1.05;
+        if (p < 60) return intero(0, 40) / 40.0;  // on half units of the start view
+        return std::uniform_real_distribution<double>(0, 1)(gen_);
+    }
+    std::string testo() {
+        static const std::vector<std::string> fissi = {
+            "", "1", "2", "0.5", "-1", "-0", "0", "3.5", "1,5", "1e39", "1e38", "1e-50",
+            "1e-40", "abc", "  2.5kg", "&H1F", "&O17", "1 5", "-2.25", "1e3", "1D2", ".",
+            "-", "+4", "0.25", "0.2", "0.015625", "100", "1e-30", "7", "-.5", "&HFFFFFFFFFFFFFFFFFFFF"};
+        const int p = intero(0, 9);
+        if (p < 7) return scegli(fissi);
+        if (p < 8) return std::string(size_t(intero(20, 120)), char('0' + intero(0, 9)));
+        std::string s;
+        const char* alfabeto = "0123456789.,eE+-dD &HOabc";
+        for (int i = intero(1, 12); i > 0; --i) s += alfabeto[intero(0, 24)];
+        return s;
+    }
+};
+
+// ---- What must hold after every action --------------------------------------------------
+
+inline bool finito(float v) { return std::isfinite(v); }
+
+// The snap points of each element, recomputed here from the element's fields.
+inline std::string puntigiusti(const Sezione& s) {
+    const auto uguale = [](const float* p, std::initializer_list<float> attesi) {
+        int k = 1;
+        for (float v : attesi)
+            if (p[k++] != v) return false;
+        return true;
+    };
+    for (int i = 1; i < s.prossimorettangolo; ++i) {
+        const float* r = s.rettangoli[i];
+        const float mx = (r[R::x1] + r[R::x2]) / 2, my = (r[R::y1] + r[R::y2]) / 2;
+        if (!uguale(s.puntirettangoli[i], {r[R::x1], r[R::y1], r[R::x2], r[R::y2], r[R::x1], r[R::y2],
+                                           r[R::x2], r[R::y1], mx, my, r[R::x1], my, mx, r[R::y1],
+                                           r[R::x2], my, mx, r[R::y2]}) ||
+            r[R::xg] != mx || r[R::yg] != my)
+            return "punti del rettangolo " + std::to_string(i);
+    }
+    for (int i = 1; i < s.prossimotriangolo; ++i) {
+        const float* t = s.triangoli[i];
+        const float gx = (t[T::x1] + t[T::x2] + t[T::x3]) / 3, gy = (t[T::y1] + t[T::y2] + t[T::y3]) / 3;
+        if (!uguale(s.puntitriangoli[i],
+                    {t[T::x1], t[T::y1], t[T::x2], t[T::y2], t[T::x3], t[T::y3], gx, gy,
+                     (t[T::x1] + t[T::x2]) / 2, (t[T::y1] + t[T::y2]) / 2, (t[T::x1] + t[T::x3]) / 2,
+                     (t[T::y1] + t[T::y3]) / 2, (t[T::x2] + t[T::x3]) / 2, (t[T::y2] + t[T::y3]) / 2}) ||
+            t[T::xg] != gx || t[T::yg] != gy)
+            return "punti del triangolo " + std::to_string(i);
+    }
+    for (int i = 1; i < s.prossimocerchio; ++i) {
+        const float* c = s.cerchi[i];
+        const float x = c[C::xc], y = c[C::yc], r = c[C::raggio];
+        if (!uguale(s.punticerchi[i], {x, y, x + r, y, x, y + r, x - r, y, x, y - r}))
+            return "punti del cerchio " + std::to_string(i);
+    }
+    for (int i = 1; i < s.l; ++i) {
+        const float* l = s.linee[i];
+        if (!uguale(s.puntilinee[i], {l[L::x1], l[L::y1], l[L::x2], l[L::y2]}))
+            return "punti della linea " + std::to_string(i);
+    }
+    return {};
+}
+
+// Rows past the counter empty; the row at the counter holds only the points
+// of an element under construction.
+template <int RIGHE, int CAMPI>
+std::string densa(const float (&t)[RIGHE][CAMPI], int prossimo, int punti, int campicostruzione,
+                  const char* nome) {
+    for (int i = 0; i < RIGHE; ++i)
+        for (int c = 0; c < CAMPI; ++c) {
+            const bool costruzione = i == prossimo && punti > 0 && c >= 1 && c <= campicostruzione;
+            if ((i == 0 || c == 0 || i >= prossimo) && !costruzione && t[i][c] != 0)
+                return std::string(nome) + " riga " + std::to_string(i) + " campo " + std::to_string(c);
+        }
+    return {};
+}
+
+inline std::string numeriinetichette(const FrmVask_2& f) {
+    static const QRegularExpression malato("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
+    for (const std::string& n : f.ctl.nomi())
+        if (malato.match(QString::fromStdString(f.ctl.testo(n))).hasMatch())
+            return n + " mostra " + f.ctl.testo(n);
+    const auto numero = [&](const char* n, bool vuoto) {
+        const std::string& t = f.ctl.testo(n);
+        if (t.empty()) return vuoto;
+        bool valido = false;
+        valoredidascalia(t, &valido);
+        return valido;
+    };
+    for (const char* n : ETICHETTEX)
+        if (!numero(n, false)) return std::string(n) + " non è un numero";
+    for (const char* n : ETICHETTEY)
+        if (!numero(n, false)) return std::string(n) + " non è un numero";
+    for (const char* n : ETICHETTERISULTATI)
+        if (!numero(n, true)) return std::string(n) + " non è un numero";
+    for (const char* n : {"lblCoordinataX", "lblCoordinataY", "lblDensitàAttuale", "lblRaggioAttuale"})
+        if (!numero(n, true)) return std::string(n) + " non è un numero";
+    const char* punti[6][2] = {{"lblPrimoPuntoX", "x1"},   {"lblPrimoPuntoY", "y1"},
+                               {"lblSecondoPuntoX", "x2"}, {"lblSecondoPuntoY", "y2"},
+                               {"lblTerzoPuntoX", "x3"},   {"lblTerzoPuntoY", "y3"}};
+    for (auto& p : punti)
+        if (f.ctl.testo(p[0]) != p[1] && !numero(p[0], false)) return std::string(p[0]) + " non è un numero";
+    const std::string& c = f.ctl.testo("lblContatore");
+    if (!c.empty() && c.find_first_not_of("0123456789") != std::string::npos)
+        return "lblContatore mostra " + c;
+    return {};
+}
+
+inline std::string controlla(FrmVask_2& f) {
+    const Sezione& s = f.sez;
+    const auto& k = f.costruzione;
+    if (s.prossimorettangolo < 1 || s.prossimorettangolo > 6 || s.prossimotriangolo < 1 ||
+        s.prossimotriangolo > 6 || s.prossimocerchio < 1 || s.prossimocerchio > 6 || s.l < 1 || s.l > 11)
+        return "contatore fuori dei limiti";
+    for (std::string e : {densa(s.rettangoli, s.prossimorettangolo, k.puntorettangolo, 2, "rettangoli"),
+                          densa(s.triangoli, s.prossimotriangolo, k.puntotriangolo, 4, "triangoli"),
+                          densa(s.cerchi, s.prossimocerchio, 0, 0, "cerchi"),
+                          densa(s.linee, s.l, k.puntolinea, 2, "linee"),
+                          densa(s.puntirettangoli, s.prossimorettangolo, 0, 0, "puntirettangoli"),
+                          densa(s.puntitriangoli, s.prossimotriangolo, 0, 0, "puntitriangoli"),
+                          densa(s.punticerchi, s.prossimocerchio, 0, 0, "punticerchi"),
+                          densa(s.puntilinee, s.l, 0, 0, "puntilinee"), puntigiusti(s)})
+        if (!e.empty()) return e;
+
+    // Nothing stored is NaN or infinite: tables, results, kern, view.
+    const auto tutti = [](const void* p, size_t byte) {
+        const float* v = static_cast<const float*>(p);
+        for (size_t i = 0; i < byte / sizeof(float); ++i)
+            if (!finito(v[i])) return false;
+        return true;
+    };
+    if (!tutti(&s.rettangoli, sizeof s.rettangoli) || !tutti(&s.triangoli, sizeof s.triangoli) ||
+        !tutti(&s.cerchi, sizeof s.cerchi) || !tutti(&s.linee, sizeof s.linee) ||
+        !tutti(&s.puntirettangoli, sizeof s.puntirettangoli) ||
+        !tutti(&s.puntitriangoli, sizeof s.puntitriangoli) ||
+        !tutti(&s.punticerchi, sizeof s.punticerchi) || !tutti(&s.puntilinee, sizeof s.puntilinee))
+        return "un numero non finito nelle tabelle";
+    const auto& r = f.ris;
+    for (float v : {r.xg, r.yg, r.inclinazioneassicentraliradianti, r.raggiocentralexc,
+                    r.raggiocentraleyc, r.ixtotale, r.iytotale, r.ixytotale, r.massatotale, r.ixg,
+                    r.iyg, r.ixgyg, r.angologradi})
+        if (!finito(v)) return "un risultato non finito";
+    if (!tutti(r.risultati, sizeof r.risultati)) return "un risultato non finito";
+    if (!tutti(&f.nocciolo.verticinocciolo, sizeof f.nocciolo.verticinocciolo) ||
+        !tutti(&f.copianocciolo.puntinocciolo, sizeof f.copianocciolo.puntinocciolo))
+        return "un vertice del nocciolo non finito";
+    const auto& v = f.vista;
+    for (float x : {v.nuovooriginex, v.nuovofinex, v.nuovooriginey, v.nuovofiney, v.panx1, v.pany1,
+                    v.passogriglia})
+        if (!finito(x)) return "la vista non è finita";
+
+    if (std::string e = numeriinetichette(f); !e.empty()) return e;
+
+    // The window within its limits, its two forms in agreement.
+    const Superficie& p = f.pic;
+    bool larghezza = false;
+    for (float w : {1.25f, 2.5f, 5.f, 10.f, 20.f, 40.f, 80.f}) larghezza |= p.scalewidth == w;
+    if (!larghezza || p.scaleheight != p.scalewidth * 0.6f) return "dimensioni della finestra";
+    if (p.scaleleft < 0 || p.scaleleft > LIMITEDESTRO || -p.scaletop < 0 || -p.scaletop > LIMITESUPERIORE)
+        return "finestra oltre i limiti";
+    if (v.nuovooriginex != p.scaleleft || v.nuovooriginey != p.scaletop ||
+        v.nuovofinex != p.scaleleft + p.scalewidth || v.nuovofiney != p.scaletop + p.scaleheight)
+        return "i campi della finestra non concordano con la scala";
+    if (valoredidascalia(f.ctl.testo("lblOriginex")) != p.scaleleft ||
+        valoredidascalia(f.ctl.testo("lblOriginey")) != -p.scaletop)
+        return "le didascalie non concordano con la finestra";
+
+    // The display list grows with the section, not with the actions.
+    if (p.immagine.primitive.size() > 1000 || p.sovrapposto.primitive.size() > 4 ||
+        p.sovrapposto.punti.size() > 400000 || p.immagine.punti.size() > 1000)
+        return "lista di disegno troppo grande: " + std::to_string(p.immagine.primitive.size());
+    for (const Strato* st : {&p.immagine, &p.sovrapposto})
+        for (const Primitiva& q : st->primitive)
+            for (float x : {q.x1, q.y1, q.x2, q.y2, q.raggio})
+                if (!finito(x)) return "una primitiva non finita";
+
+    // The modes that exclude each other.
+    const auto& m = f.modo;
+    if (int(m.disegno) + int(m.seleziono) + int(m.eseguo) != 1) return "modi di comando";
+    const auto almassimouno = [](bool a, bool b, bool c, bool d) { return int(a) + b + c + d <= 1; };
+    if (!almassimouno(m.rettangolopremuto, m.triangolopremuto, m.cerchiopremuto, m.lineapremuto) ||
+        !almassimouno(k.disegnorettangolo, k.disegnotriangolo, k.disegnocerchio, k.disegnolinea) ||
+        !almassimouno(f.selezione.selezionorettangolo, f.selezione.selezionotriangolo,
+                      f.selezione.selezionocerchio, f.selezione.selezionolinea) ||
+        !almassimouno(f.spostamento.spostorettangolo, f.spostamento.spostotriangolo,
+                      f.spostamento.spostocerchio, f.spostamento.spostolinea))
+        return "più di un tipo nello stesso gruppo";
+    if (f.cambioestremo.cambioestremodellalinea &&
+        (f.selezione.rigalineaselezionata < 1 || f.selezione.rigalineaselezionata >= s.l))
+        return "cambio di estremo su una linea che non c'è";
+    return {};
+}
+
+}  // namespace scimmia
