@@ -142,6 +142,37 @@ private:
 
 QRect ingombro(const Primitiva& q, const Strato& s, const Mappa& m, int scala);
 
+// A huge circle: nothing when the zone lies wholly outside it, a plain fill
+// when wholly inside, else a polygon fine enough to stay within a quarter of
+// a pixel of the curve (its vertex count grows with the root of the radius).
+void cerchiogrande(QPainter& p, Stato& stato, const Primitiva& q, QPointF c, double rx, double ry,
+                   int spessore, const QRect& zona, std::vector<QPointF>& punti) {
+    const auto dentro = [&](double x, double y, double margine) {
+        const double u = (x - c.x()) / (rx - margine), v = (y - c.y()) / (ry - margine);
+        return rx > margine && ry > margine && u * u + v * v < 1;
+    };
+    const double bordo = spessore + 2;
+    const QRectF z(zona);
+    if (dentro(z.left(), z.top(), bordo) && dentro(z.right(), z.top(), bordo) &&
+        dentro(z.left(), z.bottom(), bordo) && dentro(z.right(), z.bottom(), bordo)) {
+        if (q.riempito) p.fillRect(zona, colorerg(q.riempimento));
+        return;
+    }
+    const double vx = std::clamp(c.x(), z.left(), z.right()), vy = std::clamp(c.y(), z.top(), z.bottom());
+    const double u = (vx - c.x()) / (rx + bordo), v = (vy - c.y()) / (ry + bordo);
+    if (u * u + v * v > 1) return;  // the nearest point of the zone is outside
+    const int lati = int(std::clamp(4.5 * std::sqrt(std::max(rx, ry)), 64.0, 20000.0));
+    punti.resize(size_t(lati));
+    for (int k = 0; k < lati; ++k) {
+        const double a = 2 * 3.14159265358979323846 * k / lati;
+        punti[size_t(k)] = QPointF(c.x() + rx * std::cos(a), c.y() + ry * std::sin(a));
+    }
+    stato.smussato(true);
+    stato.penna(q.colore, spessore);
+    stato.riempimento(q.riempito, q.riempimento);
+    p.drawPolygon(punti.data(), lati);
+}
+
 void strato(QPainter& p, Stato& stato, const Strato& s, const Mappa& m, Memoria& mem,
             QImage& img, const QRect& zona, int scala) {
     Lotto lotto(p, stato, mem, img, zona);
@@ -170,11 +201,18 @@ void strato(QPainter& p, Stato& stato, const Strato& s, const Mappa& m, Memoria&
             break;
         }
         case Forma::Cerchio: {
+            const QPointF c(m.x(q.x1), m.y(q.y1));
+            const double rx = std::abs(q.raggio * m.kx), ry = std::abs(q.raggio * m.ky);
+            // A circle far larger than the device (zoomed in on a big one):
+            // the painter's own curve costs time in proportion to its size.
+            if (std::max(rx, ry) > 2000) {
+                cerchiogrande(p, stato, q, c, rx, ry, spessore, zona, punti);
+                break;
+            }
             stato.smussato(true);
             stato.penna(q.colore, spessore);
             stato.riempimento(q.riempito, q.riempimento);
-            p.drawEllipse(QPointF(m.x(q.x1), m.y(q.y1)), std::abs(q.raggio * m.kx),
-                          std::abs(q.raggio * m.ky));
+            p.drawEllipse(c, rx, ry);
             break;
         }
         case Forma::Punti: {

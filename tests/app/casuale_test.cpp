@@ -108,6 +108,11 @@ Esito giocaseme(unsigned seme, int quante, std::vector<Azione>* fatte = nullptr,
         if (guardia) guardia->fermo();
         std::string e = controlla(banco.nucleo());
         if (e.empty() && secondi > 1) e = "azione lenta: " + std::to_string(secondi) + " s";
+        if (std::getenv("VASK_RACCONTA") && secondi > 0.05)
+            std::fprintf(stderr, "%d %.3f s %s | zoom %g sx %g sy %g griglia %d passo %g ellisse %zu\n", i, secondi,
+                         descrizione.c_str(), banco.nucleo().pic.scalewidth, banco.nucleo().pic.scaleleft,
+                         -banco.nucleo().pic.scaletop, int(banco.nucleo().vista.grigliaattiva),
+                         banco.nucleo().vista.passogriglia, banco.nucleo().pic.sovrapposto.punti.size());
         if (std::getenv("VASK_RACCONTA") && i % 500 == 499) {
             const FrmVask_2& f = banco.nucleo();
             std::fprintf(stderr, "%u/%d: R%d T%d C%d L%d eseguito %d zoom %g sx %g sy %g pan %d griglia %d domande %d descr %s\n",

@@ -24,13 +24,13 @@ QColor a(const QImage& img, int x, int y) { return img.pixelColor(x, y); }
 
 // Equal but for the last bits of smoothing, which depend on where the
 // painter's clip starts; a primitive missing or misplaced differs by far more.
-bool quasiuguali(const QImage& p, const QImage& q) {
+bool quasiuguali(const QImage& p, const QImage& q, int tolleranza = 8) {
     if (p.size() != q.size()) return false;
     for (int y = 0; y < p.height(); ++y)
         for (int x = 0; x < p.width(); ++x) {
             const QRgb a = p.pixel(x, y), b = q.pixel(x, y);
-            if (std::abs(qRed(a) - qRed(b)) > 8 || std::abs(qGreen(a) - qGreen(b)) > 8 ||
-                std::abs(qBlue(a) - qBlue(b)) > 8)
+            if (std::abs(qRed(a) - qRed(b)) > tolleranza || std::abs(qGreen(a) - qGreen(b)) > tolleranza ||
+                std::abs(qBlue(a) - qBlue(b)) > tolleranza)
                 return false;
         }
     return true;
@@ -220,6 +220,36 @@ private slots:
         QVERIFY(tela.aggiorna(s, d).isEmpty());
         s.sfondo = ROSSO;
         QCOMPARE(tela.aggiorna(s, d), QRegion(QRect(QPoint(0, 0), d)));
+    }
+
+    void un_cerchio_enorme_si_dipinge_presto_e_come_il_cerchio_del_pittore() {
+        // Radius 3000 px on a 201 x 121 image: centre off to the left, the
+        // circumference crossing the image.
+        Superficie s;
+        s.riempimentopieno = true;
+        s.coloreriempimento = ROSSO;
+        s.cerchio(-290, 6, 300, BIANCO);  // 10 px per unit
+        const QImage nostro = dipinto(s, QSize(201, 121));
+        QImage suo(QSize(201, 121), QImage::Format_RGB32);
+        suo.fill(Qt::black);
+        QPainter p(&suo);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Qt::white, 1));
+        p.setBrush(Qt::red);
+        p.drawEllipse(QPointF(-2900, 60), 3000, 3000);
+        p.end();
+        // The polygon stays within a quarter pixel of the curve: only the
+        // smoothing of the edge differs.
+        QVERIFY(quasiuguali(nostro, suo, 40));
+        QCOMPARE(a(nostro, 50, 60), QColor(255, 0, 0));    // inside
+        QCOMPARE(a(nostro, 150, 60), QColor(0, 0, 0));     // outside
+        // Wholly inside or wholly outside: no curve at all.
+        s.immagine.svuota();
+        s.cerchio(10, 6, 5000, BIANCO);
+        QCOMPARE(a(dipinto(s, QSize(201, 121)), 100, 60), QColor(255, 0, 0));
+        s.immagine.svuota();
+        s.cerchio(-6000, 6, 5000, BIANCO);
+        QCOMPARE(a(dipinto(s, QSize(201, 121)), 100, 60), QColor(0, 0, 0));
     }
 
     void una_scala_nulla_lascia_solo_lo_sfondo() {
