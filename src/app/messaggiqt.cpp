@@ -14,19 +14,24 @@ Risposta MessaggiQt::mostra(const std::string& testo, const std::string& titolo,
     case Icona::Critico: i = QMessageBox::Critical; break;
     case Icona::Informazione: i = QMessageBox::Information; break;
     }
-    const bool sino = pulsanti == Pulsanti::SiNo;
-    QMessageBox box(i, QString::fromStdString(titolo), QString::fromStdString(testo),
-                    sino ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, genitore_);
+    const bool sino = pulsanti != Pulsanti::Ok;
+    const bool annulla = pulsanti == Pulsanti::SiNoAnnulla;
+    QMessageBox::StandardButtons tasti = QMessageBox::Ok;
+    if (sino) tasti = QMessageBox::Yes | QMessageBox::No;
+    if (annulla) tasti |= QMessageBox::Cancel;
+    QMessageBox box(i, QString::fromStdString(titolo), QString::fromStdString(testo), tasti, genitore_);
     box.setDefaultButton(sino ? QMessageBox::Yes : QMessageBox::Ok);
     if (sino) {
         // The interface is Italian whatever translations the system has.
         box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
         box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
-        box.setEscapeButton(QMessageBox::No);
+        box.setEscapeButton(annulla ? QMessageBox::Cancel : QMessageBox::No);
     }
+    if (annulla) box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Annulla"));
     const int scelta = box.exec();
     if (!sino) return Risposta::Ok;
-    return scelta == QMessageBox::Yes ? Risposta::Si : Risposta::No;
+    if (scelta == QMessageBox::Yes) return Risposta::Si;
+    return scelta == QMessageBox::Cancel ? Risposta::Annulla : Risposta::No;
 }
 
 }  // namespace vask

@@ -59,6 +59,14 @@ void FrmVask_2::mnuFileNuovo_Click() {
                     "nuovo calcolo?",
                     "Nuova sezione.", Icona::Esclamazione, Pulsanti::SiNo) != Risposta::Si)
         return;
+    nuovasezione();
+    // A new section belongs to no file yet.
+    nomedocumento.clear();
+    salvata_ = sez;
+    mnuVisualizzaRigenera_Click();
+}
+
+void FrmVask_2::nuovasezione() {
     etichettepunti(1);
     abbandonacambioestremo();  // it would edit the emptied record of its line
     ctl.testo("txtRaggio", "1");
@@ -93,8 +101,6 @@ void FrmVask_2::mnuFileNuovo_Click() {
 
     ris.ixtotale = ris.iytotale = ris.ixytotale = ris.massatotale = ris.ixg = ris.iyg = ris.ixgyg = 0;
     ris.raggiocentralexc = ris.raggiocentraleyc = ris.inclinazioneassicentraliradianti = 0;
-
-    mnuVisualizzaRigenera_Click();
 }
 
 void FrmVask_2::mnuGuida_Click() {

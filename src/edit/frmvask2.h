@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "analysis/ellisse.h"
+#include "edit/documento.h"
 #include "analysis/nocciolo.h"
 #include "model/controlli.h"
 #include "model/messaggi.h"
@@ -133,8 +134,20 @@ public:
         int vask = 0;
     } copianocciolo;
 
-    // Window title.
+    // Window title: the program, the file's name, a mark while unsaved.
     static const char* const TITOLO;
+    std::string titolo() const;
+
+    // ---- The section as a file ------------------------------------------------
+    // The name of the file the section came from or went to ("" for none).
+    std::string nomedocumento;
+    Documento documento() const;
+    // Opens a document: checked whole before anything changes; the problem in
+    // Italian, or empty once it is open (then it counts as saved).
+    std::string apridocumento(const Documento& d, const std::string& nome);
+    // The section differs from the one last saved or opened.
+    bool modificata() const;
+    void documentosalvato(const std::string& nome);
 
     // ---- Events -------------------------------------------------------------
     void Form_Load();
@@ -333,6 +346,9 @@ private:
     void preferenza(uint32_t& campo, uint32_t colore);
     void sfondopic(uint32_t colore);
     void svuotarisultati();
+    // What "Nuovo" empties and resets, without its question or regeneration.
+    void nuovasezione();
+    Sezione salvata_;  // as last saved or opened
 };
 
 }  // namespace vask

@@ -7,8 +7,8 @@
 namespace vask {
 
 enum class Icona { Esclamazione, Critico, Informazione };
-enum class Pulsanti { Ok, SiNo };
-enum class Risposta { Ok, Si, No };
+enum class Pulsanti { Ok, SiNo, SiNoAnnulla };
+enum class Risposta { Ok, Si, No, Annulla };
 
 class Messaggi {
 public:

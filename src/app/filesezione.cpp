@@ -1,0 +1,229 @@
+#include "app/filesezione.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cfloat>
+#include <cmath>
+
+namespace vask {
+
+namespace {
+
+struct Campo {
+    const char* nome;
+    int numero;
+    bool calcolato;  // recomputed on opening; only the inertia is read back
+};
+
+const Campo RETTANGOLO[] = {{"x1", R::x1, false}, {"y1", R::y1, false}, {"x2", R::x2, false},
+                            {"y2", R::y2, false}, {"densita", R::densita, false},
+                            {"massa", R::massa, true}, {"ix", R::ix, true}, {"iy", R::iy, true},
+                            {"xg", R::xg, true}, {"yg", R::yg, true}, {"ixy", R::ixy, true},
+                            {"area", R::area, true}};
+const Campo TRIANGOLO[] = {{"x1", T::x1, false}, {"y1", T::y1, false}, {"x2", T::x2, false},
+                           {"y2", T::y2, false}, {"x3", T::x3, false}, {"y3", T::y3, false},
+                           {"densita", T::densita, false}, {"massa", T::massa, true},
+                           {"ix", T::ix, true}, {"iy", T::iy, true}, {"xg", T::xg, true},
+                           {"yg", T::yg, true}, {"ixy", T::ixy, true}, {"area", T::area, true}};
+const Campo CERCHIO[] = {{"xc", C::xc, false}, {"yc", C::yc, false}, {"raggio", C::raggio, false},
+                         {"densita", C::densita, false}, {"massa", C::massa, true},
+                         {"ix", C::ix, true}, {"iy", C::iy, true}, {"ixy", C::ixy, true},
+                         {"area", C::area, true}};
+const Campo LINEA[] = {{"x1", L::x1, false}, {"y1", L::y1, false}, {"x2", L::x2, false},
+                       {"y2", L::y2, false}};
+
+template <size_t N, size_t M>
+QJsonArray righe(const std::vector<std::array<float, M>>& tabella, const Campo (&campi)[N]) {
+    QJsonArray a;
+    for (const auto& riga : tabella) {
+        QJsonObject o;
+        for (const Campo& c : campi) o[c.nome] = double(riga[size_t(c.numero)]);
+        a.append(o);
+    }
+    return a;
+}
+
+// Colours are kept inside as 0x00BBGGRR and written as "#rrggbb".
+QString colore(uint32_t c) {
+    return QStringLiteral("#%1%2%3")
+        .arg(c & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((c >> 8) & 0xFF, 2, 16, QLatin1Char('0'))
+        .arg((c >> 16) & 0xFF, 2, 16, QLatin1Char('0'));
+}
+
+// Reading: each step says what is wrong, the first problem wins.
+class Lettore {
+public:
+    QString problema;
+
+    bool numero(const QJsonObject& o, const char* chiave, const QString& dove, float& v, bool serve) {
+        if (!problema.isEmpty()) return false;
+        const QJsonValue x = o.value(QLatin1String(chiave));
+        if (x.isUndefined()) {
+            if (serve) problema = QStringLiteral("manca il campo \"%1\"%2.").arg(chiave, dove);
+            return false;
+        }
+        if (!x.isDouble()) {
+            problema = QStringLiteral("il campo \"%1\"%2 non è un numero.").arg(chiave, dove);
+            return false;
+        }
+        const double d = x.toDouble();
+        if (!std::isfinite(d) || std::fabs(d) > FLT_MAX) {
+            problema = QStringLiteral("il campo \"%1\"%2 è fuori dei limiti dei numeri.").arg(chiave, dove);
+            return false;
+        }
+        v = float(d);
+        return true;
+    }
+
+    bool logico(const QJsonObject& o, const char* chiave, const QString& dove, bool& v) {
+        if (!problema.isEmpty()) return false;
+        const QJsonValue x = o.value(QLatin1String(chiave));
+        if (x.isUndefined()) return false;
+        if (!x.isBool()) {
+            problema = QStringLiteral("il campo \"%1\"%2 deve essere true o false.").arg(chiave, dove);
+            return false;
+        }
+        v = x.toBool();
+        return true;
+    }
+
+    bool colore(const QJsonObject& o, const char* chiave, uint32_t& v) {
+        if (!problema.isEmpty()) return false;
+        const QJsonValue x = o.value(QLatin1String(chiave));
+        if (x.isUndefined()) return false;
+        const QString s = x.toString();
+        bool ok = false;
+        const uint rgb = s.size() == 7 && s[0] == QLatin1Char('#') ? s.mid(1).toUInt(&ok, 16) : 0;
+        if (!x.isString() || !ok) {
+            problema = QStringLiteral("il colore \"%1\" delle preferenze non è nella forma #rrggbb.").arg(chiave);
+            return false;
+        }
+        v = ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
+        return true;
+    }
+
+    QJsonObject oggetto(const QJsonObject& o, const char* chiave) {
+        const QJsonValue x = o.value(QLatin1String(chiave));
+        if (problema.isEmpty() && !x.isUndefined() && !x.isObject())
+            problema = QStringLiteral("\"%1\" deve essere un oggetto.").arg(chiave);
+        return x.toObject();
+    }
+
+    template <size_t N, size_t M>
+    void righe(const QJsonObject& radice, const char* chiave, const char* tipo, size_t capienza,
+               const Campo (&campi)[N], std::vector<std::array<float, M>>& tabella) {
+        if (!problema.isEmpty()) return;
+        const QJsonValue x = radice.value(QLatin1String(chiave));
+        if (x.isUndefined()) return;  // none of that kind
+        if (!x.isArray()) {
+            problema = QStringLiteral("\"%1\" deve essere una lista.").arg(chiave);
+            return;
+        }
+        const QJsonArray a = x.toArray();
+        if (size_t(a.size()) > capienza) {
+            problema = QStringLiteral("contiene %1 %2: al massimo %3.").arg(a.size()).arg(chiave).arg(capienza);
+            return;
+        }
+        for (qsizetype i = 0; i < a.size() && problema.isEmpty(); ++i) {
+            const QString dove = QStringLiteral(" del %1 %2").arg(tipo).arg(i + 1);
+            if (!a[i].isObject()) {
+                problema = QStringLiteral("l'elemento%1 deve essere un oggetto.").arg(dove);
+                return;
+            }
+            const QJsonObject o = a[i].toObject();
+            std::array<float, M> riga{};
+            for (const Campo& c : campi) {
+                float v = 0;
+                // Coordinates, density and radius must be there; of the rest
+                // only the inertia of the last computation is kept.
+                if (numero(o, c.nome, dove, v, !c.calcolato)) riga[size_t(c.numero)] = v;
+            }
+            tabella.push_back(riga);
+        }
+    }
+};
+
+}  // namespace
+
+QByteArray scrivisezione(const Documento& d) {
+    QJsonObject o;
+    o["programma"] = QStringLiteral("Vask_2 cad");
+    o["versione"] = d.versione;
+    o["rettangoli"] = righe(d.rettangoli, RETTANGOLO);
+    o["triangoli"] = righe(d.triangoli, TRIANGOLO);
+    o["cerchi"] = righe(d.cerchi, CERCHIO);
+    o["linee"] = righe(d.linee, LINEA);
+    o["vista"] = QJsonObject{{"sinistra", double(d.sinistra)},
+                             {"basso", double(d.basso)},
+                             {"larghezza", double(d.larghezza)}};
+    o["griglia"] = QJsonObject{{"passo", QString::fromStdString(d.testopasso)},
+                               {"passosnap", double(d.passo)},
+                               {"attiva", d.griglia},
+                               {"snap", d.snap},
+                               {"osnap", d.osnap},
+                               {"guide", d.guide}};
+    o["preferenze"] = QJsonObject{{"sfondo", colore(d.coloresfondo)},
+                                  {"griglia", colore(d.coloregriglia)},
+                                  {"sezione", colore(d.coloresezione)},
+                                  {"linea", colore(d.colorelinea)},
+                                  {"spessore", d.spessore}};
+    return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+QString leggisezione(const QByteArray& testo, Documento& d) {
+    if (testo.size() > MASSIMOFILE) return QStringLiteral("il file è troppo grande per essere una sezione.");
+    QJsonParseError errore{};
+    const QJsonDocument doc = QJsonDocument::fromJson(testo, &errore);
+    if (errore.error != QJsonParseError::NoError)
+        return QStringLiteral("il testo non è JSON valido (%1, al carattere %2).")
+            .arg(errore.errorString())
+            .arg(errore.offset);
+    if (!doc.isObject()) return QStringLiteral("il file non contiene un oggetto JSON.");
+    const QJsonObject o = doc.object();
+    const QJsonValue versione = o.value(QLatin1String("versione"));
+    if (versione.isUndefined()) return QStringLiteral("manca la versione del formato.");
+    if (!versione.isDouble() || versione.toDouble() != std::floor(versione.toDouble()) ||
+        std::fabs(versione.toDouble()) > 1e6)
+        return QStringLiteral("la versione del formato non è un numero intero.");
+    Documento n;
+    n.versione = int(versione.toDouble());
+    if (n.versione != VERSIONEDOCUMENTO)
+        return QStringLiteral("la versione %1 del formato non è conosciuta.").arg(n.versione);
+
+    Lettore l;
+    l.righe(o, "rettangoli", "rettangolo", MAXRETTANGOLI, RETTANGOLO, n.rettangoli);
+    l.righe(o, "triangoli", "triangolo", MAXTRIANGOLI, TRIANGOLO, n.triangoli);
+    l.righe(o, "cerchi", "cerchio", MAXCERCHI, CERCHIO, n.cerchi);
+    l.righe(o, "linee", "linea", MAXLINEE, LINEA, n.linee);
+    const QJsonObject vista = l.oggetto(o, "vista");
+    l.numero(vista, "sinistra", QStringLiteral(" della vista"), n.sinistra, false);
+    l.numero(vista, "basso", QStringLiteral(" della vista"), n.basso, false);
+    l.numero(vista, "larghezza", QStringLiteral(" della vista"), n.larghezza, false);
+    const QJsonObject griglia = l.oggetto(o, "griglia");
+    const QJsonValue passo = griglia.value(QLatin1String("passo"));
+    if (l.problema.isEmpty() && !passo.isUndefined()) {
+        if (!passo.isString() || passo.toString().size() > 200)
+            l.problema = QStringLiteral("il passo della griglia deve essere un testo breve.");
+        n.testopasso = passo.toString().toStdString();
+    }
+    l.numero(griglia, "passosnap", QStringLiteral(" della griglia"), n.passo, false);
+    l.logico(griglia, "attiva", QStringLiteral(" della griglia"), n.griglia);
+    l.logico(griglia, "snap", QStringLiteral(" della griglia"), n.snap);
+    l.logico(griglia, "osnap", QStringLiteral(" della griglia"), n.osnap);
+    l.logico(griglia, "guide", QStringLiteral(" della griglia"), n.guide);
+    const QJsonObject preferenze = l.oggetto(o, "preferenze");
+    l.colore(preferenze, "sfondo", n.coloresfondo);
+    l.colore(preferenze, "griglia", n.coloregriglia);
+    l.colore(preferenze, "sezione", n.coloresezione);
+    l.colore(preferenze, "linea", n.colorelinea);
+    float spessore = float(n.spessore);
+    if (l.numero(preferenze, "spessore", QStringLiteral(" delle preferenze"), spessore, false))
+        n.spessore = spessore == 1 ? 1 : spessore == 2 ? 2 : 0;
+    if (!l.problema.isEmpty()) return l.problema;
+    d = std::move(n);
+    return {};
+}
+
+}  // namespace vask
