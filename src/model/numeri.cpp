@@ -83,12 +83,10 @@ std::string generale(double v, int cifre) {
     return s;
 }
 
-}  // namespace
-
-void impostaseparatore(char separatore) { separatore_ = separatore; }
-char separatoredecimale() { return separatore_; }
-
-double valoreiniziale(std::string_view testo) {
+// The leading-number parse; `nonnullo` tells a nonzero number that underflowed
+// to 0 (below even the double range) from a typed zero.
+double leggiiniziale(std::string_view testo, bool& nonnullo) {
+    nonnullo = false;
     std::string s;
     s.reserve(testo.size());
     for (char c : testo)
@@ -100,6 +98,7 @@ double valoreiniziale(std::string_view testo) {
         if (base == 0) return 0;
         double v = 0;
         for (size_t i = 2; i < s.size() && cifra(s[i], base); ++i) v = v * base + valorecifra(s[i]);
+        nonnullo = v != 0;
         return v;
     }
 
@@ -115,6 +114,7 @@ double valoreiniziale(std::string_view testo) {
         while (i < s.size() && cifra(s[i], 10)) numero += s[i++], cifre = true;
     }
     if (!cifre) return 0;
+    nonnullo = numero.find_first_of("123456789") != std::string::npos;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
         size_t j = i + 1;
         std::string esponente = "e";
@@ -128,18 +128,31 @@ double valoreiniziale(std::string_view testo) {
     return negativo ? -v : v;
 }
 
+}  // namespace
+
+void impostaseparatore(char separatore) { separatore_ = separatore; }
+char separatoredecimale() { return separatore_; }
+
+double valoreiniziale(std::string_view testo) {
+    bool nonnullo = false;
+    return leggiiniziale(testo, nonnullo);
+}
+
 float valoresingolo(std::string_view testo) {
     float v = 0;
     return leggisingolo(testo, v) == Portata::Ammesso ? v : 0.0f;
 }
 
 Portata leggisingolo(std::string_view testo, float& valore) {
-    const double v = valoreiniziale(testo);
+    bool nonnullo = false;
+    const double v = leggiiniziale(testo, nonnullo);
     valore = 0;
-    if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<float>::max())
-        return Portata::Troppogrande;
-    valore = static_cast<float>(v);
-    if (v != 0 && valore == 0) return Portata::Troppopiccolo;
+    // Up to half a step above the largest float the number still rounds to it.
+    constexpr double infinito = double(std::numeric_limits<float>::max()) + 0x1p103;
+    if (!std::isfinite(v) || std::fabs(v) >= infinito) return Portata::Troppogrande;
+    const float f = static_cast<float>(v);
+    if (nonnullo && f == 0) return Portata::Troppopiccolo;
+    valore = f;
     return Portata::Ammesso;
 }
 

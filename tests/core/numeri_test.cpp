@@ -64,6 +64,30 @@ TEST(Numeri, un_numero_si_giudica_come_il_float_in_cui_sara_memorizzato) {
     }
 }
 
+TEST(Numeri, ai_confini_del_float_conta_l_arrotondamento_anche_fuori_dal_double) {
+    struct Caso {
+        std::string testo;
+        Portata portata;
+        float valore;
+    } casi[] = {
+        // Just above the largest float, still rounding to it.
+        {"3.4028235e38", Portata::Ammesso, FLT_MAX},
+        {"-3.4028235e38", Portata::Ammesso, -FLT_MAX},
+        {"3.4028236e38", Portata::Troppogrande, 0},
+        // Nonzero however far below the double range.
+        {"1e-99999", Portata::Troppopiccolo, 0},
+        {"-1e-400", Portata::Troppopiccolo, 0},
+        {"0." + std::string(400, '0') + "1", Portata::Troppopiccolo, 0},
+        {"0e-99999", Portata::Ammesso, 0},
+        {"0.000e99999", Portata::Ammesso, 0},
+    };
+    for (const Caso& c : casi) {
+        float v = -1;
+        EXPECT_EQ(leggisingolo(c.testo, v), c.portata) << c.testo;
+        EXPECT_EQ(v, c.valore) << c.testo;
+    }
+}
+
 TEST(Numeri, un_numero_troppo_grande_per_un_float_vale_zero_e_mai_infinito) {
     for (const char* t : {"1e999", "-1e999", "1e39", "3.5e38", "&HFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"}) {
         const float v = valoresingolo(t);
