@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -20,6 +21,7 @@
 #include <QVBoxLayout>
 #include <tuple>
 
+#include "app/archivio.h"
 #include "app/areagrafica.h"
 #include "app/messaggiqt.h"
 #include "app/pittore.h"
@@ -41,10 +43,11 @@ struct VoceMenu {
 const VoceMenu MENU[] = {
     {0, "mnuFile", "&File", nullptr, false},
     {1, "mnuFileNuovo", "&Nuovo...", "F2", false},
-    {1, "mnuFileApri", "&Apri...", nullptr, true},
-    {1, "mnuFileSalva", "&Salva", nullptr, true},
-    {1, "mnuFileSalvaconnome", "Sa&lva con nome...", nullptr, true},
-    {1, "mnuFileStampa", "S&tampa...", nullptr, true},
+    {1, "mnuFileApri", "&Apri...", "Ctrl+O", false},
+    {1, "mnuFileSalva", "&Salva", "Ctrl+S", false},
+    {1, "mnuFileSalvaconnome", "Sa&lva con nome...", "Ctrl+Shift+S", false},
+    {1, "mnuFileStampa", "S&tampa...", "Ctrl+P", false},
+    {1, "mnuFileEsporta", "&Esporta immagine...", nullptr, false},
     {0, "mnuStrumenti", "Str&umenti", nullptr, false},
     {1, "mnuStrumentiSnap", "&Snap", nullptr, false},
     {2, "mnuStrumentiSnapGriglia", "&Griglia", "F3", false},
@@ -183,6 +186,7 @@ FinestraPrincipale::FinestraPrincipale(Messaggi* messaggi, QWidget* genitore)
         messaggi = propri_.get();
     }
     nucleo_ = std::make_unique<FrmVask_2>(*messaggi);
+    archivio_ = std::make_unique<Archivio>(*nucleo_, *messaggi, this);
     setWindowTitle(QString::fromUtf8(FrmVask_2::TITOLO));
 
     creacontrolli();
@@ -508,7 +512,35 @@ void FinestraPrincipale::esegui(const std::function<void()>& gestore) {
 
 void FinestraPrincipale::clic(const QString& nome) {
     const std::string n = nome.toStdString();
-    esegui([&] { nucleo_->clic(n); });
+    esegui([&] {
+        if (n == "mnuFileApri")
+            archivio_->mnuFileApri_Click();
+        else if (n == "mnuFileSalva")
+            archivio_->mnuFileSalva_Click();
+        else if (n == "mnuFileSalvaconnome")
+            archivio_->mnuFileSalvaconnome_Click();
+        else
+            nucleo_->clic(n);
+    });
+}
+
+bool FinestraPrincipale::apri(const QString& percorso) {
+    bool aperto = false;
+    esegui([&] { aperto = archivio_->apri(percorso); });
+    return aperto;
+}
+
+void FinestraPrincipale::closeEvent(QCloseEvent* evento) {
+    // The question is asked only while unsaved changes exist.
+    bool chiudere = false;
+    esegui([&] {
+        chiudere = archivio_->salvaremodifiche(
+            "La sezione è stata modificata. Salvare le modifiche prima di chiudere?");
+    });
+    if (chiudere)
+        evento->accept();
+    else
+        evento->ignore();
 }
 
 void FinestraPrincipale::resizeEvent(QResizeEvent* evento) {
@@ -635,6 +667,8 @@ void FinestraPrincipale::applica(Voce& v) {
 
 void FinestraPrincipale::sincronizza() {
     for (Voce& v : voci_) applica(v);
+    const QString titolo = QString::fromStdString(nucleo_->titolo());
+    if (windowTitle() != titolo) setWindowTitle(titolo);
     area_->puntatore(nucleo_->puntatore);
     if (nucleo_->pausadivieto != pausavista_) {
         pausavista_ = nucleo_->pausadivieto;

@@ -22,6 +22,7 @@ class QMenu;
 namespace vask {
 
 class AreaGrafica;
+class Archivio;
 class MessaggiQt;
 
 // Captions use the decimal separator of this locale (the user's, at start-up).
@@ -36,6 +37,9 @@ public:
     ~FinestraPrincipale() override;
 
     FrmVask_2& nucleo() { return *nucleo_; }
+    Archivio& archivio() { return *archivio_; }
+    // Opens a section file (the command line); false, with a message, when it cannot.
+    bool apri(const QString& percorso);
     AreaGrafica* area() const { return area_; }
 
     // Copy every control state of the core onto its widget.
@@ -48,6 +52,7 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     void changeEvent(QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     enum class Tipo { Pulsante, Etichetta, Casella, Area };
@@ -79,6 +84,7 @@ private:
 
     std::unique_ptr<MessaggiQt> propri_;
     std::unique_ptr<FrmVask_2> nucleo_;
+    std::unique_ptr<Archivio> archivio_;
     std::map<std::string, QWidget*, std::less<>> widget_;
     std::vector<Voce> voci_;
     std::vector<QKeySequence> scorciatoie_;

@@ -44,7 +44,8 @@ void FrmVask_2::documentosalvato(const std::string& nome) {
 
 std::string FrmVask_2::titolo() const {
     std::string t = TITOLO;
-    if (!nomedocumento.empty()) t += " - " + nomedocumento;
+    // The file's name without its folder.
+    if (!nomedocumento.empty()) t += " - " + nomedocumento.substr(nomedocumento.find_last_of("/\\") + 1);
     if (modificata()) t += " *";
     return t;
 }

@@ -139,7 +139,7 @@ public:
     std::string titolo() const;
 
     // ---- The section as a file ------------------------------------------------
-    // The name of the file the section came from or went to ("" for none).
+    // The path of the file the section came from or went to ("" for none).
     std::string nomedocumento;
     Documento documento() const;
     // Opens a document: checked whole before anything changes; the problem in

@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
 #include <cstring>
@@ -20,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "app/archivio.h"
 #include "app/areagrafica.h"
 #include "app/finestraprincipale.h"
 #include "model/numeri.h"
@@ -116,7 +118,9 @@ public:
             prossima.reset();
             return r;
         }
-        return std::uniform_int_distribution<int>(0, 1)(gen_) ? Risposta::Si : Risposta::No;
+        const int n = pulsanti == Pulsanti::SiNoAnnulla ? 2 : 1;
+        const Risposta r[3] = {Risposta::Si, Risposta::No, Risposta::Annulla};
+        return r[std::uniform_int_distribution<int>(0, n)(gen_)];
     }
 
 private:
@@ -129,6 +133,10 @@ class Banco {
 public:
     explicit Banco(unsigned seme) : risposte_(seme ^ 0x5eed) {
         f_ = std::make_unique<FinestraPrincipale>(&risposte_);
+        // Files go to a folder of this window's own, and come back from it.
+        const QString file = cartella_.filePath(QStringLiteral("casuale.vask"));
+        f_->archivio().sceglidasalvare = [file](const QString&) { return file; };
+        f_->archivio().sceglidaaprire = [file] { return QFile::exists(file) ? file : QString(); };
         f_->show();
         QApplication::setActiveWindow(f_.get());
         // Replayable names, in a fixed order.
@@ -206,6 +214,7 @@ public:
 
 private:
     Risponditore risposte_;
+    QTemporaryDir cartella_;
     std::unique_ptr<FinestraPrincipale> f_;
     std::vector<std::string> pulsanti_, voci_;
 };

@@ -1,0 +1,91 @@
+#include "app/archivio.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "app/filesezione.h"
+
+namespace vask {
+
+namespace {
+const char* const FILTRO = "Sezioni di Vask_2 cad (*.vask);;Tutti i file (*)";
+
+std::string nome(const QString& percorso) { return QFileInfo(percorso).fileName().toStdString(); }
+}  // namespace
+
+Archivio::Archivio(FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore)
+    : n_(nucleo), m_(messaggi), genitore_(genitore) {
+    sceglidaaprire = [this] {
+        return QFileDialog::getOpenFileName(genitore_, QStringLiteral("Apri sezione"), QString(),
+                                            QString::fromUtf8(FILTRO));
+    };
+    sceglidasalvare = [this](const QString& proposto) {
+        return QFileDialog::getSaveFileName(genitore_, QStringLiteral("Salva sezione"), proposto,
+                                            QString::fromUtf8(FILTRO));
+    };
+}
+
+bool Archivio::salvaremodifiche(const std::string& domanda) {
+    if (!n_.modificata()) return true;
+    switch (m_.mostra(domanda, "Modifiche non salvate.", Icona::Esclamazione, Pulsanti::SiNoAnnulla)) {
+    case Risposta::Si: return salva();
+    case Risposta::No: return true;
+    default: return false;
+    }
+}
+
+void Archivio::mnuFileApri_Click() {
+    if (!salvaremodifiche("La sezione è stata modificata. Salvare le modifiche prima di aprire un'altra "
+                          "sezione?"))
+        return;
+    const QString percorso = sceglidaaprire();
+    if (!percorso.isEmpty()) apri(percorso);
+}
+
+bool Archivio::apri(const QString& percorso) {
+    const auto rifiuta = [&](const QString& problema) {
+        m_.mostra("Impossibile aprire «" + nome(percorso) + "»: " + problema.toStdString(),
+                  "Sezione non aperta.", Icona::Esclamazione, Pulsanti::Ok);
+        return false;
+    };
+    QFile f(percorso);
+    if (!f.open(QIODevice::ReadOnly)) return rifiuta(f.errorString() + QLatin1Char('.'));
+    // Read no more than a section can need, whatever the file's size.
+    const QByteArray testo = f.read(MASSIMOFILE + 1);
+    Documento d;
+    if (QString problema = leggisezione(testo, d); !problema.isEmpty()) return rifiuta(problema);
+    if (std::string problema = n_.apridocumento(d, percorso.toStdString()); !problema.empty())
+        return rifiuta(QString::fromStdString(problema));
+    return true;
+}
+
+bool Archivio::salva() {
+    if (n_.nomedocumento.empty()) return salvaconnome();
+    return scrivi(QString::fromStdString(n_.nomedocumento));
+}
+
+bool Archivio::salvaconnome() {
+    QString percorso = sceglidasalvare(QString::fromStdString(n_.nomedocumento));
+    if (percorso.isEmpty()) return false;
+    if (QFileInfo(percorso).suffix().isEmpty()) percorso += QStringLiteral(".vask");
+    return scrivi(percorso);
+}
+
+// Atomic: the file on disk is replaced only once the new one is whole.
+bool Archivio::scrivi(const QString& percorso) {
+    QSaveFile f(percorso);
+    if (f.open(QIODevice::WriteOnly)) {
+        f.write(scrivisezione(n_.documento()));
+        if (f.commit()) {
+            n_.documentosalvato(percorso.toStdString());
+            return true;
+        }
+    }
+    m_.mostra("Impossibile salvare «" + nome(percorso) + "»: " + f.errorString().toStdString() + ".",
+              "Salvataggio non riuscito.", Icona::Esclamazione, Pulsanti::Ok);
+    return false;
+}
+
+}  // namespace vask

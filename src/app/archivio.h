@@ -1,0 +1,44 @@
+// The File menu: opening and saving sections, and the question about unsaved
+// work before it could be lost.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "edit/frmvask2.h"
+
+class QWidget;
+
+namespace vask {
+
+class Archivio {
+public:
+    Archivio(FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore);
+
+    // Which file to open, which to save to: the file dialogs in the program,
+    // fixed answers in the tests. An empty answer cancels.
+    std::function<QString()> sceglidaaprire;
+    std::function<QString(const QString& proposto)> sceglidasalvare;
+
+    void mnuFileApri_Click();
+    void mnuFileSalva_Click() { salva(); }
+    void mnuFileSalvaconnome_Click() { salvaconnome(); }
+
+    // Opens a file without asking anything first (the command line); false
+    // with a message when it cannot.
+    bool apri(const QString& percorso);
+    // Saves to the section's own file, or asks for one; false when nothing was saved.
+    bool salva();
+    bool salvaconnome();
+    // With unsaved changes, asks whether to save them: false means stop
+    // (Annulla, or a save that did not happen).
+    bool salvaremodifiche(const std::string& domanda);
+
+private:
+    FrmVask_2& n_;
+    Messaggi& m_;
+    QWidget* genitore_;
+    bool scrivi(const QString& percorso);
+};
+
+}  // namespace vask
