@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QMimeData>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -48,6 +50,10 @@ const VoceMenu MENU[] = {
     {1, "mnuFileSalvaconnome", "Sa&lva con nome...", "Ctrl+Shift+S", false},
     {1, "mnuFileStampa", "S&tampa...", "Ctrl+P", false},
     {1, "mnuFileEsporta", "&Esporta immagine...", nullptr, false},
+    {0, "mnuEdita", "&Modifica", nullptr, false},
+    {1, "mnuEditaAnnulla", "&Annulla", "Ctrl+Z", false},
+    {1, "mnuEditaRipeti", "&Ripeti", "Ctrl+Y;Ctrl+Shift+Z", false},
+    {1, "mnuEditaCopiaRisultati", "&Copia risultati", "Ctrl+Shift+C", false},
     {0, "mnuStrumenti", "Str&umenti", nullptr, false},
     {1, "mnuStrumentiSnap", "&Snap", nullptr, false},
     {2, "mnuStrumentiSnapGriglia", "&Griglia", "F3", false},
@@ -338,8 +344,11 @@ void FinestraPrincipale::costruiscimenu() {
         auto* a = new QAction(titolo, this);
         a->setObjectName(nome);
         if (v.scorciatoia) {
-            a->setShortcut(QKeySequence(QString::fromUtf8(v.scorciatoia)));
-            scorciatoie_.push_back(a->shortcut());
+            QList<QKeySequence> tasti;
+            for (const QString& t : QString::fromUtf8(v.scorciatoia).split(QLatin1Char(';')))
+                tasti.push_back(QKeySequence(t));
+            a->setShortcuts(tasti);
+            for (const QKeySequence& k : tasti) scorciatoie_.push_back(k);
         }
         a->setEnabled(!v.disabilitata);
         connect(a, &QAction::triggered, this, [this, nome] { clic(nome); });
@@ -519,6 +528,8 @@ void FinestraPrincipale::clic(const QString& nome) {
             archivio_->mnuFileSalva_Click();
         else if (n == "mnuFileSalvaconnome")
             archivio_->mnuFileSalvaconnome_Click();
+        else if (n == "mnuEditaCopiaRisultati")
+            copiarisultati();
         else
             nucleo_->clic(n);
     });
@@ -528,6 +539,25 @@ bool FinestraPrincipale::apri(const QString& percorso) {
     bool aperto = false;
     esegui([&] { aperto = archivio_->apri(percorso); });
     return aperto;
+}
+
+// As text, one "caption value" a line; as a table a spreadsheet pastes into
+// two columns.
+void FinestraPrincipale::copiarisultati() {
+    const std::string testo = nucleo_->testorisultati(false);
+    if (testo.empty()) return;
+    auto* dati = new QMimeData;
+    dati->setText(QString::fromStdString(testo));
+    const QString tabella = QString::fromStdString(nucleo_->testorisultati(true));
+    dati->setData(QStringLiteral("text/tab-separated-values"), tabella.toUtf8());
+    QString html = QStringLiteral("<table>");
+    for (const QString& riga : tabella.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList celle = riga.split(QLatin1Char('\t'));
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+                    .arg(celle.value(0).toHtmlEscaped(), celle.value(1).toHtmlEscaped());
+    }
+    dati->setHtml(html + QStringLiteral("</table>"));
+    QGuiApplication::clipboard()->setMimeData(dati);
 }
 
 void FinestraPrincipale::closeEvent(QCloseEvent* evento) {
@@ -669,6 +699,16 @@ void FinestraPrincipale::sincronizza() {
     for (Voce& v : voci_) applica(v);
     const QString titolo = QString::fromStdString(nucleo_->titolo());
     if (windowTitle() != titolo) setWindowTitle(titolo);
+    // The Modifica menu: what can be undone, redone, copied now.
+    const auto voce = [this](const char* nome, bool attiva, const std::string& suggerimento) {
+        if (auto* a = findChild<QAction*>(QString::fromUtf8(nome))) {
+            a->setEnabled(attiva);
+            a->setStatusTip(QString::fromStdString(suggerimento));
+        }
+    };
+    voce("mnuEditaAnnulla", nucleo_->puoiannullare(), nucleo_->descrizioneannulla());
+    voce("mnuEditaRipeti", nucleo_->puoiripetere(), nucleo_->descrizioneripeti());
+    voce("mnuEditaCopiaRisultati", nucleo_->ris.eseguito, "Copia i quindici risultati");
     area_->puntatore(nucleo_->puntatore);
     if (nucleo_->pausadivieto != pausavista_) {
         pausavista_ = nucleo_->pausadivieto;

@@ -53,6 +53,7 @@ protected:
     void resizeEvent(QResizeEvent* evento) override;
     void changeEvent(QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
+    void copiarisultati();
 
 private:
     enum class Tipo { Pulsante, Etichetta, Casella, Area };

@@ -18,6 +18,7 @@ void FrmVask_2::btnCancella_Click() {
                         "Conferma cancella elemento.", Icona::Esclamazione,
                         Pulsanti::SiNo) != Risposta::Si)
             return;
+        registra(std::string("cancella ") + nometipo(k) + " " + testointero(n));
         ctl.sfondo("btnSposta", FACCIA);
         ctl.sfondo("btnCancella", FACCIA);
         ctl.sfondo("btnModifica", FACCIA);

@@ -59,6 +59,7 @@ void FrmVask_2::mnuFileNuovo_Click() {
                     "nuovo calcolo?",
                     "Nuova sezione.", Icona::Esclamazione, Pulsanti::SiNo) != Risposta::Si)
         return;
+    registra("nuova sezione");
     nuovasezione();
     // A new section belongs to no file yet.
     nomedocumento.clear();
@@ -195,6 +196,8 @@ bool FrmVask_2::clic(std::string_view nome) {
         {"btnCancella", &FrmVask_2::btnCancella_Click},
         {"btnModifica", &FrmVask_2::btnModifica_Click},
         {"mnuStrumentiDistanza", &FrmVask_2::mnuStrumentiDistanza_Click},
+        {"mnuEditaAnnulla", &FrmVask_2::mnuEditaAnnulla_Click},
+        {"mnuEditaRipeti", &FrmVask_2::mnuEditaRipeti_Click},
     };
     auto it = GESTORI.find(nome);
     if (it == GESTORI.end()) return false;

@@ -9,6 +9,7 @@
 
 #include "analysis/ellisse.h"
 #include "edit/documento.h"
+#include "edit/storia.h"
 #include "analysis/nocciolo.h"
 #include "model/controlli.h"
 #include "model/messaggi.h"
@@ -133,6 +134,31 @@ public:
         bool puntinoccioloattivo[MAXLINEE + 1] = {};
         int vask = 0;
     } copianocciolo;
+
+    // ---- Undo and redo -------------------------------------------------------
+    // What an undo brings back: the section, the results with their labels,
+    // the kern and whether they are current.
+    struct Istantanea {
+        Sezione sez;
+        Risultati ris;
+        std::string risultati[15];
+        Nocciolo nocciolo;
+        CopiaNocciolo copianocciolo;
+    };
+    Storia<Istantanea> storia;
+    void mnuEditaAnnulla_Click();
+    void mnuEditaRipeti_Click();
+    // A construction, a move, a line-end change or a distance half done: the
+    // first undo abandons it.
+    bool comandoinsospeso() const;
+    // What the Modifica menu offers now: enabled, and the step it would act on.
+    bool puoiannullare() const { return comandoinsospeso() || storia.puoiannullare(); }
+    bool puoiripetere() const { return storia.puoiripetere(); }
+    std::string descrizioneannulla() const;
+    std::string descrizioneripeti() const;
+    // The fifteen results as text, one "caption value" a line, or as a table
+    // of two columns separated by a tab; empty before any computation.
+    std::string testorisultati(bool tabella) const;
 
     // Window title: the program, the file's name, a mark while unsaved.
     static const char* const TITOLO;
@@ -346,6 +372,11 @@ private:
     void preferenza(uint32_t& campo, uint32_t colore);
     void sfondopic(uint32_t colore);
     void svuotarisultati();
+    Istantanea fotografia() const;
+    void ripristina(Istantanea i);
+    // The section is about to change: its state goes into the history.
+    void registra(const std::string& descrizione);
+    bool abbandonacomando();
     // What "Nuovo" empties and resets, without its question or regeneration.
     void nuovasezione();
     Sezione salvata_;  // as last saved or opened

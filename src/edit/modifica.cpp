@@ -25,6 +25,7 @@ void FrmVask_2::btnModifica_Click() {
         comincia();
         float d = 0;
         if (!densita(d, std::fabs(r[R::x1] - r[R::x2]) * std::fabs(r[R::y1] - r[R::y2]))) return;
+        registra("modifica densità rettangolo " + testointero(riga(RETTANGOLO)));
         r[R::densita] = d;
         r[R::area] = std::fabs(r[R::x1] - r[R::x2]) * segno(d) * std::fabs(r[R::y1] - r[R::y2]);
         r[R::massa] = std::fabs(d) * r[R::area];
@@ -39,6 +40,7 @@ void FrmVask_2::btnModifica_Click() {
             areatriangolo(t[T::x1], t[T::y1], t[T::x2], t[T::y2], t[T::x3], t[T::y3], 1);
         float d = 0;
         if (!densita(d, geometrica)) return;
+        registra("modifica densità triangolo " + testointero(riga(TRIANGOLO)));
         t[T::densita] = d;
         t[T::area] = areatriangolo(t[T::x1], t[T::y1], t[T::x2], t[T::y2], t[T::x3], t[T::y3], d);
         t[T::massa] = std::fabs(d) * t[T::area];
@@ -69,6 +71,7 @@ void FrmVask_2::btnModifica_Click() {
         if (!raggioammesso(portata, raggio)) return;
         float d = 0;
         if (!densita(d, pigreco * raggio * raggio)) return;
+        registra("modifica cerchio " + testointero(n));
         c[C::densita] = d;
         c[C::raggio] = raggio;
         c[C::area] = areacerchio(raggio, d, pigreco);
@@ -148,6 +151,7 @@ bool FrmVask_2::cambioestremoclic() {
                "Linea modificata degenere.");
         return true;
     }
+    registra("modifica estremo linea " + testointero(n));
     s[c.colonnax] = nuovax;
     s[c.colonnay] = nuovay;
     c.modlineamettipunto = 0;

@@ -164,6 +164,7 @@ bool FrmVask_2::disegnarettangolo() {
         costruzione.puntorettangolo = 1;
         return true;
     }
+    registra("disegna rettangolo " + testointero(n));
     r[R::x2] = px;
     r[R::y2] = py;
     mostrapunto(2);
@@ -237,6 +238,7 @@ bool FrmVask_2::disegnatriangolo() {
         costruzione.puntotriangolo = 2;
         return true;
     }
+    registra("disegna triangolo " + testointero(n));
     t[T::x3] = px;
     t[T::y3] = py;
     mostrapunto(3);
@@ -275,6 +277,7 @@ bool FrmVask_2::disegnalinea() {
         costruzione.puntolinea = 1;
         return true;
     }
+    registra("disegna linea " + testointero(n));
     s[L::x2] = px;
     s[L::y2] = py;
     mostrapunto(2);
@@ -327,6 +330,7 @@ bool FrmVask_2::disegnacerchio() {
         costruzione.puntocerchio = 0;
         return true;
     }
+    registra("disegna cerchio " + testointero(n));
     float* c = sez.cerchi[n];
     c[C::xc] = puntox();
     c[C::yc] = puntoy();

@@ -91,6 +91,7 @@ bool FrmVask_2::spostaclic(int k) {
         return true;
     }
 
+    registra(std::string("sposta ") + nometipo(k) + " " + testointero(n));
     switch (k) {
     case RETTANGOLO: sez.spostarettangolo(n, dx, dy); break;
     case TRIANGOLO: sez.spostatriangolo(n, dx, dy); break;

@@ -8,6 +8,12 @@ enum Tipo : int { RETTANGOLO, TRIANGOLO, CERCHIO, LINEA };
 
 extern const char* const PULSANTITIPO[4];  // btnRettangolo ... btnLinea
 
+// The kind's name in the descriptions of the history.
+inline const char* nometipo(int k) {
+    static const char* const NOMI[4] = {"rettangolo", "triangolo", "cerchio", "linea"};
+    return NOMI[k];
+}
+
 // Kind k on, the other three off.
 inline void solo(bool& a, bool& b, bool& c, bool& d, int k) {
     a = k == RETTANGOLO;

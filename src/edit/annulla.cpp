@@ -1,0 +1,116 @@
+// Undo and redo of the changes to the section, and the results as text.
+#include <algorithm>
+#include <iterator>
+
+#include "edit/frmvask2.h"
+#include "edit/tipi.h"
+
+namespace vask {
+
+FrmVask_2::Istantanea FrmVask_2::fotografia() const {
+    Istantanea i{sez, ris, {}, nocciolo, copianocciolo};
+    for (int k = 0; k < 15; ++k) i.risultati[k] = ctl.testo(ETICHETTERISULTATI[k]);
+    // The row of an element being drawn is not yet part of the section.
+    Sezione& s = i.sez;
+    if (s.prossimorettangolo <= MAXRETTANGOLI)
+        std::fill(std::begin(s.rettangoli[s.prossimorettangolo]), std::end(s.rettangoli[s.prossimorettangolo]), 0.0f);
+    if (s.prossimotriangolo <= MAXTRIANGOLI)
+        std::fill(std::begin(s.triangoli[s.prossimotriangolo]), std::end(s.triangoli[s.prossimotriangolo]), 0.0f);
+    if (s.l <= MAXLINEE) std::fill(std::begin(s.linee[s.l]), std::end(s.linee[s.l]), 0.0f);
+    return i;
+}
+
+void FrmVask_2::registra(const std::string& descrizione) { storia.registra(descrizione, fotografia()); }
+
+void FrmVask_2::ripristina(Istantanea i) {
+    // Nothing half done may point into tables that changed under it.
+    costruzione.puntorettangolo = costruzione.puntotriangolo = costruzione.puntocerchio =
+        costruzione.puntolinea = 0;
+    abbandonacambioestremo();
+    nessuno(selezione.hoselezionatounrettangolo, selezione.hoselezionatountriangolo,
+            selezione.hoselezionatouncerchio, selezione.hoselezionatounalinea);
+    selezione.rigarettangoloselezionato = selezione.rigatriangoloselezionato =
+        selezione.rigacerchioselezionato = selezione.rigalineaselezionata = 0;
+    nessuno(spostamento.spostorettangolo, spostamento.spostotriangolo, spostamento.spostocerchio,
+            spostamento.spostolinea);
+    spostamento.mettipunto = 0;
+    modo.sposto = modo.cancello = modo.modifico = false;
+    for (const char* b : {"btnSposta", "btnCancella", "btnModifica"}) ctl.sfondo(b, FACCIA);
+    etichettepunti(1);
+
+    sez = i.sez;
+    ris = i.ris;
+    for (int k = 0; k < 15; ++k) ctl.testo(ETICHETTERISULTATI[k], i.risultati[k]);
+    nocciolo = i.nocciolo;
+    copianocciolo = i.copianocciolo;
+    mnuVisualizzaRigenera_Click();
+}
+
+bool FrmVask_2::comandoinsospeso() const {
+    return costruzione.puntorettangolo || costruzione.puntotriangolo || costruzione.puntolinea ||
+           modo.sposto || cambioestremo.cambioestremodellalinea ||
+           (misura.distanza && misura.distmettipunto == 2);
+}
+
+// Half-done commands end as their own buttons would end them.
+bool FrmVask_2::abbandonacomando() {
+    if (costruzione.puntorettangolo || costruzione.puntotriangolo || costruzione.puntolinea) {
+        if (sez.prossimorettangolo <= MAXRETTANGOLI)
+            std::fill(std::begin(sez.rettangoli[sez.prossimorettangolo]),
+                      std::end(sez.rettangoli[sez.prossimorettangolo]), 0.0f);
+        if (sez.prossimotriangolo <= MAXTRIANGOLI)
+            std::fill(std::begin(sez.triangoli[sez.prossimotriangolo]),
+                      std::end(sez.triangoli[sez.prossimotriangolo]), 0.0f);
+        if (sez.l <= MAXLINEE) std::fill(std::begin(sez.linee[sez.l]), std::end(sez.linee[sez.l]), 0.0f);
+        costruzione.puntorettangolo = costruzione.puntotriangolo = costruzione.puntolinea = 0;
+        etichettepunti(1);
+        mnuVisualizzaRigenera_Click();
+        return true;
+    }
+    if (modo.sposto) {
+        btnSposta_Click();  // pressed again: the move is abandoned
+        return true;
+    }
+    if (cambioestremo.cambioestremodellalinea) {
+        abbandonacambioestremo();
+        mnuVisualizzaRigenera_Click();
+        return true;
+    }
+    if (misura.distanza && misura.distmettipunto == 2) {
+        misura.distmettipunto = 0;
+        return true;
+    }
+    return false;
+}
+
+void FrmVask_2::mnuEditaAnnulla_Click() {
+    if (abbandonacomando() || !storia.puoiannullare()) return;
+    ripristina(storia.annulla(fotografia()));
+}
+
+void FrmVask_2::mnuEditaRipeti_Click() {
+    if (!storia.puoiripetere()) return;
+    ripristina(storia.ripeti(fotografia()));
+}
+
+std::string FrmVask_2::descrizioneannulla() const {
+    if (comandoinsospeso()) return "Annulla: comando in corso";
+    return storia.puoiannullare() ? "Annulla: " + storia.daannullare() : "Annulla";
+}
+
+std::string FrmVask_2::descrizioneripeti() const {
+    return storia.puoiripetere() ? "Ripeti: " + storia.daripetere() : "Ripeti";
+}
+
+std::string FrmVask_2::testorisultati(bool tabella) const {
+    if (!ris.eseguito) return {};
+    static const char* const DIDASCALIE[15] = {"A =",   "M =",    "Xg =",  "Yg =",  "Ix =",
+                                               "Iy =",  "Ixg =",  "Iyg =", "Ixy =", "Ixgyg =",
+                                               "Ixc =", "Iyc =",  "Rxc =", "Ryc =", "α°="};
+    std::string t;
+    for (int k = 0; k < 15; ++k)
+        t += std::string(DIDASCALIE[k]) + (tabella ? "\t" : " ") + testosingolo(ris.risultati[k + 1]) + "\n";
+    return t;
+}
+
+}  // namespace vask

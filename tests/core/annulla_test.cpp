@@ -1,0 +1,236 @@
+// Undo and redo: every change to the section can be taken back and done
+// again, bit for bit, with the results that went with it.
+#include <cstring>
+#include <random>
+#include <vector>
+
+#include "edit/storia.h"
+#include "supporto.h"
+
+using namespace vask;
+using prova::Finestra;
+
+TEST(Storia, tiene_al_massimo_i_passi_piu_recenti_e_un_nuovo_passo_toglie_il_futuro) {
+    Storia<int> s(200);
+    for (int i = 0; i < 201; ++i) s.registra("passo " + std::to_string(i), i);
+    EXPECT_EQ(s.passi(), 200u);
+    int stato = 201;
+    for (int i = 200; i >= 1; --i) {
+        EXPECT_EQ(s.daannullare(), "passo " + std::to_string(i));
+        stato = s.annulla(stato);
+        EXPECT_EQ(stato, i);
+    }
+    EXPECT_FALSE(s.puoiannullare());  // step 0 was dropped
+    stato = s.ripeti(stato);
+    EXPECT_EQ(stato, 2);
+    EXPECT_EQ(s.daripetereancora(), 199u);
+    s.registra("altro", stato);
+    EXPECT_FALSE(s.puoiripetere());
+}
+
+namespace {
+
+// What must come back: the section and the results of the last computation.
+// (The panel may show a selected element's data instead, and a drawing entry
+// of the Strumenti menu may have set the results aside: neither is a step.)
+struct Stato {
+    Sezione sez;
+    std::vector<float> risultati;
+};
+
+Stato stato(const FrmVask_2& f) {
+    return {f.sez, std::vector<float>(f.ris.risultati, f.ris.risultati + 16)};
+}
+
+bool uguale(const Stato& a, const Stato& b) {
+    return std::memcmp(&a.sez, &b.sez, sizeof a.sez) == 0 && a.risultati == b.risultati;
+}
+
+class Annulla : public Finestra {
+protected:
+    std::mt19937 gen{17};
+    int caso(int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen); }
+    float mezzo() { return caso(1, 38) / 2.0f; }
+
+    // One random change to the section, or a computation now and then.
+    void passo() {
+        switch (caso(0, 9)) {
+        case 0: {
+            const float x = mezzo(), y = mezzo() / 2;
+            rettangolo(x, y, x + 1.5f, y + 2, caso(0, 3) ? "1" : "-0.5");
+            break;
+        }
+        case 1: triangolo(mezzo(), 1, mezzo() + 0.25f, 3, mezzo(), 5.5f); break;
+        case 2: cerchio(caso(4, 16), caso(3, 8), "1.5"); break;
+        case 3: linea(mezzo(), mezzo() / 2, mezzo(), mezzo() / 2 + 0.5f); break;
+        case 4: f.btnEsegui_Click(); break;
+        case 5: case 6: {  // select something, then move, delete or change it
+            const int k = caso(0, 2);
+            if (k == 0 && f.sez.numerorettangoli()) {
+                f.mnuModificaRettangolo_Click();
+                const float* r = f.sez.rettangoli[caso(1, f.sez.numerorettangoli())];
+                clicca((r[R::x1] + r[R::x2]) / 2, (r[R::y1] + r[R::y2]) / 2);
+            } else if (k == 1 && f.sez.numerocerchi()) {
+                f.mnuModificaCerchio_Click();
+                const float* c = f.sez.cerchi[caso(1, f.sez.numerocerchi())];
+                clicca(c[C::xc], c[C::yc]);
+            } else if (f.sez.numerolinee()) {
+                f.mnuModificaLinea_Click();
+                const float* l = f.sez.linee[caso(1, f.sez.numerolinee())];
+                clicca((l[L::x1] + l[L::x2]) / 2, (l[L::y1] + l[L::y2]) / 2);
+            }
+            switch (caso(0, 2)) {
+            case 0:
+                f.btnSposta_Click();
+                clicca(10, 6);
+                clicca(10.5f, 6.5f);
+                break;
+            case 1:
+                msg.risposte = {Risposta::Si};
+                f.btnCancella_Click();
+                break;
+            default:
+                densita(caso(0, 1) ? "2" : "-1");
+                raggio("1");
+                f.btnModifica_Click();
+                if (f.cambioestremo.cambioestremodellalinea) {
+                    const float* l = f.sez.linee[f.selezione.rigalineaselezionata];
+                    clicca(l[L::x1], l[L::y1]);
+                    clicca(l[L::x1] + 0.5f, l[L::y1] + 1);
+                }
+            }
+            densita("1");
+            break;
+        }
+        case 7:
+            if (caso(0, 3) == 0) {
+                msg.risposte = {Risposta::Si};
+                f.mnuFileNuovo_Click();
+            }
+            break;
+        default: f.mnuVisualizzaRigenera_Click();
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(Annulla, annullare_tutto_torna_all_inizio_e_ripetere_tutto_alla_fine_passo_per_passo) {
+    std::vector<Stato> visti = {stato(f)};
+    for (int i = 0; i < 150; ++i) {
+        const size_t prima = f.storia.passi();
+        passo();
+        // Only a change to the section is a step; it is the last state seen then.
+        if (f.storia.passi() > prima || (prima == 200 && !uguale(stato(f), visti.back())))
+            visti.push_back(stato(f));
+        else
+            visti.back() = stato(f);  // a computation or a refused command
+    }
+    ASSERT_GT(visti.size(), 40u);
+    ASSERT_EQ(f.storia.passi(), visti.size() - 1);
+    for (size_t k = visti.size() - 1; k > 0; --k) {
+        f.mnuEditaAnnulla_Click();
+        ASSERT_TRUE(uguale(stato(f), visti[k - 1])) << "annullando verso il passo " << k - 1;
+    }
+    EXPECT_FALSE(f.puoiannullare());
+    for (size_t k = 1; k < visti.size(); ++k) {
+        f.mnuEditaRipeti_Click();
+        ASSERT_TRUE(uguale(stato(f), visti[k])) << "ripetendo il passo " << k;
+    }
+    EXPECT_FALSE(f.puoiripetere());
+}
+
+TEST_F(Finestra, annullare_uno_spostamento_riporta_anche_i_risultati_della_sezione_ferma) {
+    rettangolo(2, 2, 6, 4);
+    f.btnEsegui_Click();
+    const std::string xg = testo("lblXg");
+    f.mnuModificaRettangolo_Click();
+    clicca(3, 3);
+    f.btnSposta_Click();
+    clicca(3, 3);
+    clicca(8, 5);
+    EXPECT_EQ(f.descrizioneannulla(), "Annulla: sposta rettangolo 1");
+    f.btnEsegui_Click();
+    EXPECT_NE(testo("lblXg"), xg);
+    f.mnuEditaAnnulla_Click();
+    EXPECT_EQ(f.sez.rettangoli[1][R::x1], 2);
+    EXPECT_EQ(testo("lblXg"), xg);
+    EXPECT_TRUE(f.ris.eseguito);
+    EXPECT_EQ(f.descrizioneripeti(), "Ripeti: sposta rettangolo 1");
+    // The kern and the results go back together: object snap offers them again.
+    EXPECT_TRUE(f.ris.attuali);
+}
+
+TEST_F(Finestra, il_primo_annulla_abbandona_il_comando_in_corso_e_non_tocca_le_tabelle) {
+    rettangolo(2, 2, 6, 4);
+    linea(1, 1, 7, 1);
+    const Sezione fatta = f.sez;
+    const size_t passi = f.storia.passi();
+    const auto abbandonato = [&](const char* comando) {
+        EXPECT_TRUE(f.comandoinsospeso()) << comando;
+        f.mnuEditaAnnulla_Click();
+        EXPECT_FALSE(f.comandoinsospeso()) << comando;
+        EXPECT_EQ(0, std::memcmp(&fatta, &f.sez, sizeof fatta)) << comando;
+        EXPECT_EQ(f.storia.passi(), passi) << comando;
+    };
+    f.mnuStrumentiRettangolo_Click();
+    clicca(10, 10);
+    abbandonato("rettangolo");
+    f.mnuStrumentiTriangolo_Click();
+    clicca(10, 10);
+    clicca(12, 10);
+    abbandonato("triangolo");
+    f.mnuStrumentiLinea_Click();
+    clicca(10, 10);
+    abbandonato("linea");
+    f.mnuModificaRettangolo_Click();
+    clicca(3, 3);
+    f.btnSposta_Click();
+    clicca(3, 3);
+    abbandonato("spostamento");
+    f.mnuModificaLinea_Click();
+    clicca(4, 1);
+    f.btnModifica_Click();
+    clicca(1, 1);
+    abbandonato("estremo di linea");
+    f.btnDisegna_Click();
+    f.btnDisegna_Click();
+    f.btnSeleziona_Click();
+    f.btnSeleziona_Click();
+    f.mnuStrumentiDistanza_Click();
+    clicca(1, 1);
+    abbandonato("distanza");
+    // Then undo goes on with the history.
+    f.mnuEditaAnnulla_Click();
+    EXPECT_EQ(f.sez.l, 1);
+}
+
+TEST_F(Finestra, il_segno_di_non_salvato_segue_la_storia) {
+    rettangolo(2, 2, 6, 4);
+    f.documentosalvato("trave.vask");
+    rettangolo(8, 2, 9, 4);
+    EXPECT_TRUE(f.modificata());
+    f.mnuEditaAnnulla_Click();
+    EXPECT_FALSE(f.modificata());
+    f.mnuEditaAnnulla_Click();
+    EXPECT_TRUE(f.modificata());
+    f.mnuEditaRipeti_Click();
+    EXPECT_FALSE(f.modificata());
+    f.mnuEditaRipeti_Click();
+    EXPECT_TRUE(f.modificata());
+}
+
+TEST_F(Finestra, i_risultati_si_copiano_come_testo_e_come_tabella_col_separatore_dell_utente) {
+    EXPECT_EQ(f.testorisultati(false), "");
+    impostaseparatore(',');
+    rettangolo(0, 0, 2, 6);
+    f.btnEsegui_Click();
+    const std::string testo = f.testorisultati(false);
+    EXPECT_EQ(testo.substr(0, 22), "A = 12\nM = 12\nXg = 1\nY");
+    EXPECT_NE(testo.find("Rxc = 1,732051\n"), std::string::npos);
+    EXPECT_NE(testo.find("α°= 0\n"), std::string::npos);
+    EXPECT_EQ(f.testorisultati(true).substr(0, 14), "A =\t12\nM =\t12\n");
+    int righe = 0;
+    for (char c : testo) righe += c == '\n';
+    EXPECT_EQ(righe, 15);
+}
