@@ -341,21 +341,66 @@ void Selezione_1920x1080(benchmark::State& stato) {
 }
 BENCHMARK(Selezione_1920x1080)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// A full history: 200 changes of density on the largest section, then every
+// one undone. The memory it holds, and the time of one undo.
+void Storia_piena_200_passi(benchmark::State& stato) {
+    Banco b;
+    b.sezione();
+    b.f.btnEsegui_Click();
+    b.f.mnuModificaRettangolo_Click();
+    rusage prima{};
+    getrusage(RUSAGE_SELF, &prima);
+    for (int i = 0; i < 200; ++i) {
+        b.clicca(3, 1.5f);
+        b.f.testomodificato("txtDensita", i % 2 ? "1" : "2");
+        b.f.btnModifica_Click();
+    }
+    rusage dopo{};
+    getrusage(RUSAGE_SELF, &dopo);
+    for (auto _ : stato) {
+        if (!b.f.storia.puoiannullare()) {
+            stato.PauseTiming();
+            while (b.f.storia.puoiripetere()) b.f.mnuEditaRipeti_Click();
+            stato.ResumeTiming();
+        }
+        b.f.mnuEditaAnnulla_Click();
+    }
+    stato.counters["passi"] = 200;
+    stato.counters["KB_per_passo"] = double(sizeof(FrmVask_2::Istantanea)) / 1024;
+    stato.counters["KB_storia"] = double(sizeof(FrmVask_2::Istantanea)) * 200 / 1024;
+    stato.counters["KB_RSS_in_piu"] = double(dopo.ru_maxrss - prima.ru_maxrss);
+}
+BENCHMARK(Storia_piena_200_passi)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
 // 100 000 random actions on the real window: the peak resident memory of the
 // process, and the display list against what one regeneration of the largest
 // section needs.
-void Memoria_100000_azioni(benchmark::State& stato) {
+void memoria(benchmark::State& stato, int larghezzamassima) {
+    const auto residente = [] {
+        long kb = 0;
+        if (FILE* f = std::fopen("/proc/self/statm", "r")) {
+            long pagine = 0, residenti = 0;
+            if (std::fscanf(f, "%ld %ld", &pagine, &residenti) == 2) kb = residenti * 4;
+            std::fclose(f);
+        }
+        return kb;
+    };
     for (auto _ : stato) {
         scimmia::Banco banco(42);
-        scimmia::Generatore g(42);
+        scimmia::Generatore g(42, larghezzamassima);
         size_t massimo = 0;
+        long dopo10000 = 0;
         for (int i = 0; i < 100000; ++i) {
             banco.esegui(g.prossima(banco));
             massimo = std::max(massimo, banco.nucleo().pic.immagine.primitive.size());
+            if (i == 9999) dopo10000 = residente();
         }
         rusage uso{};
         getrusage(RUSAGE_SELF, &uso);
         stato.counters["picco_MB"] = double(uso.ru_maxrss) / 1024;
+        // Resident memory after 10 000 and after 100 000 actions: no growth.
+        stato.counters["MB_a_10000"] = double(dopo10000) / 1024;
+        stato.counters["MB_a_100000"] = double(residente()) / 1024;
         stato.counters["lista_massima"] = double(massimo);
     }
     // The largest section with grid, guide lines, kern and a selection.
@@ -364,7 +409,9 @@ void Memoria_100000_azioni(benchmark::State& stato) {
     b.clicca(3, 1.5f);
     stato.counters["lista_sezione_massima"] = double(b.f.pic.immagine.primitive.size());
 }
-BENCHMARK(Memoria_100000_azioni)->Unit(benchmark::kSecond)->Iterations(1);
+// One process per figure: the peak is the process's own.
+BENCHMARK_CAPTURE(memoria, finestre_fino_a_1920, 1920)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK_CAPTURE(memoria, finestre_fino_a_2600, 2600)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
 

@@ -223,7 +223,8 @@ private:
 
 class Generatore {
 public:
-    explicit Generatore(unsigned seme) : gen_(seme) {}
+    // Window sizes up to `massimo` pixels wide (the height in proportion).
+    explicit Generatore(unsigned seme, int massimo = 2600) : gen_(seme), massimo_(massimo) {}
 
     Azione prossima(const Banco& banco) {
         Azione z;
@@ -254,7 +255,7 @@ public:
             static const int lati[][2] = {{5, 5}, {200, 150}, {731, 505}, {1000, 700},
                                           {1240, 590}, {1600, 1000}, {2600, 1600}};
             const auto& l = lati[intero(0, 6)];
-            z.tipo = Tipo::Dimensiona, z.a = l[0], z.b = l[1];
+            z.tipo = Tipo::Dimensiona, z.a = std::min(l[0], massimo_), z.b = std::min(l[1], massimo_ * 5 / 8);
         } else {
             z.tipo = intero(0, 1) ? Tipo::Riduci : Tipo::Ripristina;
         }
@@ -263,6 +264,7 @@ public:
 
 private:
     std::mt19937 gen_;
+    int massimo_;
     int intero(int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen_); }
     const std::string& scegli(const std::vector<std::string>& v) {
         return v[size_t(intero(0, int(v.size()) - 1))];
