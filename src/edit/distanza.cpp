@@ -16,6 +16,13 @@ void FrmVask_2::mnuStrumentiDistanza_Click() {
     misura.distmettipunto = 1;
 }
 
+void FrmVask_2::puntobase(float x, float y) {
+    punti.puntobasex = x;
+    punti.puntobasey = y;
+    ctl.testo("lblPrimoPuntoX", testosingolo(punti.puntobasex));
+    ctl.testo("lblPrimoPuntoY", testosingolo(punti.puntobasey));
+}
+
 bool FrmVask_2::distanzaclic() {
     const float px = puntox(), py = puntoy();
     if (misura.distmettipunto == 2) {
@@ -29,10 +36,7 @@ bool FrmVask_2::distanzaclic() {
         return true;
     }
     if (misura.distmettipunto == 1) {
-        punti.puntobasex = px;
-        punti.puntobasey = py;
-        ctl.testo("lblPrimoPuntoX", testosingolo(punti.puntobasex));
-        ctl.testo("lblPrimoPuntoY", testosingolo(punti.puntobasey));
+        puntobase(px, py);
         misura.distmettipunto = 2;
     }
     return false;

@@ -340,6 +340,9 @@ private:
     bool spostaclic(int tipo);
     bool cambioestremoclic();
     bool distanzaclic();
+    // The base point of a move, a line-end change or a distance, shown in the
+    // first point labels.
+    void puntobase(float x, float y);
     // Object snap no longer offers a kern drawn for other lines.
     void noccioloscaduto();
     // A pending change of a line end dropped: its row may no longer be its line.

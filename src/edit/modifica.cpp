@@ -121,17 +121,13 @@ bool FrmVask_2::cambioestremoclic() {
     const float px = puntox(), py = puntoy();
     auto& c = cambioestremo;
     if (c.modlineamettipunto == 1) {
-        if (distanzapunti(px, py, s[L::x1], s[L::y1]) < pic.scaleheight / 20) {
-            punti.puntobasex = s[L::x1], punti.puntobasey = s[L::y1];
+        if (distanzapunti(px, py, s[L::x1], s[L::y1]) < pic.scaleheight / 20)
             c.colonnax = L::x1, c.colonnay = L::y1;
-        } else if (distanzapunti(px, py, s[L::x2], s[L::y2]) < pic.scalewidth / 20) {
-            punti.puntobasex = s[L::x2], punti.puntobasey = s[L::y2];
+        else if (distanzapunti(px, py, s[L::x2], s[L::y2]) < pic.scalewidth / 20)
             c.colonnax = L::x2, c.colonnay = L::y2;
-        } else {
+        else
             return false;
-        }
-        ctl.testo("lblPrimoPuntoX", testosingolo(punti.puntobasex));
-        ctl.testo("lblPrimoPuntoY", testosingolo(punti.puntobasey));
+        puntobase(s[c.colonnax], s[c.colonnay]);
         c.disegnodinamicosottomodifica = true;
         c.modlineamettipunto = 2;
         return false;

@@ -39,10 +39,7 @@ bool FrmVask_2::spostaclic(int k) {
             selezione.selezionocerchio, selezione.selezionolinea);
     const float px = puntox(), py = puntoy();
     if (spostamento.mettipunto == 1) {
-        punti.puntobasex = px;
-        punti.puntobasey = py;
-        ctl.testo("lblPrimoPuntoX", testosingolo(punti.puntobasex));
-        ctl.testo("lblPrimoPuntoY", testosingolo(punti.puntobasey));
+        puntobase(px, py);
         spostamento.mettipunto = 2;
         return false;  // the click goes on to the later commands
     }
