@@ -1,6 +1,5 @@
 #include "app/archivio.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -46,16 +45,12 @@ void Archivio::mnuFileApri_Click() {
 
 bool Archivio::apri(const QString& percorso) {
     const auto rifiuta = [&](const QString& problema) {
-        m_.mostra("Impossibile aprire «" + nome(percorso) + "»: " + problema.toStdString(),
-                  "Sezione non aperta.", Icona::Esclamazione, Pulsanti::Ok);
+        m_.mostra(nonaperto(QFileInfo(percorso).fileName(), problema).toStdString(), "Sezione non aperta.",
+                  Icona::Esclamazione, Pulsanti::Ok);
         return false;
     };
-    QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly)) return rifiuta(f.errorString() + QLatin1Char('.'));
-    // Read no more than a section can need, whatever the file's size.
-    const QByteArray testo = f.read(MASSIMOFILE + 1);
     Documento d;
-    if (QString problema = leggisezione(testo, d); !problema.isEmpty()) return rifiuta(problema);
+    if (QString problema = leggifilesezione(percorso, d); !problema.isEmpty()) return rifiuta(problema);
     if (std::string problema = n_.apridocumento(d, percorso.toStdString()); !problema.empty())
         return rifiuta(QString::fromStdString(problema));
     return true;

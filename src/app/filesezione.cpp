@@ -1,5 +1,7 @@
 #include "app/filesezione.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -224,6 +226,23 @@ QString leggisezione(const QByteArray& testo, Documento& d) {
     if (!l.problema.isEmpty()) return l.problema;
     d = std::move(n);
     return {};
+}
+
+QString leggifilesezione(const QString& percorso, Documento& d) {
+    // The system's words for the usual cases are English: say them in Italian.
+    const QFileInfo info(percorso);
+    if (!info.exists()) return QStringLiteral("il file non esiste.");
+    if (info.isDir()) return QStringLiteral("è una cartella, non un file.");
+    QFile f(percorso);
+    if (!f.open(QIODevice::ReadOnly))
+        return info.isReadable() ? f.errorString() + QLatin1Char('.')
+                                 : QStringLiteral("non si ha il permesso di leggerlo.");
+    // Read no more than a section can need, whatever the file's size.
+    return leggisezione(f.read(MASSIMOFILE + 1), d);
+}
+
+QString nonaperto(const QString& nome, const QString& problema) {
+    return QStringLiteral("Impossibile aprire «%1»: %2").arg(nome, problema);
 }
 
 }  // namespace vask

@@ -19,4 +19,10 @@ QByteArray scrivisezione(const Documento& d);
 // is judged when the document is opened.
 QString leggisezione(const QByteArray& testo, Documento& d);
 
+// The same from a file on disk: the problem, or empty.
+QString leggifilesezione(const QString& percorso, Documento& d);
+
+// What the user is told when a file cannot be opened, `nome` as it is shown.
+QString nonaperto(const QString& nome, const QString& problema);
+
 }  // namespace vask

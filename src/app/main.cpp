@@ -1,25 +1,149 @@
-// Vask_2 cad: the start window, then the main window.
+// Vask_2 cad: the start window, then the main window, optionally opening a
+// section file; or, with --risultati, the results of section files printed
+// without any window.
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStyleFactory>
+#include <QTextStream>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
 
 #include "app/finestraprincipale.h"
+#include "app/risultati.h"
 #include "app/splash.h"
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setApplicationName(QStringLiteral("Vask_2 cad"));
+namespace {
 
+// Only a section to open, or none, needs the windows. Help, version,
+// --risultati and the mistakes (an unknown option, two files) run on a
+// QCoreApplication, which starts even where there is no display. The parser
+// needs the application first, hence this look at the raw arguments. Qt's
+// own window options (-platform, -style...) want the QApplication that
+// takes them away before the parser sees them.
+bool senzafinestre(int argc, char* argv[]) {
+    static const char* const opzioniqt[] = {
+        "platform", "platformpluginpath", "platformtheme", "plugin",  "qmljsdebugger",
+        "qwindowgeometry", "qwindowicon", "qwindowtitle", "reverse", "session",
+        "display", "geometry", "style", "stylesheet", "widgetcount", "nograb",
+        "dograb", "sync", "title", "name", "visual"};
+    bool opzione = false;
+    int file = 0;
+    for (int i = 1; i < argc; ++i) {
+        const char* a = argv[i];
+        if (std::strcmp(a, "--") == 0) {
+            file += argc - i - 1;
+            break;
+        }
+        if (a[0] != '-' || a[1] == 0) {
+            ++file;
+            continue;
+        }
+        const char* inizio = a + (a[1] == '-' ? 2 : 1);
+        const std::string nome(inizio, std::strcspn(inizio, "="));
+        for (const char* o : opzioniqt)
+            if (nome == o) return false;
+        opzione = true;
+    }
+    return opzione || file > 1;
+}
+
+// The parser's own headings are English and the program carries no Qt
+// translations: the help is put into Italian here.
+QString aiuto(const QCommandLineParser& parser) {
+    QString testo = parser.helpText();
+    // The first line names the program by the path it was started with.
+    testo.replace(0, testo.indexOf(QLatin1Char('\n')),
+                  QStringLiteral("Uso: vask2cad [opzioni] [file.vask]\n"
+                                 "     vask2cad --risultati file.vask..."));
+    testo.replace(QStringLiteral("\nOptions:\n"), QStringLiteral("\nOpzioni:\n"));
+    testo.replace(QStringLiteral("\nArguments:\n"), QStringLiteral("\nArgomenti:\n"));
+    return testo;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication::setApplicationName(QStringLiteral("Vask_2 cad"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+    const std::unique_ptr<QCoreApplication> app =
+        senzafinestre(argc, argv) ? std::make_unique<QCoreApplication>(argc, argv)
+                                  : std::make_unique<QApplication>(argc, argv);
+    QTextStream uscita(stdout), errori(stderr);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Programma didattico per la geometria delle masse: baricentro, momenti di "
+                       "inerzia, ellisse e nocciolo centrale di una sezione."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+                                  QStringLiteral("Mostra questo aiuto ed esce."));
+    const QCommandLineOption versione({QStringLiteral("v"), QStringLiteral("version")},
+                                      QStringLiteral("Mostra la versione ed esce."));
+    const QCommandLineOption risultati(
+        QStringLiteral("risultati"),
+        QStringLiteral("Scrive i quindici risultati di ogni sezione indicata, come nel pannello dei "
+                       "risultati, senza aprire finestre, ed esce."));
+    parser.addOption(help);
+    parser.addOption(versione);
+    parser.addOption(risultati);
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("La sezione (.vask) da aprire all'avvio; con --risultati, le sezioni da "
+                       "calcolare."),
+        QStringLiteral("[file.vask]"));
+
+    if (!parser.parse(app->arguments())) {
+        const QStringList sconosciute = parser.unknownOptionNames();
+        errori << "vask2cad: "
+               << (sconosciute.isEmpty() ? parser.errorText()
+                                         : QStringLiteral("opzione sconosciuta \"%1\".").arg(sconosciute.first()))
+               << "\nPer l'aiuto: vask2cad --help\n";
+        return 1;
+    }
+    if (parser.isSet(help)) {
+        uscita << aiuto(parser);
+        return 0;
+    }
+    if (parser.isSet(versione)) {
+        uscita << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
+               << '\n';
+        return 0;
+    }
+    const QStringList file = parser.positionalArguments();
+    if (parser.isSet(risultati)) {
+        if (file.isEmpty()) {
+            errori << "vask2cad: --risultati vuole almeno un file di sezione.\n";
+            return 1;
+        }
+        vask::separatoredallalocale(QLocale::system());
+        return vask::stamparisultati(file, uscita, errori);
+    }
+    if (file.size() > 1) {
+        errori << "vask2cad: si apre una sezione alla volta; per i risultati di più sezioni: "
+                  "vask2cad --risultati file.vask...\n";
+        return 1;
+    }
+
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     vask::separatoredallalocale(QLocale::system());
+    // Absolute, so that saving later goes back to the same file.
+    const QString daaprire = file.isEmpty() ? QString() : QFileInfo(file.first()).absoluteFilePath();
 
     // VASK_SENZA_SPLASH=1 opens the main window at once (screenshots, demos).
     if (qEnvironmentVariableIntValue("VASK_SENZA_SPLASH") == 1) {
         vask::FinestraPrincipale finestra;
         finestra.show();
-        return app.exec();
+        if (!daaprire.isEmpty())
+            QTimer::singleShot(0, &finestra, [&finestra, &daaprire] { finestra.apri(daaprire); });
+        return app->exec();
     }
     vask::FinestraAvvio avvio;
+    avvio.daaprire(daaprire);
     avvio.show();
-    return app.exec();
+    return app->exec();
 }

@@ -122,9 +122,12 @@ QPixmap FinestraAvvio::logo() {
 }
 
 void FinestraAvvio::avvia() {
-    if (!principale_) principale_ = std::make_unique<FinestraPrincipale>();
+    const bool nuova = !principale_;
+    if (nuova) principale_ = std::make_unique<FinestraPrincipale>();
     principale_->show();
     close();
+    // After the window is up: a message about the file shows over it.
+    if (nuova && !daaprire_.isEmpty()) principale_->apri(daaprire_);
 }
 
 void FinestraAvvio::keyPressEvent(QKeyEvent* e) {

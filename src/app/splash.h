@@ -20,7 +20,12 @@ public:
     // The main window, once the user has started it.
     FinestraPrincipale* principale() const { return principale_.get(); }
 
-    // Create the main window if needed, show it, close this window.
+    // A section file for the main window to open once it is created (the
+    // command line); empty for none.
+    void daaprire(const QString& percorso) { daaprire_ = percorso; }
+
+    // Create the main window if needed, show it, close this window; a new
+    // main window then opens the file to open, if any.
     void avvia();
 
     static QPixmap logo();
@@ -32,6 +37,7 @@ protected:
 private:
     std::unique_ptr<FinestraPrincipale> principale_;
     QLabel* avvio_ = nullptr;
+    QString daaprire_;
 };
 
 }  // namespace vask

@@ -1,0 +1,86 @@
+#include "app/risultati.h"
+
+#include <QTextStream>
+#include <string>
+#include <vector>
+
+#include "app/filesezione.h"
+#include "app/finestraprincipale.h"
+#include "edit/frmvask2.h"
+
+namespace vask {
+
+namespace {
+
+// No one to ask: every box is kept, and a question is answered with its
+// most cautious button.
+class Raccolta : public Messaggi {
+public:
+    std::vector<std::string> testi;
+    Risposta mostra(const std::string& testo, const std::string&, Icona, Pulsanti pulsanti) override {
+        testi.push_back(testo);
+        switch (pulsanti) {
+        case Pulsanti::Ok: return Risposta::Ok;
+        case Pulsanti::SiNo: return Risposta::No;
+        case Pulsanti::SiNoAnnulla: return Risposta::Annulla;
+        }
+        return Risposta::Ok;
+    }
+};
+
+}  // namespace
+
+Risultatifile risultatifile(const QString& percorso) {
+    Risultatifile r;
+    Documento d;
+    if (QString problema = leggifilesezione(percorso, d); !problema.isEmpty()) {
+        r.problema = nonaperto(percorso, problema);
+        return r;
+    }
+    Raccolta raccolta;
+    FrmVask_2 nucleo(raccolta);
+    nucleo.Form_Load();
+    if (std::string problema = nucleo.apridocumento(d, percorso.toStdString()); !problema.empty()) {
+        r.problema = nonaperto(percorso, QString::fromStdString(problema));
+        return r;
+    }
+    nucleo.btnEsegui_Click();
+    // Every box of "Esegui" says why there are no results.
+    if (!raccolta.testi.empty() || !nucleo.ris.attuali) {
+        r.problema = QStringLiteral("Impossibile calcolare «%1»: %2")
+                         .arg(percorso, raccolta.testi.empty()
+                                            ? QStringLiteral("calcolo non eseguito.")
+                                            : QString::fromStdString(raccolta.testi.front()));
+        return r;
+    }
+    r.blocco = percorso + QLatin1Char('\n');
+    for (int i = 0; i < 15; ++i) {
+        const Controllo& didascalia = nucleo.ctl[DIDASCALIERISULTATI[i]];
+        QString testo = QString::fromStdString(didascalia.didascalia);
+        if (didascalia.simbolo) testo = FinestraPrincipale::simbolo(testo);
+        r.blocco += testo + QLatin1Char(' ') +
+                    QString::fromStdString(nucleo.ctl.testo(ETICHETTERISULTATI[i])) + QLatin1Char('\n');
+    }
+    return r;
+}
+
+int stamparisultati(const QStringList& percorsi, QTextStream& uscita, QTextStream& errori) {
+    int esito = 0;
+    bool primo = true;
+    for (const QString& percorso : percorsi) {
+        const Risultatifile r = risultatifile(percorso);
+        if (!r.problema.isEmpty()) {
+            errori << "vask2cad: " << r.problema << '\n';
+            errori.flush();
+            esito = 1;
+            continue;
+        }
+        if (!primo) uscita << '\n';
+        primo = false;
+        uscita << r.blocco;
+        uscita.flush();
+    }
+    return esito;
+}
+
+}  // namespace vask

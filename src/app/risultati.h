@@ -1,0 +1,29 @@
+// The results of section files as plain text, without any window: what
+// `vask2cad --risultati` prints.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+namespace vask {
+
+struct Risultatifile {
+    // The name as given, then one line per result of the panel, caption and
+    // value as the panel shows them ("A = 36", ..., "α°= 90").
+    QString blocco;
+    // Why there is no block, in Italian; empty when there is one.
+    QString problema;
+};
+
+// Opens the file in a core of its own and runs "Esegui" on it. Numbers use
+// the decimal separator in force (impostaseparatore).
+Risultatifile risultatifile(const QString& percorso);
+
+// Every file in turn, the blocks separated by a blank line; a file without a
+// block leaves its problem on `errori` and the others still go on. The exit
+// status: 0 when every file gave its block, 1 otherwise.
+int stamparisultati(const QStringList& percorsi, QTextStream& uscita, QTextStream& errori);
+
+}  // namespace vask
