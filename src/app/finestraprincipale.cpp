@@ -25,8 +25,10 @@
 
 #include "app/archivio.h"
 #include "app/areagrafica.h"
+#include "app/esportazione.h"
 #include "app/messaggiqt.h"
 #include "app/pittore.h"
+#include "app/stampa.h"
 #include "model/numeri.h"
 
 namespace vask {
@@ -196,6 +198,8 @@ FinestraPrincipale::FinestraPrincipale(Messaggi* messaggi, QWidget* genitore)
     setWindowTitle(QString::fromUtf8(FrmVask_2::TITOLO));
 
     creacontrolli();
+    esportazione_ = std::make_unique<Esportazione>(*nucleo_, *messaggi, this, area_);
+    stampa_ = std::make_unique<Stampa>(*nucleo_, *messaggi, this);
     costruiscimenu();
 
     auto* centro = new QWidget(this);
@@ -528,6 +532,10 @@ void FinestraPrincipale::clic(const QString& nome) {
             archivio_->mnuFileSalva_Click();
         else if (n == "mnuFileSalvaconnome")
             archivio_->mnuFileSalvaconnome_Click();
+        else if (n == "mnuFileStampa")
+            stampa_->mnuFileStampa_Click();
+        else if (n == "mnuFileEsporta")
+            esportazione_->mnuFileEsporta_Click();
         else if (n == "mnuEditaCopiaRisultati")
             copiarisultati();
         else

@@ -23,6 +23,8 @@ namespace vask {
 
 class AreaGrafica;
 class Archivio;
+class Esportazione;
+class Stampa;
 class MessaggiQt;
 
 // Captions use the decimal separator of this locale (the user's, at start-up).
@@ -38,6 +40,8 @@ public:
 
     FrmVask_2& nucleo() { return *nucleo_; }
     Archivio& archivio() { return *archivio_; }
+    Esportazione& esportazione() { return *esportazione_; }
+    Stampa& stampa() { return *stampa_; }
     // Opens a section file (the command line); false, with a message, when it cannot.
     bool apri(const QString& percorso);
     AreaGrafica* area() const { return area_; }
@@ -86,6 +90,8 @@ private:
     std::unique_ptr<MessaggiQt> propri_;
     std::unique_ptr<FrmVask_2> nucleo_;
     std::unique_ptr<Archivio> archivio_;
+    std::unique_ptr<Esportazione> esportazione_;
+    std::unique_ptr<Stampa> stampa_;
     std::map<std::string, QWidget*, std::less<>> widget_;
     std::vector<Voce> voci_;
     std::vector<QKeySequence> scorciatoie_;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPdfWriter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -23,7 +24,9 @@
 
 #include "app/archivio.h"
 #include "app/areagrafica.h"
+#include "app/esportazione.h"
 #include "app/finestraprincipale.h"
+#include "app/stampa.h"
 #include "model/numeri.h"
 #include "view/vista.h"
 
@@ -137,6 +140,17 @@ public:
         const QString file = cartella_.filePath(QStringLiteral("casuale.vask"));
         f_->archivio().sceglidasalvare = [file](const QString&) { return file; };
         f_->archivio().sceglidaaprire = [file] { return QFile::exists(file) ? file : QString(); };
+        // Exports and prints go there too, small, so that they cost little.
+        f_->esportazione().sceglifile = [this] {
+            return cartella_.filePath(++uscite_ % 2 ? QStringLiteral("casuale.png")
+                                                    : QStringLiteral("casuale.svg"));
+        };
+        f_->esportazione().sceglilarghezza = [](int) { return ESPORTAZIONEMINIMA; };
+        f_->stampa().sceglidispositivo = [this] {
+            pdf_ = std::make_unique<QPdfWriter>(cartella_.filePath(QStringLiteral("casuale.pdf")));
+            pdf_->setResolution(72);
+            return pdf_.get();
+        };
         f_->show();
         QApplication::setActiveWindow(f_.get());
         // Replayable names, in a fixed order.
@@ -215,6 +229,8 @@ public:
 private:
     Risponditore risposte_;
     QTemporaryDir cartella_;
+    std::unique_ptr<QPdfWriter> pdf_;
+    int uscite_ = 0;
     std::unique_ptr<FinestraPrincipale> f_;
     std::vector<std::string> pulsanti_, voci_;
 };

@@ -1,0 +1,105 @@
+#include "app/esportazione.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QInputDialog>
+#include <QSaveFile>
+#include <algorithm>
+#include <cmath>
+
+#include "app/pittore.h"
+#include "view/svg.h"
+
+namespace vask {
+
+namespace {
+const char* const FILTROPNG = "Immagine PNG (*.png)";
+const char* const FILTROSVG = "Disegno SVG (*.svg)";
+
+// One pixel of pen for every thousand pixels of width.
+int scalaesportazione(int larghezza) { return std::max(1, int(std::lround(larghezza / 1000.0))); }
+}  // namespace
+
+int altezzaesportazione(int larghezza) { return std::max(1, int(std::lround(larghezza * 3.0 / 5.0))); }
+
+QImage immagineesportazione(const Superficie& s, int larghezza) {
+    QImage img(larghezza, altezzaesportazione(larghezza), QImage::Format_RGB32);
+    if (!img.isNull()) dipingi(img, s, img.rect(), scalaesportazione(larghezza));
+    return img;
+}
+
+Esportazione::Esportazione(const FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore,
+                           const QWidget* area)
+    : n_(nucleo), m_(messaggi), genitore_(genitore), area_(area) {
+    sceglifile = [this] {
+        const QString png = QString::fromUtf8(FILTROPNG), svg = QString::fromUtf8(FILTROSVG);
+        QString filtro = png;
+        QString percorso = QFileDialog::getSaveFileName(genitore_, QStringLiteral("Esporta immagine"),
+                                                        QString(), png + QStringLiteral(";;") + svg,
+                                                        &filtro);
+        // A name typed without extension takes the one of the chosen type.
+        if (!percorso.isEmpty() && QFileInfo(percorso).suffix().isEmpty() && filtro == svg)
+            percorso += QStringLiteral(".svg");
+        return percorso;
+    };
+    sceglilarghezza = [this](int proposta) {
+        bool ok = false;
+        const int l = QInputDialog::getInt(
+            genitore_, QStringLiteral("Esporta immagine"),
+            QStringLiteral("Larghezza in pixel (da %1 a %2; l'altezza segue la proporzione 20:12):")
+                .arg(ESPORTAZIONEMINIMA)
+                .arg(ESPORTAZIONEMASSIMA),
+            proposta, ESPORTAZIONEMINIMA, ESPORTAZIONEMASSIMA, 1, &ok);
+        return ok ? l : 0;
+    };
+}
+
+void Esportazione::mnuFileEsporta_Click() {
+    const QString percorso = sceglifile();
+    if (percorso.isEmpty()) return;
+    // The area as the screen shows it, in device pixels.
+    const int attuale =
+        area_ ? int(std::lround(area_->width() * area_->devicePixelRatioF())) : 1000;
+    const int larghezza = sceglilarghezza(std::clamp(attuale, ESPORTAZIONEMINIMA, ESPORTAZIONEMASSIMA));
+    if (larghezza <= 0) return;
+    esporta(percorso, larghezza);
+}
+
+bool Esportazione::esporta(QString percorso, int larghezza) {
+    larghezza = std::clamp(larghezza, ESPORTAZIONEMINIMA, ESPORTAZIONEMASSIMA);
+    QString suffisso = QFileInfo(percorso).suffix().toLower();
+    if (suffisso.isEmpty()) {
+        percorso += QStringLiteral(".png");
+        suffisso = QStringLiteral("png");
+    }
+    QString problema;
+    // Atomic: a failed export leaves any earlier file as it was.
+    QSaveFile f(percorso);
+    if (!f.open(QIODevice::WriteOnly)) {
+        problema = f.errorString();
+    } else if (suffisso == QLatin1String("svg")) {
+        const std::string testo =
+            svg(n_.pic, larghezza, altezzaesportazione(larghezza), scalaesportazione(larghezza));
+        if (f.write(testo.data(), qint64(testo.size())) != qint64(testo.size()))
+            problema = f.errorString();
+    } else {
+        const QImage img = immagineesportazione(n_.pic, larghezza);
+        QImageWriter w(&f, suffisso.toLatin1());
+        if (img.isNull())
+            problema = QStringLiteral("memoria insufficiente per un'immagine così grande");
+        else if (!w.write(img))
+            problema = w.error() == QImageWriter::UnsupportedFormatError
+                           ? QStringLiteral("formato «%1» non previsto").arg(suffisso)
+                           : w.errorString();
+    }
+    if (problema.isEmpty() && f.commit()) return true;
+    if (problema.isEmpty()) problema = f.errorString();
+    f.cancelWriting();
+    m_.mostra("Impossibile esportare «" + QFileInfo(percorso).fileName().toStdString() + "»: " +
+                  problema.toStdString() + ".",
+              "Esportazione non riuscita.", Icona::Esclamazione, Pulsanti::Ok);
+    return false;
+}
+
+}  // namespace vask
