@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <malloc.h>
 #include <sys/resource.h>
 #include <QImage>
 #include <QPainter>
@@ -390,11 +391,26 @@ void memoria(benchmark::State& stato, int larghezzamassima) {
         scimmia::Generatore g(42, larghezzamassima);
         size_t massimo = 0;
         long dopo10000 = 0;
+        double heap10000 = 0;
+        // Memory the program holds (not what the allocator keeps for later).
+        const auto heap = [] {
+            const struct mallinfo2 m = mallinfo2();
+            return double(m.uordblks + m.hblkhd) / (1 << 20);
+        };
+        // The same window size when the memory is read, so that it compares.
+        scimmia::Azione uguale;
+        uguale.tipo = scimmia::Tipo::Dimensiona, uguale.a = 1240, uguale.b = 590;
         for (int i = 0; i < 100000; ++i) {
             banco.esegui(g.prossima(banco));
             massimo = std::max(massimo, banco.nucleo().pic.immagine.primitive.size());
-            if (i == 9999) dopo10000 = residente();
+            if (i == 9999) {
+                banco.esegui(uguale);
+                dopo10000 = residente(), heap10000 = heap();
+            }
         }
+        banco.esegui(uguale);
+        stato.counters["heap_MB_a_10000"] = heap10000;
+        stato.counters["heap_MB_a_100000"] = heap();
         rusage uso{};
         getrusage(RUSAGE_SELF, &uso);
         stato.counters["picco_MB"] = double(uso.ru_maxrss) / 1024;
