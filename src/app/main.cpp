@@ -5,7 +5,9 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 #include <QStyleFactory>
 #include <QTextStream>
 #include <QTimer>
@@ -130,6 +132,12 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // The interface is Italian: Qt's own dialogs (files, printing) too,
+    // wherever Qt's translations are installed.
+    auto* traduzione = new QTranslator(app.get());
+    if (traduzione->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(traduzione);
     vask::separatoredallalocale(QLocale::system());
     // Absolute, so that saving later goes back to the same file.
     const QString daaprire = file.isEmpty() ? QString() : QFileInfo(file.first()).absoluteFilePath();
