@@ -10,18 +10,15 @@ using prova::Finestra;
 
 namespace {
 
-std::string assex(const FrmVask_2& f) {
+std::string didascalie(const FrmVask_2& f, const char* const* nomi, int quanti) {
     std::string s;
-    for (const char* n : ETICHETTEX) s += f.ctl.testo(n) + " ";
+    for (int i = 0; i < quanti; ++i) s += f.ctl.testo(nomi[i]) + " ";
     return s;
 }
-std::string assey(const FrmVask_2& f) {
-    std::string s;
-    for (const char* n : ETICHETTEY) s += f.ctl.testo(n) + " ";
-    return s;
-}
+std::string assex(const FrmVask_2& f) { return didascalie(f, ETICHETTEX, 11); }
+std::string assey(const FrmVask_2& f) { return didascalie(f, ETICHETTEY, 7); }
 
-// The window's four fields agree with the surface's scale.
+// The window's four fields agree with the surface's scale and the captions.
 void concorde(const FrmVask_2& f) {
     EXPECT_EQ(f.vista.nuovooriginex, f.pic.scaleleft);
     EXPECT_EQ(f.vista.nuovooriginey, f.pic.scaletop);
@@ -32,10 +29,11 @@ void concorde(const FrmVask_2& f) {
 }
 
 int lineedicolore(const Strato& s, uint32_t colore) {
-    int n = 0;
-    for (const Primitiva& p : s.primitive) n += p.forma == Forma::Segmento && p.colore == colore;
-    return n;
+    return int(prova::dicolore(s, Forma::Segmento, colore).size());
 }
+
+const std::string LIMITE = "Pan: Raggiungimento del limite ";
+const std::string AREA = " dell'area grafica di lavoro.";
 
 }  // namespace
 
@@ -48,24 +46,18 @@ TEST_F(Finestra, lo_zoom_tiene_l_angolo_in_basso_a_sinistra_e_si_ferma_ai_limiti
     EXPECT_EQ(assex(f), "3 4 5 6 7 8 9 10 11 12 13 ");
     EXPECT_EQ(assey(f), "2 3 4 5 6 7 8 ");
     concorde(f);
-    // A point keeps its place on the bottom-left corner.
-    muovi(3, 2);
-    EXPECT_EQ(testo("lblCoordinataX"), "3");
-    EXPECT_EQ(testo("lblCoordinataY"), "2");
+    muovi(3, 2);  // a point keeps its place on the bottom-left corner
+    EXPECT_EQ(testo("lblCoordinataX") + " " + testo("lblCoordinataY"), "3 2");
 
     impostaseparatore(',');
-    f.btnZoomPiu_Click();
-    f.btnZoomPiu_Click();
-    f.btnZoomPiu_Click();
+    for (int i = 0; i < 4; ++i) f.btnZoomPiu_Click();
     EXPECT_EQ(f.pic.scalewidth, 1.25f);
     EXPECT_EQ(f.pic.scaleheight, 0.75f);
     EXPECT_EQ(assex(f), "3 3,125 3,25 3,375 3,5 3,625 3,75 3,875 4 4,125 4,25 ");
     EXPECT_EQ(assey(f), "2 2,125 2,25 2,375 2,5 2,625 2,75 ");
     concorde(f);
-    f.btnZoomPiu_Click();
     EXPECT_EQ(testo("lblDescrizione"), "Zoom+: Non sono ammessi ulteriori zoom+.");
     EXPECT_EQ(f.ctl.sfondo("btnZoomPiu"), ROSSO);
-    EXPECT_EQ(f.pic.scalewidth, 1.25f);
     f.mnuVisualizzaZoomMeno_Click();
     EXPECT_EQ(f.ctl.sfondo("btnZoomPiu"), VERDE);
     EXPECT_EQ(testo("lblDescrizione"), "Zoom-: Clicca per rimpicciolire.");
@@ -82,12 +74,10 @@ TEST_F(Finestra, lo_zoom_tiene_l_angolo_in_basso_a_sinistra_e_si_ferma_ai_limiti
     concorde(f);
 }
 
-TEST_F(Finestra, il_pan_statico_si_ferma_ai_quattro_limiti_senza_toccare_la_finestra) {
+TEST_F(Finestra, il_pan_statico_si_ferma_in_basso_e_a_sinistra_ma_ammette_lo_zero) {
     f.btnPanGiu_Click();
-    EXPECT_EQ(testo("lblDescrizione"),
-              "Pan: Raggiungimento del limite inferiore dell'area grafica di lavoro.");
+    EXPECT_EQ(testo("lblDescrizione"), LIMITE + "inferiore" + AREA);
     EXPECT_EQ(f.ctl.sfondo("btnPanGiu"), ROSSO);
-    EXPECT_EQ(f.vista.nuovooriginey, 0);
     f.btnPanSu_Click();
     EXPECT_EQ(f.ctl.sfondo("btnPanGiu"), VERDESCURO);
     EXPECT_EQ(assey(f), "1 3 5 7 9 11 13 ");
@@ -97,48 +87,52 @@ TEST_F(Finestra, il_pan_statico_si_ferma_ai_quattro_limiti_senza_toccare_la_fine
     f.btnPanSinistra_Click();
     EXPECT_EQ(f.vista.nuovooriginex, 0);
     f.btnPanSinistra_Click();
-    EXPECT_EQ(testo("lblDescrizione"),
-              "Pan: Raggiungimento del limite sinistro dell'area grafica di lavoro.");
+    EXPECT_EQ(testo("lblDescrizione"), LIMITE + "sinistro" + AREA);
     EXPECT_EQ(f.ctl.sfondo("btnPanSinistra"), ROSSO);
     concorde(f);
+}
 
-    // The far corner: the widest window still ends inside the world.
-    f.vista.nuovooriginex = LIMITEDESTRO - 1, f.vista.nuovofinex = LIMITEDESTRO + 19;
-    f.vista.nuovooriginey = -(LIMITESUPERIORE - 1), f.vista.nuovofiney = f.vista.nuovooriginey + 12;
-    f.vista.passopanx = f.vista.passopany = 0;
-    f.pic.scala(f.vista.nuovooriginex, f.vista.nuovooriginey, f.vista.nuovofinex, f.vista.nuovofiney);
-    f.ctl.testo("lblOriginex", testosingolo(LIMITEDESTRO - 1));
-    f.ctl.testo("lblOriginey", testosingolo(LIMITESUPERIORE - 1));
-    f.mnuVisualizzaZoomPiu_Click();  // captions from the corner
-    f.mnuVisualizzaZoomMeno_Click();
-    f.Command4_Click();
-    f.btnPanSu_Click();
+TEST_F(Finestra, lontano_dall_origine_pan_e_zoom_restano_nel_mondo_e_la_griglia_disegna_solo_le_linee_visibili) {
+    while (f.vista.nuovooriginex < LIMITEDESTRO) f.Command4_Click();
+    while (-f.vista.nuovooriginey < LIMITESUPERIORE) f.btnPanSu_Click();
     EXPECT_EQ(f.vista.nuovooriginex, LIMITEDESTRO);
     EXPECT_EQ(-f.vista.nuovooriginey, LIMITESUPERIORE);
     f.Command4_Click();
-    EXPECT_EQ(testo("lblDescrizione"),
-              "Pan: Raggiungimento del limite destro dell'area grafica di lavoro.");
+    EXPECT_EQ(testo("lblDescrizione"), LIMITE + "destro" + AREA);
     EXPECT_EQ(f.ctl.sfondo("Command4"), ROSSO);
     f.btnPanSu_Click();
-    EXPECT_EQ(testo("lblDescrizione"),
-              "Pan: Raggiungimento del limite superiore dell'area grafica di lavoro.");
+    EXPECT_EQ(testo("lblDescrizione"), LIMITE + "superiore" + AREA);
     EXPECT_EQ(f.ctl.sfondo("btnPanSu"), ROSSO);
     EXPECT_EQ(f.vista.nuovooriginex, LIMITEDESTRO);
     for (int i = 0; i < 2; ++i) f.BtnZoomMeno_Click();
     EXPECT_EQ(f.pic.scalewidth, 80);
     EXPECT_LE(f.vista.nuovofinex, LIMITEMONDO);
     EXPECT_LE(valoredidascalia(testo("lbl12y")), LIMITEMONDO);
+    concorde(f);
+
+    for (int i = 0; i < 7; ++i) f.btnZoomPiu_Click();
+    EXPECT_EQ(f.pic.scalewidth, 1.25f);
+    EXPECT_EQ(f.ctl.sfondo("btnZoomPiu"), ROSSO);  // the limit still fires out here
+    f.testomodificato("txtPassoGriglia", "0.015625");  // ratio 80
+    f.btnGriglia_Click();
+    // x from 4016 to 4017.25, y from 4048 to 4048.75, every 1/64.
+    EXPECT_EQ(lineedicolore(f.pic.immagine, GRIGIO), 81 + 49);
+    for (const Primitiva& p : f.pic.immagine.primitive)
+        if (p.colore == GRIGIO && p.x1 == p.x2) {
+            EXPECT_GE(p.x1, LIMITEDESTRO);
+            EXPECT_LE(p.x1, LIMITEDESTRO + 1.25f);
+        }
+    f.btnLineeGuida_Click();
+    EXPECT_EQ(lineedicolore(f.pic.immagine, CIANO), 11 + 7);
     f.btnPanSinistra_Click();  // the right is open again
     EXPECT_EQ(f.ctl.sfondo("Command4"), VERDESCURO);
-    concorde(f);
 }
 
 TEST_F(Finestra, il_pan_dinamico_trascina_arrotonda_e_si_ferma_al_limite) {
     f.btnPan_Click();  // draw mode: refused
     ASSERT_EQ(msg.chieste.size(), 1u);
     EXPECT_EQ(msg.chieste[0].titolo, "Pan dinamico negato.");
-    EXPECT_EQ(msg.chieste[0].testo,
-              "In fase di disegno o di selezione navigare nel disegno col pan statico.");
+    EXPECT_EQ(msg.chieste[0].testo, "In fase di disegno o di selezione navigare nel disegno col pan statico.");
     EXPECT_EQ(f.vista.pan, 0);
 
     f.btnDisegna_Click();  // the calculate state
@@ -148,18 +142,22 @@ TEST_F(Finestra, il_pan_dinamico_trascina_arrotonda_e_si_ferma_al_limite) {
     EXPECT_EQ(testo("lblDescrizione"), "Pan: Cliccando nell'area grafica trascina il disegno.");
     for (int i = 0; i < 2; ++i) f.Command4_Click();  // left edge at 2
 
+    const auto trascina = [this](float x1, float y1, float x2, float y2) {
+        muovi(x1, y1);
+        f.picAreagrafica_MouseDown(x1, f.pic.scaleheight - y1);
+        muovi(x2, y2);
+        f.picAreagrafica_MouseUp(x2, f.pic.scaleheight - y2);
+    };
     // Drag the drawing 5.4 units right: a shift of -5, stopped at the left edge.
     muovi(10, 5);
     f.picAreagrafica_MouseDown(10 - 2, 12 - 5);
     EXPECT_EQ(f.vista.pan, 2);
     EXPECT_EQ(f.puntatore, Puntatore::Sposta);
-    muovi(15.4f, 5);
     const int pause = f.pausadivieto;
+    muovi(15.4f, 5);
     f.picAreagrafica_MouseUp(15.4f - 2, 12 - 5);
-    EXPECT_EQ(f.vista.nuovooriginex, 0);
     EXPECT_EQ(assex(f), "0 2 4 6 8 10 12 14 16 18 20 ");
-    EXPECT_EQ(testo("lblDescrizione"),
-              "Pan: Raggiungimento del limite sinistro dell'area grafica di lavoro.");
+    EXPECT_EQ(testo("lblDescrizione"), LIMITE + "sinistro" + AREA);
     EXPECT_EQ(f.pausadivieto, pause + 1);
     EXPECT_EQ(f.puntatore, Puntatore::Croce);
     EXPECT_EQ(f.vista.pan, 1);
@@ -167,19 +165,13 @@ TEST_F(Finestra, il_pan_dinamico_trascina_arrotonda_e_si_ferma_al_limite) {
     concorde(f);
 
     // Dragging the drawing down by 2.5 moves the window up by 2 (halves to even).
-    muovi(5, 5);
-    f.picAreagrafica_MouseDown(5, 12 - 5);
-    muovi(5, 2.5f);
-    f.picAreagrafica_MouseUp(5, 12 - 2.5f);
+    trascina(5, 5, 5, 2.5f);
     EXPECT_EQ(assey(f), "2 4 6 8 10 12 14 ");
     EXPECT_EQ(f.pausadivieto, pause + 1);
     EXPECT_EQ(f.ctl.sfondo("btnPanGiu"), VERDESCURO);
     // A drag shorter than half a unit pans by 0 but still redraws.
     const uint64_t versione = f.pic.versione;
-    muovi(5, 5);
-    f.picAreagrafica_MouseDown(5, f.pic.scaleheight - 5);
-    muovi(5.4f, 5.4f);
-    f.picAreagrafica_MouseUp(5.4f, f.pic.scaleheight - 5.4f);
+    trascina(5, 5, 5.4f, 5.4f);
     EXPECT_EQ(assey(f), "2 4 6 8 10 12 14 ");
     EXPECT_GT(f.pic.versione, versione);
     concorde(f);
@@ -192,20 +184,24 @@ TEST_F(Finestra, il_pan_dinamico_trascina_arrotonda_e_si_ferma_al_limite) {
 
 TEST_F(Finestra, la_griglia_si_disegna_fino_al_rapporto_80_e_rifiuta_un_passo_nullo) {
     for (const char* passo : {"0", "abc", "", "1e-50", "1e39"}) {
-        msg.chieste.clear();
         f.testomodificato("txtPassoGriglia", passo);
         f.btnGriglia_Click();
         ASSERT_EQ(msg.chieste.size(), 1u) << passo;
         EXPECT_EQ(msg.chieste[0].titolo, "Passo della griglia non valido.");
+        EXPECT_EQ(msg.chieste[0].testo,
+                  passo[0] == '1' ? "Il passo della griglia è troppo grande o troppo piccolo per essere "
+                                    "memorizzato. Reinserire il passo."
+                                  : "Il passo della griglia deve essere un numero diverso da zero. "
+                                    "Reinserire il passo.");
+        msg.chieste.clear();
         EXPECT_FALSE(f.vista.grigliaattiva);
         EXPECT_TRUE(f.ctl["txtPassoGriglia"].abilitato);
         EXPECT_EQ(f.ctl.sfondo("btnGriglia"), FACCIA);
         EXPECT_EQ(f.vista.passogriglia, 1.0f);
     }
-    msg.chieste.clear();
     f.testomodificato("txtPassoGriglia", "0.25");  // ratio exactly 80
     f.btnGriglia_Click();
-    EXPECT_TRUE(msg.chieste.empty());
+    EXPECT_EQ(avvisi(), "");
     EXPECT_EQ(lineedicolore(f.pic.immagine, GRIGIO), 81 + 49);
     EXPECT_FALSE(f.ctl["txtPassoGriglia"].abilitato);
     EXPECT_EQ(f.ctl.sfondo("btnGriglia"), VERDE);
@@ -232,47 +228,22 @@ TEST_F(Finestra, la_griglia_si_disegna_fino_al_rapporto_80_e_rifiuta_un_passo_nu
     EXPECT_EQ(lineedicolore(f.pic.immagine, GRIGIO), 0);
     f.mnuStrumentiSnapGriglia_Click();
     muovi(3.31f, 2.05f);
-    EXPECT_EQ(testo("lblCoordinataX"), "3.4");
-    EXPECT_EQ(testo("lblCoordinataY"), "2");
-}
-
-TEST_F(Finestra, lontano_dall_origine_la_griglia_disegna_solo_le_linee_visibili) {
-    while (f.vista.nuovooriginex < LIMITEDESTRO) f.Command4_Click();
-    while (-f.vista.nuovooriginey < LIMITESUPERIORE) f.btnPanSu_Click();
-    for (int i = 0; i < 4; ++i) f.btnZoomPiu_Click();
-    EXPECT_EQ(f.pic.scalewidth, 1.25f);
-    f.btnZoomPiu_Click();
-    EXPECT_EQ(f.ctl.sfondo("btnZoomPiu"), ROSSO);  // the limit still fires out here
-    f.testomodificato("txtPassoGriglia", "0.015625");  // ratio 80
-    f.btnGriglia_Click();
-    // x from 4016 to 4017.25, y from 4048 to 4048.75, every 1/64.
-    EXPECT_EQ(lineedicolore(f.pic.immagine, GRIGIO), 81 + 49);
-    for (const Primitiva& p : f.pic.immagine.primitive)
-        if (p.colore == GRIGIO && p.x1 == p.x2) {
-            EXPECT_GE(p.x1, LIMITEDESTRO);
-            EXPECT_LE(p.x1, LIMITEDESTRO + 1.25f);
-        }
-    f.btnLineeGuida_Click();
-    EXPECT_EQ(lineedicolore(f.pic.immagine, CIANO), 11 + 7);
-    for (int i = 0; i < 7; ++i) f.BtnZoomMeno_Click();
-    EXPECT_EQ(f.pic.scalewidth, 80);
-    EXPECT_EQ(f.ctl.sfondo("BtnZoomMeno"), ROSSO);
+    EXPECT_EQ(testo("lblCoordinataX") + " " + testo("lblCoordinataY"), "3.4 2");
 }
 
 TEST_F(Finestra, le_linee_guida_passano_per_le_didascalie) {
+    const auto guide = [this](bool verticali) {
+        std::vector<float> v;
+        for (const Primitiva& p : prova::dicolore(f.pic.immagine, Forma::Segmento, CIANO))
+            if ((p.x1 == p.x2) == verticali) v.push_back(verticali ? p.x1 : 12 - p.y1);
+        return v;
+    };
     f.btnLineeGuida_Click();
     EXPECT_EQ(f.ctl.sfondo("btnLineeGuida"), VERDE);
-    std::vector<float> x, y;
-    for (const Primitiva& p : f.pic.immagine.primitive)
-        if (p.colore == CIANO) (p.x1 == p.x2 ? x : y).push_back(p.x1 == p.x2 ? p.x1 : 12 - p.y1);
-    EXPECT_EQ(x, (std::vector<float>{0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20}));
-    EXPECT_EQ(y, (std::vector<float>{0, 2, 4, 6, 8, 10, 12}));
+    EXPECT_EQ(guide(true), (std::vector<float>{0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20}));
+    EXPECT_EQ(guide(false), (std::vector<float>{0, 2, 4, 6, 8, 10, 12}));
     f.btnZoomPiu_Click();  // redrawn at the new spacing
-    x.clear();
-    for (const Primitiva& p : f.pic.immagine.primitive)
-        if (p.colore == CIANO && p.x1 == p.x2) x.push_back(p.x1);
-    EXPECT_EQ(x.size(), 11u);
-    EXPECT_EQ(x[1], 1);
+    EXPECT_EQ(guide(true), (std::vector<float>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     f.btnLineeGuida_Click();
     EXPECT_EQ(lineedicolore(f.pic.immagine, CIANO), 0);
     EXPECT_EQ(f.ctl.sfondo("btnLineeGuida"), FACCIA);
@@ -284,57 +255,46 @@ TEST_F(Finestra, l_osnap_segue_l_ordine_dei_candidati_e_colora_la_lettura) {
     linea(6, 2, 6, 4);
     f.mnuStrumentiSnapOggetto_Click();
     EXPECT_EQ(f.ctl.sfondo("btnOsnap"), VERDE);
+    const auto lettura = [this](float x, float y) {
+        muovi(x, y);
+        const uint32_t c = f.ctl.sfondo("lblCoordinataX");
+        EXPECT_TRUE(c == FACCIA || f.ctl.sfondo("lblCoordinataY") == c);  // a catch colours both
+        return testo("lblCoordinataX") + " " + testo("lblCoordinataY") + " " +
+               (c == CIANO ? "ciano" : c == GIALLO ? "giallo" : c == ROSSO ? "rosso" : c == FACCIA ? "-" : "?");
+    };
+    const auto puntatore = [this] { return f.puntatore; };
     // Before any computation no centroid and no kern vertex: (0, 0) is not caught.
-    muovi(0.1f, 0.1f);
-    EXPECT_EQ(testo("lblCoordinataX"), "0.1");
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataX"), FACCIA);
-    EXPECT_EQ(f.puntatore, Puntatore::Croce);
-
-    // A corner: cyan, arrow.
-    muovi(2.2f, 2.1f);
-    EXPECT_EQ(testo("lblCoordinataX"), "2");
-    EXPECT_EQ(testo("lblCoordinataY"), "2");
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataX"), CIANO);
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataY"), CIANO);
-    EXPECT_EQ(f.puntatore, Puntatore::Freccia);
-    // Within 20 / 60 of a unit only.
-    muovi(2 - 0.34f, 2);
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataX"), FACCIA);
-    EXPECT_EQ(f.puntatore, Puntatore::Croce);
+    EXPECT_EQ(lettura(0.125f, 0.125f), "0.125 0.125 -");
+    EXPECT_EQ(puntatore(), Puntatore::Croce);
+    EXPECT_EQ(lettura(2.2f, 2.1f), "2 2 ciano");  // a corner
+    EXPECT_EQ(puntatore(), Puntatore::Freccia);
+    EXPECT_EQ(lettura(2 - 0.34f, 2), "1.66 2 -");  // within 20 / 60 of a unit only
+    EXPECT_EQ(puntatore(), Puntatore::Croce);
 
     f.btnEsegui_Click();  // G = (4, 3)
     // Near both the centroid and the centre point: the centroid comes first.
-    muovi(4.1f, 3.1f);
-    EXPECT_EQ(testo("lblCoordinataX"), "4");
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataY"), GIALLO);
-    EXPECT_EQ(f.puntatore, Puntatore::FrecciaSu);
-    // The kern vertex of the bottom line, (4, 3 + 1/3): red, before the midpoint (4, 3.333).
+    EXPECT_EQ(lettura(4.1f, 3.1f), "4 3 giallo");
+    EXPECT_EQ(puntatore(), Puntatore::FrecciaSu);
+    // The kern vertex of the bottom line, (4, 3 + 1/3), before the midpoint (4, 3.333).
     const float kx = f.copianocciolo.puntinocciolo[1][1], ky = f.copianocciolo.puntinocciolo[1][2];
     EXPECT_FLOAT_EQ(kx, 4);
     EXPECT_FLOAT_EQ(ky, 3 + 1.0f / 3);
-    muovi(kx + 0.05f, ky + 0.3f);
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataX"), ROSSO);
-    EXPECT_EQ(testo("lblCoordinataY"), testosingolo(ky));
-    EXPECT_EQ(f.puntatore, Puntatore::Freccia);
+    EXPECT_EQ(lettura(kx + 0.05f, ky + 0.3f), "4 " + testosingolo(ky) + " rosso");
+    EXPECT_EQ(puntatore(), Puntatore::Freccia);
 
     // An element drawn since: the results and the kern are stale.
     f.btnDisegna_Click();
     f.btnRettangolo_Click();
     rettangolo(10, 8, 12, 10);
     EXPECT_TRUE(f.ris.eseguito);
-    muovi(4.05f, 3.05f);
-    EXPECT_NE(f.ctl.sfondo("lblCoordinataX"), GIALLO);
-    muovi(kx + 0.05f, ky + 0.3f);
-    EXPECT_NE(f.ctl.sfondo("lblCoordinataX"), ROSSO);
+    EXPECT_EQ(lettura(4.05f, 3.05f), "4 3 ciano");  // the rectangle's centre, no longer G
+    const std::string l = lettura(kx + 0.05f, ky + 0.3f);
+    EXPECT_EQ(l.substr(0, 5) + l.substr(l.size() - 2), "4.05  -");
 
     // Grid snap yields to a catch, and works alone otherwise.
     f.mnuStrumentiSnapGriglia_Click();
-    muovi(2.1f, 2.1f);
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataX"), CIANO);
-    muovi(8.4f, 7.6f);
-    EXPECT_EQ(testo("lblCoordinataX"), "8");
-    EXPECT_EQ(testo("lblCoordinataY"), "8");
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataX"), FACCIA);
+    EXPECT_EQ(lettura(2.1f, 2.1f), "2 2 ciano");
+    EXPECT_EQ(lettura(8.4f, 7.6f), "8 8 -");
 
     // Switching osnap off regenerates; switching snap off does not.
     f.mnuStrumentiSnapToglisnap_Click();

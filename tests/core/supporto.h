@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <deque>
 #include <string>
 #include <vector>
@@ -35,6 +36,17 @@ public:
     }
 };
 
+inline bool uguali(const vask::Sezione& a, const vask::Sezione& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+inline std::vector<vask::Primitiva> dicolore(const vask::Strato& s, vask::Forma forma, uint32_t colore) {
+    std::vector<vask::Primitiva> out;
+    for (const vask::Primitiva& p : s.primitive)
+        if (p.forma == forma && p.colore == colore) out.push_back(p);
+    return out;
+}
+
 // A started window with the decimal point as separator.
 class Finestra : public ::testing::Test {
 protected:
@@ -46,6 +58,14 @@ protected:
         f.Form_Load();
     }
     void TearDown() override { vask::impostaseparatore('.'); }
+
+    // The titles of the boxes shown since the last call, joined by " | ".
+    std::string avvisi() {
+        std::string s;
+        for (const Domanda& d : msg.chieste) s += (s.empty() ? "" : " | ") + d.titolo;
+        msg.chieste.clear();
+        return s;
+    }
 
     // Surface position of a world point under the current scale.
     void muovi(float x, float y) { f.picAreagrafica_MouseMove(x, f.pic.scaleheight - y); }
@@ -81,6 +101,30 @@ protected:
         if (!f.costruzione.disegnolinea) f.mnuStrumentiLinea_Click();
         clicca(x1, y1);
         clicca(x2, y2);
+    }
+    // The section's outline as closure lines, corner to corner.
+    void contorno(std::initializer_list<std::pair<float, float>> p) {
+        for (auto a = p.begin(); a != p.end(); ++a) {
+            const auto b = a + 1 == p.end() ? p.begin() : a + 1;
+            linea(a->first, a->second, b->first, b->second);
+        }
+    }
+    void nuovo() {
+        msg.risposte = {vask::Risposta::Si};
+        f.mnuFileNuovo_Click();
+    }
+    // Select mode for kind `tipo` (vask::Tipo) and a click.
+    void seleziona(int tipo, float x, float y) {
+        using V = vask::FrmVask_2;
+        void (V::*voci[4])() = {&V::mnuModificaRettangolo_Click, &V::mnuModificaTriangolo_Click,
+                                &V::mnuModificaCerchio_Click, &V::mnuModificaLinea_Click};
+        (f.*voci[tipo])();
+        clicca(x, y);
+    }
+    void sposta(float bx, float by, float ex, float ey) {
+        f.btnSposta_Click();
+        clicca(bx, by);
+        clicca(ex, ey);
     }
 
     const std::string& testo(const char* nome) const { return f.ctl.testo(nome); }
