@@ -1,60 +1,15 @@
-// The section as a document: what a file keeps comes back bit for bit, a
-// broken document changes nothing, the unsaved mark follows the section.
-#include <cstring>
+// The section as a document and its history: a broken document changes
+// nothing, every change can be undone and redone bit for bit with the results
+// that went with it, the unsaved mark follows the section.
+#include <algorithm>
 #include <random>
+#include <vector>
 
+#include "edit/storia.h"
 #include "supporto.h"
 
 using namespace vask;
 using prova::Finestra;
-
-// A section drawn, moved and changed by hand, at random.
-class Documenti : public Finestra {
-protected:
-    void sezionecasuale(std::mt19937& gen) {
-        std::uniform_int_distribution<int> mezzi(2, 36);  // half units
-        const auto c = [&] { return mezzi(gen) / 2.0f; };
-        for (int i = 0; i < 3; ++i) {
-            const float x = c(), y = c() / 2;
-            rettangolo(x, y, x + 1.5f, y + 2.5f, i == 1 ? "-0.5" : "1.25");
-        }
-        triangolo(1, 1, 5, 1.5f, 2.5f, 4);
-        cerchio(9, 6, "1.5", "2");
-        linea(0, 0, 20, 0.5f);
-        linea(20, 0.5f, 19.5f, 12);
-        f.mnuModificaRettangolo_Click();
-        clicca(f.sez.rettangoli[2][R::x1] + 0.5f, f.sez.rettangoli[2][R::y1] + 0.5f);
-        f.btnSposta_Click();
-        clicca(1, 1);
-        clicca(1.25f, 1.75f);
-    }
-};
-
-TEST_F(Documenti, un_documento_riporta_la_sezione_bit_per_bit_e_gli_stessi_risultati) {
-    std::mt19937 gen(5);
-    for (int giro = 0; giro < 5; ++giro) {
-        prova::MessaggiCopione m;
-        FrmVask_2 g(m);
-        g.Form_Load();
-        msg.risposte = {Risposta::Si};
-        f.mnuFileNuovo_Click();
-        sezionecasuale(gen);
-        f.btnZoomPiu_Click();
-        f.btnPanSu_Click();
-        f.mnuPreferenzeSezioneRosso_Click();
-        f.btnEsegui_Click();  // the inertia of the last computation goes along
-
-        ASSERT_EQ(g.apridocumento(f.documento(), "/tmp/prova.vask"), "");
-        EXPECT_EQ(0, std::memcmp(&f.sez, &g.sez, sizeof f.sez)) << giro;
-        EXPECT_EQ(g.pic.scalewidth, f.pic.scalewidth);
-        EXPECT_EQ(g.pic.scaletop, f.pic.scaletop);
-        EXPECT_EQ(g.colori.coloresezione, ROSSO);
-        for (const char* n : ETICHETTEX) EXPECT_EQ(g.ctl.testo(n), f.ctl.testo(n));
-        EXPECT_FALSE(g.modificata());
-        g.btnEsegui_Click();
-        for (const char* n : ETICHETTERISULTATI) EXPECT_EQ(g.ctl.testo(n), f.ctl.testo(n)) << n;
-    }
-}
 
 TEST_F(Finestra, un_documento_sbagliato_e_rifiutato_e_non_cambia_nulla) {
     rettangolo(2, 2, 6, 4);
@@ -74,8 +29,7 @@ TEST_F(Finestra, un_documento_sbagliato_e_rifiutato_e_non_cambia_nulla) {
         {"zona positiva", [](Documento& d) { d.linee[0][L::x2] = 5000; }},
         {"cerchio 1: esce", [](Documento& d) { d.cerchi.push_back({0, 3, 5, 4, 1}); }},
         {"cerchio 1: cerchio degenere", [](Documento& d) { d.cerchi.push_back({0, 3, 5, 0, 1}); }},
-        {"triangolo 1: triangolo degenere",
-         [](Documento& d) { d.triangoli.push_back({0, 0, 0, 2, 2, 4, 4, 1}); }},
+        {"triangolo 1: triangolo degenere", [](Documento& d) { d.triangoli.push_back({0, 0, 0, 2, 2, 4, 4, 1}); }},
         {"linea 1: linea degenere", [](Documento& d) { d.linee[0][L::x2] = 1, d.linee[0][L::y2] = 1; }},
         {"densità", [](Documento& d) { d.rettangoli[0][R::densita] = 1e38f; }},
         {"larghezza", [](Documento& d) { d.larghezza = 30; }},
@@ -85,20 +39,193 @@ TEST_F(Finestra, un_documento_sbagliato_e_rifiutato_e_non_cambia_nulla) {
         {"colore", [](Documento& d) { d.coloresfondo = 0x1000000; }},
     };
     const Sezione prima = f.sez;
-    const float larghezza = f.pic.scalewidth;
     for (const Caso& c : casi) {
         Documento d = buono;
         c.guasta(d);
         const std::string problema = f.apridocumento(d, "rotto.vask");
         EXPECT_NE(problema.find(c.atteso), std::string::npos) << c.atteso << " / " << problema;
-        EXPECT_EQ(0, std::memcmp(&prima, &f.sez, sizeof prima)) << c.atteso;
-        EXPECT_EQ(f.pic.scalewidth, larghezza);
+        EXPECT_TRUE(prova::uguali(prima, f.sez)) << c.atteso;
+        EXPECT_EQ(f.pic.scalewidth, 10);
         EXPECT_EQ(f.nomedocumento, "");
     }
     EXPECT_EQ(f.apridocumento(buono, "buono.vask"), "");
 }
 
-TEST_F(Finestra, il_segno_delle_modifiche_segue_la_sezione_non_il_calcolo_ne_la_vista) {
+TEST(Storia, tiene_al_massimo_i_passi_piu_recenti_e_un_nuovo_passo_toglie_il_futuro) {
+    Storia<int> s(200);
+    for (int i = 0; i < 201; ++i) s.registra("passo " + std::to_string(i), i);
+    EXPECT_EQ(s.passi(), 200u);
+    int stato = 201;
+    for (int i = 200; i >= 1; --i) {
+        EXPECT_EQ(s.daannullare(), "passo " + std::to_string(i));
+        stato = s.annulla(stato);
+        EXPECT_EQ(stato, i);
+    }
+    EXPECT_FALSE(s.puoiannullare());  // step 0 was dropped
+    stato = s.ripeti(stato);
+    EXPECT_EQ(stato, 2);
+    EXPECT_EQ(s.daripetereancora(), 199u);
+    s.registra("altro", stato);
+    EXPECT_FALSE(s.puoiripetere());
+}
+
+namespace {
+
+// What must come back: the section and the results of the last computation.
+// (The panel may show a selected element's data instead, and a drawing entry
+// of the Strumenti menu may have set the results aside: neither is a step.)
+struct Stato {
+    Sezione sez;
+    std::vector<float> risultati;
+    bool operator==(const Stato& o) const { return prova::uguali(sez, o.sez) && risultati == o.risultati; }
+};
+
+Stato stato(const FrmVask_2& f) { return {f.sez, std::vector<float>(f.ris.risultati, f.ris.risultati + 16)}; }
+
+class Annulla : public Finestra {
+protected:
+    std::mt19937 gen{17};
+    int caso(int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen); }
+    float mezzo() { return caso(1, 38) / 2.0f; }
+
+    // One random change to the section, or a computation now and then.
+    void passo() {
+        switch (caso(0, 9)) {
+        case 0: {
+            const float x = mezzo(), y = mezzo() / 2;
+            rettangolo(x, y, x + 1.5f, y + 2, caso(0, 3) ? "1" : "-0.5");
+            break;
+        }
+        case 1: triangolo(mezzo(), 1, mezzo() + 0.25f, 3, mezzo(), 5.5f); break;
+        case 2: cerchio(caso(4, 16), caso(3, 8), "1.5"); break;
+        case 3: linea(mezzo(), mezzo() / 2, mezzo(), mezzo() / 2 + 0.5f); break;
+        case 4: f.btnEsegui_Click(); break;
+        case 5: case 6: {  // select something, then move, delete or change it
+            const int k = caso(0, 2);
+            if (k == 0 && f.sez.numerorettangoli()) {
+                const float* r = f.sez.rettangoli[caso(1, f.sez.numerorettangoli())];
+                seleziona(RETTANGOLO, (r[R::x1] + r[R::x2]) / 2, (r[R::y1] + r[R::y2]) / 2);
+            } else if (k == 1 && f.sez.numerocerchi()) {
+                const float* c = f.sez.cerchi[caso(1, f.sez.numerocerchi())];
+                seleziona(CERCHIO, c[C::xc], c[C::yc]);
+            } else if (f.sez.numerolinee()) {
+                const float* l = f.sez.linee[caso(1, f.sez.numerolinee())];
+                seleziona(LINEA, (l[L::x1] + l[L::x2]) / 2, (l[L::y1] + l[L::y2]) / 2);
+            }
+            switch (caso(0, 2)) {
+            case 0: sposta(10, 6, 10.5f, 6.5f); break;
+            case 1:
+                msg.risposte = {Risposta::Si};
+                f.btnCancella_Click();
+                break;
+            default:
+                densita(caso(0, 1) ? "2" : "-1");
+                raggio("1");
+                f.btnModifica_Click();
+                if (f.cambioestremo.cambioestremodellalinea) {
+                    const float* l = f.sez.linee[f.selezione.rigalineaselezionata];
+                    clicca(l[L::x1], l[L::y1]);
+                    clicca(l[L::x1] + 0.5f, l[L::y1] + 1);
+                }
+            }
+            densita("1");
+            break;
+        }
+        case 7:
+            if (caso(0, 3) == 0) nuovo();
+            break;
+        default: f.mnuVisualizzaRigenera_Click();
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(Annulla, annullare_tutto_torna_all_inizio_e_ripetere_tutto_alla_fine_passo_per_passo) {
+    std::vector<Stato> visti = {stato(f)};
+    for (int i = 0; i < 150; ++i) {
+        const size_t prima = f.storia.passi();
+        passo();
+        // Only a change to the section is a step; it is the last state seen then.
+        if (f.storia.passi() > prima || (prima == 200 && !(stato(f) == visti.back())))
+            visti.push_back(stato(f));
+        else
+            visti.back() = stato(f);  // a computation or a refused command
+    }
+    ASSERT_GT(visti.size(), 40u);
+    ASSERT_EQ(f.storia.passi(), visti.size() - 1);
+    for (size_t k = visti.size() - 1; k > 0; --k) {
+        f.mnuEditaAnnulla_Click();
+        ASSERT_TRUE(stato(f) == visti[k - 1]) << "annullando verso il passo " << k - 1;
+    }
+    EXPECT_FALSE(f.puoiannullare());
+    for (size_t k = 1; k < visti.size(); ++k) {
+        f.mnuEditaRipeti_Click();
+        ASSERT_TRUE(stato(f) == visti[k]) << "ripetendo il passo " << k;
+    }
+    EXPECT_FALSE(f.puoiripetere());
+}
+
+TEST_F(Finestra, annullare_uno_spostamento_riporta_anche_i_risultati_della_sezione_ferma) {
+    rettangolo(2, 2, 6, 4);
+    linea(2, 2, 6, 2);
+    f.btnEsegui_Click();
+    const std::string xg = testo("lblXg");
+    const float ky = f.copianocciolo.puntinocciolo[1][2];
+    seleziona(RETTANGOLO, 3, 3);
+    sposta(3, 3, 8, 5);
+    EXPECT_EQ(f.descrizioneannulla(), "Annulla: sposta rettangolo 1");
+    f.btnEsegui_Click();
+    EXPECT_NE(testo("lblXg"), xg);
+    f.mnuEditaAnnulla_Click();
+    EXPECT_EQ(f.sez.rettangoli[1][R::x1], 2);
+    EXPECT_EQ(testo("lblXg"), xg);
+    EXPECT_TRUE(f.ris.eseguito && f.ris.attuali);
+    EXPECT_EQ(f.descrizioneripeti(), "Ripeti: sposta rettangolo 1");
+    // The kern goes back with the results: object snap offers it again.
+    EXPECT_EQ(f.copianocciolo.puntinocciolo[1][2], ky);
+    EXPECT_TRUE(f.copianocciolo.puntinoccioloattivo[1]);
+}
+
+TEST_F(Finestra, il_primo_annulla_abbandona_il_comando_in_corso_e_non_tocca_le_tabelle) {
+    rettangolo(2, 2, 6, 4);
+    linea(1, 1, 7, 1);
+    const Sezione fatta = f.sez;
+    const size_t passi = f.storia.passi();
+    const auto abbandonato = [&](const char* comando) {
+        EXPECT_TRUE(f.comandoinsospeso() && f.puoiannullare()) << comando;
+        f.mnuEditaAnnulla_Click();
+        EXPECT_FALSE(f.comandoinsospeso()) << comando;
+        EXPECT_TRUE(prova::uguali(fatta, f.sez)) << comando;
+        EXPECT_EQ(f.storia.passi(), passi) << comando;
+    };
+    f.mnuStrumentiRettangolo_Click();
+    clicca(10, 10);
+    abbandonato("rettangolo");
+    f.mnuStrumentiTriangolo_Click();
+    clicca(10, 10);
+    clicca(12, 10);
+    abbandonato("triangolo");
+    f.mnuStrumentiLinea_Click();
+    clicca(10, 10);
+    abbandonato("linea");
+    seleziona(RETTANGOLO, 3, 3);
+    f.btnSposta_Click();
+    clicca(3, 3);
+    abbandonato("spostamento");
+    seleziona(LINEA, 4, 1);
+    f.btnModifica_Click();
+    clicca(1, 1);
+    abbandonato("estremo di linea");
+    f.btnSeleziona_Click();  // the calculate state
+    f.mnuStrumentiDistanza_Click();
+    clicca(1, 1);
+    abbandonato("distanza");
+    f.mnuEditaAnnulla_Click();  // then undo goes on with the history
+    EXPECT_EQ(f.sez.l, 1);
+}
+
+TEST_F(Finestra, il_segno_di_non_salvato_segue_la_sezione_e_la_storia_non_il_calcolo_ne_la_vista) {
     EXPECT_FALSE(f.modificata());
     EXPECT_EQ(f.titolo(), FrmVask_2::TITOLO);
     rettangolo(2, 2, 6, 4);
@@ -114,16 +241,33 @@ TEST_F(Finestra, il_segno_delle_modifiche_segue_la_sezione_non_il_calcolo_ne_la_
     f.mnuStrumentiRettangolo_Click();
     clicca(8, 8);  // a first corner is not yet an element
     EXPECT_FALSE(f.modificata());
-    densita("2");
     clicca(9, 9);
     EXPECT_TRUE(f.modificata());
-    f.mnuModificaRettangolo_Click();
-    clicca(8.5f, 8.5f);
+    f.mnuEditaAnnulla_Click();
+    EXPECT_FALSE(f.modificata());
+    f.mnuEditaAnnulla_Click();
+    EXPECT_TRUE(f.modificata());
+    f.mnuEditaRipeti_Click();
+    EXPECT_FALSE(f.modificata());
+    f.mnuEditaRipeti_Click();
+    seleziona(RETTANGOLO, 8.5f, 8.5f);
     msg.risposte = {Risposta::Si};
     f.btnCancella_Click();  // back to what was saved
     EXPECT_FALSE(f.modificata());
-    msg.risposte = {Risposta::Si};
-    f.mnuFileNuovo_Click();  // a new section: no file, nothing to save
+    nuovo();  // a new section: no file, nothing to save
     EXPECT_FALSE(f.modificata());
     EXPECT_EQ(f.nomedocumento, "");
+}
+
+TEST_F(Finestra, i_risultati_si_copiano_come_testo_e_come_tabella_col_separatore_dell_utente) {
+    EXPECT_EQ(f.testorisultati(false), "");
+    impostaseparatore(',');
+    rettangolo(0, 0, 2, 6);
+    f.btnEsegui_Click();
+    const std::string testo = f.testorisultati(false);
+    EXPECT_EQ(testo.substr(0, 22), "A = 12\nM = 12\nXg = 1\nY");
+    EXPECT_NE(testo.find("Rxc = 1,732051\n"), std::string::npos);
+    EXPECT_NE(testo.find("α°= 0\n"), std::string::npos);
+    EXPECT_EQ(f.testorisultati(true).substr(0, 14), "A =\t12\nM =\t12\n");
+    EXPECT_EQ(std::count(testo.begin(), testo.end(), '\n'), 15);
 }

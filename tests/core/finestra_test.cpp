@@ -3,7 +3,6 @@
 #include <functional>
 #include <tuple>
 
-#include "edit/tipi.h"
 #include "supporto.h"
 
 using namespace vask;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "edit/frmvask2.h"
+#include "edit/tipi.h"
 #include "model/numeri.h"
 
 namespace prova {
