@@ -1,12 +1,19 @@
-// Section files through the real window: JSON that keeps every bit, broken
+// Files through the real window: section files that keep every bit, broken
 // and hostile files refused without touching the open section, atomic saves,
-// and the question about unsaved work asked exactly when it is due.
+// the question about unsaved work asked exactly when due; the drawing
+// exported as PNG or SVG; the page printed.
+#include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPicture>
 #include <QStyleFactory>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 #include <chrono>
+#include <cmath>
 #include <cstring>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -15,8 +22,11 @@
 #include <unistd.h>
 
 #include "app/archivio.h"
+#include "app/areagrafica.h"
+#include "app/esportazione.h"
 #include "app/filesezione.h"
 #include "app/finestraprincipale.h"
+#include "app/stampa.h"
 #include "copione.h"
 
 using namespace vask;
@@ -28,7 +38,8 @@ void punto(FrmVask_2& n, float x, float y) {
     n.picAreagrafica_MouseDown(x, n.pic.scaleheight - y);
 }
 
-// A rectangle, a triangle, a hole and two closure lines, drawn through the core.
+// A rectangle, a triangle, a hole and two closure lines at coordinates no
+// short decimal holds, drawn through the core.
 void disegna(FrmVask_2& n, std::mt19937& gen) {
     std::uniform_real_distribution<float> u(0.5f, 9.5f);
     n.mnuStrumentiRettangolo_Click();
@@ -44,10 +55,7 @@ void disegna(FrmVask_2& n, std::mt19937& gen) {
     punto(n, x + 2.5f, y + 2);
     n.testomodificato("txtDensita", "1");
     n.mnuStrumentiLinea_Click();
-    punto(n, 0, 0);
-    punto(n, 19.5f, 0.25f);
-    punto(n, 19.5f, 0.25f);
-    punto(n, 18, 11.75f);
+    for (auto [a, b] : {std::pair{0.f, 0.f}, {19.5f, 0.25f}, {19.5f, 0.25f}, {18.f, 11.75f}}) punto(n, a, b);
 }
 
 // The immutable flag on a folder: nothing in it can be created or replaced,
@@ -62,6 +70,36 @@ bool immutabile(const QString& cartella, bool si) {
     ::close(fd);
     return ok;
 }
+
+// The page painted on an image, for its pixels, and on a picture, whose
+// recorded commands hold its texts.
+struct Foglio {
+    QImage img;
+    QPicture registro;
+    QRect disegno;
+    Foglio(QSize misura, const FrmVask_2& n) : img(misura, QImage::Format_RGB32) {
+        img.fill(Qt::white);
+        QPainter p(&img);
+        disegno = dipingipagina(p, img.rect(), n);
+        QPainter q(&registro);
+        dipingipagina(q, img.rect(), n);
+    }
+    bool ha(const QString& testo) const {  // a picture keeps each text as UTF-16, big-endian
+        QByteArray b;
+        for (QChar c : testo) b += char(c.unicode() >> 8), b += char(c.unicode() & 0xFF);
+        return QByteArray::fromRawData(registro.data(), int(registro.size())).contains(b);
+    }
+    bool inchiostro(const QRect& zona) const {  // anything but white paper
+        if ((zona & img.rect()).isEmpty()) return false;
+        QImage z = img.copy(zona & img.rect()), carta(z.size(), z.format());
+        carta.fill(Qt::white);
+        return z != carta;
+    }
+    QColor colore(double x, double y) const {  // a world point in the drawing
+        return img.pixelColor(disegno.left() + int(std::lround(x / 20 * (disegno.width() - 1))),
+                              disegno.top() + int(std::lround((12 - y) / 12 * (disegno.height() - 1))));
+    }
+};
 
 }  // namespace
 
@@ -86,7 +124,11 @@ private slots:
             FinestraPrincipale a(&c);
             FrmVask_2& n = a.nucleo();
             disegna(n, gen);
-            n.btnEsegui_Click();
+            for (int i = 0; i < giro; ++i) n.btnZoomPiu_Click();
+            n.btnPanSu_Click();
+            n.mnuPreferenzeSezioneRosso_Click();
+            n.mnuPreferenzeSpessori2_Click();
+            n.btnEsegui_Click();  // the inertia of the last computation goes along
             a.archivio().sceglidasalvare = [&](const QString&) { return percorso("giro"); };
             QVERIFY(a.archivio().salvaconnome());
             QVERIFY(QFile::exists(percorso("giro.vask")));  // the extension added
@@ -98,10 +140,16 @@ private slots:
             FinestraPrincipale b(&d);
             QVERIFY(b.apri(percorso("giro.vask")));
             QVERIFY(d.domande.empty());
-            QCOMPARE(std::memcmp(&n.sez, &b.nucleo().sez, sizeof n.sez), 0);
+            const FrmVask_2& m = b.nucleo();
+            QCOMPARE(std::memcmp(&n.sez, &m.sez, sizeof n.sez), 0);
+            QVERIFY(!m.modificata());
+            QCOMPARE(m.pic.scalewidth, n.pic.scalewidth);
+            QCOMPARE(m.pic.scaletop, n.pic.scaletop);
+            QCOMPARE(m.colori.coloresezione, ROSSO);
+            QCOMPARE(m.pic.spessore, 2);
+            for (const char* e : ETICHETTEX) QCOMPARE(m.ctl.testo(e), n.ctl.testo(e));
             b.nucleo().btnEsegui_Click();
-            for (const char* nome : ETICHETTERISULTATI)
-                QCOMPARE(b.nucleo().ctl.testo(nome), n.ctl.testo(nome));
+            for (const char* e : ETICHETTERISULTATI) QCOMPARE(m.ctl.testo(e), n.ctl.testo(e));
         }
     }
 
@@ -118,18 +166,14 @@ private slots:
             const int i = t.indexOf(da);
             return i < 0 ? QByteArray("manca " + QByteArray(da)) : t.replace(i, int(std::strlen(da)), a);
         };
-        QByteArray sei = buono;
-        {
-            Documento d = n.documento();
-            d.rettangoli.resize(6, d.rettangoli[0]);
-            sei = scrivisezione(d);
-        }
+        Documento sei = n.documento();
+        sei.rettangoli.resize(6, sei.rettangoli[0]);
         const std::pair<const char*, QByteArray> guasti[] = {
             {"JSON valido", buono.left(buono.size() / 2)},
             {"versione 7", sostituisci("\"versione\": 1", "\"versione\": 7")},
             {"manca la versione", sostituisci("\"versione\": 1", "\"versioni\": 1")},
             {"non è un numero", sostituisci("\"densita\": 1", "\"densita\": \"uno\"")},
-            {"al massimo 5", sei},
+            {"al massimo 5", scrivisezione(sei)},
             {"JSON valido", sostituisci("\"densita\": 1", "\"densita\": NaN")},
             {"JSON valido", sostituisci("\"densita\": 1", "\"densita\": 1e400")},
             {"fuori dei limiti dei numeri", sostituisci("\"densita\": 1", "\"densita\": 1e39")},
@@ -171,11 +215,8 @@ private slots:
                 }
             }
             Documento d;
-            const QString problema = leggisezione(t, d);
-            if (!problema.isEmpty() || !n.apridocumento(d, "mutato.vask").empty())
-                ++rifiutati;
-            else
-                ++aperti;
+            const bool rifiutato = !leggisezione(t, d).isEmpty() || !n.apridocumento(d, "mutato.vask").empty();
+            (rifiutato ? rifiutati : aperti)++;
             QVERIFY(n.sez.prossimorettangolo >= 1 && n.sez.prossimorettangolo <= 6);
         }
         QVERIFY(aperti > 0 && rifiutati > 0);
@@ -194,7 +235,6 @@ private slots:
         QVERIFY(vecchio.open(QIODevice::ReadOnly));
         const QByteArray prima = vecchio.readAll();
         vecchio.close();
-        f.nucleo().mnuStrumentiLinea_Click();
         punto(f.nucleo(), 1, 11);
         punto(f.nucleo(), 5, 11);
         if (!immutabile(chiusa.path(), true)) QSKIP("il file system non ha cartelle immutabili");
@@ -214,21 +254,14 @@ private slots:
         auto* f = new FinestraPrincipale(&c);
         f->show();
         int aperture = 0, salvataggi = 0;
-        f->archivio().sceglidaaprire = [&] {
-            ++aperture;
-            return percorso("altra.vask");
-        };
-        f->archivio().sceglidasalvare = [&](const QString&) {
-            ++salvataggi;
-            return percorso("salvata.vask");
-        };
-        // Nothing to save: no question, the file opens; the window closes.
+        f->archivio().sceglidaaprire = [&] { return ++aperture, percorso("altra.vask"); };
+        f->archivio().sceglidasalvare = [&](const QString&) { return ++salvataggi, percorso("salvata.vask"); };
+        // Nothing to save: no question, the file opens.
         f->archivio().mnuFileApri_Click();
         QCOMPARE(int(c.domande.size()), 0);
         QCOMPARE(aperture, 1);
         std::mt19937 gen(2);
         disegna(f->nucleo(), gen);
-        QVERIFY(f->nucleo().modificata());
 
         // Annulla: nothing happens. No: opens without saving. Sì: saves, then opens.
         c.risposte = {Risposta::Annulla};
@@ -249,10 +282,8 @@ private slots:
         f->archivio().mnuFileApri_Click();
         QCOMPARE(salvataggi, 0);
         QCOMPARE(aperture, 3);
-        QFile altra(percorso("altra.vask"));
-        QVERIFY(altra.open(QIODevice::ReadOnly));
         Documento salvato;
-        QVERIFY(leggisezione(altra.readAll(), salvato).isEmpty());
+        QVERIFY(leggifilesezione(percorso("altra.vask"), salvato).isEmpty());
         QCOMPARE(int(salvato.rettangoli.size()), 1);
         // A new section has no file: Sì asks where to save it.
         c.risposte = {Risposta::Si};
@@ -272,12 +303,124 @@ private slots:
         QVERIFY(f->isVisible());
         c.risposte = {Risposta::No};
         QVERIFY(f->close());
+        delete f;
         Copione d;
         FinestraPrincipale g(&d);
         g.show();
         QVERIFY(g.close());
         QCOMPARE(int(d.domande.size()), 0);
-        delete f;
+    }
+
+    void png_e_svg_del_disegno_e_un_errore_detto() {
+        Copione copione;
+        FinestraPrincipale f(&copione);
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        int proposta = 0;
+        const auto esporta = [&](const char* nome, int larghezza) {
+            f.esportazione().sceglifile = [&] { return percorso(nome); };
+            f.esportazione().sceglilarghezza = [&](int p) { return proposta = p, larghezza; };
+            f.findChild<QAction*>("mnuFileEsporta")->trigger();
+        };
+        // A 2 x 6 rectangle from (4, 3), its sides as closure lines, computed.
+        FrmVask_2& n = f.nucleo();
+        n.mnuStrumentiRettangolo_Click();
+        const float p[10][2] = {{4, 3}, {6, 9}, {4, 3}, {6, 3}, {6, 3}, {6, 9}, {6, 9}, {4, 9}, {4, 9}, {4, 3}};
+        for (int i = 0; i < 10; ++i) {
+            if (i == 2) n.mnuStrumentiLinea_Click();
+            punto(n, p[i][0], p[i][1]);
+        }
+        n.btnEsegui_Click();
+
+        // No extension: PNG. The column through x = 4.25 crosses the sides
+        // y = 3 and 9, their pens thicker in a larger picture.
+        const auto verdi = [](const QImage& img) {
+            int v = 0;
+            for (int y = 0; y < img.height(); ++y) v += img.pixelColor(img.width() * 17 / 80, y) == Qt::green;
+            return v;
+        };
+        esporta("sezione", 1000);
+        QCOMPARE(proposta, f.area()->width());
+        QImage img(percorso("sezione.png"));
+        QCOMPARE(img.size(), QSize(1000, 600));
+        QCOMPARE(img.pixelColor(225, 424), QColor(Qt::white));  // (4.5, 3.5), in the section
+        QCOMPARE(img.pixelColor(749, 100), QColor(Qt::black));  // (15, 10)
+        QCOMPARE(verdi(img), 2);
+        esporta("grande.png", 4000);
+        img = QImage(percorso("grande.png"));
+        QCOMPARE(img.size(), QSize(4000, 2400));
+        QCOMPARE(verdi(img), 8);
+
+        esporta("sezione.SVG", 800);
+        QFile file(percorso("sezione.SVG"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QStringList elementi;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement) {
+                QStringList e{xml.name().toString()};
+                for (const char* a : {"width", "fill", "stroke"}) e << xml.attributes().value(a).toString();
+                elementi << e.join(' ');
+            }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(elementi.mid(0, 2), QStringList({"svg 800  ", "rect 800 #000000 "}));
+        // Section, sides, Xc, Yc, ellipse points, kern vertices.
+        for (const char* e : {"rect 79.9 #ffffff #000000", "line   #00ff00", "line   #ff00ff", "line   #ff0000",
+                              "g  #0000ff ", "ellipse  #ffffff #00ffff"})
+            QVERIFY2(elementi.contains(e), e);
+        QVERIFY(copione.domande.empty());
+
+        esporta("manca/sezione.png", 500);
+        QCOMPARE(copione.domande.size(), size_t(1));
+        QCOMPARE(copione.domande[0].titolo, std::string("Esportazione non riuscita."));
+    }
+
+    void la_pagina_stampata_ha_disegno_e_risultati_e_un_errore_detto() {
+        Copione copione;
+        FinestraPrincipale f(&copione);
+        FrmVask_2& n = f.nucleo();
+        QVERIFY(Foglio(QSize(1123, 794), n).ha("Nessun calcolo eseguito."));
+        n.mnuStrumentiRettangolo_Click();  // 2 x 6 from (4, 3), then 2 x 1 from (10, 1)
+        for (QPointF q : {QPointF(4, 3), QPointF(6, 9), QPointF(10, 1), QPointF(12, 2)}) punto(n, q.x(), q.y());
+        n.btnEsegui_Click();
+        n.mnuModificaRettangolo_Click();  // the panel now shows the small one: the page the results
+        punto(n, 11, 1.5f);
+        QCOMPARE(n.ctl.testo("lblArea"), std::string("2"));
+        for (QSize misura : {QSize(1123, 794), QSize(794, 1123)}) {
+            const Foglio foglio(misura, n);
+            const QRect& d = foglio.disegno;
+            QVERIFY(foglio.img.rect().contains(d));
+            QVERIFY(std::abs(d.height() - d.width() * 0.6) <= 1);
+            QCOMPARE(foglio.colore(4.5, 3.5), QColor(255, 255, 255));
+            QCOMPARE(foglio.colore(15, 10), QColor(0, 0, 0));
+            for (const char* t : {"A =", "14", "5.857143", "472.6667", "Ryc =", "α°=", "43.6085"})
+                QVERIFY2(foglio.ha(QString::fromUtf8(t)), t);
+            QVERIFY(!foglio.ha("Nessun") && !foglio.ha("cambiata"));
+            // The results beside a wide drawing, below a tall page's.
+            const bool largo = misura.width() > misura.height();
+            QCOMPARE(foglio.inchiostro(QRect(d.right() + 2, d.top(), misura.width(), d.height())), largo);
+            QCOMPARE(foglio.inchiostro(QRect(0, d.bottom() + 2, misura.width(), misura.height())), !largo);
+        }
+        n.btnSposta_Click();  // moved after the computation
+        punto(n, 11, 1.5f);
+        punto(n, 15, 1.5f);
+        const Foglio mosso(QSize(1123, 794), n);
+        QVERIFY(mosso.ha("14") && mosso.ha("cambiata"));
+
+        // Through the menu, a PDF of one page; a device that cannot be painted on is told.
+        QPdfWriter pdf(percorso("pagina.pdf"));
+        pdf.setResolution(300);
+        f.stampa().sceglidispositivo = [&pdf] { return &pdf; };
+        f.findChild<QAction*>("mnuFileStampa")->trigger();
+        QFile file(percorso("pagina.pdf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().count("/Type /Page\n"), 1);
+        QVERIFY(copione.domande.empty());
+        QPdfWriter altrove(percorso("manca/pagina.pdf"));
+        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+        QVERIFY(!f.stampa().stampa(altrove));
+        QCOMPARE(copione.domande.size(), size_t(1));
+        QCOMPARE(copione.domande[0].titolo, std::string("Stampa non riuscita."));
     }
 };
 

@@ -1,5 +1,6 @@
-// The program's command line, run as a user would: help, version, the
-// results of sections printed without a display, and the mistakes.
+// The samples of esempi/ against the parts worked out by hand, and the
+// program's command line run as a user would: help, version, the results of
+// sections printed without a display, the problems and the mistakes.
 #include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
@@ -7,7 +8,10 @@
 #include <QTextStream>
 #include <QtTest>
 
+#include "app/filesezione.h"
 #include "app/risultati.h"
+#include "copione.h"
+#include "edit/frmvask2.h"
 #include "esempi.h"
 #include "model/numeri.h"
 
@@ -15,6 +19,7 @@ using namespace vask;
 
 class RigaComandoTest : public QObject {
     Q_OBJECT
+    QTemporaryDir cartella;
 
     struct Esito {
         int codice = -1;
@@ -35,87 +40,202 @@ class RigaComandoTest : public QObject {
         p.start(QStringLiteral(VASK2CAD), argomenti);
         Esito e;
         if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return e;
-        e.codice = p.exitCode();
-        e.uscita = QString::fromUtf8(p.readAllStandardOutput());
-        e.errori = QString::fromUtf8(p.readAllStandardError());
-        return e;
+        return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
     }
 
     // What the function behind --risultati prints with that separator.
-    static QString attesa(const QStringList& percorsi, char separatore) {
+    static Esito stampa(const QStringList& percorsi, char separatore = '.') {
         impostaseparatore(separatore);
-        QString uscita, errori;
-        QTextStream u(&uscita), e(&errori);
-        stamparisultati(percorsi, u, e);
+        Esito s;
+        QTextStream uscita(&s.uscita), errori(&s.errori);
+        s.codice = stamparisultati(percorsi, uscita, errori);
         impostaseparatore('.');
-        return uscita;
+        return s;
+    }
+
+    QString file(const char* nome, const QByteArray& contenuto) {
+        const QString p = cartella.filePath(QString::fromLatin1(nome));
+        QFile f(p);
+        if (f.open(QIODevice::WriteOnly)) f.write(contenuto);
+        return p;
+    }
+
+    static QStringList percorsi() {
+        QStringList p;
+        for (const auto& e : esempi::tutti()) p << esempi::percorso(e);
+        return p;
+    }
+
+    // One block: the name, then each caption of the panel with its value,
+    // within float precision of the hand computation.
+    static void controllablocco(const QString& blocco, const esempi::Esempio& e, QChar separatore) {
+        static const char* const didascalie[15] = {"A =",   "M =",   "Xg =",  "Yg =",  "Ix =",  "Iy =",  "Ixg =", "Iyg =",
+                                                   "Ixy =", "Ixgyg =", "Ixc =", "Iyc =", "Rxc =", "Ryc =", "α°="};
+        const QStringList righe = blocco.split(QLatin1Char('\n'));
+        QCOMPARE(righe.size(), 16);
+        QCOMPARE(righe[0], esempi::percorso(e));
+        const esempi::Attese attese = esempi::attese(e.parti);
+        const QChar altro = separatore == QLatin1Char(',') ? QLatin1Char('.') : QLatin1Char(',');
+        for (int i = 0; i < 15; ++i) {
+            const QString inizio = QString::fromUtf8(didascalie[i]) + QLatin1Char(' ');
+            const QString& riga = righe[i + 1];
+            QVERIFY2(riga.startsWith(inizio), qPrintable(riga));
+            const QString valore = riga.mid(inizio.size());
+            QVERIFY2(!valore.contains(altro), qPrintable(riga));  // it would be misread
+            bool valido = false;
+            impostaseparatore(separatore.toLatin1());
+            const double v = valoredidascalia(valore.toStdString(), &valido);
+            impostaseparatore('.');
+            QVERIFY2(valido, qPrintable(riga));
+            const double scarto = i == esempi::ALFA ? esempi::differenzaangoli(v, attese.valori[i])
+                                                    : std::fabs(v - attese.valori[i]);
+            QVERIFY2(scarto <= attese.tolleranza[i],
+                     qPrintable(QStringLiteral("%1: atteso %2").arg(riga).arg(attese.valori[i], 0, 'g', 10)));
+        }
     }
 
 private slots:
-    void aiuto_in_italiano() {
+    // The hand computation itself, on known answers: the rectangle of the
+    // guide, (0 ; 0) to (2 ; 6), its kern the middle third; a right triangle
+    // with legs 3 and 6, A = 9 and Ixy = b²h²/24 = 13.5.
+    void il_calcolo_a_mano_ritrova_i_valori_del_manuale() {
+        const esempi::Attese a = esempi::attese({esempi::rettangolo(0, 0, 2, 6)});
+        const double valori[15] = {12, 12, 1, 3, 144, 16, 36, 4, 36, 0, 36, 4, std::sqrt(3.0), std::sqrt(1 / 3.0), 0};
+        for (int i = 0; i < 15; ++i) QVERIFY(std::fabs(a.valori[i] - valori[i]) < 1e-12);
+        const esempi::Punto sopra = esempi::antipolo(a, {0, 6}, {2, 6});
+        QVERIFY(std::fabs(sopra.x - 1) < 1e-12 && std::fabs(sopra.y - 2) < 1e-12);
+        const esempi::Punto destra = esempi::antipolo(a, {2, 0}, {2, 6});
+        QVERIFY(std::fabs(destra.x - 2.0 / 3) < 1e-12 && std::fabs(destra.y - 3) < 1e-12);
+        const esempi::Attese t = esempi::attese({esempi::triangolorettangolo(0, 0, 3, 6)});
+        QVERIFY(std::fabs(t.valori[esempi::IXY] - 13.5) < 1e-12);
+        QVERIFY(std::fabs(t.valori[esempi::IX] - 3.0 * 216 / 12) < 1e-12);
+    }
+
+    // Every sample: its printed results as by hand, its closure lines tangent
+    // to the section, each giving its kern vertex at the line's antipole.
+    void ogni_esempio_da_i_valori_e_il_nocciolo_calcolati_a_mano() {
+        const auto tutti = esempi::tutti();
+        const Esito s = stampa(percorsi(), ',');
+        QCOMPARE(s.codice, 0);
+        QCOMPARE(s.errori, QString());
+        QVERIFY(s.uscita.endsWith(QLatin1Char('\n')) && !s.uscita.endsWith(QStringLiteral("\n\n")));
+        const QStringList blocchi = s.uscita.chopped(1).split(QStringLiteral("\n\n"));
+        QCOMPARE(blocchi.size(), int(tutti.size()));
+        for (size_t i = 0; i < tutti.size(); ++i) controllablocco(blocchi[int(i)], tutti[i], QLatin1Char(','));
+        // The symmetric sections show their axes straight.
+        QVERIFY(blocchi[0].endsWith(QStringLiteral("\nα°= 90")));
+        QVERIFY(blocchi[2].endsWith(QStringLiteral("\nα°= 0")));
+
+        for (const esempi::Esempio& e : tutti) {
+            Documento d;
+            QCOMPARE(leggifilesezione(esempi::percorso(e), d), QString());
+            Copione copione;
+            FrmVask_2 n(copione);
+            n.Form_Load();
+            QCOMPARE(n.apridocumento(d, e.file), std::string());
+            n.btnEsegui_Click();
+            QVERIFY(copione.domande.empty());
+            QCOMPARE(n.sez.l - 1, int(e.linee.size()));
+            for (const esempi::Parte& p : e.parti) QVERIFY(p.x > 0 && p.x < 20 && p.y > 0 && p.y < 12);  // in the start view
+            const esempi::Attese attese = esempi::attese(e.parti);
+            for (size_t k = 0; k < e.linee.size(); ++k) {
+                const auto [p1, p2] = e.linee[k];
+                const double nx = -(p2.y - p1.y), ny = p2.x - p1.x, lunghezza = std::hypot(nx, ny);
+                double minimo = 1e300, massimo = -1e300;
+                const auto lato = [&](double x, double y, double r = 0) {
+                    const double dd = (nx * (x - p1.x) + ny * (y - p1.y)) / lunghezza;
+                    minimo = std::min(minimo, dd - r), massimo = std::max(massimo, dd + r);
+                };
+                for (int r = 1; r < n.sez.prossimorettangolo; ++r)
+                    for (int cx : {R::x1, R::x2})
+                        for (int cy : {R::y1, R::y2}) lato(n.sez.rettangoli[r][cx], n.sez.rettangoli[r][cy]);
+                for (int t = 1; t < n.sez.prossimotriangolo; ++t)
+                    for (int c : {T::x1, T::x2, T::x3}) lato(n.sez.triangoli[t][c], n.sez.triangoli[t][c + 1]);
+                for (int c = 1; c < n.sez.prossimocerchio; ++c)
+                    lato(n.sez.cerchi[c][C::xc], n.sez.cerchi[c][C::yc], n.sez.cerchi[c][C::raggio]);
+                QVERIFY2(minimo >= -1e-9 || massimo <= 1e-9, qPrintable(QStringLiteral("%1 linea %2").arg(e.file).arg(k + 1)));
+                const int riga = int(k) + 1;
+                QVERIFY(n.nocciolo.valido[riga]);
+                const esempi::Punto atteso = esempi::antipolo(attese, p1, p2);
+                const float* v = n.nocciolo.verticinocciolo[riga];
+                QVERIFY2(std::hypot(v[1] - atteso.x, v[2] - atteso.y) < 2e-5,
+                         qPrintable(QStringLiteral("%1 linea %2: (%3 ; %4) invece di (%5 ; %6)")
+                                        .arg(e.file).arg(riga).arg(v[1]).arg(v[2]).arg(atteso.x).arg(atteso.y)));
+            }
+        }
+    }
+
+    void i_file_che_non_si_possono_aprire_o_calcolare_vanno_sugli_errori_e_gli_altri_si_stampano() {
+        const QString rotto = file("rotto.vask", "{ \"versione\": 1, ");
+        const QString mancante = cartella.filePath(QStringLiteral("mancante.vask"));
+        // Well-formed, but a rectangle reaching below the origin; only a hole; nothing.
+        const QString fuori = file("fuori.vask", R"({"versione": 1, "rettangoli": [
+            {"x1": 1, "y1": -1, "x2": 3, "y2": 2, "densita": 1}]})");
+        const QString foro = file("foro.vask", R"({"versione": 1, "rettangoli": [
+            {"x1": 1, "y1": 1, "x2": 3, "y2": 2, "densita": -1}]})");
+        const QString vuota = file("vuota.vask", R"({"versione": 1})");
+        const auto tutti = esempi::tutti();
+        const Esito s = stampa({esempi::percorso(tutti[0]), rotto, mancante, cartella.path(), fuori, foro, vuota,
+                                esempi::percorso(tutti[3])});
+        QCOMPARE(s.codice, 1);
+        const QStringList errori = s.errori.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(errori.size(), 6);
+        const QString aprire = QStringLiteral("vask2cad: Impossibile aprire «%1»: "), calcolare = QStringLiteral("vask2cad: Impossibile calcolare «%1»: ");
+        QVERIFY2(errori[0].startsWith(aprire.arg(rotto) + "il testo non è JSON valido"), qPrintable(errori[0]));
+        QCOMPARE(errori[1], aprire.arg(mancante) + "il file non esiste.");
+        QCOMPARE(errori[2], aprire.arg(cartella.path()) + "è una cartella, non un file.");
+        QCOMPARE(errori[3], aprire.arg(fuori) + "rettangolo 1: esce dalla zona positiva o dai limiti dell'area grafica.");
+        QVERIFY2(errori[4].startsWith(calcolare.arg(foro) + "La massa della sezione è complessivamente minore o uguale a zero."),
+                 qPrintable(errori[4]));
+        QCOMPARE(errori[5], calcolare.arg(vuota) + "Introdurre i dati per il calcolo.");
+        const QStringList blocchi = s.uscita.chopped(1).split(QStringLiteral("\n\n"));
+        QCOMPARE(blocchi.size(), 2);
+        controllablocco(blocchi[0], tutti[0], QLatin1Char('.'));
+        controllablocco(blocchi[1], tutti[3], QLatin1Char('.'));
+    }
+
+    void il_programma_risponde_senza_display_con_i_codici_di_uscita() {
         for (const char* opzione : {"--help", "-h"}) {
             const Esito e = esegui({QString::fromLatin1(opzione)});
             QCOMPARE(e.codice, 0);
-            QVERIFY2(e.uscita.startsWith(QStringLiteral("Uso: vask2cad [opzioni] [file.vask]\n")),
-                     qPrintable(e.uscita));
+            QVERIFY2(e.uscita.startsWith(QStringLiteral("Uso: vask2cad [opzioni] [file.vask]\n")), qPrintable(e.uscita));
             for (const char* parola : {"--risultati", "--version", "Opzioni:", "Argomenti:"})
                 QVERIFY2(e.uscita.contains(QString::fromLatin1(parola)), parola);
             QVERIFY(!e.uscita.contains(QStringLiteral("Displays")));
         }
-    }
-
-    void versione() {
         for (const char* opzione : {"--version", "-v"}) {
             const Esito e = esegui({QString::fromLatin1(opzione)});
             QCOMPARE(e.codice, 0);
             QCOMPARE(e.uscita, QStringLiteral("Vask_2 cad 2.0\n"));
         }
-    }
-
-    void risultati_degli_esempi_col_separatore_della_lingua() {
-        QStringList percorsi;
-        for (const auto& e : esempi::tutti()) percorsi << esempi::percorso(e);
-        const Esito punto = esegui(QStringList{QStringLiteral("--risultati")} + percorsi);
+        // The results with the separator of the language.
+        const Esito punto = esegui(QStringList{QStringLiteral("--risultati")} + percorsi());
         QCOMPARE(punto.codice, 0);
         QCOMPARE(punto.errori, QString());
-        QCOMPARE(punto.uscita, attesa(percorsi, '.'));
+        QCOMPARE(punto.uscita, stampa(percorsi()).uscita);
         QVERIFY(punto.uscita.contains(QStringLiteral("\nA = 32.5\n")));  // the L section
-
-        const Esito virgola = esegui(QStringList{QStringLiteral("--risultati")} + percorsi,
-                                     QStringLiteral("it_IT.UTF-8"));
+        const Esito virgola = esegui(QStringList{QStringLiteral("--risultati")} + percorsi(), QStringLiteral("it_IT.UTF-8"));
         QCOMPARE(virgola.codice, 0);
-        QCOMPARE(virgola.uscita, attesa(percorsi, ','));
+        QCOMPARE(virgola.uscita, stampa(percorsi(), ',').uscita);
         QVERIFY(virgola.uscita.contains(QStringLiteral("\nA = 32,5\n")));
-    }
 
-    void un_file_rotto_esce_con_errore_e_il_messaggio_sugli_errori() {
-        QTemporaryDir cartella;
-        QVERIFY(cartella.isValid());
-        const QString rotto = cartella.filePath(QStringLiteral("rotto.vask"));
-        QFile f(rotto);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("non è una sezione");
-        f.close();
-        const QString buono = esempi::percorso(esempi::tutti()[2]);
-        const Esito e = esegui({QStringLiteral("--risultati"), rotto, buono});
+        // A broken file: an error code, the message on the errors, the others printed.
+        const QString rotto = file("rotto2.vask", "non è una sezione");
+        const Esito e = esegui({QStringLiteral("--risultati"), rotto, percorsi()[2]});
         QVERIFY(e.codice != 0 && e.codice != -1);
-        QVERIFY2(e.errori.startsWith(QStringLiteral("vask2cad: Impossibile aprire «%1»: il testo non è JSON valido")
-                                         .arg(rotto)),
+        QVERIFY2(e.errori.startsWith(QStringLiteral("vask2cad: Impossibile aprire «%1»: il testo non è JSON valido").arg(rotto)),
                  qPrintable(e.errori));
-        QCOMPARE(e.uscita, attesa({buono}, '.'));
-    }
+        QCOMPARE(e.uscita, stampa({percorsi()[2]}).uscita);
 
-    void gli_errori_di_chi_scrive_il_comando() {
+        // The mistakes of who writes the command.
         const Esito nessuno = esegui({QStringLiteral("--risultati")});
         QCOMPARE(nessuno.codice, 1);
         QVERIFY(nessuno.errori.contains(QStringLiteral("almeno un file")));
         QCOMPARE(nessuno.uscita, QString());
-
         const Esito sconosciuta = esegui({QStringLiteral("--risultato"), QStringLiteral("a.vask")});
         QCOMPARE(sconosciuta.codice, 1);
         QVERIFY2(sconosciuta.errori.startsWith(QStringLiteral("vask2cad: opzione sconosciuta \"risultato\"")),
                  qPrintable(sconosciuta.errori));
-
         // The window opens one section; without --risultati two are a mistake.
         const Esito due = esegui({QStringLiteral("a.vask"), QStringLiteral("b.vask")});
         QCOMPARE(due.codice, 1);
