@@ -9,25 +9,18 @@ using namespace vask;
 using prova::Finestra;
 
 TEST_F(Finestra, all_avvio_la_finestra_e_in_disegno_con_i_valori_iniziali) {
-    EXPECT_TRUE(f.modo.disegno);
-    EXPECT_FALSE(f.modo.seleziono || f.modo.eseguo || f.ris.eseguito);
-    EXPECT_EQ(f.sez.prossimorettangolo + f.sez.prossimotriangolo + f.sez.prossimocerchio + f.sez.l, 4);
+    EXPECT_TRUE(f.modo.disegno && !f.modo.seleziono && !f.modo.eseguo && !f.ris.eseguito);
+    EXPECT_TRUE(prova::uguali(f.sez, Sezione{}));
     EXPECT_EQ(f.pigreco, 3.1415927f);
     EXPECT_EQ(f.vista.passogriglia, 1.0f);
-    EXPECT_EQ(std::tie(f.colori.coloresfondo, f.colori.coloregriglia, f.colori.coloresezione, f.colori.colorelinea),
-              std::make_tuple(NERO, GRIGIO, BIANCO, VERDE));
-    EXPECT_EQ(f.pic.sfondo, NERO);
-    EXPECT_EQ(f.vista.nuovofinex, 20);
-    EXPECT_EQ(f.vista.nuovofiney, 12);
-    EXPECT_EQ(testo("lblDescrizione"),
-              "Disegna: Premi i pulsanti rettangolo, triangolo o cerchio per comporre la sezione.");
-    EXPECT_EQ(f.ctl.sfondo("btnDisegna"), GIALLO);
-    EXPECT_EQ(f.ctl.sfondo("btnPanGiu"), ROSSO);
-    EXPECT_EQ(f.ctl.sfondo("btnPanSu"), VERDESCURO);
-    EXPECT_EQ(testo("txtDensita"), "1");
-    EXPECT_EQ(testo("lblContatore"), "0");
-    EXPECT_EQ(testo("LabelAngoloxc"), "a°=");
+    EXPECT_EQ(std::tie(f.colori.coloresfondo, f.colori.coloregriglia, f.colori.coloresezione, f.colori.colorelinea,
+                       f.pic.sfondo), std::make_tuple(NERO, GRIGIO, BIANCO, VERDE, NERO));
+    EXPECT_EQ(std::make_pair(f.vista.nuovofinex, f.vista.nuovofiney), std::make_pair(20.f, 12.f));
+    EXPECT_EQ(testo("lblDescrizione"), "Disegna: Premi i pulsanti rettangolo, triangolo o cerchio per comporre la sezione.");
+    EXPECT_EQ(testi({"txtDensita", "txtRaggio", "txtPassoGriglia", "lblContatore", "LabelAngoloxc", "lblArea"}), "1 1 1 0 a°= ");
     EXPECT_TRUE(f.ctl["LabelAngoloxc"].simbolo);
+    EXPECT_EQ(std::make_tuple(f.ctl.sfondo("btnDisegna"), f.ctl.sfondo("btnPanGiu"), f.ctl.sfondo("btnPanSu")),
+              std::make_tuple(GIALLO, ROSSO, VERDESCURO));
     EXPECT_THROW(f.ctl["lblInesistente"], std::out_of_range);
     EXPECT_FALSE(f.clic("mnuNonEsiste"));
 }
@@ -35,19 +28,15 @@ TEST_F(Finestra, all_avvio_la_finestra_e_in_disegno_con_i_valori_iniziali) {
 TEST_F(Finestra, nuovo_con_risposta_no_non_cambia_nulla) {
     rettangolo(0, 0, 2, 6);
     f.btnEsegui_Click();
-    const std::string area = testo("lblArea");
     const size_t disegnate = f.pic.immagine.primitive.size();
     msg.risposte = {Risposta::No};
     f.mnuFileNuovo_Click();
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Nuova sezione.");
-    EXPECT_EQ(msg.chieste[0].testo,
-              "Se si inoltra un nuovo calcolo il lavoro corrente verrà perso. Inoltrare un nuovo "
-              "calcolo?");
-    EXPECT_EQ(msg.chieste[0].icona, Icona::Esclamazione);
-    EXPECT_EQ(msg.chieste[0].pulsanti, Pulsanti::SiNo);
+    EXPECT_EQ(msg.chieste.at(0).pulsanti, Pulsanti::SiNo);
+    EXPECT_EQ(msg.chieste.at(0).icona, Icona::Esclamazione);
+    EXPECT_EQ(avvisi(true), "Nuova sezione. Se si inoltra un nuovo calcolo il lavoro corrente verrà perso. Inoltrare "
+                            "un nuovo calcolo?");
     EXPECT_EQ(f.sez.prossimorettangolo, 2);
-    EXPECT_EQ(testo("lblArea"), area);
+    EXPECT_EQ(testo("lblArea"), "12");
     EXPECT_TRUE(f.ris.eseguito);
     EXPECT_EQ(f.pic.immagine.primitive.size(), disegnate);
 }
@@ -108,39 +97,6 @@ TEST_F(Finestra, nuovo_con_risposta_si_azzera_la_sua_lista_e_lascia_il_resto) {
     // Only grid and guide lines are left in the picture.
     for (const Primitiva& p : f.pic.immagine.primitive)
         EXPECT_TRUE(p.colore == f.colori.coloregriglia || p.colore == CIANO);
-}
-
-TEST_F(Finestra, ogni_preferenza_imposta_il_suo_colore_e_rigenera) {
-    using Co = FrmVask_2::Colori;
-    struct Caso {
-        const char* voce;
-        uint32_t Co::*campo;
-        uint32_t valore;
-    } casi[] = {
-        {"SfondoBianco", &Co::coloresfondo, BIANCO},    {"SfondoGrigio", &Co::coloresfondo, GRIGIO},
-        {"SfondoNero", &Co::coloresfondo, NERO},        {"GrigliaBianco", &Co::coloregriglia, BIANCO},
-        {"GrigliaNero", &Co::coloregriglia, NERO},      {"GrigliaRosso", &Co::coloregriglia, ROSSO},
-        {"GrigliaGiallo", &Co::coloregriglia, GIALLO},  {"GrigliaGrigio", &Co::coloregriglia, GRIGIO},
-        {"SezioneNero", &Co::coloresezione, NERO},      {"SezioneGrigio", &Co::coloresezione, GRIGIO},
-        {"SezioneRosso", &Co::coloresezione, ROSSO},    {"SezioneGiallo", &Co::coloresezione, GIALLO},
-        {"SezioneBianco", &Co::coloresezione, BIANCO},  {"LineaBianco", &Co::colorelinea, BIANCO},
-        {"LineaNero", &Co::colorelinea, NERO},          {"LineaRosso", &Co::colorelinea, ROSSO},
-        {"LineaBlu", &Co::colorelinea, BLU},            {"LineaVerde", &Co::colorelinea, VERDE},
-    };
-    linea(1, 1, 4, 1);
-    for (const Caso& c : casi) {
-        f.pic.immagine.svuota();  // a regeneration must bring the picture back
-        ASSERT_TRUE(f.clic(std::string("mnuPreferenze") + c.voce)) << c.voce;
-        EXPECT_EQ(f.colori.*(c.campo), c.valore) << c.voce;
-        ASSERT_FALSE(f.pic.immagine.primitive.empty()) << c.voce;
-        EXPECT_EQ(f.pic.immagine.primitive.back().colore, f.colori.colorelinea) << c.voce;
-        EXPECT_EQ(f.pic.sfondo, f.colori.coloresfondo) << c.voce;
-    }
-    f.clic("mnuPreferenzeSpessori2");
-    EXPECT_EQ(f.pic.spessore, 2);
-    for (const Primitiva& p : f.pic.immagine.primitive) EXPECT_EQ(p.spessore, 2);
-    f.clic("mnuPreferenzeSpessori1");
-    for (const Primitiva& p : f.pic.immagine.primitive) EXPECT_EQ(p.spessore, 1);
 }
 
 namespace {

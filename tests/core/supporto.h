@@ -60,10 +60,11 @@ protected:
     }
     void TearDown() override { vask::impostaseparatore('.'); }
 
-    // The titles of the boxes shown since the last call, joined by " | ".
-    std::string avvisi() {
+    // The boxes shown since the last call, joined by " | ": their titles, or
+    // with `testi` each title and text.
+    std::string avvisi(bool testi = false) {
         std::string s;
-        for (const Domanda& d : msg.chieste) s += (s.empty() ? "" : " | ") + d.titolo;
+        for (const Domanda& d : msg.chieste) s += (s.empty() ? "" : " | ") + d.titolo + (testi ? " " + d.testo : "");
         msg.chieste.clear();
         return s;
     }
@@ -129,6 +130,17 @@ protected:
     }
 
     const std::string& testo(const char* nome) const { return f.ctl.testo(nome); }
+    // Several captions, or fields k..n of a table row, joined by blanks.
+    std::string testi(std::initializer_list<const char*> nomi) const {
+        std::string s;
+        for (const char* n : nomi) s += (s.empty() ? "" : " ") + f.ctl.testo(n);
+        return s;
+    }
+    static std::string campi(const float* riga, int k, int n) {
+        std::string s;
+        for (; k <= n; ++k) s += (s.empty() ? "" : " ") + vask::testosingolo(riga[k]);
+        return s;
+    }
     float valore(const char* nome) const { return vask::valoredidascaliasingolo(testo(nome)); }
 };
 
