@@ -70,34 +70,16 @@ double tempocpu() {
     return double(t.tv_sec) + t.tv_nsec * 1e-9;
 }
 
-// Plays the actions on a new window; stops at the first broken invariant or
+// Plays the given actions, or those the seed generates against the window as
+// they are played, on a new window; stops at the first broken invariant or
 // the first action slower than a second.
-Esito gioca(unsigned seme, const std::vector<Azione>& azioni, const Guasto& guasto = {}) {
-    Banco banco(seme);
-    if (std::string e = controlla(banco.nucleo()); !e.empty()) return {0, "all'avvio: " + e};
-    for (int i = 0; i < int(azioni.size()); ++i) {
-        const std::string descrizione = descrivi(azioni[size_t(i)]);
-        if (guardia) guardia->inizio(seme, i, descrizione);
-        const double t0 = tempocpu();
-        banco.esegui(azioni[size_t(i)]);
-        if (guasto) guasto(banco, i);
-        const double secondi = tempocpu() - t0;
-        if (guardia) guardia->fermo();
-        std::string e = controlla(banco.nucleo());
-        if (e.empty() && secondi > 1) e = "azione lenta: " + std::to_string(secondi) + " s";
-        if (!e.empty()) return {i, e + " (seme " + std::to_string(seme) + ", azione " +
-                                       std::to_string(i) + ": " + descrizione + ")"};
-    }
-    return {};
-}
-
-// The actions of a seed, generated against the window as they are played.
-Esito giocaseme(unsigned seme, int quante, std::vector<Azione>* fatte = nullptr,
-                const Guasto& guasto = {}) {
+Esito gioca(unsigned seme, int quante, const std::vector<Azione>* azioni = nullptr,
+            std::vector<Azione>* fatte = nullptr, const Guasto& guasto = {}) {
     Banco banco(seme);
     Generatore g(seme);
+    if (std::string e = controlla(banco.nucleo()); !e.empty()) return {0, "all'avvio: " + e};
     for (int i = 0; i < quante; ++i) {
-        const Azione z = g.prossima(banco);
+        const Azione z = azioni ? (*azioni)[size_t(i)] : g.prossima(banco);
         if (fatte) fatte->push_back(z);
         const std::string descrizione = descrivi(z);
         if (guardia) guardia->inizio(seme, i, descrizione);
@@ -108,25 +90,14 @@ Esito giocaseme(unsigned seme, int quante, std::vector<Azione>* fatte = nullptr,
         if (guardia) guardia->fermo();
         std::string e = controlla(banco.nucleo());
         if (e.empty() && secondi > 1) e = "azione lenta: " + std::to_string(secondi) + " s";
-        if (std::getenv("VASK_RACCONTA") && secondi > 0.05)
-            std::fprintf(stderr, "%d %.3f s %s | zoom %g sx %g sy %g griglia %d passo %g ellisse %zu\n", i, secondi,
-                         descrizione.c_str(), banco.nucleo().pic.scalewidth, banco.nucleo().pic.scaleleft,
-                         -banco.nucleo().pic.scaletop, int(banco.nucleo().vista.grigliaattiva),
-                         banco.nucleo().vista.passogriglia, banco.nucleo().pic.sovrapposto.punti.size());
-        if (std::getenv("VASK_RACCONTA") && i % 500 == 499) {
-            const FrmVask_2& f = banco.nucleo();
-            std::fprintf(stderr, "%u/%d: R%d T%d C%d L%d eseguito %d zoom %g sx %g sy %g pan %d griglia %d domande %d descr %s\n",
-                         seme, i, f.sez.prossimorettangolo - 1, f.sez.prossimotriangolo - 1,
-                         f.sez.prossimocerchio - 1, f.sez.l - 1, int(f.ris.eseguito), f.pic.scalewidth,
-                         f.pic.scaleleft, -f.pic.scaletop, f.vista.pan, int(f.vista.grigliaattiva),
-                         banco.domande(), f.ctl.testo("lblDescrizione").c_str());
-        }
         if (!e.empty())
-            return {i, e + " (seme " + std::to_string(seme) + ", azione " + std::to_string(i) +
-                           ": " + descrizione + "; per ripeterla VASK_SEME=" + std::to_string(seme) +
-                           " VASK_AZIONI=" + std::to_string(i + 1) + ")"};
+            return {i, e + " (seme " + std::to_string(seme) + ", azione " + std::to_string(i) + ": " + descrizione +
+                           "; per ripeterla VASK_SEME=" + std::to_string(seme) + " VASK_AZIONI=" + std::to_string(i + 1) + ")"};
     }
     return {};
+}
+Esito gioca(unsigned seme, const std::vector<Azione>& azioni, const Guasto& guasto = {}) {
+    return gioca(seme, int(azioni.size()), &azioni, nullptr, guasto);
 }
 
 // Deletes actions while the sequence still fails: halves, quarters, ... single ones.
@@ -189,7 +160,7 @@ private slots:
         if (seme) semi = {unsigned(std::strtoul(seme, nullptr, 10))};
         for (unsigned s : semi) {
             std::vector<Azione> fatte;
-            const Esito e = giocaseme(s, n, &fatte);
+            const Esito e = gioca(s, n, nullptr, &fatte);
             if (e.indice >= 0 && std::getenv("VASK_RIDUCI")) {
                 fatte.resize(size_t(e.indice) + 1);
                 std::fprintf(stderr, "Sequenza ridotta:\n%s", testo(riduci(s, fatte)).c_str());
@@ -224,7 +195,7 @@ private slots:
              }},
         };
         for (const auto& [nome, guasto] : guasti) {
-            const Esito e = giocaseme(11, 60, nullptr, guasto);
+            const Esito e = gioca(11, 60, nullptr, nullptr, guasto);
             QVERIFY2(e.indice == 40, nome);
             QVERIFY2(e.messaggio.find("seme 11, azione 40") != std::string::npos, e.messaggio.c_str());
             QVERIFY2(e.messaggio.find("VASK_SEME=11 VASK_AZIONI=41") != std::string::npos,

@@ -48,23 +48,23 @@ struct Azione {
     double a = 0, b = 0, c = 0, d = 0;
 };
 
+const char* const NOMITIPO[] = {"pulsante", "voce",     "tasto",      "scrivi", "muovi",      "premi",   "rilascia",
+                                "clic",     "trascina", "dimensiona", "riduci", "ripristina", "rispondi"};
+// A name goes with the controls, keys, text boxes and answers; numbers with the rest.
+inline bool connome(Tipo t) {
+    return t == Tipo::Pulsante || t == Tipo::Voce || t == Tipo::Tasto || t == Tipo::Scrivi || t == Tipo::Rispondi;
+}
+inline int numeri(Tipo t) {
+    return t == Tipo::Trascina ? 4 : connome(t) || t == Tipo::Riduci || t == Tipo::Ripristina ? 0 : 2;
+}
+
 inline std::string descrivi(const Azione& z) {
     std::ostringstream s;
-    switch (z.tipo) {
-    case Tipo::Pulsante: s << "pulsante " << z.nome; break;
-    case Tipo::Voce: s << "voce " << z.nome; break;
-    case Tipo::Tasto: s << "tasto " << z.nome; break;
-    case Tipo::Scrivi: s << "scrivi " << z.nome << " " << z.testo; break;
-    case Tipo::Muovi: s << "muovi " << z.a << " " << z.b; break;
-    case Tipo::Premi: s << "premi " << z.a << " " << z.b; break;
-    case Tipo::Rilascia: s << "rilascia " << z.a << " " << z.b; break;
-    case Tipo::Clic: s << "clic " << z.a << " " << z.b; break;
-    case Tipo::Trascina: s << "trascina " << z.a << " " << z.b << " " << z.c << " " << z.d; break;
-    case Tipo::Dimensiona: s << "dimensiona " << z.a << " " << z.b; break;
-    case Tipo::Riduci: s << "riduci"; break;
-    case Tipo::Ripristina: s << "ripristina"; break;
-    case Tipo::Rispondi: s << "rispondi " << z.nome; break;
-    }
+    s << NOMITIPO[int(z.tipo)];
+    if (connome(z.tipo)) s << " " << z.nome;
+    if (z.tipo == Tipo::Scrivi) s << " " << z.testo;
+    const double v[4] = {z.a, z.b, z.c, z.d};
+    for (int i = 0; i < numeri(z.tipo); ++i) s << " " << v[i];
     return s.str();
 }
 
@@ -74,25 +74,12 @@ inline Azione leggi(const std::string& riga) {
     std::string parola;
     s >> parola;
     Azione z;
-    const std::pair<const char*, Tipo> tipi[] = {
-        {"pulsante", Tipo::Pulsante}, {"voce", Tipo::Voce},         {"tasto", Tipo::Tasto},
-        {"scrivi", Tipo::Scrivi},     {"muovi", Tipo::Muovi},       {"premi", Tipo::Premi},
-        {"rilascia", Tipo::Rilascia}, {"clic", Tipo::Clic},         {"trascina", Tipo::Trascina},
-        {"dimensiona", Tipo::Dimensiona}, {"riduci", Tipo::Riduci}, {"ripristina", Tipo::Ripristina},
-        {"rispondi", Tipo::Rispondi}};
-    for (auto [p, t] : tipi)
-        if (parola == p) z.tipo = t;
-    switch (z.tipo) {
-    case Tipo::Pulsante: case Tipo::Voce: case Tipo::Tasto: case Tipo::Rispondi: s >> z.nome; break;
-    case Tipo::Scrivi:
-        s >> z.nome;
-        s.get();
-        std::getline(s, z.testo);
-        break;
-    case Tipo::Trascina: s >> z.a >> z.b >> z.c >> z.d; break;
-    case Tipo::Riduci: case Tipo::Ripristina: break;
-    default: s >> z.a >> z.b;
-    }
+    for (int t = 0; t < int(std::size(NOMITIPO)); ++t)
+        if (parola == NOMITIPO[t]) z.tipo = Tipo(t);
+    if (connome(z.tipo)) s >> z.nome;
+    if (z.tipo == Tipo::Scrivi) s.get(), std::getline(s, z.testo);
+    double* v[4] = {&z.a, &z.b, &z.c, &z.d};
+    for (int i = 0; i < numeri(z.tipo); ++i) s >> *v[i];
     return z;
 }
 
