@@ -93,12 +93,12 @@ TEST_F(Finestra, senza_dati_o_con_un_elemento_in_costruzione_il_calcolo_non_part
     f.mnuStrumentiRettangolo_Click();
     clicca(1, 2);
     f.mnuVisualizzaRisultati_Click();
-    ASSERT_EQ(msg.chieste.size(), 4u);
-    for (const auto& d : msg.chieste) {
+    ASSERT_EQ(msg.domande.size(), 4u);
+    for (const auto& d : msg.domande) {
         EXPECT_EQ(d.titolo, "Calcolo non eseguito.");
         EXPECT_EQ(d.testo, "Introdurre i dati per il calcolo.");
     }
-    msg.chieste.clear();
+    msg.domande.clear();
     EXPECT_TRUE(f.modo.disegno);
     EXPECT_FALSE(f.ris.eseguito);
     clicca(3, 4);  // completes the rectangle: the ellipse says nothing before a computation
@@ -110,13 +110,13 @@ TEST_F(Finestra, senza_dati_o_con_un_elemento_in_costruzione_il_calcolo_non_part
 TEST_F(Finestra, una_massa_non_positiva_avvisa_e_lascia_le_etichette_del_calcolo_precedente) {
     rettangolo(0, 0, 2, 6, "-1");
     f.btnEsegui_Click();
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Calcolo non eseguibile.");
-    EXPECT_EQ(msg.chieste[0].icona, Icona::Critico);
-    EXPECT_EQ(msg.chieste[0].testo,
+    ASSERT_EQ(msg.domande.size(), 1u);
+    EXPECT_EQ(msg.domande[0].titolo, "Calcolo non eseguibile.");
+    EXPECT_EQ(msg.domande[0].icona, Icona::Critico);
+    EXPECT_EQ(msg.domande[0].testo,
               "La massa della sezione è complessivamente minore o uguale a zero. Il calcolo non può "
               "essere eseguito. Controllare i dati dei singoli componenti della sezione selezionandoli.");
-    msg.chieste.clear();
+    msg.domande.clear();
     for (const char* nome : ETICHETTERISULTATI) EXPECT_EQ(testo(nome), "") << nome;
     EXPECT_FALSE(f.ris.eseguito);
     EXPECT_TRUE(f.modo.eseguo);  // the mode of the calculation stays
@@ -137,10 +137,10 @@ TEST_F(Finestra, valori_troppo_grandi_avvisano_senza_lasciare_infiniti_nelle_tab
     rettangolo(0, 0, 20, 12, "1e36");  // mass 2.4e38 fits a float, its moments do not
     ASSERT_EQ(avvisi(), "");
     f.btnEsegui_Click();
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Calcolo non eseguibile.");
-    EXPECT_EQ(msg.chieste[0].icona, Icona::Critico);
-    EXPECT_EQ(msg.chieste[0].testo.rfind("I valori della sezione sono troppo grandi", 0), 0u);
+    ASSERT_EQ(msg.domande.size(), 1u);
+    EXPECT_EQ(msg.domande[0].titolo, "Calcolo non eseguibile.");
+    EXPECT_EQ(msg.domande[0].icona, Icona::Critico);
+    EXPECT_EQ(msg.domande[0].testo.rfind("I valori della sezione sono troppo grandi", 0), 0u);
     for (int c = 1; c <= R::CAMPI; ++c) EXPECT_TRUE(std::isfinite(f.sez.rettangoli[1][c])) << c;
     EXPECT_EQ(f.sez.rettangoli[1][R::ix], 0);
     EXPECT_FALSE(f.ris.eseguito);

@@ -31,8 +31,8 @@ TEST_F(Finestra, nuovo_con_risposta_no_non_cambia_nulla) {
     const size_t disegnate = f.pic.immagine.primitive.size();
     msg.risposte = {Risposta::No};
     f.mnuFileNuovo_Click();
-    EXPECT_EQ(msg.chieste.at(0).pulsanti, Pulsanti::SiNo);
-    EXPECT_EQ(msg.chieste.at(0).icona, Icona::Esclamazione);
+    EXPECT_EQ(msg.domande.at(0).pulsanti, Pulsanti::SiNo);
+    EXPECT_EQ(msg.domande.at(0).icona, Icona::Esclamazione);
     EXPECT_EQ(avvisi(true), "Nuova sezione. Se si inoltra un nuovo calcolo il lavoro corrente verrà perso. Inoltrare "
                             "un nuovo calcolo?");
     EXPECT_EQ(f.sez.prossimorettangolo, 2);
@@ -223,7 +223,7 @@ TEST_F(Finestra, ogni_transizione_lascia_alle_azioni_lo_stato_che_rileggeranno) 
         {"btnEsegui", Selezione, {FACCIA, FACCIA, FACCIA, 1, 1, 1, {0, 0, 0, 0}, {0, 0, 0, 0}}, true},
     };
     for (const Caso& c : casi) {
-        prova::MessaggiCopione m;
+        Copione m;
         FrmVask_2 g(m);
         g.Form_Load();
         g.sez.prossimorettangolo = 2;  // something to compute
@@ -323,7 +323,7 @@ TEST_F(Finestra, la_barra_delle_indicazioni_segue_l_ultima_regola_che_vale) {
     };
     int numero = 1;
     for (const auto& [stato, testo] : regole) {
-        prova::MessaggiCopione m;
+        Copione m;
         FrmVask_2 g(m);
         g.Form_Load();
         g.ctl.testo("lblDescrizione", "prima");

@@ -194,7 +194,7 @@ TEST_F(Finestra, la_cancellazione_compatta_la_tabella_e_ridisegna_il_nocciolo) {
     seleziona(RETTANGOLO, 4, 4);
     msg.risposte = {Risposta::No};
     f.btnCancella_Click();
-    EXPECT_EQ(msg.chieste.at(0).pulsanti, Pulsanti::SiNo);
+    EXPECT_EQ(msg.domande.at(0).pulsanti, Pulsanti::SiNo);
     EXPECT_EQ(avvisi(true), "Conferma cancella elemento. Sei sicuro di voler cancellare questo elemento?");
     EXPECT_EQ(f.sez.prossimorettangolo, 4);
     EXPECT_TRUE(f.modo.cancello && f.cancellazione.cancellorettangolo);

@@ -130,9 +130,9 @@ TEST_F(Finestra, lontano_dall_origine_pan_e_zoom_restano_nel_mondo_e_la_griglia_
 
 TEST_F(Finestra, il_pan_dinamico_trascina_arrotonda_e_si_ferma_al_limite) {
     f.btnPan_Click();  // draw mode: refused
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Pan dinamico negato.");
-    EXPECT_EQ(msg.chieste[0].testo, "In fase di disegno o di selezione navigare nel disegno col pan statico.");
+    ASSERT_EQ(msg.domande.size(), 1u);
+    EXPECT_EQ(msg.domande[0].titolo, "Pan dinamico negato.");
+    EXPECT_EQ(msg.domande[0].testo, "In fase di disegno o di selezione navigare nel disegno col pan statico.");
     EXPECT_EQ(f.vista.pan, 0);
 
     f.btnDisegna_Click();  // the calculate state
@@ -186,14 +186,14 @@ TEST_F(Finestra, la_griglia_si_disegna_fino_al_rapporto_80_e_rifiuta_un_passo_nu
     for (const char* passo : {"0", "abc", "", "1e-50", "1e39"}) {
         f.testomodificato("txtPassoGriglia", passo);
         f.btnGriglia_Click();
-        ASSERT_EQ(msg.chieste.size(), 1u) << passo;
-        EXPECT_EQ(msg.chieste[0].titolo, "Passo della griglia non valido.");
-        EXPECT_EQ(msg.chieste[0].testo,
+        ASSERT_EQ(msg.domande.size(), 1u) << passo;
+        EXPECT_EQ(msg.domande[0].titolo, "Passo della griglia non valido.");
+        EXPECT_EQ(msg.domande[0].testo,
                   passo[0] == '1' ? "Il passo della griglia è troppo grande o troppo piccolo per essere "
                                     "memorizzato. Reinserire il passo."
                                   : "Il passo della griglia deve essere un numero diverso da zero. "
                                     "Reinserire il passo.");
-        msg.chieste.clear();
+        msg.domande.clear();
         EXPECT_FALSE(f.vista.grigliaattiva);
         EXPECT_TRUE(f.ctl["txtPassoGriglia"].abilitato);
         EXPECT_EQ(f.ctl.sfondo("btnGriglia"), FACCIA);
@@ -218,9 +218,9 @@ TEST_F(Finestra, la_griglia_si_disegna_fino_al_rapporto_80_e_rifiuta_un_passo_nu
 
     f.testomodificato("txtPassoGriglia", "0.2");  // ratio 100
     f.btnGriglia_Click();
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Griglia richiesta troppo fitta");
-    EXPECT_EQ(msg.chieste[0].testo,
+    ASSERT_EQ(msg.domande.size(), 1u);
+    EXPECT_EQ(msg.domande[0].titolo, "Griglia richiesta troppo fitta");
+    EXPECT_EQ(msg.domande[0].testo,
               "Il passo è toppo piccolo pertanto la griglia non verrà visualizzata.Tuttavia il "
               "passo immesso sarà valido per lo snap.");
     EXPECT_TRUE(f.vista.grigliaattiva);

@@ -5,37 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <deque>
 #include <string>
 #include <vector>
 
 #include "edit/frmvask2.h"
 #include "edit/tipi.h"
 #include "model/numeri.h"
+#include "../app/copione.h"
 
 namespace prova {
-
-struct Domanda {
-    std::string testo, titolo;
-    vask::Icona icona;
-    vask::Pulsanti pulsanti;
-};
-
-// Answers from a script (Ok, or the next scripted answer) and records each box.
-class MessaggiCopione : public vask::Messaggi {
-public:
-    std::vector<Domanda> chieste;
-    std::deque<vask::Risposta> risposte;
-
-    vask::Risposta mostra(const std::string& testo, const std::string& titolo, vask::Icona icona,
-                          vask::Pulsanti pulsanti) override {
-        chieste.push_back({testo, titolo, icona, pulsanti});
-        if (risposte.empty()) return pulsanti == vask::Pulsanti::Ok ? vask::Risposta::Ok : vask::Risposta::No;
-        const vask::Risposta r = risposte.front();
-        risposte.pop_front();
-        return r;
-    }
-};
 
 inline bool uguali(const vask::Sezione& a, const vask::Sezione& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
@@ -51,7 +29,7 @@ inline std::vector<vask::Primitiva> dicolore(const vask::Strato& s, vask::Forma 
 // A started window with the decimal point as separator.
 class Finestra : public ::testing::Test {
 protected:
-    MessaggiCopione msg;
+    Copione msg;
     vask::FrmVask_2 f{msg};
 
     void SetUp() override {
@@ -64,8 +42,8 @@ protected:
     // with `testi` each title and text.
     std::string avvisi(bool testi = false) {
         std::string s;
-        for (const Domanda& d : msg.chieste) s += (s.empty() ? "" : " | ") + d.titolo + (testi ? " " + d.testo : "");
-        msg.chieste.clear();
+        for (const ::Domanda& d : msg.domande) s += (s.empty() ? "" : " | ") + d.titolo + (testi ? " " + d.testo : "");
+        msg.domande.clear();
         return s;
     }
 
