@@ -95,22 +95,6 @@ class RigaComandoTest : public QObject {
     }
 
 private slots:
-    // The hand computation itself, on known answers: the rectangle of the
-    // guide, (0 ; 0) to (2 ; 6), its kern the middle third; a right triangle
-    // with legs 3 and 6, A = 9 and Ixy = b²h²/24 = 13.5.
-    void il_calcolo_a_mano_ritrova_i_valori_del_manuale() {
-        const esempi::Attese a = esempi::attese({esempi::rettangolo(0, 0, 2, 6)});
-        const double valori[15] = {12, 12, 1, 3, 144, 16, 36, 4, 36, 0, 36, 4, std::sqrt(3.0), std::sqrt(1 / 3.0), 0};
-        for (int i = 0; i < 15; ++i) QVERIFY(std::fabs(a.valori[i] - valori[i]) < 1e-12);
-        const esempi::Punto sopra = esempi::antipolo(a, {0, 6}, {2, 6});
-        QVERIFY(std::fabs(sopra.x - 1) < 1e-12 && std::fabs(sopra.y - 2) < 1e-12);
-        const esempi::Punto destra = esempi::antipolo(a, {2, 0}, {2, 6});
-        QVERIFY(std::fabs(destra.x - 2.0 / 3) < 1e-12 && std::fabs(destra.y - 3) < 1e-12);
-        const esempi::Attese t = esempi::attese({esempi::triangolorettangolo(0, 0, 3, 6)});
-        QVERIFY(std::fabs(t.valori[esempi::IXY] - 13.5) < 1e-12);
-        QVERIFY(std::fabs(t.valori[esempi::IX] - 3.0 * 216 / 12) < 1e-12);
-    }
-
     // Every sample: its printed results as by hand, its closure lines tangent
     // to the section, each giving its kern vertex at the line's antipole.
     void ogni_esempio_da_i_valori_e_il_nocciolo_calcolati_a_mano() {

@@ -162,18 +162,6 @@ TEST_F(Finestra, i_pulsanti_di_modo_e_di_tipo_portano_lo_stato_nei_colori) {
     EXPECT_TRUE(prova::uguali(f.sez, Sezione{}));
 }
 
-TEST_F(Finestra, il_contatore_conta_gli_elementi_del_tipo_e_un_tipo_gia_premuto_non_cambia_nulla) {
-    for (int i = 0; i < 5; ++i) rettangolo(i, 0, i + 1, 1);
-    f.btnRettangolo_Click();
-    f.ctl.testo("lblContatore", "x");
-    f.btnRettangolo_Click();  // already down
-    EXPECT_EQ(testo("lblContatore"), "x");
-    f.btnLinea_Click();
-    EXPECT_EQ(testo("lblContatore"), "0");
-    f.btnRettangolo_Click();
-    EXPECT_EQ(testo("lblContatore"), "5");
-}
-
 namespace {
 
 // What the move, delete and modify commands read back after a transition.

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <tuple>
 
-#include "sezioni.h"
 #include "supporto.h"
 
 using namespace vask;
@@ -151,40 +150,6 @@ TEST_F(Finestra, lo_spostamento_resta_nel_quadrante_per_ogni_tipo_e_aggiorna_tut
     sposta(3, 3, 3, 3);
     EXPECT_EQ(f.sez.cerchi[1][C::xc], 2);
     EXPECT_FALSE(f.selezione.hoselezionatouncerchio || f.modo.sposto);
-}
-
-TEST_F(Finestra, dopo_uno_spostamento_il_nocciolo_vecchio_non_si_offre_e_il_calcolo_e_della_sezione_spostata) {
-    rettangolo(2, 2, 8, 4);
-    triangolo(2, 4, 8, 4, 2, 9);
-    linea(2, 2, 8, 2);
-    linea(8, 2, 8, 9);
-    f.btnEsegui_Click();
-    f.mnuStrumentiSnapOggetto_Click();
-    const float kx = f.copianocciolo.puntinocciolo[1][1], ky = f.copianocciolo.puntinocciolo[1][2];
-    muovi(kx, ky);
-    ASSERT_EQ(f.ctl.sfondo("lblCoordinataX"), ROSSO);
-    f.mnuStrumentiSnapTogliOsnap_Click();
-
-    seleziona(TRIANGOLO, 2, 9);
-    sposta(2, 9, 9.5f, 10);  // by (7.5, 1)
-    EXPECT_EQ(f.sez.triangoli[1][T::x3], 9.5f);
-    f.mnuStrumentiSnapOggetto_Click();
-    muovi(kx, ky);
-    EXPECT_NE(f.ctl.sfondo("lblCoordinataX"), ROSSO);
-    EXPECT_NE(f.ctl.sfondo("lblCoordinataX"), GIALLO);
-
-    f.btnEsegui_Click();
-    Sezione atteso;
-    prova::rettangolo(atteso, 2, 2, 8, 4, 1);
-    prova::triangolo(atteso, 9.5f, 5, 15.5f, 5, 9.5f, 10, 1);
-    const prova::Integrali g = prova::riferimento(atteso);
-    const double xg = g.sy / g.area, yg = g.sx / g.area;
-    EXPECT_NEAR(valore("lblArea"), g.area, 1e-4);
-    EXPECT_NEAR(valore("lblXg"), xg, 1e-5);
-    EXPECT_NEAR(valore("lblYg"), yg, 1e-5);
-    EXPECT_NEAR(valore("lblIxg"), g.ixx - yg * yg * g.area, 1e-3);
-    EXPECT_NEAR(valore("lblIyg"), g.iyy - xg * xg * g.area, 1e-3);
-    EXPECT_NEAR(valore("lblIxgyg"), g.ixy - xg * yg * g.area, 1e-3);
 }
 
 TEST_F(Finestra, la_cancellazione_compatta_la_tabella_e_ridisegna_il_nocciolo) {
