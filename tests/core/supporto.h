@@ -114,6 +114,15 @@ protected:
         for (const char* n : nomi) s += (s.empty() ? "" : " ") + f.ctl.testo(n);
         return s;
     }
+    // Button faces, one letter each: G yellow, V green, R red, D dark green, - the face.
+    std::string facce(std::initializer_list<const char*> nomi) const {
+        std::string s;
+        for (const char* n : nomi) {
+            const uint32_t c = f.ctl.sfondo(n);
+            s += c == vask::GIALLO ? 'G' : c == vask::VERDE ? 'V' : c == vask::ROSSO ? 'R' : c == vask::VERDESCURO ? 'D' : c == vask::FACCIA ? '-' : '?';
+        }
+        return s;
+    }
     static std::string campi(const float* riga, int k, int n) {
         std::string s;
         for (; k <= n; ++k) s += (s.empty() ? "" : " ") + vask::testosingolo(riga[k]);
