@@ -118,23 +118,6 @@ private slots:
         QCOMPARE(a(img, 40, 80), QColor(0, 0, 0));
     }
 
-    void un_triangolo_pieno_non_ha_righe_a_nessuna_larghezza() {
-        // The old sweep of 2000 strokes left gaps beyond 2000 device pixels.
-        for (QSize d : {QSize(700, 420), QSize(1920, 1080), QSize(3000, 1800), QSize(5000, 3000)}) {
-            Superficie s;
-            const float xy[] = {2, 1, 7, 11, 18, 3};
-            s.poligono(xy, 3, BIANCO);
-            const QImage img = dipinto(s, d);
-            const QRgb bianco = qRgb(255, 255, 255);
-            // The world row y = 4 crosses the triangle from about x = 3.5 to x = 15.
-            const int cy = int(d.height() * (12 - 4.0) / 12);
-            for (int x = d.width() * 4 / 20; x <= d.width() * 14 / 20; ++x)
-                QVERIFY2(img.pixel(x, cy) == bianco,
-                         qPrintable(QString("%1x%2 at %3").arg(d.width()).arg(d.height()).arg(x)));
-            QVERIFY(img.pixel(d.width() / 40, cy) != bianco);
-        }
-    }
-
     void la_tela_ridipinge_solo_cio_che_cambia_e_resta_uguale_a_una_pittura_intera() {
         // Random edits of a display list: after each, the picture kept by the
         // canvas equals the same list painted from scratch.

@@ -26,44 +26,6 @@ void concorda(float ix, float iy, float ixy, const prova::Integrali& g, double r
 }
 }  // namespace
 
-// Every element against Green's theorem or the disc formulas: the cut of the
-// triangle at its middle vertex and the absolute values of its pieces must add
-// up to the integrals over the whole triangle, whatever its shape and click order.
-TEST(Inerzia, elementi_a_caso_concordano_con_gli_integrali_di_contorno) {
-    std::mt19937 gen(20240611);
-    std::uniform_int_distribution<int> griglia(0, 80);  // steps of 0.25 up to 20
-    const float densita[4] = {1, 2.5f, -1, -0.75f};
-    const auto coord = [&] { return griglia(gen) * 0.25f; };
-    int latoorizzontale = 0;
-    for (int i = 0; i < 400; ++i) {
-        Sezione s;
-        const float rho = densita[i % 4];
-        float v[6];
-        do {
-            for (float& c : v) c = coord();
-            s.prossimotriangolo = 1;
-            prova::triangolo(s, v[0], v[1], v[2], v[3], v[4], v[5], rho);
-        } while (std::fabs(s.triangoli[1][T::area]) < 0.5f);
-        latoorizzontale += v[1] == v[3] || v[3] == v[5] || v[1] == v[5];
-        const prova::Integrali g = prova::poligono({v[0], v[2], v[4]}, {v[1], v[3], v[5]});
-        const float* t = s.triangoli[1];  // 400 g.area: the largest a moment could be
-        concorda(momentoxtriangolo(t), momentoytriangolo(t), prodottoxytriangolo(t), g, rho, 1e-5 * std::fabs(rho) * g.area * 400);
-
-        const float x1 = coord(), y1 = coord(), x2 = coord(), y2 = coord();
-        prova::rettangolo(s, x1, y1, x2, y2, rho);
-        const prova::Integrali r = prova::poligono({x1, x2, x2, x1}, {y1, y1, y2, y2});
-        const Inerzia in = inerziarettangolo(s.rettangoli[1]);
-        concorda(in.ix, in.iy, in.ixy, r, rho, 1e-6 * std::fabs(rho) * std::max(r.area, 1.0) * 400);
-
-        const float xc = coord(), yc = coord(), raggio = 0.25f + griglia(gen) % 8;
-        prova::cerchio(s, xc, yc, raggio, rho);
-        const prova::Integrali d = prova::disco(xc, yc, raggio);
-        const Inerzia c = inerziacerchio(s.cerchi[1], pigreco);
-        concorda(c.ix, c.iy, c.ixy, d, rho, 1e-6 * std::fabs(rho) * (d.ixx + d.iyy + std::fabs(d.ixy)));
-    }
-    EXPECT_GT(latoorizzontale, 3);  // the one-piece case was exercised
-}
-
 // Two vertices at the same height (or abscissa) but for a few float steps: a
 // piece a rounding step thick, whose slopes are near 1e7.
 TEST(Inerzia, triangoli_quasi_piatti_da_un_lato_concordano_con_gli_integrali_di_contorno) {
