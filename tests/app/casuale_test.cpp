@@ -203,6 +203,54 @@ private slots:
         }
     }
 
+    // Random use, then every step undone down to the start and redone to the
+    // end: each time the section and the results of that step, bit for bit.
+    void annullare_e_ripetere_ripercorrono_la_storia_bit_per_bit() {
+        Banco banco(5);
+        Generatore g(5);
+        FrmVask_2& f = banco.nucleo();
+        struct Stato {
+            Sezione sez;
+            float risultati[16];
+            bool operator==(const Stato& o) const { return std::memcmp(this, &o, sizeof o) == 0; }
+        };
+        const auto stato = [&f] {
+            Stato s{f.sez, {}};
+            std::copy(f.ris.risultati, f.ris.risultati + 16, s.risultati);
+            // The row of an element being drawn is not yet part of the section
+            // (a full table has none: its row 0 is never used).
+            for (auto [riga, n] : {std::pair{s.sez.rettangoli[s.sez.prossimorettangolo % 6], int(std::size(s.sez.rettangoli[0]))},
+                                   {s.sez.triangoli[s.sez.prossimotriangolo % 6], int(std::size(s.sez.triangoli[0]))},
+                                   {s.sez.linee[s.sez.l % 11], int(std::size(s.sez.linee[0]))}})
+                std::fill(riga, riga + n, 0.0f);
+            return s;
+        };
+        std::vector<Stato> visti = {stato()};
+        for (int i = 0; i < 2000 && f.storia.passi() < 100; ++i) {
+            const Azione z = g.prossima(banco);
+            if (z.nome == "mnuEditaAnnulla" || z.nome == "mnuEditaRipeti") continue;
+            const size_t prima = f.storia.passi();
+            banco.esegui(z);
+            // Only a change to the section is a step; it is the last state seen then.
+            if (f.storia.passi() > prima) visti.push_back(stato());
+            else visti.back() = stato();
+        }
+        QVERIFY(visti.size() > 40);
+        QCOMPARE(f.storia.passi(), visti.size() - 1);
+        while (f.comandoinsospeso()) f.mnuEditaAnnulla_Click();  // a half-done command is only abandoned
+        QVERIFY(stato() == visti.back());
+        for (size_t k = visti.size() - 1; k > 0; --k) {
+            f.mnuEditaAnnulla_Click();
+            QVERIFY2(stato() == visti[k - 1], qPrintable(QString("annullando verso il passo %1").arg(k - 1)));
+        }
+        QVERIFY(!f.puoiannullare());
+        for (size_t k = 1; k < visti.size(); ++k) {
+            f.mnuEditaRipeti_Click();
+            QVERIFY2(stato() == visti[k], qPrintable(QString("ripetendo il passo %1").arg(k)));
+        }
+        QVERIFY(!f.puoiripetere());
+    }
+
     void la_riduzione_lascia_poche_azioni() {
         // A fault that needs a circle and the grid: three actions at least.
         const Guasto guasto = [](Banco& b, int) {
