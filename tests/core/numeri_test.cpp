@@ -1,11 +1,17 @@
-// Numbers as text and text as numbers: text boxes, captions, separators.
+// Numbers as text and text as numbers: text boxes, captions, separators; the
+// view's arithmetic: captions, grid nodes, snapping, the pan's rounding; the
+// drawing as SVG text.
 #include <gtest/gtest.h>
 
 #include <cfloat>
 #include <cmath>
+#include <limits>
+#include <locale>
 #include <string>
 
 #include "model/numeri.h"
+#include "view/svg.h"
+#include "view/vista.h"
 
 using namespace vask;
 
@@ -111,4 +117,84 @@ TEST(Numeri, col_separatore_italiano_le_didascalie_usano_la_virgola_e_si_rileggo
     // Every float written and read back comes home (seven digits).
     for (float v : {0.1f, 2.5f, 1.0f / 3, 19.99999f, 1e-5f, 7.123457e9f})
         EXPECT_FLOAT_EQ(valoredidascaliasingolo(testosingolo(v)), v);
+}
+
+TEST(Vista, le_didascalie_si_costruiscono_ciascuna_dal_testo_della_precedente) {
+    std::string x[10];
+    didascaliesuccessive("0", 0.125, 10, x);  // a tenth of 1.25: each caption exact to the digit
+    EXPECT_EQ(x[0] + " " + x[9], "0.125 1.25");
+    didascaliesuccessive("0", 1.0 / 3, 3, x);  // each read back from the one before: the rounding accumulates
+    EXPECT_EQ(x[2], "0.999999999999999");
+    impostaseparatore(',');
+    didascaliesuccessive("2", 0.125, 10, x);
+    EXPECT_EQ(x[3] + " " + didascaliaspostata("2,5", -1), "2,5 1,5");
+    impostaseparatore('.');
+}
+
+TEST(Vista, la_griglia_lo_snap_e_il_pan_arrotondano_al_pari_senza_traboccare) {
+    const double infinito = std::numeric_limits<double>::infinity();
+    const double nodi[][5] = {  // from, to, step: first node and how many, at most 100
+        {0, 20, 0.25, 0, 81}, {3, 4.25, 0.5, 6, 3}, {-5, 2, 1, 0, 3},  // never below the origin
+        {4016, 4096, 0.25, 16064, 100}, {0, 20, 0, 0, 0}, {0, 20, -1, 0, 0}, {0, 20, infinito, 0, 0}, {5.1, 5.9, 1, 0, 0}};
+    for (const auto& c : nodi) {
+        const Nodi n = nodigriglia(c[0], c[1], c[2], 100);
+        EXPECT_EQ(std::make_pair(n.quanti, n.quanti ? n.primo : 0), std::make_pair(int(c[4]), (long long)c[3])) << c[0] << " " << c[2];
+    }
+    const float snap[][3] = {{2.5f, 1, 2}, {3.5f, 1, 4}, {-2.5f, 1, -2}, {0.3f, 0.25f, 0.25f}, {0.375f, 0.25f, 0.5f},
+                             {2.6f, -1, 3},                     // a negative step: multiples of its size
+                             {40000.4f, 1, 40000},              // beyond 32767 steps, where 16 bits overflow
+                             {7.3f, 0, 7.3f}, {3e38f, 1e-30f, 3e38f}};  // no step, or a quotient beyond a float: raw
+    for (const auto& [v, passo, atteso] : snap) EXPECT_EQ(agriglia(v, passo), atteso) << v << " " << passo;
+    EXPECT_NEAR(agriglia(4000.37f, 0.001f), 4000.37f, 0.001f);
+    const double pan[][2] = {{0.4, 0}, {0.5, 0}, {1.5, 2}, {-2.5, -2}, {-5.4, -5}, {1e9, 32767}, {std::nan(""), 0}};
+    for (const auto& [spostamento, atteso] : pan) EXPECT_EQ(passopan(spostamento), atteso) << spostamento;
+}
+
+TEST(Vista, l_osnap_prende_il_primo_candidato_strettamente_entro_la_tolleranza) {
+    const float xy[] = {10, 10, 5, 5, 5.2f, 5, 6, 5};
+    EXPECT_EQ(primocatturato(xy, 4, 5.1f, 5, 0.5f), 1);   // first, not nearest
+    EXPECT_EQ(primocatturato(xy, 4, 6.5f, 5, 0.5f), -1);  // exactly at the tolerance
+    EXPECT_EQ(primocatturato(xy, 4, 6.49f, 5, 0.5f), 3);
+    EXPECT_EQ(primocatturato(xy, 0, 5, 5, 1), -1);
+}
+
+namespace {
+struct Virgola : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+};
+bool ha(const std::string& t, const char* pezzo) { return t.find(pezzo) != std::string::npos; }
+}  // namespace
+
+// A 20 x 12 scale on 201 x 121 pixels: ten pixels a unit.
+TEST(Svg, mappa_colori_e_scala_come_il_pittore) {
+    Superficie s;
+    s.scala(0, 0, 20, 12);
+    s.sfondo = 0x332211;
+    s.riempimentopieno = true;
+    s.coloreriempimento = 0xFFFFFF;
+    s.rettangolo(5, 3, 10, 9, 0x00FF00);  // world y 3..9 is surface y 9..3
+    s.linea(0.25f, 0, 20, 12, 0x0000FF);
+    s.persistente = false;
+    // The second point falls on the first one's pixels, the last outside.
+    const float punti[10] = {1, 1, 1.02f, 1, 2, 2, 3.25f, 3, 30, 3};
+    s.punti(punti, 5, 0xFF0000);
+
+    const std::locale prima = std::locale::global(std::locale(std::locale::classic(), new Virgola));
+    const std::string t = svg(s, 201, 121);
+    std::locale::global(prima);
+    EXPECT_TRUE(ha(t, "<rect width=\"201\" height=\"121\" fill=\"#112233\"/>")) << t;
+    EXPECT_TRUE(ha(t, "<rect x=\"50.5\" y=\"30.5\" width=\"50\" height=\"60\" fill=\"#ffffff\" "
+                      "stroke=\"#00ff00\" stroke-width=\"1\"")) << t;
+    // From the bottom-left to the top-right pixel, pixel centres at +0.5.
+    EXPECT_TRUE(ha(t, "<line x1=\"3\" y1=\"120.5\" x2=\"200.5\" y2=\"0.5\" stroke=\"#ff0000\"")) << t;
+    // The overlay last, one square a pixel.
+    EXPECT_TRUE(ha(t, "<g fill=\"#0000ff\" shape-rendering=\"crispEdges\">\n"
+                      "<rect x=\"32\" y=\"90\" width=\"1\" height=\"1\"/>\n"
+                      "<rect x=\"20\" y=\"100\" width=\"1\" height=\"1\"/>\n"
+                      "<rect x=\"10\" y=\"110\" width=\"1\" height=\"1\"/>\n</g>\n</svg>\n")) << t;
+
+    // Three times the pen: lines three pixels wide, points three pixels square.
+    const std::string t3 = svg(s, 201, 121, 3);
+    EXPECT_TRUE(ha(t3, "stroke=\"#ff0000\" stroke-width=\"3\"")) << t3;
+    EXPECT_TRUE(ha(t3, "<rect x=\"9\" y=\"109\" width=\"3\" height=\"3\"/>")) << t3;
 }
