@@ -22,6 +22,7 @@
 #include "app/messaggiqt.h"
 #include "app/splash.h"
 #include "copione.h"
+#include "esempi.h"
 #include "model/numeri.h"
 
 using namespace vask;
@@ -258,16 +259,11 @@ private slots:
         QCOMPARE(testo("lblCoordinataX") + " " + testo("lblCoordinataY"), QString("0 0"));
         passa(area, QPointF(area->width() - 1, 0));
         QCOMPARE(testo("lblCoordinataX") + " " + testo("lblCoordinataY"), QString("20 12"));
-        f->nucleo().pic.scala(2, -3, 12, 3);  // 10 wide, 6 high, top edge at -3
-        QSignalSpy mosse(area, &AreaGrafica::mossa), premute(area, &AreaGrafica::premuta), rilasci(area, &AreaGrafica::rilasciata);
-        passa(area, QPointF((area->width() - 1) * 0.25, (area->height() - 1) * 0.5));
-        QCOMPARE(mosse.count(), 1);
-        QCOMPARE(mosse[0][0].toFloat(), 4.5f);
-        QCOMPARE(mosse[0][1].toFloat(), 0.0f);
-        QTest::mouseClick(area, Qt::LeftButton, {}, QPoint(0, area->height() - 1));
+        f->nucleo().pic.scala(2, -3, 12, 3);  // 10 wide, 6 high, top edge at -3: presses and releases too
+        QSignalSpy premute(area, &AreaGrafica::premuta), rilasci(area, &AreaGrafica::rilasciata);
+        QTest::mouseClick(area, Qt::LeftButton, {}, QPoint((area->width() - 1) / 4, area->height() - 1));
         QCOMPARE(rilasci.count(), 1);
-        QCOMPARE(premute[0][0].toFloat(), 2.0f);
-        QCOMPARE(premute[0][1].toFloat(), 3.0f);
+        QCOMPARE(QPointF(premute[0][0].toFloat(), premute[0][1].toFloat()), QPointF(2 + 10.0 * ((area->width() - 1) / 4) / (area->width() - 1), 3));
     }
 
     void alla_dimensione_minima_nessun_controllo_e_coperto_o_tagliato_data() {
@@ -404,26 +400,13 @@ private slots:
         QVERIFY(copione.domande.empty());
         clicca("btnEsegui");
 
-        // Independent values: a 4 x 2 box and a right triangle with legs 4,
-        // by their own centroidal moments and the parallel-axis theorem.
-        struct Parte {
-            double a, x, y, ix, iy, ixy;
-        } parti[] = {{8, 4.5, 2, 4 * 8 / 12.0, 2 * 64 / 12.0, 0},
-                     {8, 9.5 + 4 / 3.0, 5 + 4 / 3.0, 4 * 64 / 36.0, 4 * 64 / 36.0, -256 / 72.0}};
-        double A = 0, Sx = 0, Sy = 0, Ix = 0, Iy = 0, Ixy = 0;
-        for (const Parte& p : parti) {
-            A += p.a, Sy += p.a * p.x, Sx += p.a * p.y;
-            Ix += p.ix + p.a * p.y * p.y, Iy += p.iy + p.a * p.x * p.x, Ixy += p.ixy + p.a * p.x * p.y;
-        }
-        const double xg = Sy / A, yg = Sx / A;
-        const double ixg = Ix - A * yg * yg, iyg = Iy - A * xg * xg, ixgyg = Ixy - A * xg * yg;
-        const double m = (ixg + iyg) / 2, r = std::hypot((ixg - iyg) / 2, ixgyg);
-        const double attesi[15] = {A, A, xg, yg, Ix, Iy, ixg, iyg, Ixy, ixgyg, m + r, m - r, std::sqrt((m + r) / A),
-                                   std::sqrt((m - r) / A), 0.5 * std::atan2(-2 * ixgyg, ixg - iyg) * 180 / 3.141592653589793};
+        // Independent values: a 4 x 2 box and a right triangle with legs 4.
+        const esempi::Attese attese =
+            esempi::attese({esempi::rettangolo(2.5, 1, 6.5, 3), esempi::triangolorettangolo(9.5, 5, 4, 4)});
         for (int i = 0; i < 15; ++i) {
             const double v = valoredidascalia(testo(ETICHETTERISULTATI[i]).toStdString());
-            QVERIFY2(std::abs(v - attesi[i]) <= 2e-5 * std::max(1.0, std::abs(attesi[i])),
-                     qPrintable(QString("%1 = %2, atteso %3").arg(ETICHETTERISULTATI[i]).arg(v).arg(attesi[i])));
+            QVERIFY2(std::abs(v - attese.valori[i]) <= attese.tolleranza[i],
+                     qPrintable(QString("%1 = %2, atteso %3").arg(ETICHETTERISULTATI[i]).arg(v).arg(attese.valori[i])));
         }
     }
 

@@ -14,7 +14,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 #include <optional>
 #include <random>
@@ -98,19 +100,13 @@ inline std::vector<Azione> leggitutte(const std::string& testo) {
 class Risponditore : public Messaggi {
 public:
     explicit Risponditore(unsigned seme) : gen_(seme) {}
-    int domande = 0;
     std::optional<Risposta> prossima;
     Risposta mostra(const std::string&, const std::string&, Icona, Pulsanti pulsanti) override {
-        ++domande;
         if (pulsanti == Pulsanti::Ok) return Risposta::Ok;
-        if (prossima) {
-            const Risposta r = *prossima;
-            prossima.reset();
-            return r;
-        }
-        const int n = pulsanti == Pulsanti::SiNoAnnulla ? 2 : 1;
         const Risposta r[3] = {Risposta::Si, Risposta::No, Risposta::Annulla};
-        return r[std::uniform_int_distribution<int>(0, n)(gen_)];
+        const Risposta scelta = prossima ? *prossima : r[std::uniform_int_distribution<int>(0, pulsanti == Pulsanti::SiNoAnnulla ? 2 : 1)(gen_)];
+        prossima.reset();
+        return scelta;
     }
 
 private:
@@ -128,10 +124,7 @@ public:
         f_->archivio().sceglidasalvare = [file](const QString&) { return file; };
         f_->archivio().sceglidaaprire = [file] { return QFile::exists(file) ? file : QString(); };
         // Exports and prints go there too, small, so that they cost little.
-        f_->esportazione().sceglifile = [this] {
-            return cartella_.filePath(++uscite_ % 2 ? QStringLiteral("casuale.png")
-                                                    : QStringLiteral("casuale.svg"));
-        };
+        f_->esportazione().sceglifile = [this] { return cartella_.filePath(++uscite_ % 2 ? "casuale.png" : "casuale.svg"); };
         f_->esportazione().sceglilarghezza = [](int) { return ESPORTAZIONEMINIMA; };
         f_->stampa().sceglidispositivo = [this] {
             pdf_ = std::make_unique<QPdfWriter>(cartella_.filePath(QStringLiteral("casuale.pdf")));
@@ -150,11 +143,9 @@ public:
         std::sort(voci_.begin(), voci_.end());
     }
 
-    FinestraPrincipale& finestra() { return *f_; }
     FrmVask_2& nucleo() { return f_->nucleo(); }
     const std::vector<std::string>& pulsanti() const { return pulsanti_; }
     const std::vector<std::string>& voci() const { return voci_; }
-    int domande() const { return risposte_.domande; }
 
     // Performs one action through the real widgets; one that does not apply
     // now (a disabled button, say) does nothing.
@@ -165,16 +156,13 @@ public:
                           int(std::lround(y * (area->height() - 1))));
         };
         switch (z.tipo) {
-        case Tipo::Pulsante: {
-            auto* b = f_->findChild<QPushButton*>(QString::fromStdString(z.nome));
-            if (b && b->isEnabled() && b->isVisible()) b->click();
+        case Tipo::Pulsante:
+            if (auto* b = f_->findChild<QPushButton*>(QString::fromStdString(z.nome)); b && b->isEnabled() && b->isVisible())
+                b->click();
             break;
-        }
-        case Tipo::Voce: {
-            auto* a = f_->findChild<QAction*>(QString::fromStdString(z.nome));
-            if (a && a->isEnabled()) a->trigger();
+        case Tipo::Voce:
+            if (auto* a = f_->findChild<QAction*>(QString::fromStdString(z.nome)); a && a->isEnabled()) a->trigger();
             break;
-        }
         case Tipo::Tasto: {
             const QKeySequence k(QString::fromStdString(z.nome));
             if (!k.isEmpty() && f_->isVisible() && !f_->isMinimized())
@@ -185,10 +173,7 @@ public:
             auto* t = f_->findChild<QLineEdit*>(QString::fromStdString(z.nome));
             if (!t || !t->isEnabled()) break;
             t->selectAll();
-            if (z.testo.empty())
-                QTest::keyClick(t, Qt::Key_Backspace);
-            else
-                QTest::keyClicks(t, QString::fromStdString(z.testo));
+            z.testo.empty() ? QTest::keyClick(t, Qt::Key_Backspace) : QTest::keyClicks(t, QString::fromStdString(z.testo));
             break;
         }
         case Tipo::Muovi: QTest::mouseMove(area, punto(z.a, z.b)); break;
@@ -405,16 +390,9 @@ inline std::string controlla(FrmVask_2& f) {
     // Nothing stored is NaN or infinite: tables, results, kern, view.
     const auto tutti = [](const void* p, size_t byte) {
         const float* v = static_cast<const float*>(p);
-        for (size_t i = 0; i < byte / sizeof(float); ++i)
-            if (!finito(v[i])) return false;
-        return true;
+        return std::all_of(v, v + byte / sizeof(float), finito);
     };
-    if (!tutti(&s.rettangoli, sizeof s.rettangoli) || !tutti(&s.triangoli, sizeof s.triangoli) ||
-        !tutti(&s.cerchi, sizeof s.cerchi) || !tutti(&s.linee, sizeof s.linee) ||
-        !tutti(&s.puntirettangoli, sizeof s.puntirettangoli) ||
-        !tutti(&s.puntitriangoli, sizeof s.puntitriangoli) ||
-        !tutti(&s.punticerchi, sizeof s.punticerchi) || !tutti(&s.puntilinee, sizeof s.puntilinee))
-        return "un numero non finito nelle tabelle";
+    if (!tutti(&s, offsetof(Sezione, prossimorettangolo))) return "un numero non finito nelle tabelle";
     const auto& r = f.ris;
     for (float v : {r.xg, r.yg, r.inclinazioneassicentraliradianti, r.raggiocentralexc,
                     r.raggiocentraleyc, r.ixtotale, r.iytotale, r.ixytotale, r.massatotale, r.ixg,

@@ -273,37 +273,3 @@ TEST_F(Finestra, la_rigenerazione_dipinge_i_fori_sopra_i_pieni_nei_colori_scelti
     f.mnuPreferenzeSpessori1_Click();
     for (const Primitiva& q : p) EXPECT_EQ(q.spessore, 1);
 }
-
-TEST_F(Finestra, il_triangolo_e_un_poligono_pieno_ma_non_durante_una_costruzione) {
-    f.mnuVisualizzaRigenera_Click();
-    EXPECT_EQ(firma(f), "");
-    EXPECT_FALSE(f.pic.riempimentopieno);
-    triangolo(1, 1, 7, 2, 3, 6, "2");
-    const auto poligoni = [this] {
-        int n = 0;
-        for (const Primitiva& p : f.pic.immagine.primitive) n += p.forma == Forma::Poligono;
-        return n;
-    };
-    EXPECT_EQ(poligoni(), 2);  // solids' pass and holes' pass
-    for (const Primitiva& p : prova::dicolore(f.pic.immagine, Forma::Poligono, f.colori.coloresezione)) {
-        ASSERT_EQ(p.quanti, 3u);
-        const float* xy = &f.pic.immagine.punti[2 * p.primo];  // sorted by x, on the surface
-        EXPECT_EQ(std::vector<float>(xy, xy + 6), (std::vector<float>{1, 11, 3, 6, 7, 10}));
-    }
-    f.mnuStrumentiRettangolo_Click();
-    clicca(10, 10);  // a first corner taken: outlines only
-    EXPECT_EQ(poligoni(), 0);
-    clicca(12, 11);
-    EXPECT_EQ(poligoni(), 2);
-    f.cambioestremo.disegnodinamicosottomodifica = true;  // a line end being moved
-    f.mnuVisualizzaRigenera_Click();
-    EXPECT_EQ(poligoni(), 0);
-
-    // After a pass with a hole the fill colour left behind is the background.
-    nuovo();
-    cerchio(5, 5, "1", "-1");
-    EXPECT_TRUE(f.pic.riempimentopieno);
-    EXPECT_EQ(f.pic.coloreriempimento, f.colori.coloresfondo);
-    f.Form_Resize();
-    EXPECT_EQ(firma(f), "C- ");
-}
