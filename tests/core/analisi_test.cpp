@@ -327,7 +327,7 @@ const float RX = std::sqrt(12.0f), RY = std::sqrt(3.0f);
 
 }  // namespace
 
-TEST(Nocciolo, rettangolo_da_il_rombo_del_terzo_medio) {
+TEST(Nocciolo, rettangolo_da_il_rombo_del_terzo_medio_anche_con_linee_quasi_parallele_agli_assi) {
     Sezione s;
     prova::rettangolo(s, 0, 0, 6, 12, 1);
     const Proprieta p = prova::calcola(s);
@@ -335,24 +335,17 @@ TEST(Nocciolo, rettangolo_da_il_rombo_del_terzo_medio) {
     EXPECT_FLOAT_EQ(p.raggiocentraleyc, RY);
     Linee l = {};
     linee(l, {{0, 0, 6, 0}, {6, 0, 6, 12}, {6, 12, 0, 12}, {0, 12, 0, 0},
-              {6, 9, 3, 12},   // cuts the top right corner
-              {4, 9, 4, 9}});  // both ends at one point: parallel to Xc stands
+              {6, 9, 3, 12},                                // cuts the top right corner
+              {4, 9, 4, 9},                                 // both ends at one point: parallel to Xc stands
+              {0, 0, 6, 0.0000005f}, {6, 0, 6.0000005f, 12}});  // nearly parallel to an axis: straightened
     Nocciolo n;
-    calcolanocciolo(n, l, 6, XG, YG, 0, RX, RY);
-    vertici(n, {{3, 8}, {2, 6}, {3, 4}, {4, 6}, {2.5, 4}, {3, 2}});  // the last: y' = 3 gives y' = -12 / 3
-}
-
-TEST(Nocciolo, linea_quasi_parallela_a_un_asse_centrale_viene_raddrizzata) {
-    Linee l = {};
-    linee(l, {{0, 0, 6, 0.0000005f}, {6, 0, 6.0000005f, 12}});
-    Nocciolo n;
-    calcolanocciolo(n, l, 2, XG, YG, 0, RX, RY);
-    EXPECT_EQ(n.lineecentrali[1][2], n.lineecentrali[1][4]);
-    EXPECT_EQ(n.lineecentrali[2][1], n.lineecentrali[2][3]);
+    calcolanocciolo(n, l, 8, XG, YG, 0, RX, RY);
+    vertici(n, {{3, 8}, {2, 6}, {3, 4}, {4, 6}, {2.5, 4}, {3, 2}, {3, 8}, {2, 6}});  // y' = 3 gives y' = -12 / 3
+    EXPECT_EQ(n.lineecentrali[7][2], n.lineecentrali[7][4]);
+    EXPECT_EQ(n.lineecentrali[8][1], n.lineecentrali[8][3]);
     // Treated as parallel: tangent point on the axis itself.
-    EXPECT_EQ(std::make_tuple(n.tangentescelta[1][1], n.tangentescelta[1][2], n.tangentescelta[2][1], n.tangentescelta[2][2]),
+    EXPECT_EQ(std::make_tuple(n.tangentescelta[7][1], n.tangentescelta[7][2], n.tangentescelta[8][1], n.tangentescelta[8][2]),
               std::make_tuple(0.f, -RX, RY, 0.f));
-    vertici(n, {{3, 8}, {2, 6}});
 }
 
 // Any line against the pole-polar relation, in double: for the ellipse
