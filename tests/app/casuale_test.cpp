@@ -3,7 +3,6 @@
 // names its seed and action; VASK_SEME replays one seed (VASK_AZIONI actions),
 // and VASK_RIDUCI=1 with them shrinks the failing sequence to a short one to
 // keep among the regressions below.
-#include <QStyleFactory>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -30,34 +29,31 @@ using Guasto = std::function<void(Banco&, int indice)>;
 // nothing.
 class Guardia {
 public:
-    Guardia() : filo_([this] { sorveglia(); }) {}
-    ~Guardia() {
-        fine_ = true;
-        filo_.join();
-    }
-    void inizio(unsigned seme, int indice, const std::string& azione) {
-        std::snprintf(descrizione_, sizeof descrizione_, "seme %u, azione %d: %s", seme, indice,
-                      azione.c_str());
-        inizio_ = std::chrono::steady_clock::now().time_since_epoch().count();
-    }
-    void fermo() { inizio_ = 0; }
-
-private:
-    std::atomic<bool> fine_{false};
-    std::atomic<long long> inizio_{0};
-    char descrizione_[512] = {};
-    std::thread filo_;
-    void sorveglia() {
+    Guardia() : filo_([this] {
         while (!fine_) {
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
             const long long t = inizio_;
-            const auto ora = std::chrono::steady_clock::now().time_since_epoch().count();
-            if (t && std::chrono::nanoseconds(ora - t) > std::chrono::seconds(30)) {
+            if (t && adesso() - t > 30'000'000'000LL) {
                 std::fprintf(stderr, "BLOCCATO oltre 30 s: %s\n", descrizione_);
                 std::abort();
             }
         }
+    }) {}
+    ~Guardia() { fine_ = true, filo_.join(); }
+    void inizio(unsigned seme, int indice, const std::string& azione) {
+        std::snprintf(descrizione_, sizeof descrizione_, "seme %u, azione %d: %s", seme, indice, azione.c_str());
+        inizio_ = adesso();
     }
+    void fermo() { inizio_ = 0; }
+
+private:
+    static long long adesso() {
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    }
+    std::atomic<bool> fine_{false};
+    std::atomic<long long> inizio_{0};
+    char descrizione_[512] = {};
+    std::thread filo_;  // last: starts once the rest is ready
 };
 
 Guardia* guardia = nullptr;
@@ -125,12 +121,8 @@ std::string testo(const std::vector<Azione>& azioni) {
     return s;
 }
 
-// Sequences that once broke the program, shrunk.
-struct Regressione {
-    const char* nome;
-    const char* azioni;
-};
-const Regressione REGRESSIONI[] = {
+// Sequences that once broke the program, shrunk: name and actions.
+const std::pair<const char*, const char*> REGRESSIONI[] = {
     // A line-end change left pending across "Nuovo" edited the emptied row.
     {"cambio_di_estremo_dopo_nuovo",
      "tasto Ctrl+L\nclic 0 1\nclic 0.5 0.5\nvoce mnuModificaLinea\nclic 0.25 0.75\n"
@@ -170,36 +162,26 @@ private slots:
     }
 
     void le_sequenze_che_ruppero_il_programma_non_lo_rompono_piu() {
-        for (const Regressione& r : REGRESSIONI) {
-            const Esito e = gioca(7, leggitutte(r.azioni));
-            QVERIFY2(e.indice < 0, (std::string(r.nome) + ": " + e.messaggio).c_str());
+        for (const auto& [nome, azioni] : REGRESSIONI) {
+            const Esito e = gioca(7, leggitutte(azioni));
+            QVERIFY2(e.indice < 0, (std::string(nome) + ": " + e.messaggio).c_str());
         }
     }
 
     void un_guasto_iniettato_e_riportato_con_seme_e_azione() {
-        const std::pair<const char*, Guasto> guasti[] = {
-            {"non finito", [](Banco& b, int i) {
-                 if (i == 40) b.nucleo().sez.cerchi[5][C::raggio] = std::nanf("");
-             }},
-            {"contatore", [](Banco& b, int i) {
-                 if (i == 40) b.nucleo().sez.prossimotriangolo = 7;
-             }},
-            {"lenta", [](Banco&, int i) {
-                 // Busy, as a slow computation would be.
-                 if (i == 40)
-                     for (const double t = tempocpu(); tempocpu() - t < 1.1;) {
-                     }
-             }},
-            {"didascalia", [](Banco& b, int i) {
-                 if (i == 40) b.nucleo().ctl.testo("lblXg", "nan");
-             }},
+        // Each done once, after action 40; the slow one busy, as a slow computation would be.
+        const std::pair<const char*, std::function<void(Banco&)>> guasti[] = {
+            {"non finito", [](Banco& b) { b.nucleo().sez.cerchi[5][C::raggio] = std::nanf(""); }},
+            {"contatore", [](Banco& b) { b.nucleo().sez.prossimotriangolo = 7; }},
+            {"lenta", [](Banco&) { for (const double t = tempocpu(); tempocpu() - t < 1.1;) continue; }},
+            {"didascalia", [](Banco& b) { b.nucleo().ctl.testo("lblXg", "nan"); }},
         };
-        for (const auto& [nome, guasto] : guasti) {
-            const Esito e = gioca(11, 60, nullptr, nullptr, guasto);
+        for (const auto& caso : guasti) {
+            const char* nome = caso.first;
+            const Esito e = gioca(11, 60, nullptr, nullptr, [&caso](Banco& b, int i) { if (i == 40) caso.second(b); });
             QVERIFY2(e.indice == 40, nome);
             QVERIFY2(e.messaggio.find("seme 11, azione 40") != std::string::npos, e.messaggio.c_str());
-            QVERIFY2(e.messaggio.find("VASK_SEME=11 VASK_AZIONI=41") != std::string::npos,
-                     e.messaggio.c_str());
+            QVERIFY2(e.messaggio.find("VASK_SEME=11 VASK_AZIONI=41") != std::string::npos, e.messaggio.c_str());
         }
     }
 
@@ -269,8 +251,7 @@ private slots:
         const std::vector<Azione> corta = riduci(7, lunga, guasto);
         QVERIFY2(corta.size() <= 3, testo(corta).c_str());
         QVERIFY(gioca(7, corta, guasto).indice >= 0);
-        QCOMPARE(QString::fromStdString(testo(leggitutte(testo(corta)))),
-                 QString::fromStdString(testo(corta)));
+        QCOMPARE(QString::fromStdString(testo(leggitutte(testo(corta)))), QString::fromStdString(testo(corta)));
     }
 };
 

@@ -1,20 +1,7 @@
 // What only the Qt shell does: the painter, widgets mirroring the core, keys
 // and menu entries, the layout of the window and of the drawing area, message
 // boxes, the start window; and the real window driven through its drawing area.
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QMimeData>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QStyleFactory>
-#include <QTimer>
+#include <QtWidgets>
 #include <QtTest>
 #include <cmath>
 #include <random>
@@ -249,7 +236,6 @@ private slots:
     // ---- The window --------------------------------------------------------------
 
     void i_controlli_seguono_gli_stati_del_nucleo() {
-        QCOMPARE(f->objectName(), QString("FrmVask_2"));
         auto* disegna = trova<QPushButton>("btnDisegna");
         auto* seleziona = trova<QPushButton>("btnSeleziona");
         QCOMPARE(bottone(disegna), QColor(255, 255, 0));
@@ -307,9 +293,8 @@ private slots:
         passa(y);
         QTRY_COMPARE(y->toolTip(), QString("12,34567"));
         for (const char* nome : {"lbl20x", "txtPassoGriglia", "txtDensita"}) passa(trova<QWidget>(nome));
-        QCOMPARE(trova<QLabel>("lbl20x")->toolTip(), QString());
-        QCOMPARE(trova<QLineEdit>("txtPassoGriglia")->toolTip(), QString("Passo per griglia e snap"));
-        QCOMPARE(trova<QLineEdit>("txtDensita")->toolTip(), QString());
+        QCOMPARE(trova<QWidget>("lbl20x")->toolTip() + "|" + trova<QWidget>("txtPassoGriglia")->toolTip() + "|" +
+                     trova<QWidget>("txtDensita")->toolTip(), QString("|Passo per griglia e snap|"));
     }
 
     void i_tasti_raggiungono_le_voci_e_il_menu_modifica_segue_la_storia() {
@@ -384,11 +369,6 @@ private slots:
         QCOMPARE(testo("lblCoordinataX") + " " + testo("lblCoordinataY"), QString("0 0"));
         passa(area, QPointF(area->width() - 1, 0));
         QCOMPARE(testo("lblCoordinataX") + " " + testo("lblCoordinataY"), QString("20 12"));
-        f->nucleo().pic.scala(2, -3, 12, 3);  // 10 wide, 6 high, top edge at -3: presses and releases too
-        QSignalSpy premute(area, &AreaGrafica::premuta), rilasci(area, &AreaGrafica::rilasciata);
-        QTest::mouseClick(area, Qt::LeftButton, {}, QPoint((area->width() - 1) / 4, area->height() - 1));
-        QCOMPARE(rilasci.count(), 1);
-        QCOMPARE(QPointF(premute[0][0].toFloat(), premute[0][1].toFloat()), QPointF(2 + 10.0 * ((area->width() - 1) / 4) / (area->width() - 1), 3));
     }
 
     void alla_dimensione_minima_nessun_controllo_e_coperto_o_tagliato_data() {
@@ -464,17 +444,14 @@ private slots:
         const QString percorso = QStringLiteral(VASK_ESEMPI "/sezione_a_l.vask");
         for (int modo = 0; modo < 2; ++modo) {
             FinestraAvvio avvio;
-            QCOMPARE(avvio.objectName(), QString("frmSplash"));
             if (modo == 1) avvio.daaprire(percorso);
             avvio.show();
             QVERIFY(QTest::qWaitForWindowExposed(&avvio));
             QTest::mouseClick(avvio.findChild<QLabel*>("lblProductName"), Qt::LeftButton);
             for (Qt::Key k : {Qt::Key_Left, Qt::Key_F1, Qt::Key_Shift}) QTest::keyClick(&avvio, k);
             QVERIFY(!avvio.principale() && avvio.isVisible());
-            if (modo == 0)
-                QTest::keyClick(&avvio, Qt::Key_Space);
-            else
-                QTest::mouseClick(avvio.findChild<QLabel*>("lblCompany"), Qt::LeftButton);
+            modo == 0 ? QTest::keyClick(&avvio, Qt::Key_Space)
+                      : QTest::mouseClick(avvio.findChild<QLabel*>("lblCompany"), Qt::LeftButton);
             QVERIFY(avvio.principale());
             QTRY_VERIFY(avvio.principale()->isVisible() && !avvio.isVisible());
             QVERIFY(!avvio.principale()->isModal());
@@ -530,23 +507,6 @@ private slots:
         }
     }
 
-    // The area shows what the core drew: section, axes, ellipse points.
-    void eseg_porta_assi_ellisse_e_nocciolo_sui_pixel() {
-        misuraesatta();
-        FrmVask_2& n = f->nucleo();
-        n.mnuStrumentiRettangolo_Click();
-        for (QPointF p : {QPointF(4, 3), QPointF(6, 9)}) n.picAreagrafica_MouseDown(float(p.x()), float(12 - p.y()));
-        clicca("btnEsegui");
-        const QImage img = f->area()->grab().toImage();
-        QCOMPARE(img.pixelColor(pixel(15, 6)), QColor(255, 0, 255));  // Xc, right of the section
-        QCOMPARE(img.pixelColor(pixel(5, 11)), QColor(255, 0, 0));    // Yc, above it
-        QCOMPARE(img.pixelColor(pixel(4.5, 3.5)), QColor(255, 255, 255));
-        int blu = 0;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) blu += img.pixelColor(x, y) == QColor(0, 0, 255);
-        QVERIFY2(blu > 200, qPrintable(QString::number(blu)));
-    }
-
     void l_osnap_porta_il_clic_sul_vertice_e_il_pan_fermato_mostra_il_divieto() {
         misuraesatta();
         AreaGrafica* area = f->area();
@@ -579,12 +539,20 @@ private slots:
         QTRY_COMPARE(area->cursor().shape(), Qt::CrossCursor);
     }
 
-    void l_ellisse_sparisce_quando_la_finestra_si_ridimensiona_o_torna_dalla_barra() {
-        mostra();
+    void gli_assi_e_l_ellisse_arrivano_sui_pixel_e_l_ellisse_sparisce_col_ridimensionamento() {
+        misuraesatta();
         FrmVask_2& n = f->nucleo();
         n.mnuStrumentiCerchio_Click();
         n.picAreagrafica_MouseDown(5, 12 - 5);
         clicca("btnEsegui");
+        // Xc right of the circle, Yc above it, the circle's fill, the ellipse's points.
+        const QImage img = f->area()->grab().toImage();
+        QCOMPARE(img.pixelColor(pixel(15, 5)).name() + img.pixelColor(pixel(5, 11)).name() + img.pixelColor(pixel(5.75, 5.25)).name(),
+                 QString("#ff00ff#ff0000#ffffff"));
+        int blu = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) blu += img.pixelColor(x, y) == QColor(0, 0, 255);
+        QVERIFY2(blu > 100, qPrintable(QString::number(blu)));
         QVERIFY(!n.pic.sovrapposto.primitive.empty());
         // Wider only: the area keeps its size, the window still regenerates.
         f->resize(1500, 600);

@@ -1,5 +1,6 @@
 // Composing a section with the mouse: the readout, the drawing commands with
 // their checks and messages, the live preview, and what a regeneration paints.
+#include <array>
 #include <tuple>
 
 #include "supporto.h"
@@ -8,13 +9,8 @@ using namespace vask;
 using prova::Finestra;
 
 TEST_F(Finestra, ogni_clic_di_disegno_mostra_punti_indicazione_e_contatore) {
-    struct Passo {
-        const char* tipo;  // a kind button to press first, or ""
-        float x, y;
-        const char* punti;
-        const char* indicazione;
-        const char* contatore;
-    } passi[] = {
+    // A kind button to press first, or "", the click, the point labels, the hint, the counter.
+    const std::tuple<const char*, float, float, const char*, const char*, const char*> passi[] = {
         {"btnRettangolo", 4, 6, "4 6 x2 y2 x3 y3", "Disegna rettangolo: Inserisci le coordinate dell'angolo opposto.", "0"},
         {"", 1, 2, "4 6 1 2 x3 y3", "Disegna rettangolo: Inserisci le coordinate di un angolo e la densità.", "1"},
         {"btnTriangolo", 1.5f, 2, "1.5 2 x2 y2 x3 y3", "Disegna triangolo: Inserisci le coordinate del secondo vertice.", "0"},
@@ -29,13 +25,12 @@ TEST_F(Finestra, ogni_clic_di_disegno_mostra_punti_indicazione_e_contatore) {
     };
     densita("2");
     raggio("2");
-    for (const Passo& p : passi) {
-        if (*p.tipo) f.clic(p.tipo);
-        clicca(p.x, p.y);
-        const std::string punti = testi({"lblPrimoPuntoX", "lblPrimoPuntoY", "lblSecondoPuntoX",
-                                         "lblSecondoPuntoY", "lblTerzoPuntoX", "lblTerzoPuntoY"});
-        EXPECT_EQ(punti + " | " + testo("lblDescrizione") + " | " + testo("lblContatore"),
-                  std::string(p.punti) + " | " + p.indicazione + " | " + p.contatore);
+    for (const auto& [tipo, x, y, punti, indicazione, contatore] : passi) {
+        if (*tipo) f.clic(tipo);
+        clicca(x, y);
+        EXPECT_EQ(testi({"lblPrimoPuntoX", "lblPrimoPuntoY", "lblSecondoPuntoX", "lblSecondoPuntoY", "lblTerzoPuntoX",
+                         "lblTerzoPuntoY"}) + " | " + testo("lblDescrizione") + " | " + testo("lblContatore"),
+                  std::string(punti) + " | " + indicazione + " | " + contatore);
     }
     // The line's second click on its first end: refused.
     EXPECT_EQ(avvisi(true), "Linea degenere. La linea inserita è degenere. Reinserire il secondo punto.");
@@ -71,35 +66,29 @@ TEST_F(Finestra, a_tabella_piena_il_clic_e_rifiutato_senza_memorizzare_nulla) {
     ASSERT_EQ(avvisi(), "");
     const Sezione piena = f.sez;
     using K = FrmVask_2::Costruzione;
-    struct Caso {
-        void (FrmVask_2::*voce)();
-        int K::*punto;
-        const char* avviso;
-    } casi[] = {
+    const std::tuple<void (FrmVask_2::*)(), int K::*, const char*> casi[] = {
         {&FrmVask_2::mnuStrumentiRettangolo_Click, &K::puntorettangolo, "Rettangoli esauriti. Non puoi usare più di 5 rettangoli."},
         {&FrmVask_2::mnuStrumentiTriangolo_Click, &K::puntotriangolo, "Triangoli esauriti. Non puoi usare più di 5 triangoli."},
         {&FrmVask_2::mnuStrumentiCerchio_Click, &K::puntocerchio, "cerchi esauriti. Non puoi usare più di 5 Cerchi."},
         {&FrmVask_2::mnuStrumentiLinea_Click, &K::puntolinea, "Linee esaurite. Non puoi usare più di 10 linee."},
     };
-    for (const Caso& c : casi) {
-        (f.*c.voce)();
-        f.costruzione.*c.punto = 1;  // as if a first point were pending: no preview either
+    for (const auto& [voce, punto, avviso] : casi) {
+        (f.*voce)();
+        f.costruzione.*punto = 1;  // as if a first point were pending: no preview either
         f.pic.immagine.svuota();
         muovi(10, 10);
         muovi(11, 11);
-        EXPECT_TRUE(f.pic.immagine.primitive.empty()) << c.avviso;
+        EXPECT_TRUE(f.pic.immagine.primitive.empty()) << avviso;
         clicca(11, 11);
-        EXPECT_EQ(avvisi(true), c.avviso);
-        EXPECT_EQ(f.costruzione.*c.punto, 0);
-        EXPECT_TRUE(prova::uguali(piena, f.sez)) << c.avviso;
+        EXPECT_EQ(avvisi(true), avviso);
+        EXPECT_EQ(f.costruzione.*punto, 0);
+        EXPECT_TRUE(prova::uguali(piena, f.sez)) << avviso;
     }
 }
 
 TEST_F(Finestra, i_triangoli_degeneri_sono_rifiutati_nell_ordine_delle_regole) {
-    struct Caso {
-        float p[6];
-        int puntoalrifiuto;  // construction counter after the refusal, 0: accepted
-    } casi[] = {
+    // The vertices, and the construction counter after the refusal (0: accepted).
+    const std::pair<std::array<float, 6>, int> casi[] = {
         {{0, 0, 2, 2, 4, 4}, 2},  // same slope
         {{1, 0, 1, 5, 1, 9}, 2},  // one vertical
         {{0, 3, 4, 3, 9, 3}, 2},  // one horizontal
@@ -109,16 +98,16 @@ TEST_F(Finestra, i_triangoli_degeneri_sono_rifiutati_nell_ordine_delle_regole) {
         {{2, 2, 2, 2, 0, 0}, 1},  // second vertex equals the first
     };
     f.mnuStrumentiTriangolo_Click();
-    for (const Caso& c : casi) {
+    for (const auto& [p, rifiuto] : casi) {
         const int prima = f.sez.prossimotriangolo;
-        clicca(c.p[0], c.p[1]);
-        clicca(c.p[2], c.p[3]);
-        if (c.puntoalrifiuto != 1) clicca(c.p[4], c.p[5]);
-        EXPECT_EQ(f.sez.prossimotriangolo, prima + (c.puntoalrifiuto == 0)) << c.p[4];
-        EXPECT_EQ(avvisi(true), c.puntoalrifiuto == 0   ? ""
-                                : c.puntoalrifiuto == 2 ? "Triangolo degenere. Il triangolo inserito è degenere. Reinserire il terzo punto."
-                                                        : "Triangolo degenere. Il lato inserito è degenere. Reinserire il secondo punto.");
-        EXPECT_EQ(f.costruzione.puntotriangolo, c.puntoalrifiuto);
+        clicca(p[0], p[1]);
+        clicca(p[2], p[3]);
+        if (rifiuto != 1) clicca(p[4], p[5]);
+        EXPECT_EQ(f.sez.prossimotriangolo, prima + (rifiuto == 0)) << p[4];
+        EXPECT_EQ(avvisi(true), rifiuto == 0   ? ""
+                                : rifiuto == 2 ? "Triangolo degenere. Il triangolo inserito è degenere. Reinserire il terzo punto."
+                                               : "Triangolo degenere. Il lato inserito è degenere. Reinserire il secondo punto.");
+        EXPECT_EQ(f.costruzione.puntotriangolo, rifiuto);
         f.costruzione.puntotriangolo = 0;  // start the next case afresh
     }
     // The accepted triangle keeps its click order and its signed area.
@@ -140,8 +129,7 @@ TEST_F(Finestra, il_cerchio_deve_restare_nella_zona_positiva_e_avere_un_raggio) 
         EXPECT_EQ(avvisi(true),
                   "Cerchio degenere. Il cerchio inserito è degenere. Reinserire il raggio che deve essere maggiore di zero.");
     }
-    EXPECT_EQ(f.sez.prossimocerchio, 2);
-    EXPECT_EQ(f.costruzione.puntocerchio, 0);
+    EXPECT_EQ(std::make_pair(f.sez.prossimocerchio, f.costruzione.puntocerchio), std::make_pair(2, 0));
 }
 
 TEST_F(Finestra, densita_e_raggio_si_giudicano_come_saranno_memorizzati) {
@@ -173,8 +161,7 @@ TEST_F(Finestra, densita_e_raggio_si_giudicano_come_saranno_memorizzati) {
     clicca(15, 10);
     EXPECT_EQ(f.sez.rettangoli[1][R::massa], 252);
     triangolo(1, 1, 5, 1, 1, 5, "1e39");
-    EXPECT_EQ(f.costruzione.puntotriangolo, 2);
-    EXPECT_EQ(f.sez.prossimotriangolo, 1);
+    EXPECT_EQ(std::make_pair(f.costruzione.puntotriangolo, f.sez.prossimotriangolo), std::make_pair(2, 1));
     EXPECT_EQ(avvisi(), D);
     cerchio(5, 5, "1e-50");
     cerchio(5, 5, "1e39");

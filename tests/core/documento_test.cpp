@@ -1,7 +1,9 @@
 // The section as a document and its history: a broken document changes
 // nothing, undo brings back the results that went with the section, the
 // unsaved mark follows the section.
+#include <cctype>
 #include <cmath>
+#include <sstream>
 
 #include "edit/storia.h"
 #include "supporto.h"
@@ -14,10 +16,8 @@ TEST_F(Finestra, un_documento_sbagliato_e_rifiutato_e_non_cambia_nulla) {
     linea(1, 1, 7, 1);
     f.btnZoomPiu_Click();
     const Documento buono = f.documento();
-    struct Caso {
-        const char* atteso;  // a piece of the message
-        void (*guasta)(Documento&);
-    } casi[] = {
+    // A piece of the message, and the fault.
+    const std::pair<const char*, void (*)(Documento&)> casi[] = {
         {"versione", [](Documento& d) { d.versione = 2; }},
         {"più di 5 rettangoli", [](Documento& d) { d.rettangoli.resize(6, d.rettangoli[0]); }},
         {"più di 10 linee", [](Documento& d) { d.linee.resize(11, d.linee[0]); }},
@@ -37,14 +37,12 @@ TEST_F(Finestra, un_documento_sbagliato_e_rifiutato_e_non_cambia_nulla) {
         {"colore", [](Documento& d) { d.coloresfondo = 0x1000000; }},
     };
     const Sezione prima = f.sez;
-    for (const Caso& c : casi) {
+    for (const auto& [atteso, guasta] : casi) {
         Documento d = buono;
-        c.guasta(d);
+        guasta(d);
         const std::string problema = f.apridocumento(d, "rotto.vask");
-        EXPECT_NE(problema.find(c.atteso), std::string::npos) << c.atteso << " / " << problema;
-        EXPECT_TRUE(prova::uguali(prima, f.sez)) << c.atteso;
-        EXPECT_EQ(f.pic.scalewidth, 10);
-        EXPECT_EQ(f.nomedocumento, "");
+        EXPECT_NE(problema.find(atteso), std::string::npos) << atteso << " / " << problema;
+        EXPECT_TRUE(prova::uguali(prima, f.sez) && f.pic.scalewidth == 10 && f.nomedocumento.empty()) << atteso;
     }
     EXPECT_EQ(f.apridocumento(buono, "buono.vask"), "");
 }
@@ -96,69 +94,55 @@ TEST_F(Finestra, il_primo_annulla_abbandona_il_comando_in_corso_e_non_tocca_le_t
     linea(1, 1, 7, 1);
     const Sezione fatta = f.sez;
     const size_t passi = f.storia.passi();
-    const auto abbandonato = [&](const char* comando) {
-        EXPECT_TRUE(f.comandoinsospeso() && f.puoiannullare()) << comando;
-        f.mnuEditaAnnulla_Click();
-        EXPECT_FALSE(f.comandoinsospeso()) << comando;
-        EXPECT_TRUE(prova::uguali(fatta, f.sez)) << comando;
-        EXPECT_EQ(f.storia.passi(), passi) << comando;
+    // Commands and world points, each command left half done.
+    const std::pair<const char*, const char*> comandi[] = {
+        {"rettangolo", "mnuStrumentiRettangolo 10 10"},     {"triangolo", "mnuStrumentiTriangolo 10 10 12 10"},
+        {"linea", "mnuStrumentiLinea 10 10"},               {"spostamento", "mnuModificaRettangolo 3 3 btnSposta 3 3"},
+        {"estremo di linea", "mnuModificaLinea 4 1 btnModifica 1 1"},
+        {"distanza", "btnSeleziona mnuStrumentiDistanza 1 1"},  // from the calculate state
     };
-    f.mnuStrumentiRettangolo_Click();
-    clicca(10, 10);
-    abbandonato("rettangolo");
-    f.mnuStrumentiTriangolo_Click();
-    clicca(10, 10);
-    clicca(12, 10);
-    abbandonato("triangolo");
-    f.mnuStrumentiLinea_Click();
-    clicca(10, 10);
-    abbandonato("linea");
-    seleziona(RETTANGOLO, 3, 3);
-    f.btnSposta_Click();
-    clicca(3, 3);
-    abbandonato("spostamento");
-    seleziona(LINEA, 4, 1);
-    f.btnModifica_Click();
-    clicca(1, 1);
-    abbandonato("estremo di linea");
-    f.btnSeleziona_Click();  // the calculate state
-    f.mnuStrumentiDistanza_Click();
-    clicca(1, 1);
-    abbandonato("distanza");
+    for (const auto& [nome, script] : comandi) {
+        std::istringstream s(script);
+        for (std::string t, y; s >> t;)
+            if (std::isalpha(t[0])) ASSERT_TRUE(f.clic(t)) << t;
+            else s >> y, clicca(std::stof(t), std::stof(y));
+        EXPECT_TRUE(f.comandoinsospeso() && f.puoiannullare()) << nome;
+        f.mnuEditaAnnulla_Click();
+        EXPECT_TRUE(!f.comandoinsospeso() && prova::uguali(fatta, f.sez) && f.storia.passi() == passi) << nome;
+    }
     f.mnuEditaAnnulla_Click();  // then undo goes on with the history
     EXPECT_EQ(f.sez.l, 1);
 }
 
 TEST_F(Finestra, il_segno_di_non_salvato_segue_la_sezione_e_la_storia_non_il_calcolo_ne_la_vista) {
-    EXPECT_FALSE(f.modificata());
+    std::string segni;  // after each step: * changed since saved, - not
+    const auto segna = [&] { segni += f.modificata() ? '*' : '-'; };
+    segna();
     EXPECT_EQ(f.titolo(), FrmVask_2::TITOLO);
     rettangolo(2, 2, 6, 4);
-    EXPECT_TRUE(f.modificata());
+    segna();
     EXPECT_EQ(f.titolo(), std::string(FrmVask_2::TITOLO) + " *");
     f.documentosalvato("/una/cartella/trave.vask");
-    EXPECT_FALSE(f.modificata());
+    segna();
     EXPECT_EQ(f.titolo(), std::string(FrmVask_2::TITOLO) + " - trave.vask");
     f.btnEsegui_Click();  // the inertia fields change, the section does not
     f.btnZoomPiu_Click();
     f.mnuPreferenzeSfondoBianco_Click();
-    EXPECT_FALSE(f.modificata());
+    segna();
     f.mnuStrumentiRettangolo_Click();
     clicca(8, 8);  // a first corner is not yet an element
-    EXPECT_FALSE(f.modificata());
+    segna();
     clicca(9, 9);
-    EXPECT_TRUE(f.modificata());
-    f.mnuEditaAnnulla_Click();
-    EXPECT_FALSE(f.modificata());
-    f.mnuEditaAnnulla_Click();
-    EXPECT_TRUE(f.modificata());
-    f.mnuEditaRipeti_Click();
-    EXPECT_FALSE(f.modificata());
-    f.mnuEditaRipeti_Click();
+    segna();
+    for (void (FrmVask_2::*voce)() : {&FrmVask_2::mnuEditaAnnulla_Click, &FrmVask_2::mnuEditaAnnulla_Click,
+                                      &FrmVask_2::mnuEditaRipeti_Click, &FrmVask_2::mnuEditaRipeti_Click})
+        (f.*voce)(), segna();
     seleziona(RETTANGOLO, 8.5f, 8.5f);
     msg.risposte = {Risposta::Si};
     f.btnCancella_Click();  // back to what was saved
-    EXPECT_FALSE(f.modificata());
+    segna();
     nuovo();  // a new section: no file, nothing to save
-    EXPECT_FALSE(f.modificata());
+    segna();
+    EXPECT_EQ(segni, "-*---*-*-*--");
     EXPECT_EQ(f.nomedocumento, "");
 }

@@ -26,9 +26,7 @@ const char* const ASSI = "L'asse Xc è VIOLA. L'asse Yc è ROSSO. Xc è l'asse i
 TEST_F(Finestra, il_rettangolo_2x6_da_i_quindici_valori_e_gli_assi_orizzontale_e_verticale) {
     rettangolo(0, 0, 2, 6);
     f.btnEsegui_Click();
-    std::string valori;
-    for (const char* e : ETICHETTERISULTATI) valori += testo(e) + " ";
-    EXPECT_EQ(valori, "12 12 1 3 144 16 36 4 36 0 36 4 1.732051 0.5773503 0 ");
+    EXPECT_EQ(risultati(), "12 12 1 3 144 16 36 4 36 0 36 4 1.732051 0.5773503 0 ");
     EXPECT_EQ(avvisi() + facce({"btnEsegui", "btnNoccioloCentrale", "btnEllisseCentrale"}), "VVV");
     EXPECT_TRUE(f.ris.eseguito && f.ris.attuali && f.modo.eseguo);
     EXPECT_EQ(testo("lblDescrizione"), ASSI);
@@ -88,8 +86,7 @@ TEST_F(Finestra, senza_dati_o_con_un_elemento_in_costruzione_il_calcolo_non_part
     EXPECT_TRUE(f.modo.disegno && !f.ris.eseguito);
     clicca(3, 4);  // completes the rectangle: the ellipse says nothing before a computation
     f.btnEllisseCentrale_Click();
-    EXPECT_EQ(avvisi(), "");
-    EXPECT_TRUE(f.pic.sovrapposto.primitive.empty());
+    EXPECT_TRUE(avvisi().empty() && f.pic.sovrapposto.primitive.empty());
 }
 
 TEST_F(Finestra, una_massa_non_positiva_avvisa_e_lascia_le_etichette_del_calcolo_precedente) {
@@ -99,20 +96,17 @@ TEST_F(Finestra, una_massa_non_positiva_avvisa_e_lascia_le_etichette_del_calcolo
     EXPECT_EQ(avvisi(true), "Calcolo non eseguibile. La massa della sezione è complessivamente minore o uguale a zero. Il "
                             "calcolo non può essere eseguito. Controllare i dati dei singoli componenti della sezione "
                             "selezionandoli.");
-    std::string vuote;
-    for (const char* nome : ETICHETTERISULTATI) vuote += testo(nome);
-    EXPECT_EQ(vuote, "");
+    EXPECT_EQ(risultati(), std::string(15, ' '));
     EXPECT_TRUE(!f.ris.eseguito && f.modo.eseguo);  // the mode of the calculation stays
     EXPECT_EQ(f.sez.rettangoli[1][R::ix], -144);
 
     rettangolo(10, 0, 12, 6, "2");
     f.btnEsegui_Click();
-    std::vector<std::string> prima;
-    for (const char* nome : ETICHETTERISULTATI) prima.push_back(testo(nome));
+    const std::string prima = risultati();
     rettangolo(14, 0, 20, 6, "-1");
     f.btnEsegui_Click();
     EXPECT_EQ(avvisi(), "Calcolo non eseguibile.");
-    for (int i = 0; i < 15; ++i) EXPECT_EQ(testo(ETICHETTERISULTATI[i]), prima[i]) << i;
+    EXPECT_EQ(risultati(), prima);
     EXPECT_FLOAT_EQ(f.ris.xg, 21);
 }
 
@@ -175,8 +169,7 @@ TEST_F(Finestra, il_nocciolo_unisce_i_vertici_attorno_al_baricentro_in_ogni_ordi
     // rho^2 = r^2 / 4 = 1: antipoles 0.5 from G, a square of side 0.5 * sqrt(2).
     const auto lati = dicolore(f.pic.immagine, Forma::Segmento, BLU);
     ASSERT_EQ(lati.size(), 4u);
-    for (const Primitiva& l : lati)
-        EXPECT_NEAR(std::hypot(l.x2 - l.x1, l.y2 - l.y1), 0.5 * std::sqrt(2.0), 1e-5);
+    for (const Primitiva& l : lati) EXPECT_NEAR(std::hypot(l.x2 - l.x1, l.y2 - l.y1), 0.5 * std::sqrt(2.0), 1e-5);
     // Markers and the snap copy keep the order of the lines.
     EXPECT_EQ(campi(f.copianocciolo.puntinocciolo[1], 1, 2) + " " + campi(f.copianocciolo.puntinocciolo[3], 1, 2), "5.5 5 5 5.5");
     EXPECT_NEAR(dicolore(f.pic.immagine, Forma::Cerchio, CIANO).at(0).x1, 5.5, 1e-5);

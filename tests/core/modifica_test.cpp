@@ -1,4 +1,5 @@
 // Editing the section: select, move, delete, modify, distance.
+#include <array>
 #include <cmath>
 #include <tuple>
 
@@ -83,26 +84,21 @@ TEST_F(Finestra, lo_spostamento_resta_nel_quadrante_per_ogni_tipo_e_aggiorna_tut
     triangolo(5, 1, 7, 1, 5, 3);
     cerchio(10, 5, "2");
     linea(13, 1, 15, 2);
-    struct Caso {
-        int tipo;
-        float base[2], fuorix[2], fuoriy[2], dentro[2];
-        const char* titolo;
-    } casi[] = {
-        {RETTANGOLO, {2, 2}, {0.5f, 1}, {1, 0.9f}, {1, 1}, "Rettangolo fuori dai limiti dell'area grafica."},
-        {TRIANGOLO, {5.5f, 1.5f}, {0.25f, 0.5f}, {0.5f, 0.4f}, {0.5f, 0.5f}, "Triangolo fuori dai limiti dell'area grafica."},
-        {CERCHIO, {10, 5}, {1.9f, 2}, {2, 1.9f}, {2, 2}, "Cerchio fuori dei limiti dell'area grafica."},
-        {LINEA, {14, 1.5f}, {0.9f, 0.5f}, {1, 0.4f}, {1, 0.5f}, "Linea fuori dai limiti dell'area grafica."},
+    // The kind, the base point, end points a little out in x and in y, one on the axes.
+    const std::tuple<int, std::array<float, 8>, const char*> casi[] = {
+        {RETTANGOLO, {2, 2, 0.5f, 1, 1, 0.9f, 1, 1}, "Rettangolo fuori dai limiti dell'area grafica."},
+        {TRIANGOLO, {5.5f, 1.5f, 0.25f, 0.5f, 0.5f, 0.4f, 0.5f, 0.5f}, "Triangolo fuori dai limiti dell'area grafica."},
+        {CERCHIO, {10, 5, 1.9f, 2, 2, 1.9f, 2, 2}, "Cerchio fuori dei limiti dell'area grafica."},
+        {LINEA, {14, 1.5f, 0.9f, 0.5f, 1, 0.4f, 1, 0.5f}, "Linea fuori dai limiti dell'area grafica."},
     };
-    for (const Caso& c : casi) {
-        seleziona(c.tipo, c.base[0], c.base[1]);
+    for (const auto& [tipo, p, titolo] : casi) {
+        seleziona(tipo, p[0], p[1]);
         f.btnSposta_Click();
-        EXPECT_TRUE(f.modo.sposto) << c.titolo;
+        EXPECT_TRUE(f.modo.sposto) << titolo;
         EXPECT_EQ(facce({"btnSposta", "btnCancella", "btnModifica"}), "V--");
-        clicca(c.base[0], c.base[1]);
-        clicca(c.fuorix[0], c.fuorix[1]);
-        clicca(c.fuoriy[0], c.fuoriy[1]);
-        EXPECT_EQ(avvisi() + " " + std::to_string(f.spostamento.mettipunto), std::string(c.titolo) + " | " + c.titolo + " 2");
-        clicca(c.dentro[0], c.dentro[1]);
+        for (int i = 0; i < 6; i += 2) clicca(p[i], p[i + 1]);
+        EXPECT_EQ(avvisi() + " " + std::to_string(f.spostamento.mettipunto), std::string(titolo) + " | " + titolo + " 2");
+        clicca(p[6], p[7]);
         EXPECT_EQ(avvisi() + facce({"btnSposta"}) + (f.modo.sposto ? "sposto" : ""), "-");
     }
     EXPECT_EQ(campi(f.sez.rettangoli[1], 1, R::CAMPI), "0 0 3 2 1 6 0 0 1.5 1 0 6");
@@ -137,8 +133,7 @@ TEST_F(Finestra, la_cancellazione_compatta_la_tabella_e_ridisegna_il_nocciolo) {
     f.btnCancella_Click();
     EXPECT_EQ(msg.domande.at(0).pulsanti, Pulsanti::SiNo);
     EXPECT_EQ(avvisi(true), "Conferma cancella elemento. Sei sicuro di voler cancellare questo elemento?");
-    EXPECT_EQ(f.sez.prossimorettangolo, 4);
-    EXPECT_TRUE(f.modo.cancello && f.cancellazione.cancellorettangolo);
+    EXPECT_TRUE(f.sez.prossimorettangolo == 4 && f.modo.cancello && f.cancellazione.cancellorettangolo);
     EXPECT_EQ(facce({"btnCancella"}), "V");
 
     const Sezione prima = f.sez;
@@ -167,9 +162,8 @@ TEST_F(Finestra, la_cancellazione_compatta_la_tabella_e_ridisegna_il_nocciolo) {
     ASSERT_EQ(f.selezione.rigalineaselezionata, 10);
     msg.risposte = {Risposta::Si};
     f.btnCancella_Click();
-    EXPECT_EQ(f.sez.l, 10);
-    EXPECT_EQ(campi(f.sez.linee[10], 1, 4) + " " + testo("lblContatore"), "0 0 0 0 9");
-    EXPECT_EQ(f.copianocciolo.vask, 9);
+    EXPECT_EQ(campi(f.sez.linee[10], 1, 4) + " " + testo("lblContatore") + " " + std::to_string(f.sez.l) + " " +
+                  std::to_string(f.copianocciolo.vask), "0 0 0 0 9 10 9");
 }
 
 TEST_F(Finestra, la_modifica_cambia_densita_e_raggio_e_rifiuta_i_valori_impossibili) {
@@ -178,8 +172,7 @@ TEST_F(Finestra, la_modifica_cambia_densita_e_raggio_e_rifiuta_i_valori_impossib
     densita("-2");
     f.btnModifica_Click();
     EXPECT_EQ(campi(f.sez.rettangoli[1], R::densita, R::massa) + " " + testo("lblDensitàAttuale"), "-2 -12 -2");
-    EXPECT_EQ(f.sez.rettangoli[1][R::area], -6);
-    EXPECT_FALSE(f.modo.modifico);
+    EXPECT_TRUE(f.sez.rettangoli[1][R::area] == -6 && !f.modo.modifico);
     EXPECT_EQ(facce({"btnSposta", "btnCancella", "btnModifica"}), "VVV");
     densita("1e39");
     f.btnModifica_Click();
@@ -251,20 +244,13 @@ TEST_F(Finestra, il_cambio_di_un_estremo_sceglie_l_estremo_e_lascia_senza_selezi
     EXPECT_EQ(f.sez.linee[2][L::x1], 4.440983f);
 }
 
-TEST_F(Finestra, un_cambio_di_estremo_in_sospeso_si_abbandona_con_nuovo_disegno_o_cancellazione) {
-    const auto pendente = [this] {
-        linea(1, 1, 4, 1);
-        seleziona(LINEA, 2.5f, 1);
-        f.btnModifica_Click();
-        clicca(4, 1);
-        ASSERT_EQ(f.cambioestremo.modlineamettipunto, 2);
-    };
-    pendente();
-    nuovo();
-    EXPECT_FALSE(f.cambioestremo.cambioestremodellalinea || f.cambioestremo.disegnodinamicosottomodifica ||
-                 f.cambioestremo.modlineamettipunto);
-
-    pendente();
+// Abandoned by "Nuovo" too: one of the random-use regressions.
+TEST_F(Finestra, un_cambio_di_estremo_in_sospeso_si_abbandona_con_disegno_o_cancellazione) {
+    linea(1, 1, 4, 1);
+    seleziona(LINEA, 2.5f, 1);
+    f.btnModifica_Click();
+    clicca(4, 1);
+    ASSERT_EQ(f.cambioestremo.modlineamettipunto, 2);
     f.mnuStrumentiRettangolo_Click();
     EXPECT_FALSE(f.cambioestremo.cambioestremodellalinea);
     clicca(2, 5);
@@ -297,8 +283,7 @@ TEST_F(Finestra, la_distanza_misura_una_volta_sola_e_si_rifiuta_con_un_tipo_prem
     clicca(3, 4);
     f.indicazioni();
     clicca(9, 9);  // a third click does nothing
-    EXPECT_EQ(testi({"lblPrimoPuntoX", "lblDescrizione"}), "0 5");
-    EXPECT_EQ(f.misura.distmettipunto, 0);
+    EXPECT_EQ(testi({"lblPrimoPuntoX", "lblDescrizione"}) + " " + std::to_string(f.misura.distmettipunto), "0 5 0");
 
     impostaseparatore(',');
     f.mnuStrumentiDistanza_Click();
@@ -314,8 +299,7 @@ TEST_F(Finestra, la_distanza_misura_una_volta_sola_e_si_rifiuta_con_un_tipo_prem
     clicca(2, 2);
     EXPECT_EQ(f.costruzione.puntorettangolo + f.misura.distmettipunto, 3);
     clicca(5, 6);
-    EXPECT_EQ(f.sez.prossimorettangolo, 2);
-    EXPECT_EQ(testo("lblDescrizione"), "5");
+    EXPECT_EQ(testo("lblDescrizione") + " " + std::to_string(f.sez.prossimorettangolo), "5 2");
 
     f.mnuStrumentiDistanza_Click();
     EXPECT_EQ(avvisi(true), "Distanza negato. Disattivare le funzioni di disegno e modifica.");

@@ -21,8 +21,7 @@ inline bool uguali(const vask::Sezione& a, const vask::Sezione& b) {
 
 inline std::vector<vask::Primitiva> dicolore(const vask::Strato& s, vask::Forma forma, uint32_t colore) {
     std::vector<vask::Primitiva> out;
-    for (const vask::Primitiva& p : s.primitive)
-        if (p.forma == forma && p.colore == colore) out.push_back(p);
+    for (const vask::Primitiva& p : s.primitive) if (p.forma == forma && p.colore == colore) out.push_back(p);
     return out;
 }
 
@@ -121,6 +120,12 @@ protected:
             const uint32_t c = f.ctl.sfondo(n);
             s += c == vask::GIALLO ? 'G' : c == vask::VERDE ? 'V' : c == vask::ROSSO ? 'R' : c == vask::VERDESCURO ? 'D' : c == vask::FACCIA ? '-' : '?';
         }
+        return s;
+    }
+    // The fifteen results of the panel, each followed by a blank.
+    std::string risultati() const {
+        std::string s;
+        for (const char* n : vask::ETICHETTERISULTATI) s += f.ctl.testo(n) + " ";
         return s;
     }
     static std::string campi(const float* riga, int k, int n) {

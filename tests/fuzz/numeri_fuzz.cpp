@@ -113,14 +113,11 @@ void verificacasella(const std::string& testo) {
     verifica(std::isfinite(v), "non-finite float", testo);
     verifica(stessibit(valoresingolo(testo), p == Portata::Ammesso ? v : 0.0f), "valoresingolo disagrees", testo);
     const float f = static_cast<float>(d);  // IEEE: beyond the float range this is infinite
-    if (std::isinf(f))
-        verifica(p == Portata::Troppogrande && v == 0, "too large not reported", testo);
-    else if (d != 0 && f == 0)
-        verifica(p == Portata::Troppopiccolo && v == 0, "too small not reported", testo);
+    if (std::isinf(f)) verifica(p == Portata::Troppogrande && v == 0, "too large not reported", testo);
+    else if (d != 0 && f == 0) verifica(p == Portata::Troppopiccolo && v == 0, "too small not reported", testo);
     else if (d == 0)  // typed zero, or below even the double range: told apart below
         verifica(p != Portata::Troppogrande && v == 0, "zero read as nonzero", testo);
-    else
-        verifica(p == Portata::Ammesso && stessibit(v, f), "admissible number refused or changed", testo);
+    else verifica(p == Portata::Ammesso && stessibit(v, f), "admissible number refused or changed", testo);
     bool valido = true;
     const double c = valoredidascalia(testo, &valido);
     verifica(std::isfinite(c) && (valido || c == 0), "caption read as non-finite, or invalid but nonzero", testo);
