@@ -140,7 +140,8 @@ TEST_F(Finestra, la_cancellazione_compatta_la_tabella_e_ridisegna_il_nocciolo) {
     msg.risposte = {Risposta::Si};
     f.btnCancella_Click();
     EXPECT_EQ(f.sez.prossimorettangolo, 3);
-    EXPECT_EQ(0, std::memcmp(prima.rettangoli[3], f.sez.rettangoli[2], sizeof prima.rettangoli[3]));
+    EXPECT_TRUE(!std::memcmp(prima.rettangoli[3], f.sez.rettangoli[2], sizeof prima.rettangoli[3]) &&
+                !std::memcmp(prima.puntirettangoli[3], f.sez.puntirettangoli[2], sizeof prima.puntirettangoli[3]));  // snap points too
     EXPECT_EQ(campi(f.sez.rettangoli[3], 1, R::CAMPI), "0 0 0 0 0 0 0 0 0 0 0 0");
     EXPECT_EQ(testo("lblContatore") + facce({"btnSposta", "btnCancella", "btnModifica"}), "2---");
     EXPECT_FALSE(f.modo.cancello || f.selezione.hoselezionatounrettangolo);
@@ -162,8 +163,8 @@ TEST_F(Finestra, la_cancellazione_compatta_la_tabella_e_ridisegna_il_nocciolo) {
     ASSERT_EQ(f.selezione.rigalineaselezionata, 10);
     msg.risposte = {Risposta::Si};
     f.btnCancella_Click();
-    EXPECT_EQ(campi(f.sez.linee[10], 1, 4) + " " + testo("lblContatore") + " " + std::to_string(f.sez.l) + " " +
-                  std::to_string(f.copianocciolo.vask), "0 0 0 0 9 10 9");
+    EXPECT_EQ(campi(f.sez.linee[10], 1, 4) + " " + campi(f.sez.puntilinee[10], 1, 4) + " " + testo("lblContatore") + " " +
+                  std::to_string(f.sez.l) + " " + std::to_string(f.copianocciolo.vask), "0 0 0 0 0 0 0 0 9 10 9");
 }
 
 TEST_F(Finestra, la_modifica_cambia_densita_e_raggio_e_rifiuta_i_valori_impossibili) {

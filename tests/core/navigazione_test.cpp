@@ -121,7 +121,8 @@ TEST_F(Navigazione, il_pan_dinamico_trascina_arrotonda_e_si_ferma_al_limite) {
     f.picAreagrafica_MouseUp(15.4f - 2, 12 - 5);
     EXPECT_EQ(assex(), "0 2 4 6 8 10 12 14 16 18 20");
     EXPECT_EQ(stato(), LIMITE + "sinistro" + AREA + " | VVDRRDV");
-    EXPECT_EQ(std::make_tuple(f.pausadivieto, f.puntatore, f.vista.pan), std::make_tuple(pause + 1, Puntatore::Croce, 1));
+    EXPECT_EQ(std::make_tuple(f.pausadivieto, f.puntatore, f.vista.pan, f.vista.nuovofinex, f.pic.scalewidth),
+              std::make_tuple(pause + 1, Puntatore::Croce, 1, 20.f, 20.f));
 
     const auto trascina = [this](float x1, float y1, float x2, float y2) {
         muovi(x1, y1);
