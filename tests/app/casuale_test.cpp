@@ -3,7 +3,6 @@
 // names its seed and action; VASK_SEME replays one seed (VASK_AZIONI actions),
 // and VASK_RIDUCI=1 with them shrinks the failing sequence to a short one to
 // keep among the regressions below.
-#include <QStyleFactory>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -30,34 +29,31 @@ using Guasto = std::function<void(Banco&, int indice)>;
 // nothing.
 class Guardia {
 public:
-    Guardia() : filo_([this] { sorveglia(); }) {}
-    ~Guardia() {
-        fine_ = true;
-        filo_.join();
-    }
-    void inizio(unsigned seme, int indice, const std::string& azione) {
-        std::snprintf(descrizione_, sizeof descrizione_, "seme %u, azione %d: %s", seme, indice,
-                      azione.c_str());
-        inizio_ = std::chrono::steady_clock::now().time_since_epoch().count();
-    }
-    void fermo() { inizio_ = 0; }
-
-private:
-    std::atomic<bool> fine_{false};
-    std::atomic<long long> inizio_{0};
-    char descrizione_[512] = {};
-    std::thread filo_;
-    void sorveglia() {
+    Guardia() : filo_([this] {
         while (!fine_) {
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
             const long long t = inizio_;
-            const auto ora = std::chrono::steady_clock::now().time_since_epoch().count();
-            if (t && std::chrono::nanoseconds(ora - t) > std::chrono::seconds(30)) {
+            if (t && adesso() - t > 30'000'000'000LL) {
                 std::fprintf(stderr, "BLOCCATO oltre 30 s: %s\n", descrizione_);
                 std::abort();
             }
         }
+    }) {}
+    ~Guardia() { fine_ = true, filo_.join(); }
+    void inizio(unsigned seme, int indice, const std::string& azione) {
+        std::snprintf(descrizione_, sizeof descrizione_, "seme %u, azione %d: %s", seme, indice, azione.c_str());
+        inizio_ = adesso();
     }
+    void fermo() { inizio_ = 0; }
+
+private:
+    static long long adesso() {
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    }
+    std::atomic<bool> fine_{false};
+    std::atomic<long long> inizio_{0};
+    char descrizione_[512] = {};
+    std::thread filo_;  // last: starts once the rest is ready
 };
 
 Guardia* guardia = nullptr;
@@ -70,34 +66,16 @@ double tempocpu() {
     return double(t.tv_sec) + t.tv_nsec * 1e-9;
 }
 
-// Plays the actions on a new window; stops at the first broken invariant or
+// Plays the given actions, or those the seed generates against the window as
+// they are played, on a new window; stops at the first broken invariant or
 // the first action slower than a second.
-Esito gioca(unsigned seme, const std::vector<Azione>& azioni, const Guasto& guasto = {}) {
-    Banco banco(seme);
-    if (std::string e = controlla(banco.nucleo()); !e.empty()) return {0, "all'avvio: " + e};
-    for (int i = 0; i < int(azioni.size()); ++i) {
-        const std::string descrizione = descrivi(azioni[size_t(i)]);
-        if (guardia) guardia->inizio(seme, i, descrizione);
-        const double t0 = tempocpu();
-        banco.esegui(azioni[size_t(i)]);
-        if (guasto) guasto(banco, i);
-        const double secondi = tempocpu() - t0;
-        if (guardia) guardia->fermo();
-        std::string e = controlla(banco.nucleo());
-        if (e.empty() && secondi > 1) e = "azione lenta: " + std::to_string(secondi) + " s";
-        if (!e.empty()) return {i, e + " (seme " + std::to_string(seme) + ", azione " +
-                                       std::to_string(i) + ": " + descrizione + ")"};
-    }
-    return {};
-}
-
-// The actions of a seed, generated against the window as they are played.
-Esito giocaseme(unsigned seme, int quante, std::vector<Azione>* fatte = nullptr,
-                const Guasto& guasto = {}) {
+Esito gioca(unsigned seme, int quante, const std::vector<Azione>* azioni = nullptr,
+            std::vector<Azione>* fatte = nullptr, const Guasto& guasto = {}) {
     Banco banco(seme);
     Generatore g(seme);
+    if (std::string e = controlla(banco.nucleo()); !e.empty()) return {0, "all'avvio: " + e};
     for (int i = 0; i < quante; ++i) {
-        const Azione z = g.prossima(banco);
+        const Azione z = azioni ? (*azioni)[size_t(i)] : g.prossima(banco);
         if (fatte) fatte->push_back(z);
         const std::string descrizione = descrivi(z);
         if (guardia) guardia->inizio(seme, i, descrizione);
@@ -108,25 +86,14 @@ Esito giocaseme(unsigned seme, int quante, std::vector<Azione>* fatte = nullptr,
         if (guardia) guardia->fermo();
         std::string e = controlla(banco.nucleo());
         if (e.empty() && secondi > 1) e = "azione lenta: " + std::to_string(secondi) + " s";
-        if (std::getenv("VASK_RACCONTA") && secondi > 0.05)
-            std::fprintf(stderr, "%d %.3f s %s | zoom %g sx %g sy %g griglia %d passo %g ellisse %zu\n", i, secondi,
-                         descrizione.c_str(), banco.nucleo().pic.scalewidth, banco.nucleo().pic.scaleleft,
-                         -banco.nucleo().pic.scaletop, int(banco.nucleo().vista.grigliaattiva),
-                         banco.nucleo().vista.passogriglia, banco.nucleo().pic.sovrapposto.punti.size());
-        if (std::getenv("VASK_RACCONTA") && i % 500 == 499) {
-            const FrmVask_2& f = banco.nucleo();
-            std::fprintf(stderr, "%u/%d: R%d T%d C%d L%d eseguito %d zoom %g sx %g sy %g pan %d griglia %d domande %d descr %s\n",
-                         seme, i, f.sez.prossimorettangolo - 1, f.sez.prossimotriangolo - 1,
-                         f.sez.prossimocerchio - 1, f.sez.l - 1, int(f.ris.eseguito), f.pic.scalewidth,
-                         f.pic.scaleleft, -f.pic.scaletop, f.vista.pan, int(f.vista.grigliaattiva),
-                         banco.domande(), f.ctl.testo("lblDescrizione").c_str());
-        }
         if (!e.empty())
-            return {i, e + " (seme " + std::to_string(seme) + ", azione " + std::to_string(i) +
-                           ": " + descrizione + "; per ripeterla VASK_SEME=" + std::to_string(seme) +
-                           " VASK_AZIONI=" + std::to_string(i + 1) + ")"};
+            return {i, e + " (seme " + std::to_string(seme) + ", azione " + std::to_string(i) + ": " + descrizione +
+                           "; per ripeterla VASK_SEME=" + std::to_string(seme) + " VASK_AZIONI=" + std::to_string(i + 1) + ")"};
     }
     return {};
+}
+Esito gioca(unsigned seme, const std::vector<Azione>& azioni, const Guasto& guasto = {}) {
+    return gioca(seme, int(azioni.size()), &azioni, nullptr, guasto);
 }
 
 // Deletes actions while the sequence still fails: halves, quarters, ... single ones.
@@ -154,12 +121,8 @@ std::string testo(const std::vector<Azione>& azioni) {
     return s;
 }
 
-// Sequences that once broke the program, shrunk.
-struct Regressione {
-    const char* nome;
-    const char* azioni;
-};
-const Regressione REGRESSIONI[] = {
+// Sequences that once broke the program, shrunk: name and actions.
+const std::pair<const char*, const char*> REGRESSIONI[] = {
     // A line-end change left pending across "Nuovo" edited the emptied row.
     {"cambio_di_estremo_dopo_nuovo",
      "tasto Ctrl+L\nclic 0 1\nclic 0.5 0.5\nvoce mnuModificaLinea\nclic 0.25 0.75\n"
@@ -189,7 +152,7 @@ private slots:
         if (seme) semi = {unsigned(std::strtoul(seme, nullptr, 10))};
         for (unsigned s : semi) {
             std::vector<Azione> fatte;
-            const Esito e = giocaseme(s, n, &fatte);
+            const Esito e = gioca(s, n, nullptr, &fatte);
             if (e.indice >= 0 && std::getenv("VASK_RIDUCI")) {
                 fatte.resize(size_t(e.indice) + 1);
                 std::fprintf(stderr, "Sequenza ridotta:\n%s", testo(riduci(s, fatte)).c_str());
@@ -199,37 +162,75 @@ private slots:
     }
 
     void le_sequenze_che_ruppero_il_programma_non_lo_rompono_piu() {
-        for (const Regressione& r : REGRESSIONI) {
-            const Esito e = gioca(7, leggitutte(r.azioni));
-            QVERIFY2(e.indice < 0, (std::string(r.nome) + ": " + e.messaggio).c_str());
+        for (const auto& [nome, azioni] : REGRESSIONI) {
+            const Esito e = gioca(7, leggitutte(azioni));
+            QVERIFY2(e.indice < 0, (std::string(nome) + ": " + e.messaggio).c_str());
         }
     }
 
     void un_guasto_iniettato_e_riportato_con_seme_e_azione() {
-        const std::pair<const char*, Guasto> guasti[] = {
-            {"non finito", [](Banco& b, int i) {
-                 if (i == 40) b.nucleo().sez.cerchi[5][C::raggio] = std::nanf("");
-             }},
-            {"contatore", [](Banco& b, int i) {
-                 if (i == 40) b.nucleo().sez.prossimotriangolo = 7;
-             }},
-            {"lenta", [](Banco&, int i) {
-                 // Busy, as a slow computation would be.
-                 if (i == 40)
-                     for (const double t = tempocpu(); tempocpu() - t < 1.1;) {
-                     }
-             }},
-            {"didascalia", [](Banco& b, int i) {
-                 if (i == 40) b.nucleo().ctl.testo("lblXg", "nan");
-             }},
+        // Each done once, after action 40; the slow one busy, as a slow computation would be.
+        const std::pair<const char*, std::function<void(Banco&)>> guasti[] = {
+            {"non finito", [](Banco& b) { b.nucleo().sez.cerchi[5][C::raggio] = std::nanf(""); }},
+            {"contatore", [](Banco& b) { b.nucleo().sez.prossimotriangolo = 7; }},
+            {"lenta", [](Banco&) { for (const double t = tempocpu(); tempocpu() - t < 1.1;) continue; }},
+            {"didascalia", [](Banco& b) { b.nucleo().ctl.testo("lblXg", "nan"); }},
         };
-        for (const auto& [nome, guasto] : guasti) {
-            const Esito e = giocaseme(11, 60, nullptr, guasto);
+        for (const auto& caso : guasti) {
+            const char* nome = caso.first;
+            const Esito e = gioca(11, 60, nullptr, nullptr, [&caso](Banco& b, int i) { if (i == 40) caso.second(b); });
             QVERIFY2(e.indice == 40, nome);
             QVERIFY2(e.messaggio.find("seme 11, azione 40") != std::string::npos, e.messaggio.c_str());
-            QVERIFY2(e.messaggio.find("VASK_SEME=11 VASK_AZIONI=41") != std::string::npos,
-                     e.messaggio.c_str());
+            QVERIFY2(e.messaggio.find("VASK_SEME=11 VASK_AZIONI=41") != std::string::npos, e.messaggio.c_str());
         }
+    }
+
+    // Random use, then every step undone down to the start and redone to the
+    // end: each time the section and the results of that step, bit for bit.
+    void annullare_e_ripetere_ripercorrono_la_storia_bit_per_bit() {
+        Banco banco(5);
+        Generatore g(5);
+        FrmVask_2& f = banco.nucleo();
+        struct Stato {
+            Sezione sez;
+            float risultati[16];
+            bool operator==(const Stato& o) const { return std::memcmp(this, &o, sizeof o) == 0; }
+        };
+        const auto stato = [&f] {
+            Stato s{f.sez, {}};
+            std::copy(f.ris.risultati, f.ris.risultati + 16, s.risultati);
+            // The row of an element being drawn is not yet part of the section
+            // (a full table has none: its row 0 is never used).
+            for (auto [riga, n] : {std::pair{s.sez.rettangoli[s.sez.prossimorettangolo % 6], int(std::size(s.sez.rettangoli[0]))},
+                                   {s.sez.triangoli[s.sez.prossimotriangolo % 6], int(std::size(s.sez.triangoli[0]))},
+                                   {s.sez.linee[s.sez.l % 11], int(std::size(s.sez.linee[0]))}})
+                std::fill(riga, riga + n, 0.0f);
+            return s;
+        };
+        std::vector<Stato> visti = {stato()};
+        for (int i = 0; i < 2000 && f.storia.passi() < 100; ++i) {
+            const Azione z = g.prossima(banco);
+            if (z.nome == "mnuEditaAnnulla" || z.nome == "mnuEditaRipeti") continue;
+            const size_t prima = f.storia.passi();
+            banco.esegui(z);
+            // Only a change to the section is a step; it is the last state seen then.
+            if (f.storia.passi() > prima) visti.push_back(stato());
+            else visti.back() = stato();
+        }
+        QVERIFY(visti.size() > 40);
+        QCOMPARE(f.storia.passi(), visti.size() - 1);
+        while (f.comandoinsospeso()) f.mnuEditaAnnulla_Click();  // a half-done command is only abandoned
+        QVERIFY(stato() == visti.back());
+        for (size_t k = visti.size() - 1; k > 0; --k) {
+            f.mnuEditaAnnulla_Click();
+            QVERIFY2(stato() == visti[k - 1], qPrintable(QString("annullando verso il passo %1").arg(k - 1)));
+        }
+        QVERIFY(!f.puoiannullare());
+        for (size_t k = 1; k < visti.size(); ++k) {
+            f.mnuEditaRipeti_Click();
+            QVERIFY2(stato() == visti[k], qPrintable(QString("ripetendo il passo %1").arg(k)));
+        }
+        QVERIFY(!f.puoiripetere());
     }
 
     void la_riduzione_lascia_poche_azioni() {
@@ -250,8 +251,7 @@ private slots:
         const std::vector<Azione> corta = riduci(7, lunga, guasto);
         QVERIFY2(corta.size() <= 3, testo(corta).c_str());
         QVERIFY(gioca(7, corta, guasto).indice >= 0);
-        QCOMPARE(QString::fromStdString(testo(leggitutte(testo(corta)))),
-                 QString::fromStdString(testo(corta)));
+        QCOMPARE(QString::fromStdString(testo(leggitutte(testo(corta)))), QString::fromStdString(testo(corta)));
     }
 };
 

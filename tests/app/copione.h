@@ -1,5 +1,5 @@
-// A scripted answerer for the core's message boxes: records every question and
-// returns the answers queued by the test (Ok when none is queued).
+// A scripted answerer for the core's message boxes: records every box and
+// answers with the next queued answer, or Ok (No to a question) when none is.
 #pragma once
 
 #include <deque>
@@ -22,8 +22,8 @@ public:
     vask::Risposta mostra(const std::string& testo, const std::string& titolo, vask::Icona icona,
                           vask::Pulsanti pulsanti) override {
         domande.push_back({testo, titolo, icona, pulsanti});
-        if (risposte.empty()) return vask::Risposta::Ok;
-        vask::Risposta r = risposte.front();
+        if (risposte.empty()) return pulsanti == vask::Pulsanti::Ok ? vask::Risposta::Ok : vask::Risposta::No;
+        const vask::Risposta r = risposte.front();
         risposte.pop_front();
         return r;
     }

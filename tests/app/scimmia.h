@@ -4,17 +4,11 @@
 // the benchmarks.
 #pragma once
 
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPdfWriter>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTemporaryDir>
+#include <QtWidgets>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 #include <optional>
 #include <random>
@@ -48,23 +42,23 @@ struct Azione {
     double a = 0, b = 0, c = 0, d = 0;
 };
 
+const char* const NOMITIPO[] = {"pulsante", "voce",     "tasto",      "scrivi", "muovi",      "premi",   "rilascia",
+                                "clic",     "trascina", "dimensiona", "riduci", "ripristina", "rispondi"};
+// A name goes with the controls, keys, text boxes and answers; numbers with the rest.
+inline bool connome(Tipo t) {
+    return t == Tipo::Pulsante || t == Tipo::Voce || t == Tipo::Tasto || t == Tipo::Scrivi || t == Tipo::Rispondi;
+}
+inline int numeri(Tipo t) {
+    return t == Tipo::Trascina ? 4 : connome(t) || t == Tipo::Riduci || t == Tipo::Ripristina ? 0 : 2;
+}
+
 inline std::string descrivi(const Azione& z) {
     std::ostringstream s;
-    switch (z.tipo) {
-    case Tipo::Pulsante: s << "pulsante " << z.nome; break;
-    case Tipo::Voce: s << "voce " << z.nome; break;
-    case Tipo::Tasto: s << "tasto " << z.nome; break;
-    case Tipo::Scrivi: s << "scrivi " << z.nome << " " << z.testo; break;
-    case Tipo::Muovi: s << "muovi " << z.a << " " << z.b; break;
-    case Tipo::Premi: s << "premi " << z.a << " " << z.b; break;
-    case Tipo::Rilascia: s << "rilascia " << z.a << " " << z.b; break;
-    case Tipo::Clic: s << "clic " << z.a << " " << z.b; break;
-    case Tipo::Trascina: s << "trascina " << z.a << " " << z.b << " " << z.c << " " << z.d; break;
-    case Tipo::Dimensiona: s << "dimensiona " << z.a << " " << z.b; break;
-    case Tipo::Riduci: s << "riduci"; break;
-    case Tipo::Ripristina: s << "ripristina"; break;
-    case Tipo::Rispondi: s << "rispondi " << z.nome; break;
-    }
+    s << NOMITIPO[int(z.tipo)];
+    if (connome(z.tipo)) s << " " << z.nome;
+    if (z.tipo == Tipo::Scrivi) s << " " << z.testo;
+    const double v[4] = {z.a, z.b, z.c, z.d};
+    for (int i = 0; i < numeri(z.tipo); ++i) s << " " << v[i];
     return s.str();
 }
 
@@ -74,25 +68,11 @@ inline Azione leggi(const std::string& riga) {
     std::string parola;
     s >> parola;
     Azione z;
-    const std::pair<const char*, Tipo> tipi[] = {
-        {"pulsante", Tipo::Pulsante}, {"voce", Tipo::Voce},         {"tasto", Tipo::Tasto},
-        {"scrivi", Tipo::Scrivi},     {"muovi", Tipo::Muovi},       {"premi", Tipo::Premi},
-        {"rilascia", Tipo::Rilascia}, {"clic", Tipo::Clic},         {"trascina", Tipo::Trascina},
-        {"dimensiona", Tipo::Dimensiona}, {"riduci", Tipo::Riduci}, {"ripristina", Tipo::Ripristina},
-        {"rispondi", Tipo::Rispondi}};
-    for (auto [p, t] : tipi)
-        if (parola == p) z.tipo = t;
-    switch (z.tipo) {
-    case Tipo::Pulsante: case Tipo::Voce: case Tipo::Tasto: case Tipo::Rispondi: s >> z.nome; break;
-    case Tipo::Scrivi:
-        s >> z.nome;
-        s.get();
-        std::getline(s, z.testo);
-        break;
-    case Tipo::Trascina: s >> z.a >> z.b >> z.c >> z.d; break;
-    case Tipo::Riduci: case Tipo::Ripristina: break;
-    default: s >> z.a >> z.b;
-    }
+    for (int t = 0; t < int(std::size(NOMITIPO)); ++t) z.tipo = parola == NOMITIPO[t] ? Tipo(t) : z.tipo;
+    if (connome(z.tipo)) s >> z.nome;
+    if (z.tipo == Tipo::Scrivi) s.get(), std::getline(s, z.testo);
+    double* v[4] = {&z.a, &z.b, &z.c, &z.d};
+    for (int i = 0; i < numeri(z.tipo); ++i) s >> *v[i];
     return z;
 }
 
@@ -100,8 +80,7 @@ inline std::vector<Azione> leggitutte(const std::string& testo) {
     std::vector<Azione> v;
     std::istringstream s(testo);
     std::string riga;
-    while (std::getline(s, riga))
-        if (!riga.empty()) v.push_back(leggi(riga));
+    while (std::getline(s, riga)) if (!riga.empty()) v.push_back(leggi(riga));
     return v;
 }
 
@@ -111,19 +90,13 @@ inline std::vector<Azione> leggitutte(const std::string& testo) {
 class Risponditore : public Messaggi {
 public:
     explicit Risponditore(unsigned seme) : gen_(seme) {}
-    int domande = 0;
     std::optional<Risposta> prossima;
     Risposta mostra(const std::string&, const std::string&, Icona, Pulsanti pulsanti) override {
-        ++domande;
         if (pulsanti == Pulsanti::Ok) return Risposta::Ok;
-        if (prossima) {
-            const Risposta r = *prossima;
-            prossima.reset();
-            return r;
-        }
-        const int n = pulsanti == Pulsanti::SiNoAnnulla ? 2 : 1;
         const Risposta r[3] = {Risposta::Si, Risposta::No, Risposta::Annulla};
-        return r[std::uniform_int_distribution<int>(0, n)(gen_)];
+        const Risposta scelta = prossima ? *prossima : r[std::uniform_int_distribution<int>(0, pulsanti == Pulsanti::SiNoAnnulla ? 2 : 1)(gen_)];
+        prossima.reset();
+        return scelta;
     }
 
 private:
@@ -141,10 +114,7 @@ public:
         f_->archivio().sceglidasalvare = [file](const QString&) { return file; };
         f_->archivio().sceglidaaprire = [file] { return QFile::exists(file) ? file : QString(); };
         // Exports and prints go there too, small, so that they cost little.
-        f_->esportazione().sceglifile = [this] {
-            return cartella_.filePath(++uscite_ % 2 ? QStringLiteral("casuale.png")
-                                                    : QStringLiteral("casuale.svg"));
-        };
+        f_->esportazione().sceglifile = [this] { return cartella_.filePath(++uscite_ % 2 ? "casuale.png" : "casuale.svg"); };
         f_->esportazione().sceglilarghezza = [](int) { return ESPORTAZIONEMINIMA; };
         f_->stampa().sceglidispositivo = [this] {
             pdf_ = std::make_unique<QPdfWriter>(cartella_.filePath(QStringLiteral("casuale.pdf")));
@@ -157,37 +127,30 @@ public:
         for (QPushButton* b : f_->findChildren<QPushButton*>())
             if (!b->objectName().isEmpty()) pulsanti_.push_back(b->objectName().toStdString());
         for (QAction* a : f_->findChildren<QAction*>())
-            if (a->objectName().startsWith("mnu") && !a->menu())
-                voci_.push_back(a->objectName().toStdString());
+            if (a->objectName().startsWith("mnu") && !a->menu()) voci_.push_back(a->objectName().toStdString());
         std::sort(pulsanti_.begin(), pulsanti_.end());
         std::sort(voci_.begin(), voci_.end());
     }
 
-    FinestraPrincipale& finestra() { return *f_; }
     FrmVask_2& nucleo() { return f_->nucleo(); }
     const std::vector<std::string>& pulsanti() const { return pulsanti_; }
     const std::vector<std::string>& voci() const { return voci_; }
-    int domande() const { return risposte_.domande; }
 
     // Performs one action through the real widgets; one that does not apply
     // now (a disabled button, say) does nothing.
     void esegui(const Azione& z) {
         AreaGrafica* area = f_->area();
         const auto punto = [area](double x, double y) {
-            return QPoint(int(std::lround(x * (area->width() - 1))),
-                          int(std::lround(y * (area->height() - 1))));
+            return QPoint(int(std::lround(x * (area->width() - 1))), int(std::lround(y * (area->height() - 1))));
         };
         switch (z.tipo) {
-        case Tipo::Pulsante: {
-            auto* b = f_->findChild<QPushButton*>(QString::fromStdString(z.nome));
-            if (b && b->isEnabled() && b->isVisible()) b->click();
+        case Tipo::Pulsante:
+            if (auto* b = f_->findChild<QPushButton*>(QString::fromStdString(z.nome)); b && b->isEnabled() && b->isVisible())
+                b->click();
             break;
-        }
-        case Tipo::Voce: {
-            auto* a = f_->findChild<QAction*>(QString::fromStdString(z.nome));
-            if (a && a->isEnabled()) a->trigger();
+        case Tipo::Voce:
+            if (auto* a = f_->findChild<QAction*>(QString::fromStdString(z.nome)); a && a->isEnabled()) a->trigger();
             break;
-        }
         case Tipo::Tasto: {
             const QKeySequence k(QString::fromStdString(z.nome));
             if (!k.isEmpty() && f_->isVisible() && !f_->isMinimized())
@@ -198,10 +161,7 @@ public:
             auto* t = f_->findChild<QLineEdit*>(QString::fromStdString(z.nome));
             if (!t || !t->isEnabled()) break;
             t->selectAll();
-            if (z.testo.empty())
-                QTest::keyClick(t, Qt::Key_Backspace);
-            else
-                QTest::keyClicks(t, QString::fromStdString(z.testo));
+            z.testo.empty() ? QTest::keyClick(t, Qt::Key_Backspace) : QTest::keyClicks(t, QString::fromStdString(z.testo));
             break;
         }
         case Tipo::Muovi: QTest::mouseMove(area, punto(z.a, z.b)); break;
@@ -245,31 +205,24 @@ public:
     Azione prossima(const Banco& banco) {
         Azione z;
         const int p = intero(0, 999);
-        if (p < 200) {
-            z.tipo = Tipo::Muovi, z.a = posizione(), z.b = posizione();
-        } else if (p < 330) {
-            z.tipo = Tipo::Clic, z.a = posizione(), z.b = posizione();
-        } else if (p < 370) {
-            z.tipo = Tipo::Trascina, z.a = posizione(), z.b = posizione(), z.c = posizione(),
-            z.d = posizione();
-        } else if (p < 385) {
-            z.tipo = intero(0, 1) ? Tipo::Premi : Tipo::Rilascia, z.a = posizione(), z.b = posizione();
+        if (p < 385) {  // positions drawn in this order: a, b, then c, d for a drag
+            z.tipo = p < 200 ? Tipo::Muovi : p < 330 ? Tipo::Clic : p < 370 ? Tipo::Trascina
+                                                                   : intero(0, 1) ? Tipo::Premi : Tipo::Rilascia;
+            z.a = posizione(), z.b = posizione();
+            if (z.tipo == Tipo::Trascina) z.c = posizione(), z.d = posizione();
         } else if (p < 640) {
             z.tipo = Tipo::Pulsante, z.nome = scegli(banco.pulsanti());
         } else if (p < 800) {
             z.tipo = Tipo::Voce, z.nome = scegli(banco.voci());
         } else if (p < 850) {
-            static const std::vector<std::string> tasti = {"F2", "F3", "F4", "F5", "F6", "F7",
-                                                           "F8", "Ctrl+R", "Ctrl+T", "Ctrl+C",
-                                                           "Ctrl+L", "Ctrl+D"};
+            static const std::vector<std::string> tasti = {"F2", "F3", "F4", "F5", "F6", "F7", "F8",
+                                                           "Ctrl+R", "Ctrl+T", "Ctrl+C", "Ctrl+L", "Ctrl+D"};
             z.tipo = Tipo::Tasto, z.nome = scegli(tasti);
         } else if (p < 975) {
-            static const std::vector<std::string> caselle = {"txtDensita", "txtDensita",
-                                                             "txtRaggio", "txtPassoGriglia"};
+            static const std::vector<std::string> caselle = {"txtDensita", "txtDensita", "txtRaggio", "txtPassoGriglia"};
             z.tipo = Tipo::Scrivi, z.nome = scegli(caselle), z.testo = testo();
         } else if (p < 995) {
-            static const int lati[][2] = {{5, 5}, {200, 150}, {731, 505}, {1000, 700},
-                                          {1240, 590}, {1600, 1000}, {2600, 1600}};
+            static const int lati[][2] = {{5, 5}, {200, 150}, {731, 505}, {1000, 700}, {1240, 590}, {1600, 1000}, {2600, 1600}};
             const auto& l = lati[intero(0, 6)];
             z.tipo = Tipo::Dimensiona, z.a = std::min(l[0], massimo_), z.b = std::min(l[1], massimo_ * 5 / 8);
         } else {
@@ -282,9 +235,7 @@ private:
     std::mt19937 gen_;
     int massimo_;
     int intero(int a, int b) { return std::uniform_int_distribution<int>(a, b)(gen_); }
-    const std::string& scegli(const std::vector<std::string>& v) {
-        return v[size_t(intero(0, int(v.size()) - 1))];
-    }
+    const std::string& scegli(const std::vector<std::string>& v) { return v[size_t(intero(0, int(v.size()) - 1))]; }
     // Mostly inside, often on an edge or a corner, now and then outside.
     double posizione() {
         const int p = intero(0, 99);
@@ -317,8 +268,7 @@ inline bool finito(float v) { return std::isfinite(v); }
 inline std::string puntigiusti(const Sezione& s) {
     const auto uguale = [](const float* p, std::initializer_list<float> attesi) {
         int k = 1;
-        for (float v : attesi)
-            if (p[k++] != v) return false;
+        for (float v : attesi) if (p[k++] != v) return false;
         return true;
     };
     for (int i = 1; i < s.prossimorettangolo; ++i) {
@@ -348,8 +298,7 @@ inline std::string puntigiusti(const Sezione& s) {
     }
     for (int i = 1; i < s.l; ++i) {
         const float* l = s.linee[i];
-        if (!uguale(s.puntilinee[i], {l[L::x1], l[L::y1], l[L::x2], l[L::y2]}))
-            return "punti della linea " + std::to_string(i);
+        if (!uguale(s.puntilinee[i], {l[L::x1], l[L::y1], l[L::x2], l[L::y2]})) return "punti della linea " + std::to_string(i);
     }
     return {};
 }
@@ -357,8 +306,7 @@ inline std::string puntigiusti(const Sezione& s) {
 // Rows past the counter empty; the row at the counter holds only the points
 // of an element under construction.
 template <int RIGHE, int CAMPI>
-std::string densa(const float (&t)[RIGHE][CAMPI], int prossimo, int punti, int campicostruzione,
-                  const char* nome) {
+std::string densa(const float (&t)[RIGHE][CAMPI], int prossimo, int punti, int campicostruzione, const char* nome) {
     for (int i = 0; i < RIGHE; ++i)
         for (int c = 0; c < CAMPI; ++c) {
             const bool costruzione = i == prossimo && punti > 0 && c >= 1 && c <= campicostruzione;
@@ -380,30 +328,26 @@ inline std::string numeriinetichette(const FrmVask_2& f) {
         valoredidascalia(t, &valido);
         return valido;
     };
-    for (const char* n : ETICHETTEX)
-        if (!numero(n, false)) return std::string(n) + " non è un numero";
-    for (const char* n : ETICHETTEY)
-        if (!numero(n, false)) return std::string(n) + " non è un numero";
-    for (const char* n : ETICHETTERISULTATI)
-        if (!numero(n, true)) return std::string(n) + " non è un numero";
-    for (const char* n : {"lblCoordinataX", "lblCoordinataY", "lblDensitàAttuale", "lblRaggioAttuale"})
-        if (!numero(n, true)) return std::string(n) + " non è un numero";
-    const char* punti[6][2] = {{"lblPrimoPuntoX", "x1"},   {"lblPrimoPuntoY", "y1"},
-                               {"lblSecondoPuntoX", "x2"}, {"lblSecondoPuntoY", "y2"},
-                               {"lblTerzoPuntoX", "x3"},   {"lblTerzoPuntoY", "y3"}};
+    std::vector<std::pair<const char*, bool>> nomi;  // and whether it may be empty
+    for (const char* n : ETICHETTEX) nomi.push_back({n, false});
+    for (const char* n : ETICHETTEY) nomi.push_back({n, false});
+    for (const char* n : ETICHETTERISULTATI) nomi.push_back({n, true});
+    for (const char* n : {"lblCoordinataX", "lblCoordinataY", "lblDensitàAttuale", "lblRaggioAttuale"}) nomi.push_back({n, true});
+    for (auto [n, vuoto] : nomi) if (!numero(n, vuoto)) return std::string(n) + " non è un numero";
+    const char* punti[6][2] = {{"lblPrimoPuntoX", "x1"}, {"lblPrimoPuntoY", "y1"}, {"lblSecondoPuntoX", "x2"},
+                               {"lblSecondoPuntoY", "y2"}, {"lblTerzoPuntoX", "x3"}, {"lblTerzoPuntoY", "y3"}};
     for (auto& p : punti)
         if (f.ctl.testo(p[0]) != p[1] && !numero(p[0], false)) return std::string(p[0]) + " non è un numero";
     const std::string& c = f.ctl.testo("lblContatore");
-    if (!c.empty() && c.find_first_not_of("0123456789") != std::string::npos)
-        return "lblContatore mostra " + c;
+    if (!c.empty() && c.find_first_not_of("0123456789") != std::string::npos) return "lblContatore mostra " + c;
     return {};
 }
 
 inline std::string controlla(FrmVask_2& f) {
     const Sezione& s = f.sez;
     const auto& k = f.costruzione;
-    if (s.prossimorettangolo < 1 || s.prossimorettangolo > 6 || s.prossimotriangolo < 1 ||
-        s.prossimotriangolo > 6 || s.prossimocerchio < 1 || s.prossimocerchio > 6 || s.l < 1 || s.l > 11)
+    if (s.prossimorettangolo < 1 || s.prossimorettangolo > 6 || s.prossimotriangolo < 1 || s.prossimotriangolo > 6 ||
+        s.prossimocerchio < 1 || s.prossimocerchio > 6 || s.l < 1 || s.l > 11)
         return "contatore fuori dei limiti";
     for (std::string e : {densa(s.rettangoli, s.prossimorettangolo, k.puntorettangolo, 2, "rettangoli"),
                           densa(s.triangoli, s.prossimotriangolo, k.puntotriangolo, 4, "triangoli"),
@@ -418,28 +362,19 @@ inline std::string controlla(FrmVask_2& f) {
     // Nothing stored is NaN or infinite: tables, results, kern, view.
     const auto tutti = [](const void* p, size_t byte) {
         const float* v = static_cast<const float*>(p);
-        for (size_t i = 0; i < byte / sizeof(float); ++i)
-            if (!finito(v[i])) return false;
-        return true;
+        return std::all_of(v, v + byte / sizeof(float), finito);
     };
-    if (!tutti(&s.rettangoli, sizeof s.rettangoli) || !tutti(&s.triangoli, sizeof s.triangoli) ||
-        !tutti(&s.cerchi, sizeof s.cerchi) || !tutti(&s.linee, sizeof s.linee) ||
-        !tutti(&s.puntirettangoli, sizeof s.puntirettangoli) ||
-        !tutti(&s.puntitriangoli, sizeof s.puntitriangoli) ||
-        !tutti(&s.punticerchi, sizeof s.punticerchi) || !tutti(&s.puntilinee, sizeof s.puntilinee))
-        return "un numero non finito nelle tabelle";
+    if (!tutti(&s, offsetof(Sezione, prossimorettangolo))) return "un numero non finito nelle tabelle";
     const auto& r = f.ris;
-    for (float v : {r.xg, r.yg, r.inclinazioneassicentraliradianti, r.raggiocentralexc,
-                    r.raggiocentraleyc, r.ixtotale, r.iytotale, r.ixytotale, r.massatotale, r.ixg,
-                    r.iyg, r.ixgyg, r.angologradi})
+    for (float v : {r.xg, r.yg, r.inclinazioneassicentraliradianti, r.raggiocentralexc, r.raggiocentraleyc, r.ixtotale,
+                    r.iytotale, r.ixytotale, r.massatotale, r.ixg, r.iyg, r.ixgyg, r.angologradi})
         if (!finito(v)) return "un risultato non finito";
     if (!tutti(r.risultati, sizeof r.risultati)) return "un risultato non finito";
     if (!tutti(&f.nocciolo.verticinocciolo, sizeof f.nocciolo.verticinocciolo) ||
         !tutti(&f.copianocciolo.puntinocciolo, sizeof f.copianocciolo.puntinocciolo))
         return "un vertice del nocciolo non finito";
     const auto& v = f.vista;
-    for (float x : {v.nuovooriginex, v.nuovofinex, v.nuovooriginey, v.nuovofiney, v.panx1, v.pany1,
-                    v.passogriglia})
+    for (float x : {v.nuovooriginex, v.nuovofinex, v.nuovooriginey, v.nuovofiney, v.panx1, v.pany1, v.passogriglia})
         if (!finito(x)) return "la vista non è finita";
 
     if (std::string e = numeriinetichette(f); !e.empty()) return e;
@@ -464,8 +399,7 @@ inline std::string controlla(FrmVask_2& f) {
         return "lista di disegno troppo grande: " + std::to_string(p.immagine.primitive.size());
     for (const Strato* st : {&p.immagine, &p.sovrapposto})
         for (const Primitiva& q : st->primitive)
-            for (float x : {q.x1, q.y1, q.x2, q.y2, q.raggio})
-                if (!finito(x)) return "una primitiva non finita";
+            for (float x : {q.x1, q.y1, q.x2, q.y2, q.raggio}) if (!finito(x)) return "una primitiva non finita";
 
     // The modes that exclude each other.
     const auto& m = f.modo;

@@ -1,131 +1,94 @@
 // Composing a section with the mouse: the readout, the drawing commands with
-// their checks and messages, and the live preview.
-#include <cstring>
+// their checks and messages, the live preview, and what a regeneration paints.
+#include <array>
+#include <tuple>
 
 #include "supporto.h"
 
 using namespace vask;
 using prova::Finestra;
 
-TEST_F(Finestra, la_lettura_mostra_le_coordinate_del_mondo_e_perde_il_colore_quando_cambia) {
-    f.picAreagrafica_MouseMove(0, 12);
-    EXPECT_EQ(testo("lblCoordinataX"), "0");
-    EXPECT_EQ(testo("lblCoordinataY"), "0");
-    f.picAreagrafica_MouseMove(20, 0);
-    EXPECT_EQ(testo("lblCoordinataX"), "20");
-    EXPECT_EQ(testo("lblCoordinataY"), "12");
-    f.picAreagrafica_MouseMove(3.123456789f, 12 - 0.375f);
-    EXPECT_EQ(testo("lblCoordinataX"), "3.123457");  // seven significant digits
-    EXPECT_EQ(testo("lblCoordinataY"), "0.375");
-
-    f.ctl.sfondo("lblCoordinataX", CIANO);
-    f.ctl.sfondo("lblCoordinataY", CIANO);
-    f.picAreagrafica_MouseMove(5, 12 - 0.375f);  // only x changes
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataX"), FACCIA);
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataY"), CIANO);
-
-    f.assey_MouseMove("lbl12y");
-    EXPECT_EQ(f.ctl["lbl12y"].suggerimento, "12");
-}
-
-TEST_F(Finestra, un_clic_senza_movimento_prende_il_punto_dal_clic) {
-    f.mnuStrumentiRettangolo_Click();
-    f.picAreagrafica_MouseDown(2, 12 - 3);  // no move before: the readout is empty
-    EXPECT_EQ(f.costruzione.puntorettangolo, 1);
-    EXPECT_EQ(f.sez.rettangoli[1][R::x1], 2);
-    EXPECT_EQ(f.sez.rettangoli[1][R::y1], 3);
-    f.picAreagrafica_MouseDown(5, 12 - 7);  // a touch somewhere else
-    EXPECT_EQ(f.sez.rettangoli[1][R::x2], 5);
-    EXPECT_EQ(f.sez.rettangoli[1][R::y2], 7);
-    EXPECT_TRUE(msg.chieste.empty());
-}
-
-TEST_F(Finestra, un_rettangolo_si_disegna_con_due_clic_e_registra_tutti_i_suoi_campi) {
-    f.btnRettangolo_Click();
-    EXPECT_EQ(testo("lblContatore"), "0");
+TEST_F(Finestra, ogni_clic_di_disegno_mostra_punti_indicazione_e_contatore) {
+    // A kind button to press first, or "", the click, the point labels, the hint, the counter.
+    const std::tuple<const char*, float, float, const char*, const char*, const char*> passi[] = {
+        {"btnRettangolo", 4, 6, "4 6 x2 y2 x3 y3", "Disegna rettangolo: Inserisci le coordinate dell'angolo opposto.", "0"},
+        {"", 1, 2, "4 6 1 2 x3 y3", "Disegna rettangolo: Inserisci le coordinate di un angolo e la densità.", "1"},
+        {"btnTriangolo", 1.5f, 2, "1.5 2 x2 y2 x3 y3", "Disegna triangolo: Inserisci le coordinate del secondo vertice.", "0"},
+        {"", 6, 2, "1.5 2 6 2 x3 y3", "Disegna triangolo: Inserisci le coordinate del terzo vertice.", "0"},
+        {"", 3, 7.25f, "1.5 2 6 2 3 7.25", "Disegna triangolo: Inserisci le coordinate del primo vertice e la densità.", "1"},
+        {"btnLinea", 1, 9, "1 9 x2 y2 x3 y3", "Disegna linea: Inserisci le coordinate del secondo estremo del segmento.", "0"},
+        {"", 1, 9, "1 9 x2 y2 x3 y3", "Disegna linea: Inserisci le coordinate del secondo estremo del segmento.", "0"},
+        {"", 4, 9, "1 9 4 9 x3 y3", "Disegna linea: Inserisci le coordinate del primo estremo del segmento.", "1"},
+        // The circle leaves the hint bar to the mouse move before the click.
+        {"btnCerchio", 9, 5, "9 5 x2 y2 x3 y3", "Disegna cerchio: Inserisci le coordinate del centro, la lunghezza del raggio e la densità.", "1"},
+        {"", 15, 5, "15 5 x2 y2 x3 y3", "Disegna cerchio: Inserisci le coordinate del centro, la lunghezza del raggio e la densità.", "2"},
+    };
     densita("2");
-    clicca(4, 6);
-    EXPECT_EQ(testo("lblPrimoPuntoX"), "4");
-    EXPECT_EQ(testo("lblSecondoPuntoX"), "x2");
-    EXPECT_EQ(testo("lblDescrizione"), "Disegna rettangolo: Inserisci le coordinate dell'angolo opposto.");
-    clicca(1, 2);
-    const float* r = f.sez.rettangoli[1];
-    EXPECT_EQ(r[R::x1], 4);
-    EXPECT_EQ(r[R::y1], 6);
-    EXPECT_EQ(r[R::x2], 1);
-    EXPECT_EQ(r[R::y2], 2);
-    EXPECT_EQ(r[R::xg], 2.5f);
-    EXPECT_EQ(r[R::yg], 4);
-    EXPECT_EQ(r[R::densita], 2);
-    EXPECT_EQ(r[R::area], 12);
-    EXPECT_EQ(r[R::massa], 24);
+    raggio("2");
+    for (const auto& [tipo, x, y, punti, indicazione, contatore] : passi) {
+        if (*tipo) f.clic(tipo);
+        clicca(x, y);
+        EXPECT_EQ(testi({"lblPrimoPuntoX", "lblPrimoPuntoY", "lblSecondoPuntoX", "lblSecondoPuntoY", "lblTerzoPuntoX",
+                         "lblTerzoPuntoY"}) + " | " + testo("lblDescrizione") + " | " + testo("lblContatore"),
+                  std::string(punti) + " | " + indicazione + " | " + contatore);
+    }
+    // The line's second click on its first end: refused.
+    EXPECT_EQ(avvisi(true), "Linea degenere. La linea inserita è degenere. Reinserire il secondo punto.");
+    // Every field, from corners clicked the "wrong" way round.
+    EXPECT_EQ(campi(f.sez.rettangoli[1], 1, R::CAMPI), "4 6 1 2 2 24 0 0 2.5 4 0 12");
     EXPECT_EQ(f.sez.puntirettangoli[1][9], 2.5f);
-    EXPECT_EQ(f.sez.prossimorettangolo, 2);
-    EXPECT_EQ(f.costruzione.puntorettangolo, 0);
-    EXPECT_EQ(testo("lblContatore"), "1");
-    EXPECT_EQ(testo("lblSecondoPuntoY"), "2");
-    EXPECT_EQ(testo("lblDescrizione"),
-              "Disegna rettangolo: Inserisci le coordinate di un angolo e la densità.");
+    EXPECT_EQ(campi(f.sez.triangoli[1], T::densita, T::CAMPI), "2 23.625 0 0 3.5 3.75 0 11.8125");
+    EXPECT_EQ(f.sez.puntilinee[1][3], 4);
+    EXPECT_EQ(campi(f.sez.cerchi[2], 1, C::CAMPI), "15 5 2 2 25.13274 0 0 0 12.56637");
+    EXPECT_EQ(f.sez.punticerchi[2][10], 3);  // (xc, yc - r)
 
+    // Negative density: negative area and mass. A degenerate rectangle waits
+    // for another second corner.
+    f.clic("btnRettangolo");
     densita("-2");
     clicca(5, 5);
     clicca(7, 8);
+    EXPECT_EQ(campi(f.sez.rettangoli[2], R::densita, R::massa) + " " + testo("lblContatore"), "-2 -12 2");
     EXPECT_EQ(f.sez.rettangoli[2][R::area], -6);
-    EXPECT_EQ(f.sez.rettangoli[2][R::massa], -12);
-    // Degenerate: the second corner shares its y with the first.
     clicca(8, 1);
     clicca(9, 1);
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Rettangolo degenere.");
-    EXPECT_EQ(msg.chieste[0].testo, "Il rettangolo inserito è degenere. Reinserire il secondo punto.");
-    EXPECT_EQ(msg.chieste[0].icona, Icona::Esclamazione);
+    EXPECT_EQ(avvisi(true), "Rettangolo degenere. Il rettangolo inserito è degenere. Reinserire il secondo punto.");
     EXPECT_EQ(f.costruzione.puntorettangolo, 1);
-    EXPECT_EQ(f.sez.prossimorettangolo, 3);
     clicca(9, 3);
-    EXPECT_EQ(f.sez.prossimorettangolo, 4);
-    EXPECT_EQ(f.sez.rettangoli[3][R::x1], 8);
+    EXPECT_EQ(campi(f.sez.rettangoli[3], R::x1, R::y2), "8 1 9 3");
 }
 
-TEST_F(Finestra, il_sesto_rettangolo_e_l_undicesima_linea_sono_rifiutati_senza_modifiche) {
+TEST_F(Finestra, a_tabella_piena_il_clic_e_rifiutato_senza_memorizzare_nulla) {
     for (int i = 0; i < 5; ++i) rettangolo(i, 0, i + 1, 1);
-    const Sezione prima = f.sez;
-    clicca(10, 10);
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Rettangoli esauriti.");
-    EXPECT_EQ(msg.chieste[0].testo, "Non puoi usare più di 5 rettangoli.");
-    EXPECT_EQ(f.costruzione.puntorettangolo, 0);
-    EXPECT_EQ(f.sez.prossimorettangolo, 6);
-    EXPECT_EQ(0, std::memcmp(&prima, &f.sez, sizeof prima));
-
-    for (int i = 0; i < 10; ++i) linea(i, 2, i + 1, 3);
-    EXPECT_EQ(f.sez.l, 11);
-    msg.chieste.clear();
-    const Sezione piena = f.sez;
-    clicca(1, 9);
-    EXPECT_EQ(0, std::memcmp(&piena, &f.sez, sizeof piena));
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Linee esaurite.");
-    EXPECT_EQ(msg.chieste[0].testo, "Non puoi usare più di 10 linee.");
-    EXPECT_EQ(f.costruzione.puntolinea, 0);
-
     for (int i = 0; i < 5; ++i) triangolo(i, 4, i + 1, 4, i, 5);
-    msg.chieste.clear();
-    clicca(1, 9);
-    EXPECT_EQ(msg.chieste.at(0).testo, "Non puoi usare più di 5 triangoli.");
-    EXPECT_EQ(msg.chieste.at(0).titolo, "Triangoli esauriti.");
     for (int i = 0; i < 5; ++i) cerchio(2 + 2 * i, 8, "1");
-    msg.chieste.clear();
-    clicca(3, 10);
-    EXPECT_EQ(msg.chieste.at(0).testo, "Non puoi usare più di 5 Cerchi.");
-    EXPECT_EQ(msg.chieste.at(0).titolo, "cerchi esauriti.");
-    EXPECT_EQ(f.sez.prossimocerchio, 6);
+    for (int i = 0; i < 10; ++i) linea(i, 2, i + 1, 3);
+    ASSERT_EQ(avvisi(), "");
+    const Sezione piena = f.sez;
+    using K = FrmVask_2::Costruzione;
+    const std::tuple<void (FrmVask_2::*)(), int K::*, const char*> casi[] = {
+        {&FrmVask_2::mnuStrumentiRettangolo_Click, &K::puntorettangolo, "Rettangoli esauriti. Non puoi usare più di 5 rettangoli."},
+        {&FrmVask_2::mnuStrumentiTriangolo_Click, &K::puntotriangolo, "Triangoli esauriti. Non puoi usare più di 5 triangoli."},
+        {&FrmVask_2::mnuStrumentiCerchio_Click, &K::puntocerchio, "cerchi esauriti. Non puoi usare più di 5 Cerchi."},
+        {&FrmVask_2::mnuStrumentiLinea_Click, &K::puntolinea, "Linee esaurite. Non puoi usare più di 10 linee."},
+    };
+    for (const auto& [voce, punto, avviso] : casi) {
+        (f.*voce)();
+        f.costruzione.*punto = 1;  // as if a first point were pending: no preview either
+        f.pic.immagine.svuota();
+        muovi(10, 10);
+        muovi(11, 11);
+        EXPECT_TRUE(f.pic.immagine.primitive.empty()) << avviso;
+        clicca(11, 11);
+        EXPECT_EQ(avvisi(true), avviso);
+        EXPECT_EQ(f.costruzione.*punto, 0);
+        EXPECT_TRUE(prova::uguali(piena, f.sez)) << avviso;
+    }
 }
 
 TEST_F(Finestra, i_triangoli_degeneri_sono_rifiutati_nell_ordine_delle_regole) {
-    struct Caso {
-        float p[6];
-        int puntoalrifiuto;  // construction counter after the refusal, 0: accepted
-    } casi[] = {
+    // The vertices, and the construction counter after the refusal (0: accepted).
+    const std::pair<std::array<float, 6>, int> casi[] = {
         {{0, 0, 2, 2, 4, 4}, 2},  // same slope
         {{1, 0, 1, 5, 1, 9}, 2},  // one vertical
         {{0, 3, 4, 3, 9, 3}, 2},  // one horizontal
@@ -134,260 +97,166 @@ TEST_F(Finestra, i_triangoli_degeneri_sono_rifiutati_nell_ordine_delle_regole) {
         {{0, 0, 0, 3, 5, 3}, 0},  // accepted: no slope test, not on one vertical
         {{2, 2, 2, 2, 0, 0}, 1},  // second vertex equals the first
     };
-    for (const Caso& c : casi) {
-        f.mnuStrumentiTriangolo_Click();
-        msg.chieste.clear();
+    f.mnuStrumentiTriangolo_Click();
+    for (const auto& [p, rifiuto] : casi) {
         const int prima = f.sez.prossimotriangolo;
-        clicca(c.p[0], c.p[1]);
-        clicca(c.p[2], c.p[3]);
-        if (c.puntoalrifiuto != 1) clicca(c.p[4], c.p[5]);
-        if (c.puntoalrifiuto == 0) {
-            EXPECT_TRUE(msg.chieste.empty());
-            EXPECT_EQ(f.sez.prossimotriangolo, prima + 1);
-            continue;
-        }
-        ASSERT_EQ(msg.chieste.size(), 1u) << c.p[4];
-        EXPECT_EQ(msg.chieste[0].titolo, "Triangolo degenere.");
-        EXPECT_EQ(msg.chieste[0].testo,
-                  c.puntoalrifiuto == 2 ? "Il triangolo inserito è degenere. Reinserire il terzo punto."
-                                        : "Il lato inserito è degenere. Reinserire il secondo punto.");
-        EXPECT_EQ(f.costruzione.puntotriangolo, c.puntoalrifiuto);
-        EXPECT_EQ(f.sez.prossimotriangolo, prima);
+        clicca(p[0], p[1]);
+        clicca(p[2], p[3]);
+        if (rifiuto != 1) clicca(p[4], p[5]);
+        EXPECT_EQ(f.sez.prossimotriangolo, prima + (rifiuto == 0)) << p[4];
+        EXPECT_EQ(avvisi(true), rifiuto == 0   ? ""
+                                : rifiuto == 2 ? "Triangolo degenere. Il triangolo inserito è degenere. Reinserire il terzo punto."
+                                               : "Triangolo degenere. Il lato inserito è degenere. Reinserire il secondo punto.");
+        EXPECT_EQ(f.costruzione.puntotriangolo, rifiuto);
         f.costruzione.puntotriangolo = 0;  // start the next case afresh
     }
     // The accepted triangle keeps its click order and its signed area.
-    const float* t = f.sez.triangoli[1];
-    EXPECT_EQ(t[T::x3], 5);
-    EXPECT_EQ(t[T::area], 7.5f);
-    EXPECT_EQ(t[T::xg], 5.0f / 3);
-    EXPECT_EQ(t[T::yg], 2);
+    EXPECT_EQ(campi(f.sez.triangoli[1], T::x1, T::y3) + " " + campi(f.sez.triangoli[1], T::area, T::area), "0 0 0 3 5 3 7.5");
 }
 
-TEST_F(Finestra, il_cerchio_deve_restare_nella_zona_positiva) {
-    cerchio(3, 5, "3");
-    EXPECT_TRUE(msg.chieste.empty());
-    EXPECT_EQ(f.sez.cerchi[1][C::raggio], 3);
-    EXPECT_FLOAT_EQ(f.sez.cerchi[1][C::area], 3.1415927f * 9);
-    EXPECT_EQ(f.sez.punticerchi[1][9], 3);  // (xc, yc - r)
-    EXPECT_EQ(f.sez.punticerchi[1][10], 2);
-    EXPECT_EQ(testo("lblContatore"), "1");
-
+TEST_F(Finestra, il_cerchio_deve_restare_nella_zona_positiva_e_avere_un_raggio) {
     impostaseparatore(',');
+    cerchio(3, 5, "3");
     cerchio(3, 5, "3.5");
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Cerchio fuori dei limiti dell'area grafica.");
-    EXPECT_EQ(msg.chieste[0].testo,
-              "Il cerchio inserito deve rimanere nella zona positiva dell'area grafica. Reinserire "
-              "il raggio oppure spostare il centro almeno nel punto di coordinate ( 3,5 ; 3,5 ) .");
-    EXPECT_EQ(f.costruzione.puntocerchio, 0);
-    EXPECT_EQ(f.sez.prossimocerchio, 2);
-
-    // A radius typed as 0.1 is proposed as 0.1, not as its float neighbour.
-    cerchio(0.05f, 5, "0.1");
-    EXPECT_NE(msg.chieste.back().testo.find("( 0,1 ; 0,1 )"), std::string::npos);
+    EXPECT_EQ(avvisi(true),
+              "Cerchio fuori dei limiti dell'area grafica. Il cerchio inserito deve rimanere nella zona positiva "
+              "dell'area grafica. Reinserire il raggio oppure spostare il centro almeno nel punto di coordinate ( 3,5 ; 3,5 ) .");
+    cerchio(0.05f, 5, "0.1");  // proposed as typed, not as its float neighbour
+    EXPECT_NE(avvisi(true).find("( 0,1 ; 0,1 )"), std::string::npos);
     impostaseparatore('.');
-
     for (const char* r : {"0", "abc", "-1", ""}) {
-        msg.chieste.clear();
         cerchio(8, 8, r);
-        ASSERT_EQ(msg.chieste.size(), 1u) << r;
-        EXPECT_EQ(msg.chieste[0].titolo, "Cerchio degenere.");
-        EXPECT_EQ(msg.chieste[0].testo,
-                  "Il cerchio inserito è degenere. Reinserire il raggio che deve essere maggiore di zero.");
+        EXPECT_EQ(avvisi(true),
+                  "Cerchio degenere. Il cerchio inserito è degenere. Reinserire il raggio che deve essere maggiore di zero.");
     }
-    EXPECT_EQ(f.sez.prossimocerchio, 2);
+    EXPECT_EQ(std::make_pair(f.sez.prossimocerchio, f.costruzione.puntocerchio), std::make_pair(2, 0));
 }
 
-TEST_F(Finestra, una_densita_non_numerica_vale_zero_e_una_enorme_e_rifiutata) {
-    rettangolo(1, 1, 3, 4, "abc");
-    EXPECT_EQ(f.sez.prossimorettangolo, 2);
-    EXPECT_EQ(f.sez.rettangoli[1][R::densita], 0);
-    EXPECT_EQ(f.sez.rettangoli[1][R::area], 0);
-    EXPECT_EQ(f.sez.rettangoli[1][R::massa], 0);
-    for (const Primitiva& p : f.pic.immagine.primitive) EXPECT_NE(p.forma, Forma::Rettangolo);
+TEST_F(Finestra, densita_e_raggio_si_giudicano_come_saranno_memorizzati) {
+    const char* const D = "Densità fuori dei limiti.", *const G = "Raggio fuori dei limiti.";
+    const char* casi[][3] = {
+        {"1e39", "1", D},  {"1e38", "2", D},     // beyond a float; its mass is
+        {"1e-50", "1", D}, {"1e-44", "0.1", D},  // zero as a float; a subnormal whose mass is zero
+        {"1", "1e-50", G}, {"1", "1e-40", G},    // its area is zero
+        {"1", "1e39", G},  {"1", "1e20", G},     // its area is infinite
+        {"0", "1", ""},    {"abc", "1", ""},     // density 0 is allowed, and so is no number
+        {"-1e-30", "1", ""},
+    };
+    for (const auto& [d, r, titolo] : casi) {
+        const Sezione prima = f.sez;
+        cerchio(3, 3, r, d);
+        EXPECT_EQ(avvisi(), titolo) << d << " " << r;
+        EXPECT_EQ(prova::uguali(prima, f.sez), *titolo != 0) << d << " " << r;
+    }
+    EXPECT_EQ(f.sez.prossimocerchio, 4);
+    EXPECT_EQ(campi(f.sez.cerchi[2], C::densita, C::massa), "0 0");
 
-    // |density| x area would overflow a float: refused, nothing stored.
-    rettangolo(5, 5, 15, 10, "3e38");
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Densità fuori dei limiti.");
-    EXPECT_EQ(f.sez.prossimorettangolo, 2);
-    EXPECT_EQ(f.sez.rettangoli[2][R::x2], 0);
-    EXPECT_EQ(f.costruzione.puntorettangolo, 1);  // still waiting for the opposite corner
+    // A rectangle or triangle refused for its density keeps waiting for its last point.
+    rettangolo(1, 1, 4, 4, "1e-60");
+    densita("3e38");  // |density| x area overflows
+    clicca(15, 10);
+    EXPECT_EQ(avvisi(true), std::string(D) + " La densità inserita è troppo piccola per essere memorizzata. Reinserire la densità. | " +
+                                D + " La densità inserita è troppo grande per il calcolo. Reinserire la densità.");
     densita("2");
     clicca(15, 10);
-    EXPECT_EQ(f.sez.prossimorettangolo, 3);
-    EXPECT_EQ(f.sez.rettangoli[2][R::massa], 100);
-}
-
-TEST_F(Finestra, una_costruzione_in_sospeso_riprende_dopo_un_cambio_di_tipo) {
-    f.mnuStrumentiRettangolo_Click();
-    clicca(1, 1);
-    f.btnCerchio_Click();
-    raggio("1");
-    clicca(5, 5);  // a circle meanwhile
-    EXPECT_EQ(f.sez.prossimocerchio, 2);
-    EXPECT_EQ(f.costruzione.puntorettangolo, 1);
-    f.btnDisegna_Click();  // calculate state
-    f.btnRettangolo_Click();
-    f.btnDisegna_Click();  // back to drawing with the rectangle kind
-    EXPECT_TRUE(f.costruzione.disegnorettangolo);
-    clicca(3, 4);  // the opposite corner of the pending rectangle
-    EXPECT_EQ(f.sez.prossimorettangolo, 2);
-    EXPECT_EQ(f.sez.rettangoli[1][R::x1], 1);
-    EXPECT_EQ(f.sez.rettangoli[1][R::x2], 3);
-    EXPECT_EQ(f.costruzione.puntorettangolo, 0);
-}
-
-TEST_F(Finestra, le_linee_di_chiusura_hanno_due_estremi_diversi) {
-    linea(1, 1, 1, 1);
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Linea degenere.");
-    EXPECT_EQ(msg.chieste[0].testo, "La linea inserita è degenere. Reinserire il secondo punto.");
-    EXPECT_EQ(f.costruzione.puntolinea, 1);
-    clicca(4, 1);
-    EXPECT_EQ(f.sez.l, 2);
-    EXPECT_EQ(f.sez.puntilinee[1][3], 4);
-    EXPECT_EQ(testo("lblContatore"), "1");
-    EXPECT_EQ(testo("lblDescrizione"),
-              "Disegna linea: Inserisci le coordinate del primo estremo del segmento.");
+    EXPECT_EQ(f.sez.rettangoli[1][R::massa], 252);
+    triangolo(1, 1, 5, 1, 1, 5, "1e39");
+    EXPECT_EQ(std::make_pair(f.costruzione.puntotriangolo, f.sez.prossimotriangolo), std::make_pair(2, 1));
+    EXPECT_EQ(avvisi(), D);
+    cerchio(5, 5, "1e-50");
+    cerchio(5, 5, "1e39");
+    EXPECT_EQ(avvisi(true), std::string(G) + " Il raggio inserito è troppo piccolo per essere memorizzato. Reinserire il "
+                                "raggio. | " + G + " Il raggio inserito è troppo grande per essere memorizzato. Reinserire il raggio.");
 }
 
 TEST_F(Finestra, l_anteprima_segue_il_punto_della_mossa_precedente) {
+    const auto ultima = [this] {
+        const Primitiva& p = f.pic.immagine.primitive.back();
+        return std::make_tuple(p.forma, p.x1, p.y1, p.x2, p.y2, p.colore, p.forma == Forma::Rettangolo ? p.riempimento : 0);
+    };
     f.mnuStrumentiRettangolo_Click();
-    clicca(1, 1);
+    f.picAreagrafica_MouseDown(1, 12 - 1);  // no move before: the point comes from the click itself
+    EXPECT_EQ(campi(f.sez.rettangoli[1], R::x1, R::y1), "1 1");
     muovi(4, 3);  // the preview uses the readout as the previous move left it: (1, 1)
     muovi(6, 5);  // now the box reaches (4, 3)
-    const Primitiva& box = f.pic.immagine.primitive.back();
-    ASSERT_EQ(box.forma, Forma::Rettangolo);
-    EXPECT_EQ(box.x1, 1);
-    EXPECT_EQ(box.y1, 11);
-    EXPECT_EQ(box.x2, 4);
-    EXPECT_EQ(box.y2, 9);
-    EXPECT_EQ(box.riempimento, f.colori.coloresezione);
-
+    EXPECT_EQ(ultima(), std::make_tuple(Forma::Rettangolo, 1.f, 11.f, 4.f, 9.f, f.pic.primopiano, f.colori.coloresezione));
     densita("-1");
     muovi(6, 6);
-    EXPECT_EQ(f.pic.immagine.primitive.back().riempimento, f.colori.coloresfondo);
-    EXPECT_EQ(f.pic.immagine.primitive.back().colore, f.colori.coloresezione);
+    EXPECT_EQ(ultima(), std::make_tuple(Forma::Rettangolo, 1.f, 11.f, 6.f, 7.f, f.colori.coloresezione, f.colori.coloresfondo));
     densita("0");
     muovi(6, 7);
-    for (const Primitiva& p : f.pic.immagine.primitive) EXPECT_NE(p.forma, Forma::Rettangolo);
-    // Without a construction nothing but the picture itself is drawn.
+    EXPECT_TRUE(prova::dicolore(f.pic.immagine, Forma::Rettangolo, f.colori.coloresezione).empty());
+    // Without a construction nothing is drawn: the shell has nothing to repaint.
     densita("1");
     clicca(6, 7);
-    const size_t n = f.pic.immagine.primitive.size();
     const uint64_t versione = f.pic.versione;
     muovi(9, 9);
-    EXPECT_EQ(f.pic.immagine.primitive.size(), n);
-    EXPECT_EQ(f.pic.versione, versione);  // the shell has nothing to repaint
+    EXPECT_EQ(f.pic.versione, versione);
 
     f.mnuStrumentiTriangolo_Click();
     clicca(10, 1);
     clicca(14, 1);
     muovi(12, 5);
     muovi(12, 6);
-    const auto& p = f.pic.immagine.primitive;
-    ASSERT_GE(p.size(), 2u);
-    EXPECT_EQ(p[p.size() - 2].x1, 10);  // side 1-2
-    EXPECT_EQ(p[p.size() - 2].x2, 14);
-    EXPECT_EQ(p.back().x1, 14);  // side 2-cursor
-    EXPECT_EQ(p.back().x2, 12);
-    EXPECT_EQ(p.back().y2, 12 - 5);
+    const Primitiva& lato = f.pic.immagine.primitive[f.pic.immagine.primitive.size() - 2];  // side 1-2
+    EXPECT_EQ(std::make_tuple(lato.x1, lato.x2, lato.colore), std::make_tuple(10.f, 14.f, f.colori.coloresezione));
+    EXPECT_EQ(ultima(), std::make_tuple(Forma::Segmento, 14.f, 11.f, 12.f, 7.f, f.colori.coloresezione, 0u));
 
     f.mnuStrumentiLinea_Click();
     densita("0");  // the line preview does not care
     clicca(2, 10);
     muovi(5, 10);
     muovi(5, 11);
-    EXPECT_EQ(f.pic.immagine.primitive.back().colore, f.colori.colorelinea);
-    EXPECT_EQ(f.pic.immagine.primitive.back().x2, 5);
+    EXPECT_EQ(ultima(), std::make_tuple(Forma::Segmento, 2.f, 2.f, 5.f, 2.f, f.colori.colorelinea, 0u));
 }
 
-TEST_F(Finestra, a_tabella_piena_nessuna_anteprima) {
-    for (int i = 0; i < 5; ++i) rettangolo(i, 0, i + 1, 1);
-    f.costruzione.puntorettangolo = 1;  // as if a first corner were pending
-    f.pic.immagine.svuota();
-    muovi(10, 10);
-    muovi(11, 11);
-    EXPECT_TRUE(f.pic.immagine.primitive.empty());
-}
+namespace {
 
-TEST_F(Finestra, triangolo_e_cerchio_mostrano_punti_contatore_e_indicazioni_a_ogni_clic) {
-    f.ctl.testo("lblSecondoPuntoX", "vecchio");
-    f.mnuStrumentiTriangolo_Click();
-    const auto punti = [this] {
-        std::string s;
-        for (const char* n : {"lblPrimoPuntoX", "lblPrimoPuntoY", "lblSecondoPuntoX",
-                              "lblSecondoPuntoY", "lblTerzoPuntoX", "lblTerzoPuntoY"})
-            s += testo(n) + " ";
-        return s;
-    };
-    clicca(1.5f, 2);
-    EXPECT_EQ(punti(), "1.5 2 x2 y2 x3 y3 ");
-    EXPECT_EQ(testo("lblDescrizione"), "Disegna triangolo: Inserisci le coordinate del secondo vertice.");
-    f.ctl.testo("lblTerzoPuntoX", "vecchio");
-    clicca(6, 2);
-    EXPECT_EQ(punti(), "1.5 2 6 2 x3 y3 ");
-    EXPECT_EQ(testo("lblDescrizione"), "Disegna triangolo: Inserisci le coordinate del terzo vertice.");
-    EXPECT_EQ(testo("lblContatore"), "0");
-    clicca(3, 7.25f);
-    EXPECT_EQ(punti(), "1.5 2 6 2 3 7.25 ");
-    EXPECT_EQ(testo("lblDescrizione"),
-              "Disegna triangolo: Inserisci le coordinate del primo vertice e la densità.");
-    EXPECT_EQ(testo("lblContatore"), "1");
-    EXPECT_EQ(f.sez.puntitriangoli[1][7], 3.5f);  // centroid
-    EXPECT_EQ(f.sez.triangoli[1][T::xg], 3.5f);
-
-    cerchio(4, 5, "1");
-    cerchio(9, 5, "2");
-    EXPECT_EQ(punti(), "9 5 x2 y2 x3 y3 ");
-    EXPECT_EQ(testo("lblContatore"), "2");
-    // The circle leaves the hint bar to the next mouse move.
-    EXPECT_EQ(testo("lblDescrizione"),
-              "Disegna cerchio: Inserisci le coordinate del centro, la lunghezza del raggio e la "
-              "densità.");
-}
-
-TEST_F(Finestra, densita_e_raggio_si_giudicano_come_saranno_memorizzati) {
-    struct Caso {
-        const char* densita;
-        const char* raggio;
-        const char* titolo;  // nullptr: accepted
-    } casi[] = {
-        {"1e39", "1", "Densità fuori dei limiti."},      // beyond a float
-        {"1e38", "2", "Densità fuori dei limiti."},      // its mass is
-        {"1e-50", "1", "Densità fuori dei limiti."},     // zero as a float
-        {"1e-44", "0.1", "Densità fuori dei limiti."},   // a subnormal whose mass is zero
-        {"1", "1e-50", "Raggio fuori dei limiti."},
-        {"1", "1e-40", "Raggio fuori dei limiti."},      // its area is zero
-        {"1", "1e39", "Raggio fuori dei limiti."},
-        {"1", "1e20", "Raggio fuori dei limiti."},       // its area is infinite
-        {"1", "0", "Cerchio degenere."},
-        {"0", "1", nullptr},                             // density 0 is allowed
-        {"-1e-30", "1", nullptr},
-    };
-    for (const Caso& c : casi) {
-        msg.chieste.clear();
-        const Sezione prima = f.sez;
-        cerchio(3, 3, c.raggio, c.densita);
-        if (!c.titolo) {
-            EXPECT_TRUE(msg.chieste.empty()) << c.densita;
-            EXPECT_EQ(f.sez.prossimocerchio, prima.prossimocerchio + 1);
-            continue;
-        }
-        ASSERT_EQ(msg.chieste.size(), 1u) << c.densita << " " << c.raggio;
-        EXPECT_EQ(msg.chieste[0].titolo, c.titolo) << c.densita << " " << c.raggio;
-        EXPECT_EQ(0, std::memcmp(&prima, &f.sez, sizeof prima)) << c.densita << " " << c.raggio;
-        EXPECT_EQ(f.costruzione.puntocerchio, 0);
+// One token per primitive: kind, then + for the section colour, - for the
+// background colour, L for the line colour (fill colour for boxes and circles).
+std::string firma(const FrmVask_2& f) {
+    std::string out;
+    for (const Primitiva& p : f.pic.immagine.primitive) {
+        const bool pieno = p.forma == Forma::Rettangolo || p.forma == Forma::Cerchio;
+        const uint32_t c = pieno ? p.riempimento : p.colore;
+        out += std::string(1, "SRC.P"[int(p.forma)]) +
+               (c == f.colori.colorelinea ? "L " : c == f.colori.coloresezione ? "+ " : c == f.colori.coloresfondo ? "- " : "? ");
     }
-    // A rectangle refused for its density keeps waiting for its second corner.
-    msg.chieste.clear();
-    rettangolo(1, 1, 4, 4, "1e-60");
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].testo,
-              "La densità inserita è troppo piccola per essere memorizzata. Reinserire la densità.");
-    EXPECT_EQ(f.costruzione.puntorettangolo, 1);
-    densita("2");
-    clicca(4, 4);
-    EXPECT_EQ(f.sez.rettangoli[1][R::massa], 18);
+    return out;
+}
+
+}  // namespace
+
+TEST_F(Finestra, la_rigenerazione_dipinge_i_fori_sopra_i_pieni_nei_colori_scelti_e_le_linee_in_cima) {
+    f.mnuPreferenzeSfondoBianco_Click();
+    f.mnuPreferenzeSezioneGiallo_Click();
+    // Holes are drawn first on purpose: the order of creation must not matter.
+    rettangolo(2, 2, 4, 4, "-2");
+    rettangolo(0, 0, 10, 10, "1");
+    rettangolo(11, 1, 12, 2, "0");
+    triangolo(12, 0, 16, 0, 12, 4, "-1");
+    triangolo(12, 5, 16, 5, 12, 9, "3");
+    triangolo(16, 6, 18, 6, 16, 8, "0");
+    cerchio(5, 7, "1", "-1");
+    cerchio(15, 10, "1", "2");
+    cerchio(18, 10, "1", "0");
+    linea(0, 0, 10, 0);
+    f.mnuVisualizzaRigenera_Click();
+    // Solids, then each fill pass paints every triangle in table order, holes, lines.
+    EXPECT_EQ(firma(f), "R+ S+ S+ S+ P- P+ C+ SL S+ S+ S+ P- P+ R- C- SL SL ");
+    EXPECT_TRUE(f.pic.sovrapposto.primitive.empty());
+    EXPECT_EQ(f.pic.sfondo, BIANCO);
+    const auto& p = f.pic.immagine.primitive;
+    EXPECT_EQ(p[0].colore, f.pic.primopiano);  // solid box: foreground outline
+    EXPECT_TRUE(p[0].riempito && p[13].riempito);
+    EXPECT_EQ(std::make_pair(p[13].colore, p[14].colore), std::make_pair(GIALLO, GIALLO));  // holes: section outline
+    EXPECT_EQ(std::make_tuple(p[0].x1, p[0].y1, p[0].x2, p[0].y2), std::make_tuple(0.f, 12.f, 10.f, 2.f));
+
+    f.mnuPreferenzeLineaRosso_Click();
+    f.mnuPreferenzeSpessori2_Click();
+    EXPECT_EQ(p.back().colore, ROSSO);
+    EXPECT_EQ(f.pic.spessore, 2);
+    for (const Primitiva& q : p) EXPECT_EQ(q.spessore, 2);
+    f.mnuPreferenzeSpessori1_Click();
+    for (const Primitiva& q : p) EXPECT_EQ(q.spessore, 1);
 }

@@ -1,10 +1,8 @@
 // Editing the section: select, move, delete, modify, distance.
+#include <array>
 #include <cmath>
-#include <cstring>
-#include <vector>
+#include <tuple>
 
-#include "model/geometria.h"
-#include "sezioni.h"
 #include "supporto.h"
 
 using namespace vask;
@@ -15,89 +13,30 @@ namespace {
 std::vector<Primitiva> ciano(const Strato& s, Forma forma) {
     std::vector<Primitiva> v;
     for (const Primitiva& p : s.primitive)
-        if (p.forma == forma && (p.colore == CIANO || (p.riempito && p.riempimento == CIANO)))
-            v.push_back(p);
+        if (p.forma == forma && (p.colore == CIANO || (p.riempito && p.riempimento == CIANO))) v.push_back(p);
     return v;
 }
 
 }  // namespace
 
-TEST(Geometria, i_colpi_della_selezione_sono_stretti) {
-    const float r[R::CAMPI + 1] = {0, 4, 6, 1, 2};  // corners (4, 6) and (1, 2)
-    EXPECT_TRUE(colpiscerettangolo(r, 2, 3));
-    for (auto [x, y] : {std::pair{1.0f, 3.0f}, {4, 3}, {2, 2}, {2, 6}, {1, 2}, {0.5f, 3}})
-        EXPECT_FALSE(colpiscerettangolo(r, x, y)) << x << " " << y;
-
-    const float c[C::CAMPI + 1] = {0, 5, 5, 2};
-    EXPECT_TRUE(colpiscecerchio(c, 6.9f, 5));
-    EXPECT_FALSE(colpiscecerchio(c, 7, 5));  // on the circumference
-
-    // With H = 20: vertices within 1, centroid within 2.
-    const float t[T::CAMPI + 1] = {0, 0, 0, 9, 0, 0, 9};
-    EXPECT_TRUE(colpiscetriangolo(t, 3, 3, 0.9f, 0, 20));
-    EXPECT_FALSE(colpiscetriangolo(t, 3, 3, 1.1f, 0, 20));
-    EXPECT_TRUE(colpiscetriangolo(t, 3, 3, 3, 4.9f, 20));
-    EXPECT_FALSE(colpiscetriangolo(t, 3, 3, 3, 5.1f, 20));
-
-    const float l[L::CAMPI + 1] = {0, 0, 1, 10, 1};
-    EXPECT_TRUE(colpiscelinea(l, 5, 1.5f, 12));   // 0.5 from the middle, reach 0.6
-    EXPECT_FALSE(colpiscelinea(l, 5, 1.6f, 12));
-    EXPECT_FALSE(colpiscelinea(l, 0.1f, 1, 12));  // near an end
-
-    EXPECT_EQ(distanzapunti(0, 0, 3, 4), 5);
-    EXPECT_EQ(distanzapunti(1, 1, 2, 2), std::sqrt(2.0f));
-}
-
-TEST(Geometria, il_quadrante_ammette_lo_zero_e_per_il_cerchio_il_raggio) {
-    const float r[R::CAMPI + 1] = {0, 1, 1, 4, 3};
-    EXPECT_TRUE(rettangoloinquadrante(r, -1, 0));
-    EXPECT_FALSE(rettangoloinquadrante(r, -1.5f, 0));
-    EXPECT_FALSE(rettangoloinquadrante(r, 0, -1.01f));
-    const float c[C::CAMPI + 1] = {0, 5, 5, 2};
-    EXPECT_TRUE(cerchioinquadrante(c, -3, 0));
-    EXPECT_FALSE(cerchioinquadrante(c, -3.5f, 0));
-    EXPECT_FALSE(cerchioinquadrante(c, 0, -3.1f));
-    const float t[T::CAMPI + 1] = {0, 2, 2, 4, 2, 3, 5};
-    EXPECT_TRUE(triangoloinquadrante(t, -2, -2));
-    EXPECT_FALSE(triangoloinquadrante(t, -2.1f, 0));
-    const float l[L::CAMPI + 1] = {0, 1, 1, 3, 0.5f};
-    EXPECT_TRUE(lineainquadrante(l, 0, -0.5f));
-    EXPECT_FALSE(lineainquadrante(l, 0, -0.6f));
-}
-
 TEST_F(Finestra, la_selezione_prende_l_ultimo_elemento_colpito_e_ne_mostra_i_dati) {
     rettangolo(1, 1, 6, 5, "2");
     rettangolo(3, 2, 8, 6, "0");  // invisible, still selectable
     f.mnuModificaRettangolo_Click();
+    f.btnSposta_Click();  // nothing selected: move and delete do nothing
+    f.btnCancella_Click();
+    EXPECT_EQ(avvisi() + (f.modo.sposto ? "sposta" : ""), "");
     clicca(4, 3);
-    EXPECT_TRUE(f.selezione.hoselezionatounrettangolo);
+    EXPECT_TRUE(f.selezione.hoselezionatounrettangolo && f.modo.cancello && f.modo.modifico);
     EXPECT_EQ(f.selezione.rigarettangoloselezionato, 2);
-    EXPECT_EQ(testo("lblContatore"), "2");
-    const auto box = ciano(f.pic.immagine, Forma::Rettangolo);
-    ASSERT_EQ(box.size(), 1u);
-    EXPECT_EQ(box[0].x1, 3);
-    EXPECT_EQ(box[0].x2, 8);
-    EXPECT_EQ(testo("lblDensitàAttuale"), "0");
-    EXPECT_EQ(testo("lblPrimoPuntoX"), "3");
-    EXPECT_EQ(testo("lblSecondoPuntoY"), "6");
-    EXPECT_EQ(testo("lblTerzoPuntoX"), "x3");
-    EXPECT_EQ(testo("lblIx"), "0");  // no computation yet
-    EXPECT_EQ(testo("lblXg"), "5.5");
-    EXPECT_EQ(testo("lblIxc"), "");
-    for (const char* b : {"btnSposta", "btnCancella", "btnModifica"}) EXPECT_EQ(f.ctl.sfondo(b), VERDE);
-    EXPECT_TRUE(f.modo.cancello && f.modo.modifico);
-    f.indicazioni();
-    EXPECT_EQ(testo("lblDescrizione"),
-              "Seleziona rettangolo: Selezione eseguita. Puoi cancellarlo, modificarne la densità "
-              "o spostarlo.");
+    EXPECT_EQ(testi({"lblContatore", "lblDensitàAttuale", "lblPrimoPuntoX", "lblSecondoPuntoY", "lblTerzoPuntoX", "lblIx",
+                     "lblXg", "lblIxc"}), "2 0 3 6 x3 0 5.5 ");
+    EXPECT_EQ(facce({"btnSposta", "btnCancella", "btnModifica"}), "VVV");
 
-    // On an edge, or on a corner: nothing changes.
+    // On an edge, on a corner, outside: nothing changes.
     const size_t disegnate = f.pic.immagine.primitive.size();
-    clicca(1, 3);
-    clicca(6, 5);
-    clicca(10, 10);
-    EXPECT_EQ(f.selezione.rigarettangoloselezionato, 2);
-    EXPECT_EQ(f.pic.immagine.primitive.size(), disegnate);
+    for (auto [x, y] : {std::pair{1.f, 3.f}, {6.f, 5.f}, {10.f, 10.f}}) clicca(x, y);
+    EXPECT_EQ(std::make_pair(f.selezione.rigarettangoloselezionato, f.pic.immagine.primitive.size()), std::make_pair(2, disegnate));
     clicca(2, 2);
     EXPECT_EQ(f.selezione.rigarettangoloselezionato, 1);
 }
@@ -107,368 +46,222 @@ TEST_F(Finestra, triangoli_cerchi_e_linee_si_selezionano_entro_le_loro_portate) 
     cerchio(14, 6, "2");
     linea(1, 10, 11, 10);
     f.btnEsegui_Click();
+    const auto preso = [this](int tipo, float x, float y) {
+        bool* flag[4] = {&f.selezione.hoselezionatounrettangolo, &f.selezione.hoselezionatountriangolo,
+                         &f.selezione.hoselezionatouncerchio, &f.selezione.hoselezionatounalinea};
+        *flag[tipo] = false;
+        clicca(x, y);
+        return *flag[tipo];
+    };
     f.mnuModificaTriangolo_Click();
-    clicca(2.7f, 2);  // 0.7 from a vertex, reach 12 / 20 = 0.6
-    EXPECT_FALSE(f.selezione.hoselezionatountriangolo);
-    clicca(2.5f, 2);
-    EXPECT_TRUE(f.selezione.hoselezionatountriangolo);
-    EXPECT_EQ(testo("lblTerzoPuntoY"), "8");
-    EXPECT_EQ(testo("lblIx"), testosingolo(f.sez.triangoli[1][T::ix]));
+    EXPECT_FALSE(preso(TRIANGOLO, 2.7f, 2));  // 0.7 from a vertex, reach 12 / 20 = 0.6
+    EXPECT_TRUE(preso(TRIANGOLO, 2.5f, 2));
+    EXPECT_EQ(testi({"lblTerzoPuntoY", "lblIx"}), "8 " + testosingolo(f.sez.triangoli[1][T::ix]));
     // Highlight: one solid cyan polygon and its three sides.
-    EXPECT_EQ(ciano(f.pic.immagine, Forma::Poligono).size(), 1u);
-    EXPECT_EQ(ciano(f.pic.immagine, Forma::Segmento).size(), 3u);
-    f.selezione.hoselezionatountriangolo = false;
-    clicca(4, 5.1f);  // 1.1 from the centroid, reach 1.2
-    EXPECT_TRUE(f.selezione.hoselezionatountriangolo);
-    f.btnZoomPiu_Click();  // H = 6: reaches 0.3 and 0.6
-    f.selezione.hoselezionatountriangolo = false;
-    clicca(4, 4.7f);
-    EXPECT_FALSE(f.selezione.hoselezionatountriangolo);
-    clicca(4, 4.5f);
-    EXPECT_TRUE(f.selezione.hoselezionatountriangolo);
-    f.BtnZoomMeno_Click();
+    EXPECT_EQ(ciano(f.pic.immagine, Forma::Poligono).size() * 10 + ciano(f.pic.immagine, Forma::Segmento).size(), 13u);
+    EXPECT_TRUE(preso(TRIANGOLO, 4, 5.1f));  // 1.1 from the centroid, reach 1.2
+    f.btnZoomPiu_Click();                    // H = 6: reaches 0.3 and 0.6
+    EXPECT_FALSE(preso(TRIANGOLO, 4, 4.7f));
+    EXPECT_TRUE(preso(TRIANGOLO, 4, 4.5f));
 
+    f.BtnZoomMeno_Click();
     f.mnuModificaCerchio_Click();
-    clicca(16, 6);  // on the circumference
-    EXPECT_FALSE(f.selezione.hoselezionatouncerchio);
-    clicca(15.9f, 6);
-    EXPECT_TRUE(f.selezione.hoselezionatouncerchio);
-    EXPECT_EQ(testo("lblRaggioAttuale"), "2");
-    EXPECT_EQ(testo("lblSecondoPuntoX"), "x2");
+    EXPECT_FALSE(preso(CERCHIO, 16, 6));  // on the circumference
+    EXPECT_TRUE(preso(CERCHIO, 15.9f, 6));
+    EXPECT_EQ(testi({"lblRaggioAttuale", "lblSecondoPuntoX"}), "2 x2");
 
     f.mnuModificaLinea_Click();
-    clicca(1.2f, 10);  // near an end
-    EXPECT_FALSE(f.selezione.hoselezionatounalinea);
-    clicca(6.3f, 10.3f);
-    EXPECT_TRUE(f.selezione.hoselezionatounalinea);
-    EXPECT_FALSE(f.selezione.hoselezionatouncerchio);
-    for (const char* n : {"lblDensitàAttuale", "lblRaggioAttuale", "lblArea", "lblIx", "lblXg",
-                          "lblAngoloxc"})
-        EXPECT_EQ(testo(n), "") << n;
-    EXPECT_EQ(testo("lblSecondoPuntoX"), "11");
+    EXPECT_FALSE(preso(LINEA, 1.2f, 10));  // near an end
+    EXPECT_TRUE(preso(LINEA, 6.3f, 10.3f) && !f.selezione.hoselezionatouncerchio);
+    EXPECT_EQ(testi({"lblDensitàAttuale", "lblRaggioAttuale", "lblArea", "lblIx", "lblXg", "lblAngoloxc", "lblSecondoPuntoX"}),
+              "11");  // all empty but the line's end
 }
 
-TEST_F(Finestra, lo_spostamento_rispetta_il_quadrante_e_aggiorna_tutto_l_elemento) {
+// Each kind within the positive quadrant: refused a little out in x, then
+// in y, accepted exactly on the axes (a circle: its radius from them).
+TEST_F(Finestra, lo_spostamento_resta_nel_quadrante_per_ogni_tipo_e_aggiorna_tutto_l_elemento) {
     rettangolo(1, 1, 4, 3);
-    cerchio(5, 5, "2");
-    f.mnuModificaRettangolo_Click();
-    f.btnSposta_Click();  // nothing selected: button face, nothing happens
-    EXPECT_FALSE(f.modo.sposto);
-    clicca(2, 2);
-    f.btnSposta_Click();
-    EXPECT_TRUE(f.modo.sposto && f.spostamento.spostorettangolo);
-    EXPECT_EQ(f.spostamento.mettipunto, 1);
-    EXPECT_EQ(f.ctl.sfondo("btnCancella"), FACCIA);
-    clicca(2, 2);  // base point
-    EXPECT_EQ(f.spostamento.mettipunto, 2);
-    EXPECT_FALSE(f.selezione.selezionorettangolo);
-    clicca(0.5f, 2);  // dx = -1.5: corner x 1 goes to -0.5
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Rettangolo fuori dai limiti dell'area grafica.");
-    EXPECT_EQ(f.sez.rettangoli[1][R::x1], 1);
-    EXPECT_EQ(f.spostamento.mettipunto, 2);
-    clicca(1, 2.5f);  // dx = -1: lands exactly on 0
-    const float* r = f.sez.rettangoli[1];
-    EXPECT_EQ(r[R::x1], 0);
-    EXPECT_EQ(r[R::x2], 3);
-    EXPECT_EQ(r[R::y2], 3.5f);
-    EXPECT_EQ(r[R::xg], 1.5f);
-    EXPECT_EQ(r[R::yg], 2.5f);
+    triangolo(5, 1, 7, 1, 5, 3);
+    cerchio(10, 5, "2");
+    linea(13, 1, 15, 2);
+    // The kind, the base point, end points a little out in x and in y, one on the axes.
+    const std::tuple<int, std::array<float, 8>, const char*> casi[] = {
+        {RETTANGOLO, {2, 2, 0.5f, 1, 1, 0.9f, 1, 1}, "Rettangolo fuori dai limiti dell'area grafica."},
+        {TRIANGOLO, {5.5f, 1.5f, 0.25f, 0.5f, 0.5f, 0.4f, 0.5f, 0.5f}, "Triangolo fuori dai limiti dell'area grafica."},
+        {CERCHIO, {10, 5, 1.9f, 2, 2, 1.9f, 2, 2}, "Cerchio fuori dei limiti dell'area grafica."},
+        {LINEA, {14, 1.5f, 0.9f, 0.5f, 1, 0.4f, 1, 0.5f}, "Linea fuori dai limiti dell'area grafica."},
+    };
+    for (const auto& [tipo, p, titolo] : casi) {
+        seleziona(tipo, p[0], p[1]);
+        f.btnSposta_Click();
+        EXPECT_TRUE(f.modo.sposto) << titolo;
+        EXPECT_EQ(facce({"btnSposta", "btnCancella", "btnModifica"}), "V--");
+        for (int i = 0; i < 6; i += 2) clicca(p[i], p[i + 1]);
+        EXPECT_EQ(avvisi() + " " + std::to_string(f.spostamento.mettipunto), std::string(titolo) + " | " + titolo + " 2");
+        clicca(p[6], p[7]);
+        EXPECT_EQ(avvisi() + facce({"btnSposta"}) + (f.modo.sposto ? "sposto" : ""), "-");
+    }
+    EXPECT_EQ(campi(f.sez.rettangoli[1], 1, R::CAMPI), "0 0 3 2 1 6 0 0 1.5 1 0 6");
     EXPECT_EQ(f.sez.puntirettangoli[1][17], 1.5f);  // midpoint of the side y = y2
-    EXPECT_EQ(r[R::area], 6);
-    EXPECT_FALSE(f.modo.sposto || f.selezione.hoselezionatounrettangolo);
-    EXPECT_EQ(f.selezione.rigarettangoloselezionato, 0);
-    EXPECT_TRUE(f.selezione.selezionorettangolo);  // selecting again
-    EXPECT_EQ(f.ctl.sfondo("btnSposta"), FACCIA);
-    f.btnCancella_Click();  // no selection left to delete
-    EXPECT_EQ(f.sez.prossimorettangolo, 2);
+    EXPECT_EQ(campi(f.sez.triangoli[1], T::x1, T::y3) + " " + campi(f.sez.triangoli[1], T::xg, T::yg),
+              "0 0 2 0 0 2 0.6666667 0.6666667");
+    EXPECT_EQ(campi(f.sez.cerchi[1], C::xc, C::raggio) + " " + campi(f.sez.punticerchi[1], 7, 8), "2 2 2 0 2");
+    EXPECT_EQ(campi(f.sez.linee[1], L::x1, L::y2) + " " + campi(f.sez.puntilinee[1], 1, 4), "0 0 2 1 0 0 2 1");
+    EXPECT_TRUE(!f.selezione.hoselezionatounalinea && f.selezione.rigalineaselezionata == 0 &&
+                f.selezione.selezionolinea);  // selecting again
+    seleziona(CERCHIO, 2, 2);
+    sposta(2, 2, 1.5f, 2);
+    EXPECT_EQ(avvisi(true), "Cerchio fuori dei limiti dell'area grafica. Il cerchio spostato deve rimanere nella zona positiva "
+                            "dell'area grafica. Reinserire il secondo punto in modo da spostare il centro almeno nel punto "
+                            "di coordinate ( 2 ; 2 ) .");
 
-    // A circle of radius 2 at (5, 5): its centre may come to x = 2, not below.
-    msg.chieste.clear();
-    f.mnuModificaCerchio_Click();
-    clicca(5, 5);
-    f.btnSposta_Click();
-    clicca(5, 5);
-    clicca(1.5f, 5);
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].testo,
-              "Il cerchio spostato deve rimanere nella zona positiva dell'area grafica. Reinserire "
-              "il secondo punto in modo da spostare il centro almeno nel punto di coordinate ( 2 ; "
-              "2 ) .");
-    clicca(2, 5);
-    EXPECT_EQ(f.sez.cerchi[1][C::xc], 2);
-    EXPECT_EQ(f.sez.punticerchi[1][7], 0);  // (xc - r, yc)
-
-    // Abandoned after the base point: select kinds stay cleared.
-    clicca(2, 5);
-    f.btnSposta_Click();
-    clicca(2, 5);
-    f.btnSposta_Click();
+    f.btnSposta_Click();  // pressed again after the base point: abandoned, the selection with it
+    clicca(2, 2);
     EXPECT_FALSE(f.modo.sposto || f.selezione.hoselezionatouncerchio || f.selezione.selezionocerchio);
-    clicca(2, 5);
-    EXPECT_FALSE(f.selezione.hoselezionatouncerchio);
-
-    // Base and end point equal: rewritten in place, the selection dropped.
-    f.mnuModificaCerchio_Click();
-    clicca(2, 5);
-    f.btnSposta_Click();
-    clicca(3, 3);
-    clicca(3, 3);
+    seleziona(CERCHIO, 2, 2);
+    sposta(3, 3, 3, 3);  // base and end point equal: rewritten in place, the selection dropped
     EXPECT_EQ(f.sez.cerchi[1][C::xc], 2);
-    EXPECT_FALSE(f.selezione.hoselezionatouncerchio);
-}
-
-TEST_F(Finestra, dopo_uno_spostamento_il_calcolo_e_quello_della_sezione_spostata) {
-    rettangolo(2, 2, 8, 4);
-    triangolo(2, 4, 8, 4, 2, 9);
-    linea(2, 2, 8, 2);
-    linea(8, 2, 8, 9);
-    f.btnEsegui_Click();
-    f.mnuStrumentiSnapOggetto_Click();
-    const float kx = f.copianocciolo.puntinocciolo[1][1], ky = f.copianocciolo.puntinocciolo[1][2];
-    muovi(kx, ky);
-    ASSERT_EQ(f.ctl.sfondo("lblCoordinataX"), ROSSO);
-    f.mnuStrumentiSnapTogliOsnap_Click();
-
-    f.mnuModificaTriangolo_Click();
-    clicca(2, 9);
-    f.btnSposta_Click();
-    clicca(2, 9);
-    clicca(9.5f, 10);  // by (7.5, 1)
-    EXPECT_EQ(f.sez.triangoli[1][T::x3], 9.5f);
-    // The kern of the old section is no longer offered by object snap.
-    f.mnuStrumentiSnapOggetto_Click();
-    muovi(kx, ky);
-    EXPECT_NE(f.ctl.sfondo("lblCoordinataX"), ROSSO);
-    EXPECT_NE(f.ctl.sfondo("lblCoordinataX"), GIALLO);
-
-    f.btnEsegui_Click();
-    Sezione atteso;
-    prova::rettangolo(atteso, 2, 2, 8, 4, 1);
-    prova::triangolo(atteso, 9.5f, 5, 15.5f, 5, 9.5f, 10, 1);
-    const prova::Integrali g = prova::riferimento(atteso);
-    const double xg = g.sy / g.area, yg = g.sx / g.area;
-    EXPECT_NEAR(valore("lblArea"), g.area, 1e-4);
-    EXPECT_NEAR(valore("lblXg"), xg, 1e-5);
-    EXPECT_NEAR(valore("lblYg"), yg, 1e-5);
-    EXPECT_NEAR(valore("lblIxg"), g.ixx - yg * yg * g.area, 1e-3);
-    EXPECT_NEAR(valore("lblIyg"), g.iyy - xg * xg * g.area, 1e-3);
-    EXPECT_NEAR(valore("lblIxgyg"), g.ixy - xg * yg * g.area, 1e-3);
+    EXPECT_FALSE(f.selezione.hoselezionatouncerchio || f.modo.sposto);
 }
 
 TEST_F(Finestra, la_cancellazione_compatta_la_tabella_e_ridisegna_il_nocciolo) {
     rettangolo(1, 1, 2, 2, "1");
     rettangolo(3, 3, 5, 6, "2");
     rettangolo(6, 1, 9, 2, "3");
-    f.mnuModificaRettangolo_Click();
-    clicca(4, 4);
+    seleziona(RETTANGOLO, 4, 4);
     msg.risposte = {Risposta::No};
     f.btnCancella_Click();
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Conferma cancella elemento.");
-    EXPECT_EQ(msg.chieste[0].testo, "Sei sicuro di voler cancellare questo elemento?");
-    EXPECT_EQ(msg.chieste[0].pulsanti, Pulsanti::SiNo);
-    EXPECT_EQ(f.sez.prossimorettangolo, 4);
-    EXPECT_TRUE(f.modo.cancello && f.cancellazione.cancellorettangolo);
-    EXPECT_EQ(f.ctl.sfondo("btnCancella"), VERDE);
+    EXPECT_EQ(msg.domande.at(0).pulsanti, Pulsanti::SiNo);
+    EXPECT_EQ(avvisi(true), "Conferma cancella elemento. Sei sicuro di voler cancellare questo elemento?");
+    EXPECT_TRUE(f.sez.prossimorettangolo == 4 && f.modo.cancello && f.cancellazione.cancellorettangolo);
+    EXPECT_EQ(facce({"btnCancella"}), "V");
 
-    float terzo[R::CAMPI + 1], puntiterzo[2 * PUNTIRETTANGOLO + 1];
-    std::memcpy(terzo, f.sez.rettangoli[3], sizeof terzo);
-    std::memcpy(puntiterzo, f.sez.puntirettangoli[3], sizeof puntiterzo);
+    const Sezione prima = f.sez;
     msg.risposte = {Risposta::Si};
     f.btnCancella_Click();
     EXPECT_EQ(f.sez.prossimorettangolo, 3);
-    EXPECT_EQ(0, std::memcmp(terzo, f.sez.rettangoli[2], sizeof terzo));
-    EXPECT_EQ(0, std::memcmp(puntiterzo, f.sez.puntirettangoli[2], sizeof puntiterzo));
-    for (int c = 1; c <= R::CAMPI; ++c) EXPECT_EQ(f.sez.rettangoli[3][c], 0);
-    EXPECT_EQ(testo("lblContatore"), "2");
+    EXPECT_TRUE(!std::memcmp(prima.rettangoli[3], f.sez.rettangoli[2], sizeof prima.rettangoli[3]) &&
+                !std::memcmp(prima.puntirettangoli[3], f.sez.puntirettangoli[2], sizeof prima.puntirettangoli[3]));  // snap points too
+    EXPECT_EQ(campi(f.sez.rettangoli[3], 1, R::CAMPI), "0 0 0 0 0 0 0 0 0 0 0 0");
+    EXPECT_EQ(testo("lblContatore") + facce({"btnSposta", "btnCancella", "btnModifica"}), "2---");
     EXPECT_FALSE(f.modo.cancello || f.selezione.hoselezionatounrettangolo);
-    EXPECT_EQ(f.ctl.sfondo("btnSposta"), FACCIA);
     f.btnCancella_Click();  // face: nothing
     EXPECT_EQ(f.sez.prossimorettangolo, 3);
 
-    // The only circle.
-    cerchio(15, 5, "1");
-    f.mnuModificaCerchio_Click();
-    clicca(15, 5);
+    cerchio(15, 5, "1");  // the only circle
+    seleziona(CERCHIO, 15, 5);
     msg.risposte = {Risposta::Si};
     f.btnCancella_Click();
     EXPECT_EQ(f.sez.prossimocerchio, 1);
-    EXPECT_EQ(testo("lblContatore"), "0");
-    EXPECT_FALSE(f.modo.cancello);
-    EXPECT_TRUE(f.cancellazione.cancellocerchio);
+    EXPECT_EQ(campi(f.sez.cerchi[1], 1, 3) + " " + testo("lblContatore"), "0 0 0 0");
 
-    // Ten lines, the tenth deleted; with the results computed the kern
-    // loses a vertex at once.
+    // Ten lines, the tenth deleted; with the results computed the kern loses a vertex at once.
     for (int i = 0; i < 10; ++i) linea(0.5f + i, 0, 0.5f + i + 0.2f, 11);
     f.btnEsegui_Click();
     EXPECT_EQ(f.copianocciolo.vask, 10);
-    f.mnuModificaLinea_Click();
-    clicca(9.6f, 5.5f);
+    seleziona(LINEA, 9.6f, 5.5f);
     ASSERT_EQ(f.selezione.rigalineaselezionata, 10);
     msg.risposte = {Risposta::Si};
     f.btnCancella_Click();
-    EXPECT_EQ(f.sez.l, 10);
-    for (int c = 1; c <= L::CAMPI; ++c) EXPECT_EQ(f.sez.linee[10][c], 0);
-    EXPECT_EQ(f.copianocciolo.vask, 9);
-    EXPECT_EQ(testo("lblContatore"), "9");
+    EXPECT_EQ(campi(f.sez.linee[10], 1, 4) + " " + campi(f.sez.puntilinee[10], 1, 4) + " " + testo("lblContatore") + " " +
+                  std::to_string(f.sez.l) + " " + std::to_string(f.copianocciolo.vask), "0 0 0 0 0 0 0 0 9 10 9");
 }
 
 TEST_F(Finestra, la_modifica_cambia_densita_e_raggio_e_rifiuta_i_valori_impossibili) {
     rettangolo(1, 1, 4, 3, "2");
-    f.mnuModificaRettangolo_Click();
-    clicca(2, 2);
+    seleziona(RETTANGOLO, 2, 2);
     densita("-2");
     f.btnModifica_Click();
-    EXPECT_EQ(f.sez.rettangoli[1][R::area], -6);
-    EXPECT_EQ(f.sez.rettangoli[1][R::massa], -12);
-    EXPECT_EQ(testo("lblDensitàAttuale"), "-2");
-    EXPECT_FALSE(f.modo.modifico);
-    for (const char* b : {"btnSposta", "btnCancella", "btnModifica"}) EXPECT_EQ(f.ctl.sfondo(b), VERDE);
-    // The fill follows at the next regeneration.
-    f.mnuVisualizzaRigenera_Click();
-    bool foro = false;
-    for (const Primitiva& p : f.pic.immagine.primitive)
-        foro |= p.forma == Forma::Rettangolo && p.riempimento == f.colori.coloresfondo;
-    EXPECT_TRUE(foro);
+    EXPECT_EQ(campi(f.sez.rettangoli[1], R::densita, R::massa) + " " + testo("lblDensitàAttuale"), "-2 -12 -2");
+    EXPECT_TRUE(f.sez.rettangoli[1][R::area] == -6 && !f.modo.modifico);
+    EXPECT_EQ(facce({"btnSposta", "btnCancella", "btnModifica"}), "VVV");
     densita("1e39");
     f.btnModifica_Click();
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Densità fuori dei limiti.");
+    EXPECT_EQ(avvisi(), "Densità fuori dei limiti.");
     EXPECT_EQ(f.sez.rettangoli[1][R::densita], -2);
 
-    // Circle at (3, 5): radius up to 3.
-    cerchio(3, 5, "1");
-    f.mnuModificaCerchio_Click();
-    clicca(3, 5);
-    struct Caso {
-        const char* raggio;
-        const char* titolo;
-    } casi[] = {
-        {"3.5", "Cerchio fuori dei limiti dell'area grafica."},
-        {"0", "Cerchio degenere."},
-        {"", "Cerchio degenere."},
-        {"1e-40", "Raggio fuori dei limiti."},
-    };
-    for (const Caso& c : casi) {
-        msg.chieste.clear();
-        raggio(c.raggio);
+    cerchio(3, 5, "1");  // radius up to 3
+    seleziona(CERCHIO, 3, 5);
+    for (const char* r : {"3.5", "0", "", "1e-40"}) {
+        raggio(r);
         f.btnModifica_Click();
-        ASSERT_EQ(msg.chieste.size(), 1u) << c.raggio;
-        EXPECT_EQ(msg.chieste[0].titolo, c.titolo);
         EXPECT_EQ(f.sez.cerchi[1][C::raggio], 1);
         EXPECT_TRUE(f.modo.modifico);
     }
-    raggio("3.5");
-    msg.chieste.clear();
-    f.btnModifica_Click();
-    EXPECT_EQ(msg.chieste.at(0).testo,
-              "Il cerchio modificato deve rimanere nella zona positiva dell'area grafica. "
-              "Reinserire il raggio che per il caso specifico non deve essere maggiore di 3.");
+    const std::string zero = "Cerchio degenere. Il cerchio modificato deve avere il raggio maggiore di zero. Reinserire il raggio.";
+    EXPECT_EQ(avvisi(true), "Cerchio fuori dei limiti dell'area grafica. Il cerchio modificato deve rimanere nella zona "
+                            "positiva dell'area grafica. Reinserire il raggio che per il caso specifico non deve essere "
+                            "maggiore di 3. | " + zero + " | " + zero + " | Raggio fuori dei limiti. Il raggio inserito è "
+                            "troppo piccolo per essere memorizzato. Reinserire il raggio.");
     raggio("3");
     densita("2");
     f.btnModifica_Click();
-    EXPECT_EQ(f.sez.cerchi[1][C::raggio], 3);
-    EXPECT_FLOAT_EQ(f.sez.cerchi[1][C::massa], 2 * f.pigreco * 9);
-    EXPECT_EQ(f.sez.punticerchi[1][3], 6);  // (xc + r, yc)
-    EXPECT_EQ(testo("lblRaggioAttuale"), "3");
+    EXPECT_EQ(campi(f.sez.cerchi[1], C::raggio, C::massa) + " " + campi(f.sez.punticerchi[1], 3, 4) + " " +
+                  testo("lblRaggioAttuale"), "3 2 56.54867 6 5 3");  // (xc + r, yc)
     EXPECT_EQ(ciano(f.pic.immagine, Forma::Cerchio).back().raggio, 3);
 }
 
 TEST_F(Finestra, il_cambio_di_un_estremo_sceglie_l_estremo_e_lascia_senza_selezione) {
     linea(1, 1, 4, 1);
-    f.mnuModificaLinea_Click();
-    clicca(2.5f, 1);
+    seleziona(LINEA, 2.5f, 1);
     f.btnModifica_Click();
-    EXPECT_TRUE(f.cambioestremo.cambioestremodellalinea);
-    EXPECT_EQ(f.cambioestremo.modlineamettipunto, 1);
-    EXPECT_EQ(f.ctl.sfondo("btnCancella"), FACCIA);
+    EXPECT_EQ(facce({"btnCancella"}), "-");
     clicca(2.5f, 3);  // near neither end
     EXPECT_EQ(f.cambioestremo.modlineamettipunto, 1);
     clicca(1.3f, 1.2f);
-    EXPECT_EQ(f.cambioestremo.colonnax, L::x1);
-    EXPECT_EQ(testo("lblPrimoPuntoX"), "1");
-    EXPECT_TRUE(f.cambioestremo.disegnodinamicosottomodifica);
+    EXPECT_EQ(std::make_pair(f.cambioestremo.colonnax, testo("lblPrimoPuntoX")), std::make_pair(int(L::x1), std::string("1")));
     muovi(2, 2.5f);
     muovi(2, 3);  // the preview runs from the readout to the other end
-    EXPECT_EQ(f.pic.immagine.primitive.back().x1, 2);
-    EXPECT_EQ(f.pic.immagine.primitive.back().x2, 4);
-    EXPECT_EQ(f.pic.immagine.primitive.back().colore, f.colori.colorelinea);
+    const Primitiva& p = f.pic.immagine.primitive.back();
+    EXPECT_EQ(std::make_tuple(p.x1, p.x2, p.colore), std::make_tuple(2.f, 4.f, f.colori.colorelinea));
     clicca(4, 1);  // onto the other end
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Linea modificata degenere.");
-    EXPECT_EQ(msg.chieste[0].testo,
-              "La linea risulta essere degenere. Reinserire il secondo punto che deve essere "
-              "diverso da    ( 4 ; 1 ).");
+    EXPECT_EQ(avvisi(true), "Linea modificata degenere. La linea risulta essere degenere. Reinserire il secondo punto "
+                            "che deve essere diverso da    ( 4 ; 1 ).");
     EXPECT_EQ(f.cambioestremo.modlineamettipunto, 2);
     clicca(1, 3);
-    EXPECT_EQ(f.sez.linee[1][L::x1], 1);
-    EXPECT_EQ(f.sez.linee[1][L::y1], 3);
-    EXPECT_EQ(f.sez.puntilinee[1][2], 3);
-    EXPECT_FALSE(f.cambioestremo.cambioestremodellalinea || f.cambioestremo.disegnodinamicosottomodifica);
-    EXPECT_EQ(f.selezione.rigalineaselezionata, 0);
-    EXPECT_FALSE(f.selezione.hoselezionatounalinea);
+    EXPECT_EQ(campi(f.sez.linee[1], L::x1, L::y2) + " " + campi(f.sez.puntilinee[1], 1, 2), "1 3 4 1 1 3");
+    EXPECT_FALSE(f.cambioestremo.cambioestremodellalinea || f.cambioestremo.disegnodinamicosottomodifica ||
+                 f.selezione.hoselezionatounalinea || f.selezione.rigalineaselezionata);
     EXPECT_TRUE(f.selezione.selezionolinea);
     f.btnSposta_Click();  // nothing left selected
     EXPECT_FALSE(f.modo.sposto);
 
-    // A short line: both ends within reach, the first end moves; on the
-    // same click the line is selected again, and after the change it is not.
-    linea(10, 10, 10.2f, 10);
-    f.mnuModificaLinea_Click();
-    clicca(10.1f, 10);
+    // The right end, the only one within reach of a click there.
+    seleziona(LINEA, 2, 2);
     f.btnModifica_Click();
-    clicca(10.15f, 10);
-    EXPECT_EQ(f.cambioestremo.colonnax, L::x1);
-    clicca(12, 12);
-    EXPECT_EQ(f.sez.linee[2][L::x1], 12);
-    EXPECT_EQ(f.ctl.sfondo("btnSposta"), FACCIA);
-    f.btnSposta_Click();
-    EXPECT_FALSE(f.modo.sposto);
+    clicca(3.9f, 1);
+    EXPECT_EQ(f.cambioestremo.colonnax, L::x2);
+    clicca(5, 2);
+    EXPECT_EQ(campi(f.sez.linee[1], L::x1, L::y2), "1 3 5 2");
 
     // A click a float step beside the other end, stored as old + (click - old),
     // rounds onto it: refused as degenerate, not stored as a line of length 0.
     linea(4.440983f, 5, 0.9660003f, 5);
-    f.mnuModificaLinea_Click();
-    clicca(2.7f, 5);
+    seleziona(LINEA, 2.7f, 5);
     f.btnModifica_Click();
     clicca(4.440983f, 5);
-    msg.chieste.clear();
     clicca(0.9660004f, 5);
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Linea modificata degenere.");
-    EXPECT_EQ(f.sez.linee[3][L::x1], 4.440983f);
+    EXPECT_EQ(avvisi(), "Linea modificata degenere.");
+    EXPECT_EQ(f.sez.linee[2][L::x1], 4.440983f);
 }
 
-TEST_F(Finestra, un_cambio_di_estremo_in_sospeso_si_abbandona_con_nuovo_disegno_o_cancellazione) {
-    const auto pendente = [this] {
-        linea(1, 1, 4, 1);
-        f.mnuModificaLinea_Click();
-        clicca(2.5f, 1);
-        f.btnModifica_Click();
-        clicca(4, 1);
-        ASSERT_EQ(f.cambioestremo.modlineamettipunto, 2);
-    };
-    pendente();
-    msg.risposte = {Risposta::Si};
-    f.mnuFileNuovo_Click();
-    EXPECT_FALSE(f.cambioestremo.cambioestremodellalinea || f.cambioestremo.disegnodinamicosottomodifica);
-    EXPECT_EQ(f.cambioestremo.modlineamettipunto, 0);
-
-    pendente();
+// Abandoned by "Nuovo" too: one of the random-use regressions.
+TEST_F(Finestra, un_cambio_di_estremo_in_sospeso_si_abbandona_con_disegno_o_cancellazione) {
+    linea(1, 1, 4, 1);
+    seleziona(LINEA, 2.5f, 1);
+    f.btnModifica_Click();
+    clicca(4, 1);
+    ASSERT_EQ(f.cambioestremo.modlineamettipunto, 2);
     f.mnuStrumentiRettangolo_Click();
     EXPECT_FALSE(f.cambioestremo.cambioestremodellalinea);
     clicca(2, 5);
     clicca(3, 6);
-    EXPECT_EQ(f.sez.linee[1][L::x1], 1);  // the line is untouched
-    EXPECT_EQ(f.sez.linee[1][L::x2], 4);
+    EXPECT_EQ(campi(f.sez.linee[1], L::x1, L::y2), "1 1 4 1");  // the line is untouched
 
-    // Two lines; the second, chosen for a change, is selected again by a
-    // click on its middle and deleted: the next click near where its end
-    // was edits nothing.
+    // The second line, chosen for a change, is selected again by a click on
+    // its middle and deleted: the next clicks near where its end was edit nothing.
     linea(1, 8, 9, 8);
-    f.mnuModificaLinea_Click();
-    clicca(5, 8);
+    seleziona(LINEA, 5, 8);
     f.btnModifica_Click();
     clicca(5, 8);
     ASSERT_EQ(f.cambioestremo.modlineamettipunto, 1);
@@ -479,24 +272,19 @@ TEST_F(Finestra, un_cambio_di_estremo_in_sospeso_si_abbandona_con_nuovo_disegno_
     const Sezione prima = f.sez;
     clicca(1.1f, 1);
     clicca(7, 7);
-    EXPECT_EQ(0, std::memcmp(&prima, &f.sez, sizeof prima));
+    EXPECT_TRUE(prova::uguali(prima, f.sez));
 }
 
 TEST_F(Finestra, la_distanza_misura_una_volta_sola_e_si_rifiuta_con_un_tipo_premuto) {
     f.btnDisegna_Click();  // the calculate state, no kind down
     f.mnuStrumentiDistanza_Click();
-    EXPECT_TRUE(f.misura.distanza);
     f.indicazioni();
     EXPECT_EQ(testo("lblDescrizione"), "Distanza tra due punti: Inserisci il primo punto.");
     clicca(0, 0);
-    EXPECT_EQ(testo("lblPrimoPuntoX"), "0");
     clicca(3, 4);
-    EXPECT_EQ(testo("lblDescrizione"), "5");
     f.indicazioni();
-    EXPECT_EQ(testo("lblDescrizione"), "5");
     clicca(9, 9);  // a third click does nothing
-    EXPECT_EQ(testo("lblDescrizione"), "5");
-    EXPECT_EQ(f.misura.distmettipunto, 0);
+    EXPECT_EQ(testi({"lblPrimoPuntoX", "lblDescrizione"}) + " " + std::to_string(f.misura.distmettipunto), "0 5 0");
 
     impostaseparatore(',');
     f.mnuStrumentiDistanza_Click();
@@ -510,17 +298,11 @@ TEST_F(Finestra, la_distanza_misura_una_volta_sola_e_si_rifiuta_con_un_tipo_prem
     f.btnRettangolo_Click();
     f.btnDisegna_Click();
     clicca(2, 2);
-    EXPECT_EQ(f.costruzione.puntorettangolo, 1);
-    EXPECT_EQ(f.misura.distmettipunto, 2);
-    f.indicazioni();  // no drawing rule holds for the opposite corner
-    EXPECT_EQ(testo("lblDescrizione"), "Distanza tra due punti: Inserisci il secondo punto.");
+    EXPECT_EQ(f.costruzione.puntorettangolo + f.misura.distmettipunto, 3);
     clicca(5, 6);
-    EXPECT_EQ(f.sez.prossimorettangolo, 2);
-    EXPECT_EQ(testo("lblDescrizione"), "5");
+    EXPECT_EQ(testo("lblDescrizione") + " " + std::to_string(f.sez.prossimorettangolo), "5 2");
 
     f.mnuStrumentiDistanza_Click();
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Distanza negato.");
-    EXPECT_EQ(msg.chieste[0].testo, "Disattivare le funzioni di disegno e modifica.");
+    EXPECT_EQ(avvisi(true), "Distanza negato. Disattivare le funzioni di disegno e modifica.");
     EXPECT_EQ(f.misura.distmettipunto, 0);
 }

@@ -1,5 +1,5 @@
 // Zoom, pan, grid, snaps and guide lines through the window's handlers.
-#include <string>
+#include <cmath>
 #include <vector>
 
 #include "supporto.h"
@@ -10,142 +10,105 @@ using prova::Finestra;
 
 namespace {
 
-std::string assex(const FrmVask_2& f) {
-    std::string s;
-    for (const char* n : ETICHETTEX) s += f.ctl.testo(n) + " ";
-    return s;
-}
-std::string assey(const FrmVask_2& f) {
-    std::string s;
-    for (const char* n : ETICHETTEY) s += f.ctl.testo(n) + " ";
-    return s;
-}
+const std::string LIMITE = "Pan: Raggiungimento del limite ", AREA = " dell'area grafica di lavoro.";
 
-// The window's four fields agree with the surface's scale.
-void concorde(const FrmVask_2& f) {
-    EXPECT_EQ(f.vista.nuovooriginex, f.pic.scaleleft);
-    EXPECT_EQ(f.vista.nuovooriginey, f.pic.scaletop);
-    EXPECT_EQ(f.vista.nuovofinex, f.pic.scaleleft + f.pic.scalewidth);
-    EXPECT_EQ(f.vista.nuovofiney, f.pic.scaletop + f.pic.scaleheight);
-    EXPECT_EQ(valoredidascalia(f.ctl.testo("lblOriginex")), f.pic.scaleleft);
-    EXPECT_EQ(valoredidascalia(f.ctl.testo("lblOriginey")), -f.pic.scaletop);
-}
-
-int lineedicolore(const Strato& s, uint32_t colore) {
-    int n = 0;
-    for (const Primitiva& p : s.primitive) n += p.forma == Forma::Segmento && p.colore == colore;
-    return n;
-}
+class Navigazione : public Finestra {
+protected:
+    std::string assex() const { return didascalie(ETICHETTEX, 11); }
+    std::string assey() const { return didascalie(ETICHETTEY, 7); }
+    std::string didascalie(const char* const* nomi, int quanti) const {
+        std::string s;
+        for (int i = 0; i < quanti; ++i) s += (i ? " " : "") + f.ctl.testo(nomi[i]);
+        return s;
+    }
+    // The hint and the faces of Zoom+, Zoom-, the four arrows and Pan.
+    std::string stato() const {
+        return testo("lblDescrizione") + " | " +
+               facce({"btnZoomPiu", "BtnZoomMeno", "btnPanSu", "btnPanGiu", "btnPanSinistra", "Command4", "btnPan"});
+    }
+    int linee(uint32_t colore) const { return int(prova::dicolore(f.pic.immagine, Forma::Segmento, colore).size()); }
+};
 
 }  // namespace
 
-TEST_F(Finestra, lo_zoom_tiene_l_angolo_in_basso_a_sinistra_e_si_ferma_ai_limiti) {
+TEST_F(Navigazione, lo_zoom_tiene_l_angolo_in_basso_a_sinistra_e_si_ferma_ai_limiti) {
     f.btnPanSu_Click();
     f.btnPanSu_Click();
     for (int i = 0; i < 3; ++i) f.Command4_Click();
-    EXPECT_EQ(assex(f), "3 5 7 9 11 13 15 17 19 21 23 ");
+    EXPECT_EQ(assex(), "3 5 7 9 11 13 15 17 19 21 23");
     f.mnuVisualizzaZoomPiu_Click();
-    EXPECT_EQ(assex(f), "3 4 5 6 7 8 9 10 11 12 13 ");
-    EXPECT_EQ(assey(f), "2 3 4 5 6 7 8 ");
-    concorde(f);
-    // A point keeps its place on the bottom-left corner.
-    muovi(3, 2);
-    EXPECT_EQ(testo("lblCoordinataX"), "3");
-    EXPECT_EQ(testo("lblCoordinataY"), "2");
+    EXPECT_EQ(assex() + " | " + assey(), "3 4 5 6 7 8 9 10 11 12 13 | 2 3 4 5 6 7 8");
+    muovi(3, 2);  // a point keeps its place on the bottom-left corner
+    EXPECT_EQ(testi({"lblCoordinataX", "lblCoordinataY"}), "3 2");
 
     impostaseparatore(',');
-    f.btnZoomPiu_Click();
-    f.btnZoomPiu_Click();
-    f.btnZoomPiu_Click();
-    EXPECT_EQ(f.pic.scalewidth, 1.25f);
-    EXPECT_EQ(f.pic.scaleheight, 0.75f);
-    EXPECT_EQ(assex(f), "3 3,125 3,25 3,375 3,5 3,625 3,75 3,875 4 4,125 4,25 ");
-    EXPECT_EQ(assey(f), "2 2,125 2,25 2,375 2,5 2,625 2,75 ");
-    concorde(f);
-    f.btnZoomPiu_Click();
-    EXPECT_EQ(testo("lblDescrizione"), "Zoom+: Non sono ammessi ulteriori zoom+.");
-    EXPECT_EQ(f.ctl.sfondo("btnZoomPiu"), ROSSO);
-    EXPECT_EQ(f.pic.scalewidth, 1.25f);
+    for (int i = 0; i < 4; ++i) f.btnZoomPiu_Click();
+    EXPECT_EQ(std::make_pair(f.pic.scalewidth, f.pic.scaleheight), std::make_pair(1.25f, 0.75f));
+    EXPECT_EQ(assex() + " | " + assey(), "3 3,125 3,25 3,375 3,5 3,625 3,75 3,875 4 4,125 4,25 | 2 2,125 2,25 2,375 2,5 2,625 2,75");
+    EXPECT_EQ(stato(), "Zoom+: Non sono ammessi ulteriori zoom+. | RVDDDD-");
     f.mnuVisualizzaZoomMeno_Click();
-    EXPECT_EQ(f.ctl.sfondo("btnZoomPiu"), VERDE);
-    EXPECT_EQ(testo("lblDescrizione"), "Zoom-: Clicca per rimpicciolire.");
+    EXPECT_EQ(stato(), "Zoom-: Clicca per rimpicciolire. | VVDDDD-");
     impostaseparatore('.');
-
     for (int i = 0; i < 6; ++i) f.BtnZoomMeno_Click();
-    EXPECT_EQ(f.pic.scalewidth, 80);
-    EXPECT_EQ(f.pic.scaleheight, 48);
-    EXPECT_EQ(assex(f), "3 11 19 27 35 43 51 59 67 75 83 ");
-    EXPECT_EQ(f.ctl.sfondo("BtnZoomMeno"), ROSSO);
-    EXPECT_EQ(testo("lblDescrizione"), "Zoom-: Non sono ammessi ulteriori zoom-.");
+    EXPECT_EQ(std::make_pair(f.pic.scalewidth, f.pic.scaleheight), std::make_pair(80.f, 48.f));
+    EXPECT_EQ(assex(), "3 11 19 27 35 43 51 59 67 75 83");
+    EXPECT_EQ(stato(), "Zoom-: Non sono ammessi ulteriori zoom-. | VRDDDD-");
     f.btnZoomPiu_Click();
-    EXPECT_EQ(f.ctl.sfondo("BtnZoomMeno"), VERDE);
-    concorde(f);
+    EXPECT_EQ(facce({"BtnZoomMeno"}), "V");
 }
 
-TEST_F(Finestra, il_pan_statico_si_ferma_ai_quattro_limiti_senza_toccare_la_finestra) {
+TEST_F(Navigazione, il_pan_statico_si_ferma_ai_quattro_limiti_ma_ammette_lo_zero) {
     f.btnPanGiu_Click();
-    EXPECT_EQ(testo("lblDescrizione"),
-              "Pan: Raggiungimento del limite inferiore dell'area grafica di lavoro.");
-    EXPECT_EQ(f.ctl.sfondo("btnPanGiu"), ROSSO);
-    EXPECT_EQ(f.vista.nuovooriginey, 0);
+    EXPECT_EQ(stato(), LIMITE + "inferiore" + AREA + " | VVDRRD-");
     f.btnPanSu_Click();
-    EXPECT_EQ(f.ctl.sfondo("btnPanGiu"), VERDESCURO);
-    EXPECT_EQ(assey(f), "1 3 5 7 9 11 13 ");
+    EXPECT_EQ(assey() + facce({"btnPanGiu"}), "1 3 5 7 9 11 13D");
     f.btnPanGiu_Click();  // lands exactly on 0: allowed
-    EXPECT_EQ(assey(f), "0 2 4 6 8 10 12 ");
+    EXPECT_EQ(assey(), "0 2 4 6 8 10 12");
     f.Command4_Click();
     f.btnPanSinistra_Click();
     EXPECT_EQ(f.vista.nuovooriginex, 0);
     f.btnPanSinistra_Click();
-    EXPECT_EQ(testo("lblDescrizione"),
-              "Pan: Raggiungimento del limite sinistro dell'area grafica di lavoro.");
-    EXPECT_EQ(f.ctl.sfondo("btnPanSinistra"), ROSSO);
-    concorde(f);
+    EXPECT_EQ(stato(), LIMITE + "sinistro" + AREA + " | VVDDRD-");
 
-    // The far corner: the widest window still ends inside the world.
-    f.vista.nuovooriginex = LIMITEDESTRO - 1, f.vista.nuovofinex = LIMITEDESTRO + 19;
-    f.vista.nuovooriginey = -(LIMITESUPERIORE - 1), f.vista.nuovofiney = f.vista.nuovooriginey + 12;
-    f.vista.passopanx = f.vista.passopany = 0;
-    f.pic.scala(f.vista.nuovooriginex, f.vista.nuovooriginey, f.vista.nuovofinex, f.vista.nuovofiney);
-    f.ctl.testo("lblOriginex", testosingolo(LIMITEDESTRO - 1));
-    f.ctl.testo("lblOriginey", testosingolo(LIMITESUPERIORE - 1));
-    f.mnuVisualizzaZoomPiu_Click();  // captions from the corner
-    f.mnuVisualizzaZoomMeno_Click();
+    // Far out: the widest window still ends inside the world, and the limits
+    // and the grid work there as near the origin.
+    while (f.vista.nuovooriginex < LIMITEDESTRO) f.Command4_Click();
+    while (-f.vista.nuovooriginey < LIMITESUPERIORE) f.btnPanSu_Click();
+    EXPECT_EQ(std::make_pair(f.vista.nuovooriginex, -f.vista.nuovooriginey), std::make_pair(LIMITEDESTRO, LIMITESUPERIORE));
     f.Command4_Click();
+    EXPECT_EQ(stato(), LIMITE + "destro" + AREA + " | VVDDDR-");
     f.btnPanSu_Click();
-    EXPECT_EQ(f.vista.nuovooriginex, LIMITEDESTRO);
-    EXPECT_EQ(-f.vista.nuovooriginey, LIMITESUPERIORE);
-    f.Command4_Click();
-    EXPECT_EQ(testo("lblDescrizione"),
-              "Pan: Raggiungimento del limite destro dell'area grafica di lavoro.");
-    EXPECT_EQ(f.ctl.sfondo("Command4"), ROSSO);
-    f.btnPanSu_Click();
-    EXPECT_EQ(testo("lblDescrizione"),
-              "Pan: Raggiungimento del limite superiore dell'area grafica di lavoro.");
-    EXPECT_EQ(f.ctl.sfondo("btnPanSu"), ROSSO);
+    EXPECT_EQ(stato(), LIMITE + "superiore" + AREA + " | VVRDDR-");
     EXPECT_EQ(f.vista.nuovooriginex, LIMITEDESTRO);
     for (int i = 0; i < 2; ++i) f.BtnZoomMeno_Click();
     EXPECT_EQ(f.pic.scalewidth, 80);
     EXPECT_LE(f.vista.nuovofinex, LIMITEMONDO);
     EXPECT_LE(valoredidascalia(testo("lbl12y")), LIMITEMONDO);
+    for (int i = 0; i < 7; ++i) f.btnZoomPiu_Click();
+    EXPECT_EQ(f.pic.scalewidth, 1.25f);
+    EXPECT_EQ(facce({"btnZoomPiu"}), "R");
+    f.testomodificato("txtPassoGriglia", "0.015625");  // ratio 80
+    f.btnGriglia_Click();
+    EXPECT_EQ(linee(GRIGIO), 81 + 49);  // x from 4016 to 4017.25, y from 4048 to 4048.75, every 1/64
+    for (const Primitiva& p : prova::dicolore(f.pic.immagine, Forma::Segmento, GRIGIO))
+        EXPECT_TRUE(p.x1 != p.x2 || (p.x1 >= LIMITEDESTRO && p.x1 <= LIMITEDESTRO + 1.25f)) << p.x1;
+    f.btnLineeGuida_Click();  // one on each caption
+    EXPECT_EQ(linee(CIANO), 11 + 7);
+    EXPECT_EQ(facce({"btnLineeGuida"}), "V");
+    for (const Primitiva& p : prova::dicolore(f.pic.immagine, Forma::Segmento, CIANO))
+        EXPECT_TRUE(p.x1 != p.x2 || std::fmod(p.x1 - LIMITEDESTRO, 0.125f) == 0) << p.x1;
     f.btnPanSinistra_Click();  // the right is open again
-    EXPECT_EQ(f.ctl.sfondo("Command4"), VERDESCURO);
-    concorde(f);
+    EXPECT_EQ(facce({"Command4"}), "D");
 }
 
-TEST_F(Finestra, il_pan_dinamico_trascina_arrotonda_e_si_ferma_al_limite) {
+TEST_F(Navigazione, il_pan_dinamico_trascina_arrotonda_e_si_ferma_al_limite) {
     f.btnPan_Click();  // draw mode: refused
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Pan dinamico negato.");
-    EXPECT_EQ(msg.chieste[0].testo,
-              "In fase di disegno o di selezione navigare nel disegno col pan statico.");
+    EXPECT_EQ(avvisi(true), "Pan dinamico negato. In fase di disegno o di selezione navigare nel disegno col pan statico.");
     EXPECT_EQ(f.vista.pan, 0);
-
     f.btnDisegna_Click();  // the calculate state
     f.btnPan_Click();
     EXPECT_EQ(f.vista.pan, 1);
-    EXPECT_EQ(f.ctl.sfondo("btnPan"), VERDE);
-    EXPECT_EQ(testo("lblDescrizione"), "Pan: Cliccando nell'area grafica trascina il disegno.");
+    EXPECT_EQ(stato(), "Pan: Cliccando nell'area grafica trascina il disegno. | VVDRRDV");
     for (int i = 0; i < 2; ++i) f.Command4_Click();  // left edge at 2
 
     // Drag the drawing 5.4 units right: a shift of -5, stopped at the left edge.
@@ -153,189 +116,107 @@ TEST_F(Finestra, il_pan_dinamico_trascina_arrotonda_e_si_ferma_al_limite) {
     f.picAreagrafica_MouseDown(10 - 2, 12 - 5);
     EXPECT_EQ(f.vista.pan, 2);
     EXPECT_EQ(f.puntatore, Puntatore::Sposta);
-    muovi(15.4f, 5);
     const int pause = f.pausadivieto;
+    muovi(15.4f, 5);
     f.picAreagrafica_MouseUp(15.4f - 2, 12 - 5);
-    EXPECT_EQ(f.vista.nuovooriginex, 0);
-    EXPECT_EQ(assex(f), "0 2 4 6 8 10 12 14 16 18 20 ");
-    EXPECT_EQ(testo("lblDescrizione"),
-              "Pan: Raggiungimento del limite sinistro dell'area grafica di lavoro.");
-    EXPECT_EQ(f.pausadivieto, pause + 1);
-    EXPECT_EQ(f.puntatore, Puntatore::Croce);
-    EXPECT_EQ(f.vista.pan, 1);
-    EXPECT_EQ(f.ctl.sfondo("btnPanSinistra"), ROSSO);
-    concorde(f);
+    EXPECT_EQ(assex(), "0 2 4 6 8 10 12 14 16 18 20");
+    EXPECT_EQ(stato(), LIMITE + "sinistro" + AREA + " | VVDRRDV");
+    EXPECT_EQ(std::make_tuple(f.pausadivieto, f.puntatore, f.vista.pan, f.vista.nuovofinex, f.pic.scalewidth),
+              std::make_tuple(pause + 1, Puntatore::Croce, 1, 20.f, 20.f));
 
-    // Dragging the drawing down by 2.5 moves the window up by 2 (halves to even).
-    muovi(5, 5);
-    f.picAreagrafica_MouseDown(5, 12 - 5);
-    muovi(5, 2.5f);
-    f.picAreagrafica_MouseUp(5, 12 - 2.5f);
-    EXPECT_EQ(assey(f), "2 4 6 8 10 12 14 ");
+    const auto trascina = [this](float x1, float y1, float x2, float y2) {
+        muovi(x1, y1);
+        f.picAreagrafica_MouseDown(x1, f.pic.scaleheight - y1);
+        muovi(x2, y2);
+        f.picAreagrafica_MouseUp(x2, f.pic.scaleheight - y2);
+    };
+    trascina(5, 5, 5, 2.5f);  // the drawing down by 2.5: the window up by 2 (halves to even)
+    EXPECT_EQ(assey() + facce({"btnPanGiu"}), "2 4 6 8 10 12 14D");
     EXPECT_EQ(f.pausadivieto, pause + 1);
-    EXPECT_EQ(f.ctl.sfondo("btnPanGiu"), VERDESCURO);
-    // A drag shorter than half a unit pans by 0 but still redraws.
-    const uint64_t versione = f.pic.versione;
-    muovi(5, 5);
-    f.picAreagrafica_MouseDown(5, f.pic.scaleheight - 5);
-    muovi(5.4f, 5.4f);
-    f.picAreagrafica_MouseUp(5.4f, f.pic.scaleheight - 5.4f);
-    EXPECT_EQ(assey(f), "2 4 6 8 10 12 14 ");
-    EXPECT_GT(f.pic.versione, versione);
-    concorde(f);
-
-    // Entering select mode ends the armed pan.
-    f.btnSeleziona_Click();
+    f.btnSeleziona_Click();  // entering select mode ends the armed pan
     EXPECT_EQ(f.vista.pan, 0);
-    EXPECT_EQ(f.ctl.sfondo("btnPan"), FACCIA);
+    EXPECT_EQ(facce({"btnPan"}), "-");
 }
 
-TEST_F(Finestra, la_griglia_si_disegna_fino_al_rapporto_80_e_rifiuta_un_passo_nullo) {
+TEST_F(Navigazione, la_griglia_si_disegna_fino_al_rapporto_80_e_rifiuta_un_passo_nullo) {
+    const std::string NULLO = "Passo della griglia non valido. Il passo della griglia deve essere un numero diverso da zero. "
+                              "Reinserire il passo.";
+    const std::string FUORI = "Passo della griglia non valido. Il passo della griglia è troppo grande o troppo piccolo per "
+                              "essere memorizzato. Reinserire il passo.";
     for (const char* passo : {"0", "abc", "", "1e-50", "1e39"}) {
-        msg.chieste.clear();
         f.testomodificato("txtPassoGriglia", passo);
         f.btnGriglia_Click();
-        ASSERT_EQ(msg.chieste.size(), 1u) << passo;
-        EXPECT_EQ(msg.chieste[0].titolo, "Passo della griglia non valido.");
-        EXPECT_FALSE(f.vista.grigliaattiva);
-        EXPECT_TRUE(f.ctl["txtPassoGriglia"].abilitato);
-        EXPECT_EQ(f.ctl.sfondo("btnGriglia"), FACCIA);
-        EXPECT_EQ(f.vista.passogriglia, 1.0f);
+        EXPECT_EQ(avvisi(true), passo[0] == '1' ? FUORI : NULLO) << passo;
+        EXPECT_TRUE(!f.vista.grigliaattiva && f.ctl["txtPassoGriglia"].abilitato && f.vista.passogriglia == 1.0f);
+        EXPECT_EQ(facce({"btnGriglia"}), "-");
     }
-    msg.chieste.clear();
     f.testomodificato("txtPassoGriglia", "0.25");  // ratio exactly 80
     f.btnGriglia_Click();
-    EXPECT_TRUE(msg.chieste.empty());
-    EXPECT_EQ(lineedicolore(f.pic.immagine, GRIGIO), 81 + 49);
+    EXPECT_EQ(avvisi(), "");
+    EXPECT_EQ(linee(GRIGIO), 81 + 49);
     EXPECT_FALSE(f.ctl["txtPassoGriglia"].abilitato);
-    EXPECT_EQ(f.ctl.sfondo("btnGriglia"), VERDE);
+    EXPECT_EQ(facce({"btnGriglia"}), "V");
     f.mnuVisualizzaRigenera_Click();
-    EXPECT_EQ(lineedicolore(f.pic.immagine, GRIGIO), 81 + 49);
+    EXPECT_EQ(linee(GRIGIO), 81 + 49);
     f.BtnZoomMeno_Click();  // too dense now: no grid, step kept
-    EXPECT_EQ(lineedicolore(f.pic.immagine, GRIGIO), 0);
+    EXPECT_EQ(linee(GRIGIO), 0);
     f.btnZoomPiu_Click();
-    EXPECT_EQ(lineedicolore(f.pic.immagine, GRIGIO), 81 + 49);
+    EXPECT_EQ(linee(GRIGIO), 81 + 49);
     f.btnGriglia_Click();
-    EXPECT_FALSE(f.vista.grigliaattiva);
-    EXPECT_EQ(lineedicolore(f.pic.immagine, GRIGIO), 0);
-    EXPECT_TRUE(f.ctl["txtPassoGriglia"].abilitato);
+    EXPECT_EQ(linee(GRIGIO), 0);
+    EXPECT_TRUE(!f.vista.grigliaattiva && f.ctl["txtPassoGriglia"].abilitato);
 
     f.testomodificato("txtPassoGriglia", "0.2");  // ratio 100
     f.btnGriglia_Click();
-    ASSERT_EQ(msg.chieste.size(), 1u);
-    EXPECT_EQ(msg.chieste[0].titolo, "Griglia richiesta troppo fitta");
-    EXPECT_EQ(msg.chieste[0].testo,
-              "Il passo è toppo piccolo pertanto la griglia non verrà visualizzata.Tuttavia il "
-              "passo immesso sarà valido per lo snap.");
-    EXPECT_TRUE(f.vista.grigliaattiva);
-    EXPECT_EQ(f.vista.passogriglia, 0.2f);
-    EXPECT_EQ(lineedicolore(f.pic.immagine, GRIGIO), 0);
+    EXPECT_EQ(avvisi(true), "Griglia richiesta troppo fitta Il passo è toppo piccolo pertanto la griglia non verrà "
+                            "visualizzata.Tuttavia il passo immesso sarà valido per lo snap.");
+    EXPECT_TRUE(f.vista.grigliaattiva && f.vista.passogriglia == 0.2f);
+    EXPECT_EQ(linee(GRIGIO), 0);
     f.mnuStrumentiSnapGriglia_Click();
     muovi(3.31f, 2.05f);
-    EXPECT_EQ(testo("lblCoordinataX"), "3.4");
-    EXPECT_EQ(testo("lblCoordinataY"), "2");
+    EXPECT_EQ(testi({"lblCoordinataX", "lblCoordinataY"}), "3.4 2");
 }
 
-TEST_F(Finestra, lontano_dall_origine_la_griglia_disegna_solo_le_linee_visibili) {
-    while (f.vista.nuovooriginex < LIMITEDESTRO) f.Command4_Click();
-    while (-f.vista.nuovooriginey < LIMITESUPERIORE) f.btnPanSu_Click();
-    for (int i = 0; i < 4; ++i) f.btnZoomPiu_Click();
-    EXPECT_EQ(f.pic.scalewidth, 1.25f);
-    f.btnZoomPiu_Click();
-    EXPECT_EQ(f.ctl.sfondo("btnZoomPiu"), ROSSO);  // the limit still fires out here
-    f.testomodificato("txtPassoGriglia", "0.015625");  // ratio 80
-    f.btnGriglia_Click();
-    // x from 4016 to 4017.25, y from 4048 to 4048.75, every 1/64.
-    EXPECT_EQ(lineedicolore(f.pic.immagine, GRIGIO), 81 + 49);
-    for (const Primitiva& p : f.pic.immagine.primitive)
-        if (p.colore == GRIGIO && p.x1 == p.x2) {
-            EXPECT_GE(p.x1, LIMITEDESTRO);
-            EXPECT_LE(p.x1, LIMITEDESTRO + 1.25f);
-        }
-    f.btnLineeGuida_Click();
-    EXPECT_EQ(lineedicolore(f.pic.immagine, CIANO), 11 + 7);
-    for (int i = 0; i < 7; ++i) f.BtnZoomMeno_Click();
-    EXPECT_EQ(f.pic.scalewidth, 80);
-    EXPECT_EQ(f.ctl.sfondo("BtnZoomMeno"), ROSSO);
-}
-
-TEST_F(Finestra, le_linee_guida_passano_per_le_didascalie) {
-    f.btnLineeGuida_Click();
-    EXPECT_EQ(f.ctl.sfondo("btnLineeGuida"), VERDE);
-    std::vector<float> x, y;
-    for (const Primitiva& p : f.pic.immagine.primitive)
-        if (p.colore == CIANO) (p.x1 == p.x2 ? x : y).push_back(p.x1 == p.x2 ? p.x1 : 12 - p.y1);
-    EXPECT_EQ(x, (std::vector<float>{0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20}));
-    EXPECT_EQ(y, (std::vector<float>{0, 2, 4, 6, 8, 10, 12}));
-    f.btnZoomPiu_Click();  // redrawn at the new spacing
-    x.clear();
-    for (const Primitiva& p : f.pic.immagine.primitive)
-        if (p.colore == CIANO && p.x1 == p.x2) x.push_back(p.x1);
-    EXPECT_EQ(x.size(), 11u);
-    EXPECT_EQ(x[1], 1);
-    f.btnLineeGuida_Click();
-    EXPECT_EQ(lineedicolore(f.pic.immagine, CIANO), 0);
-    EXPECT_EQ(f.ctl.sfondo("btnLineeGuida"), FACCIA);
-}
-
-TEST_F(Finestra, l_osnap_segue_l_ordine_dei_candidati_e_colora_la_lettura) {
+TEST_F(Navigazione, l_osnap_segue_l_ordine_dei_candidati_e_colora_la_lettura) {
     rettangolo(2, 2, 6, 4);
     linea(2, 2, 6, 2);
     linea(6, 2, 6, 4);
     f.mnuStrumentiSnapOggetto_Click();
-    EXPECT_EQ(f.ctl.sfondo("btnOsnap"), VERDE);
+    EXPECT_EQ(facce({"btnOsnap"}), "V");
+    // The readout, its colour (a catch colours both captions) and the pointer.
+    const auto lettura = [this](float x, float y) {
+        muovi(x, y);
+        const uint32_t c = f.ctl.sfondo("lblCoordinataX");
+        EXPECT_TRUE(c == FACCIA || f.ctl.sfondo("lblCoordinataY") == c);
+        const char* p[] = {"croce", "freccia", "frecciasu", "sposta", "divieto"};
+        return testi({"lblCoordinataX", "lblCoordinataY"}) + " " +
+               (c == CIANO ? "ciano " : c == GIALLO ? "giallo " : c == ROSSO ? "rosso " : c == FACCIA ? "- " : "? ") +
+               p[int(f.puntatore)];
+    };
     // Before any computation no centroid and no kern vertex: (0, 0) is not caught.
-    muovi(0.1f, 0.1f);
-    EXPECT_EQ(testo("lblCoordinataX"), "0.1");
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataX"), FACCIA);
-    EXPECT_EQ(f.puntatore, Puntatore::Croce);
-
-    // A corner: cyan, arrow.
-    muovi(2.2f, 2.1f);
-    EXPECT_EQ(testo("lblCoordinataX"), "2");
-    EXPECT_EQ(testo("lblCoordinataY"), "2");
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataX"), CIANO);
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataY"), CIANO);
-    EXPECT_EQ(f.puntatore, Puntatore::Freccia);
-    // Within 20 / 60 of a unit only.
-    muovi(2 - 0.34f, 2);
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataX"), FACCIA);
-    EXPECT_EQ(f.puntatore, Puntatore::Croce);
-
+    EXPECT_EQ(lettura(0.125f, 0.125f), "0.125 0.125 - croce");
+    EXPECT_EQ(lettura(2.2f, 2.1f), "2 2 ciano freccia");    // a corner
+    EXPECT_EQ(lettura(2 - 0.34f, 2), "1.66 2 - croce");    // within 20 / 60 of a unit only
     f.btnEsegui_Click();  // G = (4, 3)
-    // Near both the centroid and the centre point: the centroid comes first.
-    muovi(4.1f, 3.1f);
-    EXPECT_EQ(testo("lblCoordinataX"), "4");
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataY"), GIALLO);
-    EXPECT_EQ(f.puntatore, Puntatore::FrecciaSu);
-    // The kern vertex of the bottom line, (4, 3 + 1/3): red, before the midpoint (4, 3.333).
+    EXPECT_EQ(lettura(4.1f, 3.1f), "4 3 giallo frecciasu");  // G comes before the centre point
+    // The kern vertex of the bottom line, (4, 3 + 1/3), before the midpoint (4, 3.333).
     const float kx = f.copianocciolo.puntinocciolo[1][1], ky = f.copianocciolo.puntinocciolo[1][2];
     EXPECT_FLOAT_EQ(kx, 4);
     EXPECT_FLOAT_EQ(ky, 3 + 1.0f / 3);
-    muovi(kx + 0.05f, ky + 0.3f);
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataX"), ROSSO);
-    EXPECT_EQ(testo("lblCoordinataY"), testosingolo(ky));
-    EXPECT_EQ(f.puntatore, Puntatore::Freccia);
+    EXPECT_EQ(lettura(kx + 0.05f, ky + 0.3f), "4 " + testosingolo(ky) + " rosso freccia");
 
     // An element drawn since: the results and the kern are stale.
     f.btnDisegna_Click();
     f.btnRettangolo_Click();
     rettangolo(10, 8, 12, 10);
     EXPECT_TRUE(f.ris.eseguito);
-    muovi(4.05f, 3.05f);
-    EXPECT_NE(f.ctl.sfondo("lblCoordinataX"), GIALLO);
-    muovi(kx + 0.05f, ky + 0.3f);
-    EXPECT_NE(f.ctl.sfondo("lblCoordinataX"), ROSSO);
-
+    EXPECT_EQ(lettura(4.05f, 3.05f), "4 3 ciano freccia");  // the rectangle's centre, no longer G
+    const std::string l = lettura(kx + 0.05f, ky + 0.3f);
+    EXPECT_EQ(l.substr(0, 5) + l.substr(l.size() - 8), "4.05  - croce");
     // Grid snap yields to a catch, and works alone otherwise.
     f.mnuStrumentiSnapGriglia_Click();
-    muovi(2.1f, 2.1f);
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataX"), CIANO);
-    muovi(8.4f, 7.6f);
-    EXPECT_EQ(testo("lblCoordinataX"), "8");
-    EXPECT_EQ(testo("lblCoordinataY"), "8");
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataX"), FACCIA);
-
+    EXPECT_EQ(lettura(2.1f, 2.1f), "2 2 ciano freccia");
+    EXPECT_EQ(lettura(8.4f, 7.6f), "8 8 - croce");
     // Switching osnap off regenerates; switching snap off does not.
     f.mnuStrumentiSnapToglisnap_Click();
     const uint64_t versione = f.pic.versione;
@@ -344,5 +225,5 @@ TEST_F(Finestra, l_osnap_segue_l_ordine_dei_candidati_e_colora_la_lettura) {
     f.mnuStrumentiSnapTogliOsnap_Click();
     EXPECT_GT(f.pic.versione, versione);
     EXPECT_FALSE(f.vista.osnapattivo);
-    EXPECT_EQ(f.ctl.sfondo("btnOsnap"), FACCIA);
+    EXPECT_EQ(facce({"btnOsnap"}), "-");
 }

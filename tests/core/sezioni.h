@@ -18,41 +18,25 @@ constexpr double PI = 3.14159265358979323846;
 inline void rettangolo(vask::Sezione& s, float x1, float y1, float x2, float y2, float densita) {
     namespace R = vask::R;
     float* r = s.rettangoli[s.prossimorettangolo++];
-    r[R::x1] = x1;
-    r[R::y1] = y1;
-    r[R::x2] = x2;
-    r[R::y2] = y2;
-    r[R::densita] = densita;
+    r[R::x1] = x1, r[R::y1] = y1, r[R::x2] = x2, r[R::y2] = y2, r[R::densita] = densita;
     r[R::area] = vask::arearettangolo(x1, y1, x2, y2, densita);
     r[R::massa] = std::fabs(densita) * r[R::area];
-    r[R::xg] = (x1 + x2) / 2;
-    r[R::yg] = (y1 + y2) / 2;
+    r[R::xg] = (x1 + x2) / 2, r[R::yg] = (y1 + y2) / 2;
 }
 
-inline void triangolo(vask::Sezione& s, float x1, float y1, float x2, float y2, float x3,
-                      float y3, float densita) {
+inline void triangolo(vask::Sezione& s, float x1, float y1, float x2, float y2, float x3, float y3, float densita) {
     namespace T = vask::T;
     float* t = s.triangoli[s.prossimotriangolo++];
-    t[T::x1] = x1;
-    t[T::y1] = y1;
-    t[T::x2] = x2;
-    t[T::y2] = y2;
-    t[T::x3] = x3;
-    t[T::y3] = y3;
-    t[T::densita] = densita;
+    t[T::x1] = x1, t[T::y1] = y1, t[T::x2] = x2, t[T::y2] = y2, t[T::x3] = x3, t[T::y3] = y3, t[T::densita] = densita;
     t[T::area] = vask::areatriangolo(x1, y1, x2, y2, x3, y3, densita);
     t[T::massa] = std::fabs(densita) * t[T::area];
-    t[T::xg] = (x1 + x2 + x3) / 3;
-    t[T::yg] = (y1 + y2 + y3) / 3;
+    t[T::xg] = (x1 + x2 + x3) / 3, t[T::yg] = (y1 + y2 + y3) / 3;
 }
 
 inline void cerchio(vask::Sezione& s, float xc, float yc, float raggio, float densita) {
     namespace C = vask::C;
     float* c = s.cerchi[s.prossimocerchio++];
-    c[C::xc] = xc;
-    c[C::yc] = yc;
-    c[C::raggio] = raggio;
-    c[C::densita] = densita;
+    c[C::xc] = xc, c[C::yc] = yc, c[C::raggio] = raggio, c[C::densita] = densita;
     c[C::area] = vask::areacerchio(raggio, densita, pigreco);
     c[C::massa] = std::fabs(densita) * c[C::area];
 }
@@ -62,45 +46,34 @@ inline vask::Proprieta calcola(vask::Sezione& s) {
     using namespace vask;
     for (int i = 1; i <= s.numerotriangoli(); ++i) {
         float* t = s.triangoli[i];
-        t[T::ixy] = prodottoxytriangolo(t);
-        t[T::ix] = momentoxtriangolo(t);
-        t[T::iy] = momentoytriangolo(t);
+        t[T::ixy] = prodottoxytriangolo(t), t[T::ix] = momentoxtriangolo(t), t[T::iy] = momentoytriangolo(t);
     }
     for (int i = 1; i <= s.numerorettangoli(); ++i) {
         const Inerzia in = inerziarettangolo(s.rettangoli[i]);
-        s.rettangoli[i][R::ix] = in.ix;
-        s.rettangoli[i][R::iy] = in.iy;
-        s.rettangoli[i][R::ixy] = in.ixy;
+        s.rettangoli[i][R::ix] = in.ix, s.rettangoli[i][R::iy] = in.iy, s.rettangoli[i][R::ixy] = in.ixy;
     }
     for (int i = 1; i <= s.numerocerchi(); ++i) {
         const Inerzia in = inerziacerchio(s.cerchi[i], pigreco);
-        s.cerchi[i][C::ix] = in.ix;
-        s.cerchi[i][C::iy] = in.iy;
-        s.cerchi[i][C::ixy] = in.ixy;
+        s.cerchi[i][C::ix] = in.ix, s.cerchi[i][C::iy] = in.iy, s.cerchi[i][C::ixy] = in.ixy;
     }
     return calcolaproprieta(s, pigreco);
 }
 
 // Area, first and second moments of a plane figure (not weighted).
 struct Integrali {
-    double area = 0, sx = 0, sy = 0;  // sx = integral of y, sy = integral of x
+    double area = 0, sx = 0, sy = 0;   // sx = integral of y, sy = integral of x
     double ixx = 0, iyy = 0, ixy = 0;  // integrals of y^2, x^2, x*y
 
     void aggiungi(const Integrali& o, double peso) {
-        area += peso * o.area;
-        sx += peso * o.sx;
-        sy += peso * o.sy;
-        ixx += peso * o.ixx;
-        iyy += peso * o.iyy;
-        ixy += peso * o.ixy;
+        area += peso * o.area, sx += peso * o.sx, sy += peso * o.sy;
+        ixx += peso * o.ixx, iyy += peso * o.iyy, ixy += peso * o.ixy;
     }
 };
 
 // Green's theorem over the boundary, in either orientation.
 inline Integrali poligono(const std::vector<double>& x, const std::vector<double>& y) {
     Integrali g;
-    const size_t n = x.size();
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t i = 0, n = x.size(); i < n; ++i) {
         const size_t j = (i + 1) % n;
         const double cr = x[i] * y[j] - x[j] * y[i];
         g.area += cr / 2;
@@ -110,22 +83,16 @@ inline Integrali poligono(const std::vector<double>& x, const std::vector<double
         g.ixx += (y[i] * y[i] + y[i] * y[j] + y[j] * y[j]) * cr / 12;
         g.ixy += (x[i] * y[j] + 2 * x[i] * y[i] + 2 * x[j] * y[j] + x[j] * y[i]) * cr / 24;
     }
-    if (g.area < 0) {
-        Integrali h;
-        h.aggiungi(g, -1);
-        return h;
-    }
-    return g;
+    Integrali h;
+    h.aggiungi(g, g.area < 0 ? -1 : 1);
+    return h;
 }
 
 inline Integrali disco(double xc, double yc, double r) {
     Integrali g;
     g.area = PI * r * r;
-    g.sy = g.area * xc;
-    g.sx = g.area * yc;
-    g.ixx = PI * r * r * r * r / 4 + g.area * yc * yc;
-    g.iyy = PI * r * r * r * r / 4 + g.area * xc * xc;
-    g.ixy = g.area * xc * yc;
+    g.sy = g.area * xc, g.sx = g.area * yc;
+    g.ixx = g.area * (r * r / 4 + yc * yc), g.iyy = g.area * (r * r / 4 + xc * xc), g.ixy = g.area * xc * yc;
     return g;
 }
 
@@ -133,19 +100,16 @@ inline Integrali disco(double xc, double yc, double r) {
 // geometric area, by the sign of its density only).
 inline Integrali riferimento(const vask::Sezione& s, bool solosegno = false) {
     using namespace vask;
-    const auto peso = [solosegno](float densita) {
-        return solosegno ? double(segno(densita)) : double(densita);
-    };
+    const auto peso = [solosegno](float densita) { return solosegno ? double(segno(densita)) : double(densita); };
     Integrali tot;
     for (int i = 1; i <= s.numerorettangoli(); ++i) {
         const float* r = s.rettangoli[i];
-        const double x1 = r[R::x1], y1 = r[R::y1], x2 = r[R::x2], y2 = r[R::y2];
-        tot.aggiungi(poligono({x1, x2, x2, x1}, {y1, y1, y2, y2}), peso(r[R::densita]));
+        tot.aggiungi(poligono({r[R::x1], r[R::x2], r[R::x2], r[R::x1]}, {r[R::y1], r[R::y1], r[R::y2], r[R::y2]}),
+                     peso(r[R::densita]));
     }
     for (int i = 1; i <= s.numerotriangoli(); ++i) {
         const float* t = s.triangoli[i];
-        tot.aggiungi(poligono({t[T::x1], t[T::x2], t[T::x3]}, {t[T::y1], t[T::y2], t[T::y3]}),
-                     peso(t[T::densita]));
+        tot.aggiungi(poligono({t[T::x1], t[T::x2], t[T::x3]}, {t[T::y1], t[T::y2], t[T::y3]}), peso(t[T::densita]));
     }
     for (int i = 1; i <= s.numerocerchi(); ++i) {
         const float* c = s.cerchi[i];

@@ -4,41 +4,31 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "edit/frmvask2.h"
+#include "edit/tipi.h"
 #include "model/numeri.h"
+#include "../app/copione.h"
 
 namespace prova {
 
-struct Domanda {
-    std::string testo, titolo;
-    vask::Icona icona;
-    vask::Pulsanti pulsanti;
-};
+inline bool uguali(const vask::Sezione& a, const vask::Sezione& b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
-// Answers from a script (Ok, or the next scripted answer) and records each box.
-class MessaggiCopione : public vask::Messaggi {
-public:
-    std::vector<Domanda> chieste;
-    std::deque<vask::Risposta> risposte;
-
-    vask::Risposta mostra(const std::string& testo, const std::string& titolo, vask::Icona icona,
-                          vask::Pulsanti pulsanti) override {
-        chieste.push_back({testo, titolo, icona, pulsanti});
-        if (risposte.empty()) return pulsanti == vask::Pulsanti::Ok ? vask::Risposta::Ok : vask::Risposta::No;
-        const vask::Risposta r = risposte.front();
-        risposte.pop_front();
-        return r;
-    }
-};
+inline std::vector<vask::Primitiva> dicolore(const vask::Strato& s, vask::Forma forma, uint32_t colore) {
+    std::vector<vask::Primitiva> out;
+    for (const vask::Primitiva& p : s.primitive) if (p.forma == forma && p.colore == colore) out.push_back(p);
+    return out;
+}
 
 // A started window with the decimal point as separator.
 class Finestra : public ::testing::Test {
 protected:
-    MessaggiCopione msg;
+    Copione msg;
     vask::FrmVask_2 f{msg};
 
     void SetUp() override {
@@ -46,6 +36,15 @@ protected:
         f.Form_Load();
     }
     void TearDown() override { vask::impostaseparatore('.'); }
+
+    // The boxes shown since the last call, joined by " | ": their titles, or
+    // with `testi` each title and text.
+    std::string avvisi(bool testi = false) {
+        std::string s;
+        for (const ::Domanda& d : msg.domande) s += (s.empty() ? "" : " | ") + d.titolo + (testi ? " " + d.testo : "");
+        msg.domande.clear();
+        return s;
+    }
 
     // Surface position of a world point under the current scale.
     void muovi(float x, float y) { f.picAreagrafica_MouseMove(x, f.pic.scaleheight - y); }
@@ -82,8 +81,58 @@ protected:
         clicca(x1, y1);
         clicca(x2, y2);
     }
+    // The section's outline as closure lines, corner to corner.
+    void contorno(std::initializer_list<std::pair<float, float>> p) {
+        for (auto a = p.begin(); a != p.end(); ++a) {
+            const auto b = a + 1 == p.end() ? p.begin() : a + 1;
+            linea(a->first, a->second, b->first, b->second);
+        }
+    }
+    void nuovo() {
+        msg.risposte = {vask::Risposta::Si};
+        f.mnuFileNuovo_Click();
+    }
+    // Select mode for kind `tipo` (vask::Tipo) and a click.
+    void seleziona(int tipo, float x, float y) {
+        using V = vask::FrmVask_2;
+        void (V::*voci[4])() = {&V::mnuModificaRettangolo_Click, &V::mnuModificaTriangolo_Click,
+                                &V::mnuModificaCerchio_Click, &V::mnuModificaLinea_Click};
+        (f.*voci[tipo])();
+        clicca(x, y);
+    }
+    void sposta(float bx, float by, float ex, float ey) {
+        f.btnSposta_Click();
+        clicca(bx, by);
+        clicca(ex, ey);
+    }
 
     const std::string& testo(const char* nome) const { return f.ctl.testo(nome); }
+    // Several captions, or fields k..n of a table row, joined by blanks.
+    std::string testi(std::initializer_list<const char*> nomi) const {
+        std::string s;
+        for (const char* n : nomi) s += (s.empty() ? "" : " ") + f.ctl.testo(n);
+        return s;
+    }
+    // Button faces, one letter each: G yellow, V green, R red, D dark green, - the face.
+    std::string facce(std::initializer_list<const char*> nomi) const {
+        std::string s;
+        for (const char* n : nomi) {
+            const uint32_t c = f.ctl.sfondo(n);
+            s += c == vask::GIALLO ? 'G' : c == vask::VERDE ? 'V' : c == vask::ROSSO ? 'R' : c == vask::VERDESCURO ? 'D' : c == vask::FACCIA ? '-' : '?';
+        }
+        return s;
+    }
+    // The fifteen results of the panel, each followed by a blank.
+    std::string risultati() const {
+        std::string s;
+        for (const char* n : vask::ETICHETTERISULTATI) s += f.ctl.testo(n) + " ";
+        return s;
+    }
+    static std::string campi(const float* riga, int k, int n) {
+        std::string s;
+        for (; k <= n; ++k) s += (s.empty() ? "" : " ") + vask::testosingolo(riga[k]);
+        return s;
+    }
     float valore(const char* nome) const { return vask::valoredidascaliasingolo(testo(nome)); }
 };
 

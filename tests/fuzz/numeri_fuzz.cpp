@@ -36,14 +36,12 @@ void verificaforma(const std::string& t, int massimo, char sep) {
     const std::string mantissa = t.substr(0, e);
     if (e != std::string::npos) {
         const std::string esponente = t.substr(e + 1);
-        verifica(esponente.size() >= 3 && (esponente[0] == '+' || esponente[0] == '-'),
+        verifica(esponente.size() >= 3 && (esponente[0] == '+' || esponente[0] == '-') &&
+                     esponente.find_first_not_of("0123456789", 1) == std::string::npos,
                  "malformed exponent", t);
-        for (size_t i = 1; i < esponente.size(); ++i)
-            verifica(esponente[i] >= '0' && esponente[i] <= '9', "malformed exponent", t);
     }
     size_t i = mantissa[0] == '-' ? 1 : 0;
-    verifica(i < mantissa.size() && mantissa[i] >= '0' && mantissa[i] <= '9', "no leading digit",
-             t);
+    verifica(i < mantissa.size() && mantissa[i] >= '0' && mantissa[i] <= '9', "no leading digit", t);
     const auto punto = mantissa.find(sep);
     int cifre = 0;
     bool significativa = false;
@@ -51,44 +49,37 @@ void verificaforma(const std::string& t, int massimo, char sep) {
         if (i == punto) continue;
         verifica(mantissa[i] >= '0' && mantissa[i] <= '9', "stray character", t);
         significativa = significativa || mantissa[i] != '0';
-        if (significativa) ++cifre;
+        cifre += significativa;
     }
     verifica(significativa, "nonzero value written as zero", t);
     verifica(cifre <= massimo, "too many significant digits", t);
-    if (punto != std::string::npos)
-        verifica(mantissa.back() != '0' && mantissa.back() != sep, "trailing zero", t);
+    if (punto != std::string::npos) verifica(mantissa.back() != '0' && mantissa.back() != sep, "trailing zero", t);
     if (e != std::string::npos)
-        verifica((mantissa[0] == '-' ? 2u : 1u) == std::min(punto, mantissa.size()),
-                 "more than one digit before the separator", t);
+        verifica((mantissa[0] == '-' ? 2u : 1u) == std::min(punto, mantissa.size()), "more than one digit before the separator", t);
 }
 
 // A finite float written, read back and written again: the first reading may
-// move it (seven digits do not pin every float), the second must not.
+// move it (seven digits do not pin every float), the second must not. With
+// either separator, the same caption but for it.
 void verificasingolo(float f) {
     std::string conpunto;
     for (char sep : {'.', ','}) {
         impostaseparatore(sep);
         const std::string t = testosingolo(f);
         verificaforma(t, 7, sep);
-        if (sep == '.') {
-            conpunto = t;
-        } else {
-            std::string atteso = conpunto;
-            for (char& c : atteso)
-                if (c == '.') c = ',';
-            verifica(t == atteso, "separator differs from the current one", t);
-        }
+        std::string atteso = conpunto;
+        std::replace(atteso.begin(), atteso.end(), '.', ',');
+        if (sep == '.') conpunto = t;
+        else verifica(t == atteso, "separator differs from the current one", t);
         bool valido = false;
         const float g = valoredidascaliasingolo(t, &valido);
         verifica(valido && std::isfinite(g), "caption not read back", t);
-        verifica(std::fabs(g - f) <= 1e-6f * std::fabs(f) + FLT_TRUE_MIN,
-                 "caption read back far off", t);
+        verifica(std::fabs(g - f) <= 1e-6f * std::fabs(f) + FLT_TRUE_MIN, "caption read back far off", t);
         const std::string t2 = testosingolo(g);
         verifica(stessibit(valoredidascaliasingolo(t2), g), "caption not stable", t2);
         if (sep == '.') {
             float h = -1;
-            verifica(leggisingolo(t, h) == Portata::Ammesso && stessibit(h, g),
-                     "text box reads caption differently", t);
+            verifica(leggisingolo(t, h) == Portata::Ammesso && stessibit(h, g), "text box reads caption differently", t);
             verifica(stessibit(valoresingolo(t2), g), "text box not stable", t2);
         }
     }
@@ -108,9 +99,7 @@ void verificadoppio(double d) {
         if (std::fabs(d) >= 1.79769313486231e308) continue;
         bool valido = false;
         const double g = valoredidascalia(t, &valido);
-        verifica(valido, "caption not read back", t);
-        verifica(std::fabs(g - d) <= 1e-14 * std::fabs(d) + DBL_TRUE_MIN,
-                 "caption read back far off", t);
+        verifica(valido && std::fabs(g - d) <= 1e-14 * std::fabs(d) + DBL_TRUE_MIN, "caption not read back", t);
     }
     impostaseparatore('.');
 }
@@ -122,23 +111,16 @@ void verificacasella(const std::string& testo) {
     float v = -1;
     const Portata p = leggisingolo(testo, v);
     verifica(std::isfinite(v), "non-finite float", testo);
-    verifica(stessibit(valoresingolo(testo), p == Portata::Ammesso ? v : 0.0f),
-             "valoresingolo disagrees", testo);
+    verifica(stessibit(valoresingolo(testo), p == Portata::Ammesso ? v : 0.0f), "valoresingolo disagrees", testo);
     const float f = static_cast<float>(d);  // IEEE: beyond the float range this is infinite
-    if (std::isinf(f))
-        verifica(p == Portata::Troppogrande && v == 0, "too large not reported", testo);
-    else if (d != 0 && f == 0)
-        verifica(p == Portata::Troppopiccolo && v == 0, "too small not reported", testo);
+    if (std::isinf(f)) verifica(p == Portata::Troppogrande && v == 0, "too large not reported", testo);
+    else if (d != 0 && f == 0) verifica(p == Portata::Troppopiccolo && v == 0, "too small not reported", testo);
     else if (d == 0)  // typed zero, or below even the double range: told apart below
         verifica(p != Portata::Troppogrande && v == 0, "zero read as nonzero", testo);
-    else
-        verifica(p == Portata::Ammesso && stessibit(v, f), "admissible number refused or changed",
-                 testo);
-
+    else verifica(p == Portata::Ammesso && stessibit(v, f), "admissible number refused or changed", testo);
     bool valido = true;
     const double c = valoredidascalia(testo, &valido);
-    verifica(std::isfinite(c) && (valido || c == 0),
-             "caption read as non-finite, or invalid but nonzero", testo);
+    verifica(std::isfinite(c) && (valido || c == 0), "caption read as non-finite, or invalid but nonzero", testo);
 }
 
 // cifra * 10^esponente typed in plain form, possibly with hundreds of zeros in
@@ -146,10 +128,7 @@ void verificacasella(const std::string& testo) {
 // nonzero number is never an admitted zero however far below the range it is.
 void verificaesponente(int cifra, int zeri, bool frazione, bool negativo, long long esponente) {
     std::string testo = negativo ? "-" : "";
-    if (frazione)
-        testo += "0." + std::string(zeri, '0') + char('0' + cifra);
-    else
-        testo += char('0' + cifra) + std::string(zeri, '0');
+    testo += frazione ? "0." + std::string(zeri, '0') + char('0' + cifra) : char('0' + cifra) + std::string(zeri, '0');
     testo += "e" + std::to_string(esponente);
     const long long decimale = esponente + (frazione ? -(zeri + 1) : zeri);
     Portata attesa = Portata::Ammesso;
@@ -159,8 +138,7 @@ void verificaesponente(int cifra, int zeri, bool frazione, bool negativo, long l
     float v = -1;
     const Portata p = leggisingolo(testo, v);
     verifica(p == attesa, "wrong range", testo);
-    verifica(p == Portata::Ammesso ? v != 0 && std::signbit(v) == negativo : v == 0,
-             "wrong value for its range", testo);
+    verifica(p == Portata::Ammesso ? v != 0 && std::signbit(v) == negativo : v == 0, "wrong value for its range", testo);
 }
 
 }  // namespace
@@ -169,20 +147,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     impostaseparatore('.');
     const std::string testo(reinterpret_cast<const char*>(dati), n);
     verificacasella(testo);
-
-    float f = valoresingolo(testo);
-    verificasingolo(f);
+    verificasingolo(valoresingolo(testo));
     verificadoppio(valoreiniziale(testo));
-
-    if (n >= sizeof f) {
-        std::memcpy(&f, dati, sizeof f);
-        if (std::isfinite(f)) verificasingolo(f);
-    }
-    if (n >= sizeof(double)) {
-        double d;
-        std::memcpy(&d, dati, sizeof d);
-        verificadoppio(d);
-    }
+    float f;
+    double d;
+    if (n >= sizeof f && (std::memcpy(&f, dati, sizeof f), std::isfinite(f))) verificasingolo(f);
+    if (n >= sizeof d) verificadoppio((std::memcpy(&d, dati, sizeof d), d));
     if (n >= 5) {
         int16_t e;
         std::memcpy(&e, dati + 3, sizeof e);
