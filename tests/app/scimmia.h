@@ -215,8 +215,9 @@ public:
         } else if (p < 800) {
             z.tipo = Tipo::Voce, z.nome = scegli(banco.voci());
         } else if (p < 850) {
-            static const std::vector<std::string> tasti = {"F2", "F3", "F4", "F5", "F6", "F7", "F8",
-                                                           "Ctrl+R", "Ctrl+T", "Ctrl+C", "Ctrl+L", "Ctrl+D"};
+            static const std::vector<std::string> tasti = {
+                "F2", "F3", "F4", "F5", "F6", "F7", "F8", "Ctrl+R", "Ctrl+T", "Ctrl+C", "Ctrl+L", "Ctrl+D",
+                "Ctrl+Z", "Ctrl+Y", "Ctrl+Shift+Z", "Ctrl+Shift+C", "Ctrl+S", "Ctrl+O", "Ctrl+P"};
             z.tipo = Tipo::Tasto, z.nome = scegli(tasti);
         } else if (p < 975) {
             static const std::vector<std::string> caselle = {"txtDensita", "txtDensita", "txtRaggio", "txtPassoGriglia"};
