@@ -72,6 +72,7 @@ struct Mappa {
 // Scratch space kept between calls, so that painting allocates nothing once warm.
 struct Memoria {
     std::vector<QLineF> linee;
+    std::vector<QRect> tratti;
     std::vector<QPointF> punti;
 };
 
@@ -101,10 +102,12 @@ public:
     Lotto(QPainter& p, Stato& stato, Memoria& m, QImage& img, const QRect& zona)
         : p_(p), stato_(stato), m_(m), pixel_(img.bits()), riga_(img.bytesPerLine()), zona_(zona) {
         m_.linee.clear();
+        m_.tratti.clear();
     }
 
     void aggiungi(const QLineF& l, uint32_t colore, int spessore, bool obliquo) {
-        if (!m_.linee.empty() && (colore != colore_ || spessore != spessore_)) svuota();
+        if ((!m_.linee.empty() || !m_.tratti.empty()) && (colore != colore_ || spessore != spessore_))
+            svuota();
         colore_ = colore;
         spessore_ = spessore;
         if (obliquo) {
@@ -113,14 +116,11 @@ public:
         }
         // Same colour as anything pending: the order does not show.
         const QRect r = tratto(l, spessore) & zona_;
-        const QRgb pixel = colorerg(colore).rgb();
-        for (int y = r.top(); y <= r.bottom(); ++y) {
-            QRgb* riga = reinterpret_cast<QRgb*>(pixel_ + size_t(y) * riga_);
-            std::fill(riga + r.left(), riga + r.right() + 1, pixel);
-        }
+        if (!r.isEmpty()) m_.tratti.push_back(r);
     }
 
     void svuota() {
+        scrivitratti();
         std::vector<QLineF>& v = m_.linee;
         if (v.empty()) return;
         stato_.smussato(true);
@@ -138,6 +138,23 @@ private:
     QRect zona_;
     uint32_t colore_ = 0;
     int spessore_ = 1;
+
+    // Row by row, every pending stroke that crosses the row: a grid's long
+    // vertical lines written one after the other would each fetch every row
+    // of the picture from memory again.
+    void scrivitratti() {
+        std::vector<QRect>& t = m_.tratti;
+        if (t.empty()) return;
+        const QRgb pixel = colorerg(colore_).rgb();
+        int alto = t[0].top(), basso = t[0].bottom();
+        for (const QRect& r : t) alto = std::min(alto, r.top()), basso = std::max(basso, r.bottom());
+        for (int y = alto; y <= basso; ++y) {
+            QRgb* riga = reinterpret_cast<QRgb*>(pixel_ + size_t(y) * riga_);
+            for (const QRect& r : t)
+                if (r.top() <= y && y <= r.bottom()) std::fill(riga + r.left(), riga + r.right() + 1, pixel);
+        }
+        t.clear();
+    }
 };
 
 QRect ingombro(const Primitiva& q, const Strato& s, const Mappa& m, int scala);
@@ -355,9 +372,10 @@ void dipingi(QImage& immagine, const Superficie& s, const QRect& zona, int scala
     const Mappa m = vuota ? Mappa{} : mappa(s, immagine.size());
     // In bands that stay in the cache: a long vertical line written down the
     // whole image would fetch every row from memory again.
-    // A small zone is done in one pass.
+    // A small zone is done in one pass; a large one in bands of rows that stay
+    // in the cache.
     const bool grande = qint64(z.width()) * z.height() > (1 << 18);
-    const int banda = grande ? 64 : z.height();
+    const int banda = grande ? 128 : z.height();
     for (int y = z.top(); y <= z.bottom(); y += banda) {
         const QRect parte(z.left(), y, z.width(), std::min(banda, z.bottom() + 1 - y));
         p.setClipRect(parte);
