@@ -370,10 +370,8 @@ void dipingi(QImage& immagine, const Superficie& s, const QRect& zona, int scala
     static thread_local Memoria memoria;
 
     const Mappa m = vuota ? Mappa{} : mappa(s, immagine.size());
-    // In bands that stay in the cache: a long vertical line written down the
-    // whole image would fetch every row from memory again.
-    // A small zone is done in one pass; a large one in bands of rows that stay
-    // in the cache.
+    // A large zone in bands of rows that stay in the cache, a small one in
+    // one pass.
     const bool grande = qint64(z.width()) * z.height() > (1 << 18);
     const int banda = grande ? 128 : z.height();
     for (int y = z.top(); y <= z.bottom(); y += banda) {
