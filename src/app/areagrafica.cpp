@@ -110,26 +110,40 @@ QuadroDisegno::QuadroDisegno(AreaGrafica* area, std::vector<QLabel*> etichettex,
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
+// The widest caption the view can show: seven digits and a separator
+// ("4048.875" at the finest zoom far out), whatever the captions read now.
+// Margins sized for it stay put while zoom and pan change the captions.
+static int larghezzamassima(const QLabel* l) {
+    const QFontMetrics fm = l->fontMetrics();
+    const int bordo = l->sizeHint().width() - fm.horizontalAdvance(l->text());
+    return bordo + std::max(fm.horizontalAdvance(QStringLiteral("0000.000")),
+                            fm.horizontalAdvance(QStringLiteral("0000,000")));
+}
+
 QuadroDisegno::Margini QuadroDisegno::margini() const {
     Margini m{};
     m.altezza = std::max(assex_->sizeHint().height(), assey_->sizeHint().height());
     int larghezzay = assey_->sizeHint().width();
     for (QLabel* l : y_) {
-        larghezzay = std::max(larghezzay, l->sizeHint().width());
+        larghezzay = std::max({larghezzay, l->sizeHint().width(), larghezzamassima(l)});
         m.altezza = std::max(m.altezza, l->sizeHint().height());
     }
-    int testox = 0;
+    int testox = 0, massimox = 0;
     for (QLabel* l : x_) {
         testox = std::max(testox, l->sizeHint().width());
+        massimox = std::max({massimox, testox, larghezzamassima(l)});
         m.altezza = std::max(m.altezza, l->sizeHint().height());
     }
-    m.larghezzax = testox + m.altezza / 2;  // some air between neighbours
+    // Some air between neighbours. The minimum follows what the captions
+    // read now (a smaller window at the origin); the margins hold the widest.
+    m.larghezzax = testox + m.altezza / 2;
+    m.largax = massimox + m.altezza / 2;
     // The lowest y caption hangs half its height below the edge: the x row
     // starts under it, so the two never cover each other at the origin.
     m.scarto = std::max(TACCA - 1, m.altezza - m.altezza / 2);
-    m.sinistra = std::max(larghezzay + TACCA, m.larghezzax / 2 + 1);
+    m.sinistra = std::max(larghezzay + TACCA, m.largax / 2 + 1);
     m.sopra = m.altezza / 2 + 2 + m.altezza;  // half the top y caption, then the "Y"
-    m.destra = m.larghezzax / 2 + 2 + assex_->sizeHint().width() + 1;
+    m.destra = m.largax / 2 + 2 + assex_->sizeHint().width() + 1;
     m.sotto = m.scarto + m.altezza;
     return m;
 }
@@ -153,6 +167,17 @@ QSize QuadroDisegno::sizeHint() const {
 
 void QuadroDisegno::resizeEvent(QResizeEvent*) { disponi(); }
 
+bool QuadroDisegno::event(QEvent* evento) {
+    // A caption given a new text asks its parent for room: a window at its
+    // minimum grows until the x captions read whole.
+    if (evento->type() == QEvent::LayoutRequest) {
+        updateGeometry();
+        disponi();
+        return true;
+    }
+    return QWidget::event(evento);
+}
+
 void QuadroDisegno::changeEvent(QEvent* evento) {
     QWidget::changeEvent(evento);
     // The captions' hints follow the font and the style, and the margins follow them.
@@ -173,7 +198,7 @@ void QuadroDisegno::disponi() {
     area_->setGeometry(x0, y0, w, h);
 
     const int n = int(x_.size());
-    const int lx = std::min(w / std::max(1, n - 1), g.larghezzax);
+    const int lx = std::min(w / std::max(1, n - 1), g.largax);
     for (int i = 0; i < n; ++i) {
         const int cx = x0 + int(std::lround(double(w) * i / (n - 1)));
         x_[i]->setGeometry(cx - lx / 2, y0 + h + g.scarto, lx, g.altezza);
@@ -183,7 +208,7 @@ void QuadroDisegno::disponi() {
         const int cy = y0 + h - int(std::lround(double(h) * j / (m - 1)));
         y_[j]->setGeometry(x0 - g.sinistra, cy - g.altezza / 2, g.sinistra - TACCA, g.altezza);
     }
-    assex_->setGeometry(x0 + w + lx / 2 + 2, y0 + h + g.scarto, assex_->sizeHint().width(),
+    assex_->setGeometry(x0 + w + g.largax / 2 + 2, y0 + h + g.scarto, assex_->sizeHint().width(),
                         g.altezza);
     assey_->setGeometry(x0 - g.sinistra, y0 - g.altezza / 2 - g.altezza - 2, g.sinistra - TACCA,
                         g.altezza);

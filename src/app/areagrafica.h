@@ -67,6 +67,7 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    bool event(QEvent* evento) override;
     void resizeEvent(QResizeEvent*) override;
     void changeEvent(QEvent* evento) override;
     void paintEvent(QPaintEvent*) override;
@@ -74,7 +75,8 @@ protected:
 private:
     struct Margini {
         int altezza;     // of a caption
-        int larghezzax;  // of an x caption
+        int larghezzax;  // of an x caption as it reads now
+        int largax;      // of the widest x caption the view can show
         int scarto;      // from the area's bottom edge to the x captions
         int sinistra, sopra, destra, sotto;
     };

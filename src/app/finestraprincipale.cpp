@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -189,6 +190,10 @@ void separatoredallalocale(const QLocale& locale) {
 FinestraPrincipale::FinestraPrincipale(Messaggi* messaggi, QWidget* genitore)
     : QMainWindow(genitore) {
     setObjectName(QStringLiteral("FrmVask_2"));
+    // The style keeps a pixmap of every button face at every size it has
+    // drawn; forty coloured buttons in a resizable window fill Qt's default
+    // 10 MB with faces never seen again. 1 MB holds the faces on the screen.
+    QPixmapCache::setCacheLimit(1024);
     if (!messaggi) {
         propri_ = std::make_unique<MessaggiQt>(this, [this] { sincronizza(); });
         messaggi = propri_.get();

@@ -68,7 +68,9 @@ bool FrmVask_2::abbandonacomando() {
         return true;
     }
     if (modo.sposto) {
-        btnSposta_Click();  // pressed again: the move is abandoned
+        // As Sposta pressed again, even when a kind button or Selez. has
+        // taken it back to the face while the move still waits.
+        abbandonaspostamento();
         return true;
     }
     if (cambioestremo.cambioestremodellalinea) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/geometria.h"
 #include "model/numeri.h"
 #include "view/vista.h"
 
@@ -54,10 +55,7 @@ std::string problemadocumento(const Documento& d) {
             if (!nelmondo(v))
                 return elemento("triangolo", i) + "esce dalla zona positiva o dai limiti dell'area grafica.";
         // The checks of the second and third click.
-        bool degenere = (x2 == x1 && y2 == y1) || (x1 == x2 && x3 == x2) || (y1 == y2 && y3 == y2) ||
-                        (x3 == x1 && y3 == y1) || (x3 == x2 && y3 == y2);
-        if (!degenere && x1 != x2 && x3 != x2 && x3 != x1)
-            degenere = float((y2 - y1) / (x2 - x1)) == float((y3 - y2) / (x3 - x2));
+        const bool degenere = (x2 == x1 && y2 == y1) || terzoverticedegenere(x1, y1, x2, y2, x3, y3);
         if (degenere) return elemento("triangolo", i) + "triangolo degenere.";
         if (!densitaammessa(t[T::densita], areatriangolo(x1, y1, x2, y2, x3, y3, 1)))
             return elemento("triangolo", i) + "densità fuori dei limiti.";

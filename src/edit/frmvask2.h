@@ -347,6 +347,7 @@ private:
     void noccioloscaduto();
     // A pending change of a line end dropped: its row may no longer be its line.
     void abbandonacambioestremo();
+    void abbandonaspostamento();
     void anteprima();
     float puntox() const;
     float puntoy() const;

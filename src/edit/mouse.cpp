@@ -6,6 +6,7 @@
 
 #include "edit/frmvask2.h"
 #include "edit/tipi.h"
+#include "model/geometria.h"
 #include "model/numeri.h"
 
 namespace vask {
@@ -216,16 +217,7 @@ bool FrmVask_2::disegnatriangolo() {
         return false;
     }
     const float x1 = t[T::x1], y1 = t[T::y1], x2 = t[T::x2], y2 = t[T::y2];
-    const bool allineativerticale = x1 == x2 && px == x2;
-    const bool allineatiorizzontale = y1 == y2 && py == y2;
-    const bool coincidente = (px == x1 && py == y1) || (px == x2 && py == y2);
-    bool stessapendenza = false;
-    if (x1 != x2 && px != x2 && px != x1) {
-        const float pendenza12 = (y2 - y1) / (x2 - x1);
-        const float pendenza23 = (py - y2) / (px - x2);
-        stessapendenza = pendenza12 == pendenza23;
-    }
-    if (allineativerticale || allineatiorizzontale || coincidente || stessapendenza) {
+    if (terzoverticedegenere(x1, y1, x2, y2, px, py)) {
         avviso("Il triangolo inserito è degenere. Reinserire il terzo punto.",
                "Triangolo degenere.");
         costruzione.puntotriangolo = 2;

@@ -24,7 +24,11 @@ void FrmVask_2::btnSposta_Click() {
         }
         return;
     }
-    // Pressed again: the move is abandoned and the selection with it.
+    abbandonaspostamento();
+}
+
+// Pressed again: the move is abandoned and the selection with it.
+void FrmVask_2::abbandonaspostamento() {
     modo.sposto = false;
     ctl.sfondo("btnSposta", FACCIA);
     nessuno(spostamento.spostorettangolo, spostamento.spostotriangolo, spostamento.spostocerchio,

@@ -57,4 +57,17 @@ bool lineainquadrante(const float* l, float dx, float dy) {
     return positivo(l[L::x1], l[L::y1], dx, dy) && positivo(l[L::x2], l[L::y2], dx, dy);
 }
 
+bool terzoverticedegenere(float x1, float y1, float x2, float y2, float x3, float y3) {
+    if ((x1 == x2 && x3 == x2) || (y1 == y2 && y3 == y2)) return true;
+    if ((x3 == x1 && y3 == y1) || (x3 == x2 && y3 == y2)) return true;
+    if (x1 != x2 && x3 != x2 && x3 != x1) {
+        const float pendenza12 = (y2 - y1) / (x2 - x1);
+        const float pendenza23 = (y3 - y2) / (x3 - x2);
+        if (pendenza12 == pendenza23) return true;
+    }
+    // Slopes a float step apart can still give an area that rounds to 0:
+    // such a triangle would be stored invisible and weightless.
+    return areatriangolo(x1, y1, x2, y2, x3, y3, 1) == 0;
+}
+
 }  // namespace vask

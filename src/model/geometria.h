@@ -28,4 +28,9 @@ bool triangoloinquadrante(const float* triangolo, float dx, float dy);
 bool cerchioinquadrante(const float* cerchio, float dx, float dy);
 bool lineainquadrante(const float* linea, float dx, float dy);
 
+// A third vertex that makes the triangle degenerate, in the order the third
+// click tests: all on one vertical or horizontal line, on an earlier vertex,
+// the same float slope, or an area that rounds to 0 when stored.
+bool terzoverticedegenere(float x1, float y1, float x2, float y2, float x3, float y3);
+
 }  // namespace vask

@@ -423,6 +423,26 @@ private slots:
         for (QWidget* w : quadro->findChildren<QWidget*>()) blocco |= w->geometry();
         QVERIFY(std::abs(blocco.top() - (quadro->height() - 1 - blocco.bottom())) <= 1);
         QVERIFY(std::abs(blocco.left() - (quadro->width() - 1 - blocco.right())) <= 1);
+
+        // The longest captions, at the finest zoom a thousand units out, read
+        // whole at this size, and a window at its minimum is widened for them.
+        FrmVask_2& n = f->nucleo();
+        while (n.vista.nuovooriginex < 1000) n.Command4_Click();
+        while (-n.vista.nuovooriginey < 1000) n.btnPanSu_Click();
+        for (int i = 0; i < 4; ++i) n.btnZoomPiu_Click();
+        f->sincronizza();
+        QCOMPARE(f->findChild<QLabel*>("lbl2y")->text(), QString("1000.125"));
+        for (int volta : {0, 1}) {
+            f->resize(volta ? QSize(1, 1) : QSize(1400, 900));
+            QApplication::processEvents();
+            QTRY_COMPARE(f->size(), volta ? f->minimumSize() : f->size());
+            for (const char* const* nomi : {ETICHETTEX, ETICHETTEY})
+                for (int i = 0; i < (nomi == ETICHETTEX ? 11 : 7); ++i) {
+                    auto* l = f->findChild<QLabel*>(nomi[i]);
+                    QTRY_VERIFY2(l->contentsRect().width() >= l->fontMetrics().horizontalAdvance(l->text()),
+                                 qPrintable(descrivi(l, centro) + " " + l->text()));
+                }
+        }
     }
 
     void le_domande_del_nucleo_sono_finestre_di_messaggio_in_italiano() {

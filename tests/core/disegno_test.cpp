@@ -112,6 +112,20 @@ TEST_F(Finestra, i_triangoli_degeneri_sono_rifiutati_nell_ordine_delle_regole) {
     }
     // The accepted triangle keeps its click order and its signed area.
     EXPECT_EQ(campi(f.sez.triangoli[1], T::x1, T::y3) + " " + campi(f.sez.triangoli[1], T::area, T::area), "0 0 0 3 5 3 7.5");
+    // Slopes 3 and 3.0000002 in float, yet an area that rounds to 0: the
+    // points exactly as written, from a grid of 0.1 in a window 5 wide.
+    f.btnZoomPiu_Click();
+    f.btnZoomPiu_Click();
+    f.testomodificato("txtPassoGriglia", "0.1");
+    f.btnGriglia_Click();
+    f.mnuStrumentiSnapGriglia_Click();
+    f.mnuStrumentiTriangolo_Click();
+    clicca(0, 0);
+    clicca(0.1f, 0.3f);
+    clicca(1, 3);
+    EXPECT_EQ(f.sez.triangoli[2][T::y2], 0.3f);
+    EXPECT_EQ(avvisi(true), "Triangolo degenere. Il triangolo inserito è degenere. Reinserire il terzo punto.");
+    EXPECT_EQ(f.sez.prossimotriangolo, 2);
 }
 
 TEST_F(Finestra, il_cerchio_deve_restare_nella_zona_positiva_e_avere_un_raggio) {

@@ -28,6 +28,7 @@ TEST_F(Finestra, un_documento_sbagliato_e_rifiutato_e_non_cambia_nulla) {
         {"cerchio 1: esce", [](Documento& d) { d.cerchi.push_back({0, 3, 5, 4, 1}); }},
         {"cerchio 1: cerchio degenere", [](Documento& d) { d.cerchi.push_back({0, 3, 5, 0, 1}); }},
         {"triangolo 1: triangolo degenere", [](Documento& d) { d.triangoli.push_back({0, 0, 0, 2, 2, 4, 4, 1}); }},
+        {"triangolo 1: triangolo degenere", [](Documento& d) { d.triangoli.push_back({0, 0, 0, 0.1f, 0.3f, 1, 3, 1}); }},
         {"linea 1: linea degenere", [](Documento& d) { d.linee[0][L::x2] = 1, d.linee[0][L::y2] = 1; }},
         {"densità", [](Documento& d) { d.rettangoli[0][R::densita] = 1e38f; }},
         {"larghezza", [](Documento& d) { d.larghezza = 30; }},
@@ -98,6 +99,9 @@ TEST_F(Finestra, il_primo_annulla_abbandona_il_comando_in_corso_e_non_tocca_le_t
     const std::pair<const char*, const char*> comandi[] = {
         {"rettangolo", "mnuStrumentiRettangolo 10 10"},     {"triangolo", "mnuStrumentiTriangolo 10 10 12 10"},
         {"linea", "mnuStrumentiLinea 10 10"},               {"spostamento", "mnuModificaRettangolo 3 3 btnSposta 3 3"},
+        // A kind button and Selez. off take Sposta back to the face: the move waits still.
+        {"spostamento, altro tipo", "mnuModificaRettangolo 3 3 btnSposta 3 3 btnTriangolo"},
+        {"spostamento, Selez. spento", "mnuModificaRettangolo 3 3 btnSposta 3 3 btnSeleziona"},
         {"estremo di linea", "mnuModificaLinea 4 1 btnModifica 1 1"},
         {"distanza", "btnSeleziona mnuStrumentiDistanza 1 1"},  // from the calculate state
     };
