@@ -440,9 +440,11 @@ QWidget* FinestraPrincipale::costruiscirisultati() {
     g->setContentsMargins(0, 0, 0, 0);
     g->setHorizontalSpacing(6);
     g->setVerticalSpacing(3);
-    const int colonna = larghezzapannello(pannello(etichetta(ETICHETTERISULTATI[0])), 8);
-    g->setColumnMinimumWidth(1, colonna);
-    g->setColumnMinimumWidth(2, colonna);
+    // The first column holds an x coordinate (at most "4048.875"); the second
+    // also the density and radius as stored, as long as "-3.402823E+38".
+    QLabel* campione = pannello(etichetta(ETICHETTERISULTATI[0]));
+    g->setColumnMinimumWidth(1, larghezzapannello(campione, 8));
+    g->setColumnMinimumWidth(2, larghezzapannello(campione, 13));
     int r = 0;
     for (int i = 0; i < 15; ++i, ++r) {
         QLabel* d = etichetta(DIDASCALIERISULTATI[i]);

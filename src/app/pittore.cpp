@@ -357,12 +357,7 @@ QRegion differenza(const Strato& prima, const Strato& dopo, const Mappa& m, int 
     return QRegion(r);
 }
 
-}  // namespace
-
-void dipingi(QImage& immagine, const Superficie& s, const QRect& zona, int scala) {
-    const QRect z = zona & immagine.rect();
-    if (z.isEmpty()) return;
-    immagine.detach();  // the pixels written below and the painter's are the same
+void dipingipixel(QImage& immagine, const Superficie& s, const QRect& z, int scala) {
     QPainter p(&immagine);
     const bool vuota = s.scalewidth == 0 || s.scaleheight == 0;
 
@@ -383,6 +378,20 @@ void dipingi(QImage& immagine, const Superficie& s, const QRect& zona, int scala
         strato(p, stato, s.immagine, m, memoria, immagine, parte, std::max(1, scala));
         strato(p, stato, s.sovrapposto, m, memoria, immagine, parte, std::max(1, scala));
     }
+}
+
+}  // namespace
+
+void dipingi(QImage& immagine, const Superficie& s, const QRect& zona, int scala) {
+    const QRect z = zona & immagine.rect();
+    if (z.isEmpty()) return;
+    immagine.detach();  // the pixels written below and the painter's are the same
+    // Everything is mapped to device pixels already: a painter on an image of
+    // a scaled screen would scale it all a second time.
+    const qreal rapporto = immagine.devicePixelRatio();
+    immagine.setDevicePixelRatio(1);
+    dipingipixel(immagine, s, z, scala);
+    immagine.setDevicePixelRatio(rapporto);
 }
 
 QPointF puntosuperficie(const Superficie& s, QSize pixel, QPointF posizione) {

@@ -170,9 +170,10 @@ private slots:
         const auto colore = [&] { return colori[tono(gen)]; };
         Superficie s;
         s.riempimentopieno = true;
-        Tela tela;
+        Tela tela, doppia;  // on a screen at 100 % and at 200 %
         const QSize d(241, 145);
         tela.aggiorna(s, d);
+        doppia.aggiorna(s, d, 2);
         int parziali = 0;
         for (int passo = 0; passo < 300; ++passo) {
             const int c = scelta(gen);
@@ -200,6 +201,10 @@ private slots:
             QImage intera(d, QImage::Format_RGB32);
             dipingi(intera, s, intera.rect());
             QVERIFY2(quasiuguali(tela.immagine(), intera), qPrintable(QString("passo %1").arg(passo)));
+            // The same device pixels, with pens twice as wide.
+            doppia.aggiorna(s, d, 2);
+            dipingi(intera, s, intera.rect(), 2);
+            QVERIFY2(quasiuguali(doppia.immagine(), intera), qPrintable(QString("passo %1 a 200 %").arg(passo)));
         }
         QVERIFY(parziali > 100);                   // most edits repainted a part only
         QVERIFY(tela.aggiorna(s, d).isEmpty());  // nothing changed: nothing painted
@@ -386,6 +391,8 @@ private slots:
         // The longest hint the program gives must not widen the window.
         f->nucleo().ctl.testo("lblDescrizione", "Seleziona cerchio: Selezione eseguita. Puoi cancellarlo, modificarne "
                                                 "densità e raggio o spostarlo. Consiglio: disattiva snap e osnap.");
+        // And the longest density and radius as stored.
+        for (const char* n : {"lblDensitàAttuale", "lblRaggioAttuale"}) f->nucleo().ctl.testo(n, "-3.402823E+38");
         f->sincronizza();
         mostra();
         f->resize(1, 1);  // clamped to the minimum
@@ -436,9 +443,10 @@ private slots:
             f->resize(volta ? QSize(1, 1) : QSize(1400, 900));
             QApplication::processEvents();
             QTRY_COMPARE(f->size(), volta ? f->minimumSize() : f->size());
-            for (const char* const* nomi : {ETICHETTEX, ETICHETTEY})
-                for (int i = 0; i < (nomi == ETICHETTEX ? 11 : 7); ++i) {
-                    auto* l = f->findChild<QLabel*>(nomi[i]);
+            const char* const valori[] = {"lblDensitàAttuale", "lblRaggioAttuale"};
+            for (const char* const* nomi : {ETICHETTEX, ETICHETTEY, valori})
+                for (int i = 0; i < (nomi == ETICHETTEX ? 11 : nomi == ETICHETTEY ? 7 : 2); ++i) {
+                    auto* l = f->findChild<QLabel*>(QString::fromUtf8(nomi[i]));
                     QTRY_VERIFY2(l->contentsRect().width() >= l->fontMetrics().horizontalAdvance(l->text()),
                                  qPrintable(descrivi(l, centro) + " " + l->text()));
                 }
