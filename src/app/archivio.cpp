@@ -10,9 +10,42 @@ namespace vask {
 
 namespace {
 const char* const FILTRO = "Sezioni di Vask_2 cad (*.vask);;Tutti i file (*)";
+const char* const FILTROVASK = "Sezioni di Vask_2 cad (*.vask)";
 
 std::string nome(const QString& percorso) { return QFileInfo(percorso).fileName().toStdString(); }
 }  // namespace
+
+namespace {
+// The extension follows the type chosen when the name is accepted, however
+// the type was chosen.
+class DialogoSalva : public QFileDialog {
+public:
+    DialogoSalva(QWidget* genitore, const QString& titolo, const QString& proposto,
+                 const QStringList& filtri, const QStringList& estensioni)
+        : QFileDialog(genitore, titolo, proposto), filtri_(filtri), estensioni_(estensioni) {
+        setAcceptMode(QFileDialog::AcceptSave);
+        setNameFilters(filtri);
+        setDefaultSuffix(estensioni.value(0));
+        // A native dialog accepts by itself, but says which type was chosen.
+        connect(this, &QFileDialog::filterSelected, this, [this](const QString& filtro) {
+            setDefaultSuffix(estensioni_.value(int(filtri_.indexOf(filtro))));
+        });
+    }
+    void accept() override {
+        setDefaultSuffix(estensioni_.value(int(filtri_.indexOf(selectedNameFilter()))));
+        QFileDialog::accept();
+    }
+
+private:
+    QStringList filtri_, estensioni_;
+};
+}  // namespace
+
+QString dialogosalva(QWidget* genitore, const QString& titolo, const QString& proposto,
+                     const QStringList& filtri, const QStringList& estensioni) {
+    DialogoSalva d(genitore, titolo, proposto, filtri, estensioni);
+    return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
+}
 
 Archivio::Archivio(FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore)
     : n_(nucleo), m_(messaggi), genitore_(genitore) {
@@ -21,8 +54,8 @@ Archivio::Archivio(FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore)
                                             QString::fromUtf8(FILTRO));
     };
     sceglidasalvare = [this](const QString& proposto) {
-        return QFileDialog::getSaveFileName(genitore_, QStringLiteral("Salva sezione"), proposto,
-                                            QString::fromUtf8(FILTRO));
+        return dialogosalva(genitore_, QStringLiteral("Salva sezione"), proposto,
+                            {QString::fromUtf8(FILTROVASK)}, {QStringLiteral("vask")});
     };
 }
 

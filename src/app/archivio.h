@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "edit/frmvask2.h"
@@ -10,6 +11,12 @@
 class QWidget;
 
 namespace vask {
+
+// The file dialog for saving, with the extension of the chosen type added by
+// the dialog itself, so that it asks before replacing "esercizio.vask" when
+// "esercizio" was typed. `filtri` and `estensioni` go in pairs.
+QString dialogosalva(QWidget* genitore, const QString& titolo, const QString& proposto,
+                     const QStringList& filtri, const QStringList& estensioni);
 
 class Archivio {
 public:

@@ -1,6 +1,5 @@
 #include "app/esportazione.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QInputDialog>
@@ -8,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/archivio.h"
 #include "app/pittore.h"
 #include "view/svg.h"
 
@@ -33,15 +33,10 @@ Esportazione::Esportazione(const FrmVask_2& nucleo, Messaggi& messaggi, QWidget*
                            const QWidget* area)
     : n_(nucleo), m_(messaggi), genitore_(genitore), area_(area) {
     sceglifile = [this] {
-        const QString png = QString::fromUtf8(FILTROPNG), svg = QString::fromUtf8(FILTROSVG);
-        QString filtro = png;
-        QString percorso = QFileDialog::getSaveFileName(genitore_, QStringLiteral("Esporta immagine"),
-                                                        QString(), png + QStringLiteral(";;") + svg,
-                                                        &filtro);
         // A name typed without extension takes the one of the chosen type.
-        if (!percorso.isEmpty() && QFileInfo(percorso).suffix().isEmpty() && filtro == svg)
-            percorso += QStringLiteral(".svg");
-        return percorso;
+        return dialogosalva(genitore_, QStringLiteral("Esporta immagine"), QString(),
+                            {QString::fromUtf8(FILTROPNG), QString::fromUtf8(FILTROSVG)},
+                            {QStringLiteral("png"), QStringLiteral("svg")});
     };
     sceglilarghezza = [this](int proposta) {
         bool ok = false;

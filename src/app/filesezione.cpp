@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cfloat>
+#include <charconv>
+#include <cstdlib>
 #include <cmath>
 
 namespace vask {
@@ -35,12 +37,23 @@ const Campo CERCHIO[] = {{"xc", C::xc, false}, {"yc", C::yc, false}, {"raggio", 
 const Campo LINEA[] = {{"x1", L::x1, false}, {"y1", L::y1, false}, {"x2", L::x2, false},
                        {"y2", L::y2, false}};
 
+// The shortest decimal text that reads back as the same float ("0.1", not
+// "0.10000000149011612"); JSON numbers are doubles, so it is kept only when
+// the double it reads as rounds back to the float, else the float's own double.
+double numero(float v) {
+    char testo[32];
+    const auto fine = std::to_chars(testo, testo + sizeof testo, v).ptr;
+    *fine = 0;
+    const double d = std::strtod(testo, nullptr);
+    return float(d) == v ? d : double(v);
+}
+
 template <size_t N, size_t M>
 QJsonArray righe(const std::vector<std::array<float, M>>& tabella, const Campo (&campi)[N]) {
     QJsonArray a;
     for (const auto& riga : tabella) {
         QJsonObject o;
-        for (const Campo& c : campi) o[c.nome] = double(riga[size_t(c.numero)]);
+        for (const Campo& c : campi) o[c.nome] = numero(riga[size_t(c.numero)]);
         a.append(o);
     }
     return a;
@@ -71,7 +84,8 @@ public:
             return false;
         }
         const double d = x.toDouble();
-        if (!std::isfinite(d) || std::fabs(d) > FLT_MAX) {
+        // Beyond a float's range either way: 1e-46 would read as a silent 0.
+        if (!std::isfinite(d) || std::fabs(d) > FLT_MAX || (d != 0 && float(d) == 0)) {
             problema = QStringLiteral("il campo \"%1\"%2 è fuori dei limiti dei numeri.").arg(chiave, dove);
             return false;
         }
@@ -157,11 +171,11 @@ QByteArray scrivisezione(const Documento& d) {
     o["triangoli"] = righe(d.triangoli, TRIANGOLO);
     o["cerchi"] = righe(d.cerchi, CERCHIO);
     o["linee"] = righe(d.linee, LINEA);
-    o["vista"] = QJsonObject{{"sinistra", double(d.sinistra)},
-                             {"basso", double(d.basso)},
-                             {"larghezza", double(d.larghezza)}};
+    o["vista"] = QJsonObject{{"sinistra", numero(d.sinistra)},
+                             {"basso", numero(d.basso)},
+                             {"larghezza", numero(d.larghezza)}};
     o["griglia"] = QJsonObject{{"passo", QString::fromStdString(d.testopasso)},
-                               {"passosnap", double(d.passo)},
+                               {"passosnap", numero(d.passo)},
                                {"attiva", d.griglia},
                                {"snap", d.snap},
                                {"osnap", d.osnap},
@@ -206,8 +220,8 @@ QString leggisezione(const QByteArray& testo, Documento& d) {
     const QJsonObject griglia = l.oggetto(o, "griglia");
     const QJsonValue passo = griglia.value(QLatin1String("passo"));
     if (l.problema.isEmpty() && !passo.isUndefined()) {
-        if (!passo.isString() || passo.toString().size() > 200)
-            l.problema = QStringLiteral("il passo della griglia deve essere un testo breve.");
+        // Any text the box may hold: the file's own limit bounds it.
+        if (!passo.isString()) l.problema = QStringLiteral("il passo della griglia deve essere un testo.");
         n.testopasso = passo.toString().toStdString();
     }
     l.numero(griglia, "passosnap", QStringLiteral(" della griglia"), n.passo, false);
@@ -233,6 +247,8 @@ QString leggifilesezione(const QString& percorso, Documento& d) {
     const QFileInfo info(percorso);
     if (!info.exists()) return QStringLiteral("il file non esiste.");
     if (info.isDir()) return QStringLiteral("è una cartella, non un file.");
+    // A pipe or a device would block the reading, or never end.
+    if (!info.isFile()) return QStringLiteral("non è un file ordinario.");
     QFile f(percorso);
     if (!f.open(QIODevice::ReadOnly))
         return info.isReadable() ? f.errorString() + QLatin1Char('.')

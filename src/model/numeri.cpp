@@ -152,7 +152,9 @@ Portata leggisingolo(std::string_view testo, float& valore) {
     if (!std::isfinite(v) || std::fabs(v) >= infinito) return Portata::Troppogrande;
     const float f = static_cast<float>(v);
     if (nonnullo && f == 0) return Portata::Troppopiccolo;
-    valore = f;
+    // "-0" is 0: a negative zero would differ from it bit for bit in the
+    // tables and in a file, and nowhere else.
+    valore = f == 0 ? 0.0f : f;
     return Portata::Ammesso;
 }
 

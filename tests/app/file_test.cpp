@@ -13,6 +13,7 @@
 #include <linux/fs.h>
 #include <random>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/archivio.h"
@@ -159,6 +160,41 @@ private slots:
     void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
     void cleanup() { impostaseparatore('.'); }
 
+    void un_nome_senza_estensione_prende_la_sua_e_non_sostituisce_un_file_in_silenzio() {
+        QVERIFY(file("esercizio.vask", "vecchio").size() > 0);
+        QString visto;
+        // Typing "esercizio" where esercizio.vask exists: the dialog asks; No keeps it open.
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!d) return;
+            QTimer::singleShot(0, [&, d] {
+                if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    visto = m->text();
+                    m->button(QMessageBox::No)->click();
+                }
+                d->reject();
+            });
+            d->selectFile(QStringLiteral("esercizio"));
+            QMetaObject::invokeMethod(d, "accept");
+        });
+        const QString scelto = dialogosalva(nullptr, QStringLiteral("Salva sezione"), percorso(""),
+                                            {QStringLiteral("Sezioni (*.vask)")}, {QStringLiteral("vask")});
+        QVERIFY2(visto.contains(QStringLiteral("esercizio.vask")), qPrintable(visto));
+        QCOMPARE(scelto, QString());
+        // A new name takes the extension of the type chosen.
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!d) return;
+            d->selectNameFilter(QStringLiteral("Disegno SVG (*.svg)"));
+            d->selectFile(QStringLiteral("nuovo"));
+            QMetaObject::invokeMethod(d, "accept");
+        });
+        QCOMPARE(dialogosalva(nullptr, QStringLiteral("Esporta immagine"), percorso(""),
+                              {QStringLiteral("Immagine PNG (*.png)"), QStringLiteral("Disegno SVG (*.svg)")},
+                              {QStringLiteral("png"), QStringLiteral("svg")}),
+                 percorso("nuovo.svg"));
+    }
+
     void una_sezione_salvata_e_riaperta_e_identica_e_da_gli_stessi_risultati() {
         std::mt19937 gen(3);
         for (int giro = 0; giro < 4; ++giro) {
@@ -171,8 +207,13 @@ private slots:
             n.mnuPreferenzeSezioneRosso_Click();
             n.mnuPreferenzeSpessori2_Click();
             n.btnEsegui_Click();  // the inertia of the last computation goes along
+            n.testomodificato("txtPassoGriglia", std::string(300, 'x'));  // any text the box holds
             a.archivio().sceglidasalvare = [&](const QString&) { return percorso("giro"); };
             QVERIFY(a.archivio().salvaconnome() && QFile::exists(percorso("giro.vask")));  // the extension added
+            // Each float as its shortest text: no 0.10000000149011612.
+            QFile scritto(percorso("giro.vask"));
+            QVERIFY(scritto.open(QIODevice::ReadOnly));
+            QVERIFY(!QString::fromUtf8(scritto.readAll()).contains(QRegularExpression("\\d{12}")));
             a.sincronizza();
             QVERIFY(!n.modificata() && a.windowTitle().endsWith("giro.vask"));
             Copione d;
@@ -212,6 +253,7 @@ private slots:
             {"JSON valido", sostituisci("\"densita\": 1", "\"densita\": NaN")},
             {"JSON valido", sostituisci("\"densita\": 1", "\"densita\": 1e400")},
             {"fuori dei limiti dei numeri", sostituisci("\"densita\": 1", "\"densita\": 1e39")},
+            {"fuori dei limiti dei numeri", sostituisci("\"densita\": 1", "\"densita\": 1e-46")},
             {"cerchio 1: esce", sostituisci("\"raggio\": 1", "\"raggio\": 50")},
             {"JSON valido", QByteArray(4000, '[') + QByteArray(4000, ']')},
             {"troppo grande", QByteArray(MASSIMOFILE + 10, ' ')},
@@ -227,6 +269,11 @@ private slots:
             QCOMPARE(std::memcmp(&prima, &n.sez, sizeof prima), 0);
         }
         QVERIFY(!f.apri(percorso("non_esiste.vask")));
+        // A pipe would block the reading for ever: refused before it is opened.
+        QVERIFY(::mkfifo(qPrintable(percorso("tubo.vask")), 0600) == 0);
+        c.domande.clear();
+        QVERIFY(!f.apri(percorso("tubo.vask")));
+        QVERIFY(c.domande.at(0).testo.find("non è un file ordinario") != std::string::npos);
 
         // Random mutations of a good file for a few seconds: opened or refused
         // with a message, never anything else.

@@ -53,6 +53,9 @@ TEST(Numeri, un_numero_si_giudica_come_il_float_in_cui_sara_memorizzato) {
         float v = -1;
         EXPECT_EQ(leggisingolo(testo, v), portata) << testo;
         EXPECT_EQ(std::make_pair(v, valoresingolo(testo)), std::make_pair(valore, valore)) << testo;
+        if (valore == 0) {
+            EXPECT_FALSE(std::signbit(v) || std::signbit(valoresingolo(testo))) << testo;
+        }
     }
 }
 
