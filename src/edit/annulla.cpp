@@ -7,9 +7,13 @@
 
 namespace vask {
 
-FrmVask_2::Istantanea FrmVask_2::fotografia() const {
-    Istantanea i{sez, ris, {}, nocciolo, copianocciolo};
-    for (int k = 0; k < 15; ++k) i.risultati[k] = ctl.testo(ETICHETTERISULTATI[k]);
+FrmVask_2::Istantanea FrmVask_2::fotografia(bool file) const {
+    Istantanea i{sez, ris, nocciolo, copianocciolo, false, {}, nullptr};
+    if (file) {
+        i.file = true;
+        i.nomedocumento = nomedocumento;
+        i.salvata = std::make_shared<const Sezione>(salvata_);
+    }
     // The row of an element being drawn is not yet part of the section.
     Sezione& s = i.sez;
     if (s.prossimorettangolo <= MAXRETTANGOLI)
@@ -20,7 +24,9 @@ FrmVask_2::Istantanea FrmVask_2::fotografia() const {
     return i;
 }
 
-void FrmVask_2::registra(const std::string& descrizione) { storia.registra(descrizione, fotografia()); }
+void FrmVask_2::registra(const std::string& descrizione, bool file) {
+    storia.registra(descrizione, fotografia(file));
+}
 
 void FrmVask_2::ripristina(Istantanea i) {
     // Nothing half done may point into tables that changed under it.
@@ -38,9 +44,17 @@ void FrmVask_2::ripristina(Istantanea i) {
     for (const char* b : {"btnSposta", "btnCancella", "btnModifica"}) ctl.sfondo(b, FACCIA);
     etichettepunti(1);
 
+    // Nothing selected any more: the element these described may be gone.
+    ctl.testo("lblDensitàAttuale", "");
+    ctl.testo("lblRaggioAttuale", "");
+
     sez = i.sez;
     ris = i.ris;
-    for (int k = 0; k < 15; ++k) ctl.testo(ETICHETTERISULTATI[k], i.risultati[k]);
+    for (int k = 0; k < 15; ++k) ctl.testo(ETICHETTERISULTATI[k], ris.testi[k]);
+    if (i.file) {
+        nomedocumento = i.nomedocumento;
+        salvata_ = *i.salvata;
+    }
     nocciolo = i.nocciolo;
     copianocciolo = i.copianocciolo;
     mnuVisualizzaRigenera_Click();
@@ -87,12 +101,12 @@ bool FrmVask_2::abbandonacomando() {
 
 void FrmVask_2::mnuEditaAnnulla_Click() {
     if (abbandonacomando() || !storia.puoiannullare()) return;
-    ripristina(storia.annulla(fotografia()));
+    ripristina(storia.annulla(fotografia(storia.daannullarestato().file)));
 }
 
 void FrmVask_2::mnuEditaRipeti_Click() {
     if (!storia.puoiripetere()) return;
-    ripristina(storia.ripeti(fotografia()));
+    ripristina(storia.ripeti(fotografia(storia.daripeterestato().file)));
 }
 
 std::string FrmVask_2::descrizioneannulla() const {

@@ -88,7 +88,7 @@ Documento FrmVask_2::documento() const {
 std::string FrmVask_2::apridocumento(const Documento& d, const std::string& nome) {
     if (std::string problema = problemadocumento(d); !problema.empty()) return problema;
 
-    registra("apri " + nome.substr(nome.find_last_of("/\\") + 1));
+    registra("apri " + nome.substr(nome.find_last_of("/\\") + 1), true);
     nuovasezione();
     // The stored values as they are; what is derived from them computed as
     // drawing computes it, so that the file cannot contradict itself.

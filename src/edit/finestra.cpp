@@ -52,6 +52,7 @@ void FrmVask_2::Form_Resize() { mnuVisualizzaRigenera_Click(); }
 
 void FrmVask_2::svuotarisultati() {
     for (const char* nome : ETICHETTERISULTATI) ctl.testo(nome, "");
+    for (std::string& t : ris.testi) t.clear();
 }
 
 void FrmVask_2::mnuFileNuovo_Click() {
@@ -59,7 +60,7 @@ void FrmVask_2::mnuFileNuovo_Click() {
                     "nuovo calcolo?",
                     "Nuova sezione.", Icona::Esclamazione, Pulsanti::SiNo) != Risposta::Si)
         return;
-    registra("nuova sezione");
+    registra("nuova sezione", true);
     nuovasezione();
     // A new section belongs to no file yet.
     nomedocumento.clear();

@@ -4,6 +4,7 @@
 // Qt shell forwards events here and copies the control states back.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -123,6 +124,9 @@ public:
         float ixtotale = 0, iytotale = 0, ixytotale = 0, massatotale = 0, momentostatico = 0,
               ixg = 0, iyg = 0, ixgyg = 0, angologradi = 0;
         float risultati[16] = {};
+        // The panel as the computation wrote it (or emptied it): a selection
+        // shows an element's data there meanwhile.
+        std::string testi[15];
     } ris;
 
     // Central ellipse.
@@ -137,13 +141,17 @@ public:
 
     // ---- Undo and redo -------------------------------------------------------
     // What an undo brings back: the section, the results with their labels,
-    // the kern and whether they are current.
+    // the kern and whether they are current. A step that opened a file or
+    // began a new section also takes back which file the section belongs to
+    // and what was last saved there.
     struct Istantanea {
         Sezione sez;
         Risultati ris;
-        std::string risultati[15];
         Nocciolo nocciolo;
         CopiaNocciolo copianocciolo;
+        bool file = false;
+        std::string nomedocumento;
+        std::shared_ptr<const Sezione> salvata;
     };
     Storia<Istantanea> storia;
     void mnuEditaAnnulla_Click();
@@ -376,10 +384,10 @@ private:
     void preferenza(uint32_t& campo, uint32_t colore);
     void sfondopic(uint32_t colore);
     void svuotarisultati();
-    Istantanea fotografia() const;
+    Istantanea fotografia(bool file = false) const;
     void ripristina(Istantanea i);
     // The section is about to change: its state goes into the history.
-    void registra(const std::string& descrizione);
+    void registra(const std::string& descrizione, bool file = false);
     bool abbandonacomando();
     // What "Nuovo" empties and resets, without its question or regeneration.
     void nuovasezione();

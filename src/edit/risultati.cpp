@@ -166,6 +166,7 @@ void FrmVask_2::mnuVisualizzaRisultati_Click() {
 
     ris.eseguito = true;
     ris.attuali = true;
+    for (int i = 0; i < 15; ++i) ris.testi[i] = ctl.testo(ETICHETTERISULTATI[i]);
     btnNoccioloCentrale_Click();
     btnEllisseCentrale_Click();
     std::string indicazione =

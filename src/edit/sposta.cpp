@@ -91,6 +91,20 @@ bool FrmVask_2::spostaclic(int k) {
         spostamento.mettipunto = 2;
         return true;
     }
+    // Nor beyond the far edges, where no view could show it again.
+    const bool oltre = k == RETTANGOLO  ? rettangolooltre(sez.rettangoli[n], dx, dy)
+                       : k == TRIANGOLO ? triangolooltre(sez.triangoli[n], dx, dy)
+                       : k == CERCHIO   ? cerchiooltre(sez.cerchi[n], dx, dy)
+                                        : lineaoltre(sez.linee[n], dx, dy);
+    if (oltre) {
+        static const char* const SPOSTATO[] = {"Il rettangolo spostato", "Il triangolo spostato",
+                                               "Il cerchio spostato", "La linea spostata"};
+        avviso(std::string(SPOSTATO[k]) + " deve rimanere entro le coordinate " + testosingolo(LIMITEMONDO) +
+                   " dell'area grafica. Reinserire il secondo punto.",
+               titolo);
+        spostamento.mettipunto = 2;
+        return true;
+    }
 
     registra(std::string("sposta ") + nometipo(k) + " " + testointero(n));
     switch (k) {

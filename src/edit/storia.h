@@ -25,6 +25,9 @@ public:
     bool puoiripetere() const { return !futuro_.empty(); }
     const std::string& daannullare() const { return passato_.back().descrizione; }
     const std::string& daripetere() const { return futuro_.back().descrizione; }
+    // The states an undo and a redo would go to.
+    const Stato& daannullarestato() const { return passato_.back().stato; }
+    const Stato& daripeterestato() const { return futuro_.back().stato; }
 
     // The state to go back to; `ora` is kept for redoing.
     Stato annulla(Stato ora) {

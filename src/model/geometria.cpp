@@ -57,6 +57,25 @@ bool lineainquadrante(const float* l, float dx, float dy) {
     return positivo(l[L::x1], l[L::y1], dx, dy) && positivo(l[L::x2], l[L::y2], dx, dy);
 }
 
+namespace {
+bool oltre(float x, float y, float dx, float dy) { return x + dx > LIMITEMONDO || y + dy > LIMITEMONDO; }
+}  // namespace
+
+bool rettangolooltre(const float* r, float dx, float dy) {
+    return oltre(r[R::x1], r[R::y1], dx, dy) || oltre(r[R::x2], r[R::y2], dx, dy);
+}
+
+bool triangolooltre(const float* t, float dx, float dy) {
+    return oltre(t[T::x1], t[T::y1], dx, dy) || oltre(t[T::x2], t[T::y2], dx, dy) ||
+           oltre(t[T::x3], t[T::y3], dx, dy);
+}
+
+bool cerchiooltre(const float* c, float dx, float dy) { return oltre(c[C::xc], c[C::yc], dx, dy); }
+
+bool lineaoltre(const float* l, float dx, float dy) {
+    return oltre(l[L::x1], l[L::y1], dx, dy) || oltre(l[L::x2], l[L::y2], dx, dy);
+}
+
 bool terzoverticedegenere(float x1, float y1, float x2, float y2, float x3, float y3) {
     if ((x1 == x2 && x3 == x2) || (y1 == y2 && y3 == y2)) return true;
     if ((x3 == x1 && y3 == y1) || (x3 == x2 && y3 == y2)) return true;

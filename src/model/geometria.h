@@ -6,6 +6,11 @@
 
 namespace vask {
 
+// The world's far edges, x and y. Below 4096 a float steps by at most 1/2048
+// of a unit, under a pixel of the finest view (1.25 units wide) on a
+// screen-wide drawing area, so drawings, readout and window edges stay exact.
+constexpr float LIMITEMONDO = 4096;
+
 // Distance between two points, in double, rounded to a float.
 float distanzapunti(float x1, float y1, float x2, float y2);
 
@@ -27,6 +32,13 @@ bool rettangoloinquadrante(const float* rettangolo, float dx, float dy);
 bool triangoloinquadrante(const float* triangolo, float dx, float dy);
 bool cerchioinquadrante(const float* cerchio, float dx, float dy);
 bool lineainquadrante(const float* linea, float dx, float dy);
+
+// Some corner, vertex, end or the circle's centre beyond the world's far
+// edges after the translation: where no view can reach it.
+bool rettangolooltre(const float* rettangolo, float dx, float dy);
+bool triangolooltre(const float* triangolo, float dx, float dy);
+bool cerchiooltre(const float* cerchio, float dx, float dy);
+bool lineaoltre(const float* linea, float dx, float dy);
 
 // A third vertex that makes the triangle degenerate, in the order the third
 // click tests: all on one vertical or horizontal line, on an earlier vertex,

@@ -5,14 +5,13 @@
 
 #include <string>
 
+#include "model/geometria.h"
+
 namespace vask {
 
 // Left and bottom edges of the window stay at or above 0; its right and top
-// edges at or below 4096 world units. Below 4096 a float steps by at most
-// 1/2048 of a unit, under a pixel of the finest view (1.25 units wide) on a
-// screen-wide drawing area, so drawings, readout and window edges stay exact.
-// The limits are on the left and bottom edges, so that every zoom fits.
-constexpr float LIMITEMONDO = 4096;
+// edges at or below LIMITEMONDO. The limits are on the left and bottom edges,
+// so that every zoom fits.
 constexpr float LARGHEZZAMASSIMA = 80, ALTEZZAMASSIMA = 48;
 constexpr float LIMITEDESTRO = LIMITEMONDO - LARGHEZZAMASSIMA;      // largest left edge
 constexpr float LIMITESUPERIORE = LIMITEMONDO - ALTEZZAMASSIMA;     // largest bottom edge

@@ -90,6 +90,34 @@ TEST_F(Finestra, annullare_uno_spostamento_riporta_anche_i_risultati_della_sezio
     EXPECT_EQ(f.ctl.sfondo("lblCoordinataY"), ROSSO);
 }
 
+TEST_F(Finestra, annullare_riporta_il_pannello_dei_risultati_e_il_file_della_sezione) {
+    rettangolo(2, 2, 6, 4);
+    rettangolo(7, 2, 9, 3);
+    f.btnEsegui_Click();
+    const std::string area = testo("lblArea");
+    seleziona(RETTANGOLO, 3, 3);  // the panel shows rectangle 1 meanwhile
+    EXPECT_EQ(testo("lblArea") + " " + testo("lblDensitàAttuale"), "8 1");
+    sposta(3, 3, 4, 5);
+    f.mnuEditaAnnulla_Click();
+    EXPECT_EQ(testo("lblArea") + " " + testo("lblDensitàAttuale"), area + " ");
+
+    // Opening a file and starting anew are undone with the file they name.
+    const std::string titolo = FrmVask_2::TITOLO;
+    f.documentosalvato("/c/x.vask");
+    Documento d = f.documento();
+    d.rettangoli.pop_back();
+    ASSERT_EQ(f.apridocumento(d, "/c/y.vask"), "");
+    f.mnuEditaAnnulla_Click();
+    EXPECT_EQ(f.titolo(), titolo + " - x.vask");
+    f.mnuEditaRipeti_Click();
+    EXPECT_EQ(f.titolo(), titolo + " - y.vask");
+    nuovo();
+    f.mnuEditaAnnulla_Click();
+    EXPECT_EQ(f.titolo(), titolo + " - y.vask");
+    f.mnuEditaRipeti_Click();
+    EXPECT_EQ(f.titolo(), titolo);
+}
+
 TEST_F(Finestra, il_primo_annulla_abbandona_il_comando_in_corso_e_non_tocca_le_tabelle) {
     rettangolo(2, 2, 6, 4);
     linea(1, 1, 7, 1);

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <tuple>
 
+#include "edit/documento.h"
 #include "supporto.h"
+#include "view/vista.h"
 
 using namespace vask;
 using prova::Finestra;
@@ -122,6 +124,21 @@ TEST_F(Finestra, lo_spostamento_resta_nel_quadrante_per_ogni_tipo_e_aggiorna_tut
     sposta(3, 3, 3, 3);  // base and end point equal: rewritten in place, the selection dropped
     EXPECT_EQ(f.sez.cerchi[1][C::xc], 2);
     EXPECT_FALSE(f.selezione.hoselezionatouncerchio || f.modo.sposto);
+}
+
+// Nor beyond the far edges: a file would not open again, no view would show it.
+TEST_F(Finestra, lo_spostamento_non_porta_oltre_il_limite_del_mondo) {
+    while (f.vista.nuovooriginex < LIMITEDESTRO) f.Command4_Click();
+    while (f.pic.scalewidth < LARGHEZZAMASSIMA) f.BtnZoomMeno_Click();
+    rettangolo(4080, 1, 4090, 3);
+    seleziona(RETTANGOLO, 4085, 2);
+    sposta(4085, 2, 4092, 2);
+    EXPECT_EQ(avvisi(true), "Rettangolo fuori dai limiti dell'area grafica. Il rettangolo spostato deve rimanere "
+                            "entro le coordinate 4096 dell'area grafica. Reinserire il secondo punto.");
+    EXPECT_EQ(f.spostamento.mettipunto, 2);
+    clicca(4091, 2);  // the corner lands on the edge itself
+    EXPECT_EQ(f.sez.rettangoli[1][R::x2], LIMITEMONDO);
+    EXPECT_EQ(problemadocumento(f.documento()), "");
 }
 
 TEST_F(Finestra, la_cancellazione_compatta_la_tabella_e_ridisegna_il_nocciolo) {
