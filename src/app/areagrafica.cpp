@@ -72,7 +72,11 @@ void AreaGrafica::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void AreaGrafica::mousePressEvent(QMouseEvent* e) {
-    const QPointF q = puntosuperficie(e->position());
+    // A press lands on the area, its edges included; one reported beyond them
+    // (a synthesised event) would place a point outside the window.
+    const QPointF p(std::clamp(e->position().x(), 0.0, std::max(0.0, width() - 1.0)),
+                    std::clamp(e->position().y(), 0.0, std::max(0.0, height() - 1.0)));
+    const QPointF q = puntosuperficie(p);
     emit premuta(float(q.x()), float(q.y()));
 }
 

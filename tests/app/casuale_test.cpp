@@ -127,6 +127,12 @@ const std::pair<const char*, const char*> REGRESSIONI[] = {
     {"cambio_di_estremo_dopo_nuovo",
      "tasto Ctrl+L\nclic 0 1\nclic 0.5 0.5\nvoce mnuModificaLinea\nclic 0.25 0.75\n"
      "pulsante btnModifica\nrispondi si\nvoce mnuFileNuovo\nclic 0 1\nclic 0.7 0.3\n"},
+    // A press reported below the area stored a vertex at a negative y: the
+    // section could be saved but not opened again.
+    {"vertice_sotto_l_area",
+     "voce mnuModificaCerchio\npulsante btnTriangolo\npulsante btnDisegna\n"
+     "trascina 0.235378 0.165118 0.0439225 0\nclic 0.339225 0.4\nclic 0.875 0.6\nclic 0 0.125\n"
+     "clic 0.5 0.584276\nclic 0.575 1.05\n"},
 };
 
 }  // namespace

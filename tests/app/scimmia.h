@@ -360,6 +360,9 @@ inline std::string controlla(FrmVask_2& f) {
                           densa(s.puntilinee, s.l, 0, 0, "puntilinee"), puntigiusti(s)})
         if (!e.empty()) return e;
 
+    // Whatever the section holds, a file of it opens again.
+    if (std::string e = problemadocumento(f.documento()); !e.empty()) return "non si riaprirebbe: " + e;
+
     // Nothing stored is NaN or infinite: tables, results, kern, view.
     const auto tutti = [](const void* p, size_t byte) {
         const float* v = static_cast<const float*>(p);
