@@ -56,10 +56,15 @@ void tracciaellisse(float xg, float yg, float alfa, float rx, float ry, float xm
         if (!std::isfinite(y1) || !std::isfinite(y2)) continue;
         e.ellisseparte1y = float(y1);
         e.ellisseparte2y = float(y2);
-        e.punti.push_back(float(x));
-        e.punti.push_back(e.ellisseparte1y);
-        e.punti.push_back(float(x));
-        e.punti.push_back(e.ellisseparte2y);
+        // Squaring the focal definition also admits the rest of the line
+        // through the foci when the minor radius is 0: keep only the points
+        // whose distances to the foci add up to 2 rx, the segment F1 F2.
+        for (double y : {y1, y2}) {
+            const double Y = y - yg;
+            if (std::hypot(X - f1x, Y - f1y) + std::hypot(X - f2x, Y - f2y) > 2 * rho * (1 + 1e-6)) continue;
+            e.punti.push_back(float(x));
+            e.punti.push_back(float(y));
+        }
     }
 }
 

@@ -77,15 +77,18 @@ Proprieta calcolaproprieta(const Sezione& s, float pigreco) {
     // keep their own fixed tolerance.
     const bool solocerchi =
         s.numerorettangoli() == 0 && s.numerotriangoli() == 0 && s.numerocerchi() > 0;
-    const double tolleranza = std::max(solocerchi ? 0.00001 : 0.0, arrotondamentocentrale(p));
+    const double s0 = solocerchi ? 0.00001 : 0.0;
+    const double tolleranza = std::max(s0, arrotondamentocentrale(p));
 
     const double M = massatotale;
     const double ixgvero = ixtotale - double(yg) * yg * M;
     const double iygvero = iytotale - double(xg) * xg * M;
+    // A moment is clamped only below 0 (below the circles' tolerance): far
+    // from the origin a real moment can be smaller than the totals' rounding.
     float ixg = float(ixgvero);
-    if (ixg < tolleranza) ixg = 0;
+    if (ixg < s0) ixg = 0;
     float iyg = float(iygvero);
-    if (iyg < tolleranza) iyg = 0;
+    if (iyg < s0) iyg = 0;
     if (std::fabs(double(ixg) - iyg) < tolleranza) ixg = iyg;
     float ixgyg = float(ixytotale - double(xg) * M * yg);
     if (std::fabs(ixgyg) < tolleranza) ixgyg = 0;
@@ -111,9 +114,14 @@ Proprieta calcolaproprieta(const Sezione& s, float pigreco) {
     // clamped to 0 instead of the root of a negative number. A centroidal
     // moment clamped to 0 from below leaves a central moment of 0 that is
     // really negative as well.
+    // Only holes say so: a sliver of a solid section can round below 0 too.
     const bool negativa = ixgvero < -tolleranza || iygvero < -tolleranza;
-    p.immaginarioxc = iyc < 0 || (iyc <= 0 && negativa);
-    p.immaginarioyc = ixc < 0 || (ixc <= 0 && negativa);
+    bool fori = false;
+    for (int i = 1; i <= s.numerorettangoli(); ++i) fori |= s.rettangoli[i][R::densita] < 0;
+    for (int i = 1; i <= s.numerotriangoli(); ++i) fori |= s.triangoli[i][T::densita] < 0;
+    for (int i = 1; i <= s.numerocerchi(); ++i) fori |= s.cerchi[i][C::densita] < 0;
+    p.immaginarioxc = fori && (iyc < 0 || (iyc <= 0 && negativa));
+    p.immaginarioyc = fori && (ixc < 0 || (ixc <= 0 && negativa));
     const auto giratore = [&](float momento) {
         return momento < 0 ? 0.0f : float(std::sqrt(double(momento) / M));
     };

@@ -22,7 +22,8 @@ struct Proprieta {
     float alfa = 0;            // angle of Xc in radians, before the axes rule
     // Holes made the central moment along Xc (the one of Ryc) or along Yc
     // (the one of Rxc) negative: that radius is 0 and the section has no real
-    // central ellipse along that axis.
+    // central ellipse along that axis. (A negative moment of a section
+    // without holes is rounding: its radius is 0 too, without the remark.)
     bool immaginarioxc = false, immaginarioyc = false;
 };
 
@@ -31,8 +32,9 @@ struct Proprieta {
 // not positive only area and massatotale are meaningful.
 Proprieta calcolaproprieta(const Sezione& s, float pigreco);
 
-// Below this size the centroidal moments and product are rounding noise: a few
-// float steps of the largest of the totals they are computed from.
+// Below this size the centroidal product, and the difference of the two
+// centroidal moments, are rounding noise: a few float steps of the largest of
+// the totals they are computed from.
 double arrotondamentocentrale(const Proprieta& p);
 
 // How the central axes are drawn and what the angle label shows.

@@ -199,6 +199,21 @@ TEST(Proprieta, sezioni_simmetriche_hanno_assi_diritti_anche_con_l_arrotondament
     }
 }
 
+// Far from the origin a real moment is smaller than the totals' rounding:
+// it is kept, as well as the float totals allow, not wiped out to 0.
+TEST(Proprieta, lontano_dall_origine_i_momenti_baricentrici_restano) {
+    Sezione quadrato, rettangolo, cerchio;
+    prova::rettangolo(quadrato, 4000, 4000, 4010, 4010, 1);
+    prova::rettangolo(rettangolo, 3000, 3000, 3020, 3010, 1);
+    prova::cerchio(cerchio, 3000, 3000, 3, 1);
+    const Proprieta q = prova::calcola(quadrato), r = prova::calcola(rettangolo), c = prova::calcola(cerchio);
+    EXPECT_EQ(q.ixg, q.iyg);
+    EXPECT_NEAR(q.ixg, 10000.0 / 12, 0.02 * 10000 / 12);
+    EXPECT_NEAR(r.ixg, 20 * 1000.0 / 12, 0.02 * 20000 / 12);
+    EXPECT_NEAR(r.iyg, 8000 * 10.0 / 12, 0.02 * 80000 / 12);
+    EXPECT_GT(c.raggiocentralexc * c.raggiocentraleyc, 0);
+}
+
 TEST(Proprieta, una_sezione_davvero_obliqua_tiene_il_suo_angolo) {
     // A square with a small square at one corner: nearly symmetric, but its
     // product is real, far above the rounding.
@@ -230,6 +245,11 @@ TEST(Proprieta, momento_centrale_negativo_azzera_il_giratore_senza_nan) {
     EXPECT_FLOAT_EQ(p.raggiocentralexc, std::sqrt(220.5f / 2));
     EXPECT_TRUE(p.immaginarioxc && !p.immaginarioyc && finite(p));
     EXPECT_FLOAT_EQ(p.alfa, pigreco / 4);
+    // A sliver without holes rounds below 0 too: radius 0, no talk of holes.
+    Sezione scheggia;
+    prova::triangolo(scheggia, 1, 1, 50, 50, 50.01f, 50, 1);
+    const Proprieta t = prova::calcola(scheggia);
+    EXPECT_TRUE(!t.immaginarioxc && !t.immaginarioyc && finite(t));
 
     Sezione nulla;  // a hole exactly as heavy as the solid: no division by the mass
     prova::rettangolo(nulla, 0, 0, 4, 4, 1);
@@ -506,4 +526,15 @@ TEST(Ellisse, la_scansione_resta_limitata_alla_finestra_anche_lontano_dall_origi
     Ellisse piatta;  // a zero radius with Xc vertical: a horizontal segment, nothing infinite
     tracciaellisse(3, 4, 1.5707964f, 2, 0, 0, 100, piatta);
     for (size_t i = 0; i + 1 < piatta.punti.size(); i += 2) EXPECT_NEAR(piatta.punti[i + 1], 4, 1e-3);
+    // Tilted, the segment F1 F2 of half-length rx along Yc, and not the rest of its line.
+    Ellisse inclinata;
+    tracciaellisse(5, 5, 0.3f, 2, 0, 0, 100, inclinata);
+    ASSERT_FALSE(inclinata.punti.empty());
+    double lontano = 0;
+    for (size_t i = 0; i + 1 < inclinata.punti.size(); i += 2) {
+        const double X = inclinata.punti[i] - 5, Y = inclinata.punti[i + 1] - 5;
+        lontano = std::max(lontano, std::hypot(X, Y));
+        EXPECT_NEAR(X * std::cos(0.3) + Y * std::sin(0.3), 0, 1e-5);  // on Yc
+    }
+    EXPECT_NEAR(lontano, 2, 0.005);
 }
