@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "edit/documento.h"
+#include "model/geometria.h"
 #include "supporto.h"
 #include "view/vista.h"
 
@@ -126,6 +127,45 @@ TEST_F(Finestra, lo_spostamento_resta_nel_quadrante_per_ogni_tipo_e_aggiorna_tut
     EXPECT_FALSE(f.selezione.hoselezionatouncerchio || f.modo.sposto);
 }
 
+// Every defining point counts, alone: each in turn the lowest (then the
+// highest) of its element, moved exactly onto the limit and a little past it.
+TEST(Geometria, lo_spostamento_guarda_ogni_vertice_ed_estremo) {
+    using Prova = bool (*)(const float*, float, float);
+    struct Tipo {
+        const char* nome;
+        Prova dentro, oltre;
+        std::vector<std::pair<int, int>> punti;
+    };
+    const Tipo tipi[] = {
+        {"rettangolo", rettangoloinquadrante, rettangolooltre, {{R::x1, R::y1}, {R::x2, R::y2}}},
+        {"triangolo", triangoloinquadrante, triangolooltre, {{T::x1, T::y1}, {T::x2, T::y2}, {T::x3, T::y3}}},
+        {"cerchio", cerchioinquadrante, cerchiooltre, {{C::xc, C::yc}}},
+        {"linea", lineainquadrante, lineaoltre, {{L::x1, L::y1}, {L::x2, L::y2}}},
+    };
+    for (const Tipo& t : tipi)
+        for (size_t p = 0; p < t.punti.size(); ++p) {
+            SCOPED_TRACE(std::string(t.nome) + " punto " + std::to_string(p + 1));
+            float riga[16] = {};
+            const auto metti = [&](float basso, float alto) {
+                for (size_t q = 0; q < t.punti.size(); ++q) {
+                    riga[t.punti[q].first] = q == p ? basso : alto;
+                    riga[t.punti[q].second] = q == p ? basso + 1 : alto;
+                }
+            };
+            // The point p lowest, at (1, 2); a circle of radius 1 centred at (2, 3).
+            const bool cerchio = t.dentro == cerchioinquadrante;
+            if (cerchio) riga[C::raggio] = 1;
+            metti(cerchio ? 2 : 1, 50);
+            EXPECT_TRUE(t.dentro(riga, -1, -2) && !t.oltre(riga, -1, -2));  // onto the axes
+            EXPECT_FALSE(t.dentro(riga, -1.5f, 0));
+            EXPECT_FALSE(t.dentro(riga, 0, -2.5f));
+            metti(4000, 10);  // the point p highest: (4000, 4001)
+            EXPECT_TRUE(!t.oltre(riga, 96, 95) && t.dentro(riga, 96, 95));
+            EXPECT_TRUE(t.oltre(riga, 96.5f, 0));
+            EXPECT_TRUE(t.oltre(riga, 0, 95.5f));
+        }
+}
+
 // Nor beyond the far edges: a file would not open again, no view would show it.
 TEST_F(Finestra, lo_spostamento_non_porta_oltre_il_limite_del_mondo) {
     while (f.vista.nuovooriginex < LIMITEDESTRO) f.Command4_Click();
@@ -216,6 +256,56 @@ TEST_F(Finestra, la_modifica_cambia_densita_e_raggio_e_rifiuta_i_valori_impossib
     EXPECT_EQ(campi(f.sez.cerchi[1], C::raggio, C::massa) + " " + campi(f.sez.punticerchi[1], 3, 4) + " " +
                   testo("lblRaggioAttuale"), "3 2 56.54867 6 5 3");  // (xc + r, yc)
     EXPECT_EQ(ciano(f.pic.immagine, Forma::Cerchio).back().raggio, 3);
+}
+
+// A density or radius changed gives the element that drawing it so would give.
+TEST_F(Finestra, modificare_da_l_elemento_come_disegnato_con_i_nuovi_valori) {
+    // Drawn as they should become, then the ones to change: the last one hit is selected.
+    rettangolo(1, 1, 4, 3, "-0.5");
+    rettangolo(1, 1, 4, 3, "1");
+    triangolo(5, 1, 9, 2, 6, 5, "-0.5");
+    triangolo(5, 1, 9, 2, 6, 5, "1");
+    cerchio(14, 3, "2.5", "-0.5");
+    cerchio(14, 3, "1", "1");
+    rettangolo(1, 6, 12, 11, "1");  // enough mass for every computation
+    const auto uguali = [](const float* a, const float* b, std::initializer_list<int> campi) {
+        std::string d;
+        for (int c : campi) d += a[c] == b[c] ? "" : " campo " + std::to_string(c);
+        return d;
+    };
+    // After each change the results belong to the section as it was.
+    const auto modifica = [&](int tipo, float x, float y) {
+        f.btnEsegui_Click();
+        seleziona(tipo, x, y);
+        f.btnModifica_Click();
+        EXPECT_FALSE(f.ris.attuali) << tipo;
+    };
+    densita("-0.5");
+    modifica(RETTANGOLO, 2, 2);
+    EXPECT_EQ(uguali(f.sez.rettangoli[1], f.sez.rettangoli[2], {R::densita, R::area, R::massa, R::xg, R::yg}), "");
+    modifica(TRIANGOLO, 5.3f, 1.2f);
+    EXPECT_EQ(uguali(f.sez.triangoli[1], f.sez.triangoli[2], {T::densita, T::area, T::massa, T::xg, T::yg}), "");
+    raggio("2.5");
+    modifica(CERCHIO, 14, 3.5f);
+    EXPECT_EQ(uguali(f.sez.cerchi[1], f.sez.cerchi[2], {C::densita, C::raggio, C::area, C::massa}), "");
+    EXPECT_EQ(std::memcmp(f.sez.punticerchi[1], f.sez.punticerchi[2], sizeof f.sez.punticerchi[1]), 0);
+    // The bound is the nearer axis, here the x axis: yc = 3.
+    raggio("3.1");
+    f.btnModifica_Click();
+    EXPECT_EQ(avvisi(true).find("Cerchio fuori dei limiti"), 0u);
+    EXPECT_EQ(f.sez.cerchi[2][C::raggio], 2.5f);
+
+    // Selected after "Esegui": the element's own values, mass with its density.
+    f.btnEsegui_Click();
+    seleziona(RETTANGOLO, 2, 2);
+    f.mnuModificaRettangolo_Click();
+    clicca(2, 2);
+    rettangolo(10, 6, 15, 10, "2");
+    f.btnEsegui_Click();
+    seleziona(RETTANGOLO, 12, 8);
+    // b h^3 / 12 + A yg^2 and its kin, times the density: 5 x 4 at (12.5, 8).
+    EXPECT_EQ(testi({"lblArea", "lblMassa", "lblXg", "lblYg", "lblIx", "lblIy", "lblIxy"}),
+              "20 40 12.5 8 2613.333 6333.333 4000");
 }
 
 TEST_F(Finestra, il_cambio_di_un_estremo_sceglie_l_estremo_e_lascia_senza_selezione) {
