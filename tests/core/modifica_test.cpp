@@ -181,6 +181,33 @@ TEST_F(Finestra, lo_spostamento_non_porta_oltre_il_limite_del_mondo) {
     EXPECT_EQ(problemadocumento(f.documento()), "");
 }
 
+// Results stay current through what does not change the elements: a closure
+// line moved or deleted; they stop being current when an element moves or goes.
+TEST_F(Finestra, i_risultati_restano_attuali_solo_se_gli_elementi_non_cambiano) {
+    rettangolo(1, 1, 4, 3);
+    cerchio(8, 5, "1");
+    linea(0, 0, 10, 0);
+    linea(0, 8, 10, 8);
+    const std::tuple<int, float, float, bool, bool> passi[] = {
+        // kind, a point on it, delete (else move by (0, 1)), still current
+        {LINEA, 5, 0, false, true}, {LINEA, 5, 8, true, true},
+        {RETTANGOLO, 2, 2, false, false}, {CERCHIO, 8, 5, true, false},
+    };
+    for (const auto& [tipo, x, y, cancella, attuali] : passi) {
+        f.btnEsegui_Click();
+        seleziona(tipo, x, y);
+        if (cancella) {
+            msg.risposte = {Risposta::Si};
+            f.btnCancella_Click();
+        } else {
+            sposta(x, y, x, y + 1);
+        }
+        EXPECT_EQ(f.ris.attuali, attuali) << tipo << (cancella ? " cancellato" : " spostato");
+    }
+    EXPECT_EQ(std::make_tuple(f.sez.l, f.sez.linee[1][L::y1], f.sez.rettangoli[1][R::y1], f.sez.prossimocerchio),
+              std::make_tuple(2, 1.f, 2.f, 1));  // every step took place
+}
+
 TEST_F(Finestra, la_cancellazione_compatta_la_tabella_e_ridisegna_il_nocciolo) {
     rettangolo(1, 1, 2, 2, "1");
     rettangolo(3, 3, 5, 6, "2");
