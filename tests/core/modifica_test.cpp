@@ -365,8 +365,8 @@ TEST_F(Finestra, il_cambio_di_un_estremo_sceglie_l_estremo_e_lascia_senza_selezi
     f.btnModifica_Click();
     clicca(3.9f, 1);
     EXPECT_EQ(f.cambioestremo.colonnax, L::x2);
-    clicca(5, 2);
-    EXPECT_EQ(campi(f.sez.linee[1], L::x1, L::y2), "1 3 5 2");
+    clicca(1, 2);  // straight above the other end: a vertical line, not a degenerate one
+    EXPECT_EQ(campi(f.sez.linee[1], L::x1, L::y2), "1 3 1 2");
 
     // A click a float step beside the other end, stored as old + (click - old),
     // rounds onto it: refused as degenerate, not stored as a line of length 0.
