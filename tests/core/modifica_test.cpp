@@ -38,7 +38,11 @@ TEST_F(Finestra, la_selezione_prende_l_ultimo_elemento_colpito_e_ne_mostra_i_dat
 
     // On an edge, on a corner, outside: nothing changes.
     const size_t disegnate = f.pic.immagine.primitive.size();
-    for (auto [x, y] : {std::pair{1.f, 3.f}, {6.f, 5.f}, {10.f, 10.f}}) clicca(x, y);
+    f.mnuStrumentiSnapGriglia_Click();  // exactly on the edges
+    for (auto [x, y] : {std::pair{1.f, 3.f}, {2.f, 1.f}, {6.f, 2.f}, {2.f, 5.f}, {1.f, 1.f}, {10.f, 10.f}}) {
+        clicca(x, y);
+        EXPECT_EQ(f.selezione.rigarettangoloselezionato, 2) << x << " " << y;
+    }
     EXPECT_EQ(std::make_pair(f.selezione.rigarettangoloselezionato, f.pic.immagine.primitive.size()), std::make_pair(2, disegnate));
     clicca(2, 2);
     EXPECT_EQ(f.selezione.rigarettangoloselezionato, 1);
