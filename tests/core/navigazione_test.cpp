@@ -1,4 +1,5 @@
 // Zoom, pan, grid, snaps and guide lines through the window's handlers.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -27,6 +28,17 @@ protected:
                facce({"btnZoomPiu", "BtnZoomMeno", "btnPanSu", "btnPanGiu", "btnPanSinistra", "Command4", "btnPan"});
     }
     int linee(uint32_t colore) const { return int(prova::dicolore(f.pic.immagine, Forma::Segmento, colore).size()); }
+    // Some segments of `colore`, each across the whole window: across from edge
+    // to edge, upwards from y = 0 (at or below the bottom edge) to the top edge.
+    bool copre(uint32_t colore) const {
+        const auto v = prova::dicolore(f.pic.immagine, Forma::Segmento, colore);
+        const float l = f.pic.scaleleft, r = l + f.pic.scalewidth, t = f.pic.scaletop, b = t + f.pic.scaleheight;
+        for (const Primitiva& p : v)
+            if (p.x1 == p.x2 ? std::min(p.y1, p.y2) != t || std::max(p.y1, p.y2) < b
+                             : std::min(p.x1, p.x2) != l || std::max(p.x1, p.x2) != r)
+                return false;
+        return !v.empty();
+    }
 };
 
 }  // namespace
@@ -40,6 +52,14 @@ TEST_F(Navigazione, lo_zoom_tiene_l_angolo_in_basso_a_sinistra_e_si_ferma_ai_lim
     EXPECT_EQ(assex() + " | " + assey(), "3 4 5 6 7 8 9 10 11 12 13 | 2 3 4 5 6 7 8");
     muovi(3, 2);  // a point keeps its place on the bottom-left corner
     EXPECT_EQ(testi({"lblCoordinataX", "lblCoordinataY"}), "3 2");
+    const auto dopo = [this] {  // the arrows after a zoom keep its window, bottom edge not 0
+        f.btnPanSu_Click();
+        f.Command4_Click();
+        return std::make_pair(f.pic.scalewidth, f.pic.scaleheight);
+    };
+    EXPECT_EQ(dopo(), std::make_pair(10.f, 6.f));
+    f.btnPanGiu_Click();
+    f.btnPanSinistra_Click();
 
     impostaseparatore(',');
     for (int i = 0; i < 4; ++i) f.btnZoomPiu_Click();
@@ -55,6 +75,10 @@ TEST_F(Navigazione, lo_zoom_tiene_l_angolo_in_basso_a_sinistra_e_si_ferma_ai_lim
     EXPECT_EQ(stato(), "Zoom-: Non sono ammessi ulteriori zoom-. | VRDDDD-");
     f.btnZoomPiu_Click();
     EXPECT_EQ(facce({"BtnZoomMeno"}), "V");
+    f.BtnZoomMeno_Click();
+    EXPECT_EQ(dopo(), std::make_pair(80.f, 48.f));
+    f.btnZoomPiu_Click();
+    EXPECT_EQ(dopo(), std::make_pair(40.f, 24.f));
 }
 
 TEST_F(Navigazione, il_pan_statico_si_ferma_ai_quattro_limiti_ma_ammette_lo_zero) {
@@ -133,8 +157,29 @@ TEST_F(Navigazione, il_pan_dinamico_trascina_arrotonda_e_si_ferma_al_limite) {
     trascina(5, 5, 5, 2.5f);  // the drawing down by 2.5: the window up by 2 (halves to even)
     EXPECT_EQ(assey() + facce({"btnPanGiu"}), "2 4 6 8 10 12 14D");
     EXPECT_EQ(f.pausadivieto, pause + 1);
-    f.btnSeleziona_Click();  // entering select mode ends the armed pan
-    EXPECT_EQ(f.vista.pan, 0);
+    // Stopped at the bottom, and far out at the right and top at once: the
+    // window keeps its size, the captions their step; the arrows turn red.
+    trascina(5, 3, 5, 8);
+    EXPECT_EQ(assey() + " " + stato(), "0 2 4 6 8 10 12 " + LIMITE + "inferiore" + AREA + " | VVDRRDV");
+    while (f.vista.nuovooriginex < LIMITEDESTRO - 2) f.Command4_Click();
+    while (-f.vista.nuovooriginey < LIMITESUPERIORE - 2) f.btnPanSu_Click();
+    float x0 = f.vista.nuovooriginex, y0 = -f.vista.nuovooriginey;
+    trascina(x0 + 10, y0 + 10, x0 + 5, y0 + 5);
+    EXPECT_EQ(assex(), "4016 4018 4020 4022 4024 4026 4028 4030 4032 4034 4036");
+    EXPECT_EQ(assey() + " " + stato(), "4048 4050 4052 4054 4056 4058 4060 " + LIMITE + "superiore" + AREA + " | VVRDDRV");
+    EXPECT_EQ(std::make_tuple(f.pic.scalewidth, f.pic.scaleheight, f.pausadivieto), std::make_tuple(20.f, 12.f, pause + 3));
+    x0 = f.vista.nuovooriginex, y0 = -f.vista.nuovooriginey;
+    trascina(x0 + 5, y0 + 5, x0 + 6, y0 + 6);  // open again
+    EXPECT_EQ(facce({"btnPanSu", "Command4"}), "DD");
+    // Pan switched off, or select mode entered, during a press: the drag pointer goes.
+    for (void (FrmVask_2::*fine)() : {&FrmVask_2::btnPan_Click, &FrmVask_2::btnSeleziona_Click}) {
+        if (!f.vista.pan) f.btnPan_Click();
+        muovi(x0 + 5, y0 + 5);
+        f.picAreagrafica_MouseDown(x0 + 5, f.pic.scaleheight - y0 - 5);
+        EXPECT_EQ(f.puntatore, Puntatore::Sposta);
+        (f.*fine)();
+        EXPECT_EQ(std::make_pair(f.vista.pan, f.puntatore), std::make_pair(0, Puntatore::Croce));
+    }
     EXPECT_EQ(facce({"btnPan"}), "-");
 }
 
@@ -166,12 +211,18 @@ TEST_F(Navigazione, la_griglia_si_disegna_fino_al_rapporto_80_e_rifiuta_un_passo
     EXPECT_EQ(linee(GRIGIO), 0);
     EXPECT_TRUE(!f.vista.grigliaattiva && f.ctl["txtPassoGriglia"].abilitato);
 
-    f.testomodificato("txtPassoGriglia", "0.2");  // ratio 100
-    f.btnGriglia_Click();
-    EXPECT_EQ(avvisi(true), "Griglia richiesta troppo fitta Il passo è toppo piccolo pertanto la griglia non verrà "
-                            "visualizzata.Tuttavia il passo immesso sarà valido per lo snap.");
-    EXPECT_TRUE(f.vista.grigliaattiva && f.vista.passogriglia == 0.2f);
-    EXPECT_EQ(linee(GRIGIO), 0);
+    for (const char* passo : {"0.2484472", "0.2"}) {  // ratios 80.5 and 100
+        if (f.vista.grigliaattiva) f.btnGriglia_Click();
+        f.testomodificato("txtPassoGriglia", passo);
+        f.btnGriglia_Click();
+        EXPECT_EQ(avvisi(true), "Griglia richiesta troppo fitta Il passo è toppo piccolo pertanto la griglia non verrà "
+                                "visualizzata.Tuttavia il passo immesso sarà valido per lo snap.") << passo;
+        f.mnuVisualizzaRigenera_Click();
+        EXPECT_EQ(linee(GRIGIO), 0) << passo;
+        EXPECT_TRUE(f.vista.grigliaattiva && !f.ctl["txtPassoGriglia"].abilitato) << passo;
+        EXPECT_EQ(facce({"btnGriglia"}), "V") << passo;
+    }
+    EXPECT_EQ(f.vista.passogriglia, 0.2f);
     f.mnuStrumentiSnapGriglia_Click();
     muovi(3.31f, 2.05f);
     EXPECT_EQ(testi({"lblCoordinataX", "lblCoordinataY"}), "3.4 2");
@@ -204,6 +255,10 @@ TEST_F(Navigazione, l_osnap_segue_l_ordine_dei_candidati_e_colora_la_lettura) {
     EXPECT_FLOAT_EQ(kx, 4);
     EXPECT_FLOAT_EQ(ky, 3 + 1.0f / 3);
     EXPECT_EQ(lettura(kx + 0.05f, ky + 0.3f), "4 " + testosingolo(ky) + " rosso freccia");
+    f.copianocciolo.puntinoccioloattivo[1] = false;  // a vertex the kern could not place is not offered
+    const std::string senza = lettura(kx + 0.05f, ky + 0.3f);
+    EXPECT_EQ(senza.substr(0, 5) + senza.substr(senza.size() - 8), "4.05  - croce");
+    f.copianocciolo.puntinoccioloattivo[1] = true;
 
     // An element drawn since: the results and the kern are stale.
     f.btnDisegna_Click();
@@ -226,4 +281,43 @@ TEST_F(Navigazione, l_osnap_segue_l_ordine_dei_candidati_e_colora_la_lettura) {
     EXPECT_GT(f.pic.versione, versione);
     EXPECT_FALSE(f.vista.osnapattivo);
     EXPECT_EQ(facce({"btnOsnap"}), "-");
+}
+
+TEST_F(Navigazione, l_osnap_offre_fino_all_ultimo_punto_dell_ultimo_elemento_e_i_pulsanti_commutano) {
+    rettangolo(2, 2, 6, 4);
+    triangolo(10, 2, 14, 2, 10, 6);
+    linea(2, 8, 6, 9);
+    cerchio(15, 8, "1");
+    f.btnOsnap_Click();
+    // The last point of a rectangle and of a triangle; the only line and circle, first and last point.
+    const float punti[][2] = {{4, 4}, {12, 4}, {2, 8}, {6, 9}, {15, 8}, {15, 7}};
+    for (const auto& [x, y] : punti) {
+        muovi(x + 0.1f, y + 0.1f);
+        EXPECT_EQ(testi({"lblCoordinataX", "lblCoordinataY"}), testosingolo(x) + " " + testosingolo(y));
+        EXPECT_EQ(std::make_pair(f.ctl.sfondo("lblCoordinataX"), f.puntatore), std::make_pair(CIANO, Puntatore::Freccia));
+    }
+    f.btnOsnap_Click();  // off: nothing is signalled any more
+    EXPECT_EQ(std::make_pair(f.vista.osnapattivo, f.puntatore), std::make_pair(false, Puntatore::Croce));
+    f.btnSnap_Click();
+    EXPECT_EQ(std::to_string(f.vista.snapattivo) + facce({"btnSnap"}), "1V");
+    f.btnSnap_Click();
+    EXPECT_EQ(std::to_string(f.vista.snapattivo) + facce({"btnSnap"}), "0-");
+}
+
+TEST_F(Navigazione, griglia_e_linee_guida_coprono_la_finestra_spostata_e_si_spengono_ciascuna_da_sola) {
+    for (int i = 0; i < 3; ++i) f.Command4_Click();
+    f.btnPanSu_Click();  // x 3 to 23, y 1 to 13
+    f.testomodificato("txtPassoGriglia", "1");
+    f.btnGriglia_Click();
+    f.btnLineeGuida_Click();
+    EXPECT_TRUE(copre(GRIGIO) && copre(CIANO));
+    f.Command4_Click();  // the arrow regenerates both on the new window
+    EXPECT_TRUE(copre(GRIGIO) && copre(CIANO));
+    EXPECT_EQ(linee(GRIGIO), 21 + 13);
+    f.btnGriglia_Click();  // the grid off keeps the guide lines
+    EXPECT_EQ(std::make_pair(linee(GRIGIO), linee(CIANO)), std::make_pair(0, 11 + 7));
+    f.btnLineeGuida_Click();
+    f.btnGriglia_Click();
+    f.btnGriglia_Click();  // and draws none of its own
+    EXPECT_EQ(std::make_pair(linee(GRIGIO), linee(CIANO)), std::make_pair(0, 0));
 }

@@ -108,7 +108,8 @@ TEST(Vista, le_didascalie_si_costruiscono_ciascuna_dal_testo_della_precedente) {
 TEST(Vista, la_griglia_lo_snap_e_il_pan_arrotondano_al_pari_senza_traboccare) {
     const double infinito = INFINITY, nodi[][5] = {  // from, to, step: first node and how many, at most 100
         {0, 20, 0.25, 0, 81}, {3, 4.25, 0.5, 6, 3}, {-5, 2, 1, 0, 3},  // never below the origin
-        {4016, 4096, 0.25, 16064, 100}, {0, 20, 0, 0, 0}, {0, 20, -1, 0, 0}, {0, 20, infinito, 0, 0}, {5.1, 5.9, 1, 0, 0}};
+        {4016, 4096, 0.25, 16064, 100}, {0, 20, 0, 0, 0}, {0, 20, -1, 0, 0}, {0, 20, infinito, 0, 0}, {5.1, 5.9, 1, 0, 0},
+        {5.1, 6.5, 1, 6, 1}};  // a single node
     for (const auto& c : nodi) {
         const Nodi n = nodigriglia(c[0], c[1], c[2], 100);
         EXPECT_EQ(std::make_pair(n.quanti, n.quanti ? n.primo : 0), std::make_pair(int(c[4]), (long long)c[3])) << c[0] << " " << c[2];
@@ -147,10 +148,13 @@ TEST(Svg, mappa_colori_e_scala_come_il_pittore) {
     s.coloreriempimento = 0xFFFFFF;
     s.rettangolo(5, 3, 10, 9, 0x00FF00);  // world y 3..9 is surface y 9..3
     s.linea(0.25f, 0, 20, 12, 0x0000FF);
+    s.linea(0, 6, 20, 6, 0xFFFF00);  // axis-parallel lines are not smoothed
+    s.linea(4, 0, 4, 12, 0x00FFFF);
+    s.cerchio(10, 6, 2, 0xFF00FF);
     s.persistente = false;
-    // The second point falls on the first one's pixels, the last outside.
-    const float punti[10] = {1, 1, 1.02f, 1, 2, 2, 3.25f, 3, 30, 3};
-    s.punti(punti, 5, 0xFF0000);
+    // The second point falls on the first one's pixels, the last outside, the one before on the left column.
+    const float punti[12] = {1, 1, 1.02f, 1, 2, 2, 3.25f, 3, 0, 1, 30, 3};
+    s.punti(punti, 6, 0xFF0000);
 
     const std::locale prima = std::locale::global(std::locale(std::locale::classic(), new Virgola));
     const std::string t = svg(s, 201, 121);
@@ -159,11 +163,17 @@ TEST(Svg, mappa_colori_e_scala_come_il_pittore) {
     EXPECT_TRUE(ha(t, "<rect x=\"50.5\" y=\"30.5\" width=\"50\" height=\"60\" fill=\"#ffffff\" "
                       "stroke=\"#00ff00\" stroke-width=\"1\"")) << t;
     // From the bottom-left to the top-right pixel, pixel centres at +0.5.
-    EXPECT_TRUE(ha(t, "<line x1=\"3\" y1=\"120.5\" x2=\"200.5\" y2=\"0.5\" stroke=\"#ff0000\"")) << t;
+    EXPECT_TRUE(ha(t, "<line x1=\"3\" y1=\"120.5\" x2=\"200.5\" y2=\"0.5\" stroke=\"#ff0000\" stroke-width=\"1\" "
+                      "stroke-linecap=\"square\"/>")) << t;
+    EXPECT_TRUE(ha(t, "stroke=\"#00ffff\" stroke-width=\"1\" stroke-linecap=\"square\" shape-rendering=\"crispEdges\"/>")) << t;
+    EXPECT_TRUE(ha(t, "stroke=\"#ffff00\" stroke-width=\"1\" stroke-linecap=\"square\" shape-rendering=\"crispEdges\"/>")) << t;
+    EXPECT_TRUE(ha(t, "rx=\"20\" ry=\"20\"")) << t;
+    EXPECT_TRUE(ha(svg(s, 201, 61), "rx=\"20\" ry=\"10\"")) << svg(s, 201, 61);  // half as many pixels a unit upwards
     // The overlay last, one square a pixel.
     EXPECT_TRUE(ha(t, "<g fill=\"#0000ff\" shape-rendering=\"crispEdges\">\n"
                       "<rect x=\"32\" y=\"90\" width=\"1\" height=\"1\"/>\n"
                       "<rect x=\"20\" y=\"100\" width=\"1\" height=\"1\"/>\n"
+                      "<rect x=\"0\" y=\"110\" width=\"1\" height=\"1\"/>\n"
                       "<rect x=\"10\" y=\"110\" width=\"1\" height=\"1\"/>\n</g>\n</svg>\n")) << t;
 
     // Three times the pen: lines three pixels wide, points three pixels square.
