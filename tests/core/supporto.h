@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "edit/frmvask2.h"
@@ -17,6 +19,15 @@ namespace prova {
 
 inline bool uguali(const vask::Sezione& a, const vask::Sezione& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+inline bool uguali(const vask::Strato& a, const vask::Strato& b) {
+    const auto campi = [](const vask::Primitiva& p) {
+        return std::tie(p.forma, p.spessore, p.riempito, p.x1, p.y1, p.x2, p.y2, p.raggio, p.colore, p.riempimento,
+                        p.primo, p.quanti);
+    };
+    return a.punti == b.punti && std::equal(a.primitive.begin(), a.primitive.end(), b.primitive.begin(),
+                                            b.primitive.end(), [&](const auto& p, const auto& q) { return campi(p) == campi(q); });
 }
 
 inline std::vector<vask::Primitiva> dicolore(const vask::Strato& s, vask::Forma forma, uint32_t colore) {
