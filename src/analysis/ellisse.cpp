@@ -26,6 +26,7 @@ void tracciaellisse(float xg, float yg, float alfa, float rx, float ry, float xm
     const double f1x = -f * s, f1y = f * c, f2x = f * s, f2y = -f * c;
     const double dx = f1x - f2x, dy = f1y - f2y;
     const double r2 = rho * rho;
+    const bool piatta = f >= rho;  // foci 2 rx apart: the ellipse is their segment
     const double K = 4 * r2 + f2x * f2x + f2y * f2y - f1x * f1x - f1y * f1y;
     const double A = 4 * dy * dy - 16 * r2;
 
@@ -56,12 +57,14 @@ void tracciaellisse(float xg, float yg, float alfa, float rx, float ry, float xm
         if (!std::isfinite(y1) || !std::isfinite(y2)) continue;
         e.ellisseparte1y = float(y1);
         e.ellisseparte2y = float(y2);
-        // Squaring the focal definition also admits the rest of the line
-        // through the foci when the minor radius is 0: keep only the points
-        // whose distances to the foci add up to 2 rx, the segment F1 F2.
+        // With a minor radius of 0 squaring the focal definition also admits
+        // the rest of the line through the foci: keep only the points whose
+        // distances to the foci add up to 2 rx, the segment F1 F2.
         for (double y : {y1, y2}) {
-            const double Y = y - yg;
-            if (std::hypot(X - f1x, Y - f1y) + std::hypot(X - f2x, Y - f2y) > 2 * rho * (1 + 1e-6)) continue;
+            if (piatta) {
+                const double Y = y - yg, ax = X - f1x, ay = Y - f1y, bx = X - f2x, by = Y - f2y;
+                if (std::sqrt(ax * ax + ay * ay) + std::sqrt(bx * bx + by * by) > 2 * rho * (1 + 1e-6)) continue;
+            }
             e.punti.push_back(float(x));
             e.punti.push_back(float(y));
         }
