@@ -23,6 +23,9 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <tuple>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "app/archivio.h"
 #include "app/areagrafica.h"
@@ -194,6 +197,12 @@ FinestraPrincipale::FinestraPrincipale(Messaggi* messaggi, QWidget* genitore)
     // drawn; forty coloured buttons in a resizable window fill Qt's default
     // 10 MB with faces never seen again. 1 MB holds the faces on the screen.
     QPixmapCache::setCacheLimit(1024);
+#ifdef __GLIBC__
+    // Pictures of the drawing area are megabytes each and change with the
+    // window's size: mapped apart from the heap, a freed one goes back to the
+    // system instead of staying in the process after the window shrinks.
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
     if (!messaggi) {
         propri_ = std::make_unique<MessaggiQt>(this, [this] { sincronizza(); });
         messaggi = propri_.get();
