@@ -460,7 +460,8 @@ QWidget* FinestraPrincipale::costruiscirisultati() {
         d->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         QLabel* v = pannello(etichetta(ETICHETTERISULTATI[i]));
         v->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        v->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // Not selectable: Ctrl+C is the circle command and would wipe the
+        // results a student meant to copy. "Copia risultati" copies them.
         g->addWidget(d, r, 0);
         g->addWidget(v, r, 1, 1, 2);
     }
