@@ -7,6 +7,17 @@
 
 namespace vask {
 
+namespace {
+// The rows of elements being drawn are not yet part of the section.
+void svuotacostruzione(Sezione& s) {
+    if (s.prossimorettangolo <= MAXRETTANGOLI)
+        std::fill(std::begin(s.rettangoli[s.prossimorettangolo]), std::end(s.rettangoli[s.prossimorettangolo]), 0.0f);
+    if (s.prossimotriangolo <= MAXTRIANGOLI)
+        std::fill(std::begin(s.triangoli[s.prossimotriangolo]), std::end(s.triangoli[s.prossimotriangolo]), 0.0f);
+    if (s.l <= MAXLINEE) std::fill(std::begin(s.linee[s.l]), std::end(s.linee[s.l]), 0.0f);
+}
+}  // namespace
+
 FrmVask_2::Istantanea FrmVask_2::fotografia(bool file) const {
     Istantanea i{sez, ris, nocciolo, copianocciolo, false, {}, nullptr};
     if (file) {
@@ -14,13 +25,7 @@ FrmVask_2::Istantanea FrmVask_2::fotografia(bool file) const {
         i.nomedocumento = nomedocumento;
         i.salvata = std::make_shared<const Sezione>(salvata_);
     }
-    // The row of an element being drawn is not yet part of the section.
-    Sezione& s = i.sez;
-    if (s.prossimorettangolo <= MAXRETTANGOLI)
-        std::fill(std::begin(s.rettangoli[s.prossimorettangolo]), std::end(s.rettangoli[s.prossimorettangolo]), 0.0f);
-    if (s.prossimotriangolo <= MAXTRIANGOLI)
-        std::fill(std::begin(s.triangoli[s.prossimotriangolo]), std::end(s.triangoli[s.prossimotriangolo]), 0.0f);
-    if (s.l <= MAXLINEE) std::fill(std::begin(s.linee[s.l]), std::end(s.linee[s.l]), 0.0f);
+    svuotacostruzione(i.sez);
     return i;
 }
 
@@ -69,13 +74,7 @@ bool FrmVask_2::comandoinsospeso() const {
 // Half-done commands end as their own buttons would end them.
 bool FrmVask_2::abbandonacomando() {
     if (costruzione.puntorettangolo || costruzione.puntotriangolo || costruzione.puntolinea) {
-        if (sez.prossimorettangolo <= MAXRETTANGOLI)
-            std::fill(std::begin(sez.rettangoli[sez.prossimorettangolo]),
-                      std::end(sez.rettangoli[sez.prossimorettangolo]), 0.0f);
-        if (sez.prossimotriangolo <= MAXTRIANGOLI)
-            std::fill(std::begin(sez.triangoli[sez.prossimotriangolo]),
-                      std::end(sez.triangoli[sez.prossimotriangolo]), 0.0f);
-        if (sez.l <= MAXLINEE) std::fill(std::begin(sez.linee[sez.l]), std::end(sez.linee[sez.l]), 0.0f);
+        svuotacostruzione(sez);
         costruzione.puntorettangolo = costruzione.puntotriangolo = costruzione.puntolinea = 0;
         etichettepunti(1);
         mnuVisualizzaRigenera_Click();
