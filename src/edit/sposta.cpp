@@ -55,23 +55,28 @@ bool FrmVask_2::spostaclic(int k) {
     const float dx = punti.puntofinalex - punti.puntobasex;
     const float dy = punti.puntofinaley - punti.puntobasey;
 
-    bool dentro = true;
+    // Within the positive quadrant, and not beyond the far edges where no
+    // view could show the element again.
+    bool dentro = true, oltre = false;
     std::string testo, titolo;
     switch (k) {
     case RETTANGOLO:
         dentro = rettangoloinquadrante(sez.rettangoli[n], dx, dy);
+        oltre = rettangolooltre(sez.rettangoli[n], dx, dy);
         testo = "Il rettangolo spostato deve rimanere nella zona positiva dell'area grafica. "
                 "Reinserire il secondo punto.";
         titolo = "Rettangolo fuori dai limiti dell'area grafica.";
         break;
     case TRIANGOLO:
         dentro = triangoloinquadrante(sez.triangoli[n], dx, dy);
+        oltre = triangolooltre(sez.triangoli[n], dx, dy);
         testo = "Il triangolo spostato deve rimanere nella zona positiva dell'area grafica. "
                 "Reinserire il secondo punto.";
         titolo = "Triangolo fuori dai limiti dell'area grafica.";
         break;
     case CERCHIO: {
         dentro = cerchioinquadrante(sez.cerchi[n], dx, dy);
+        oltre = cerchiooltre(sez.cerchi[n], dx, dy);
         const std::string r = testosingolo(sez.cerchi[n][C::raggio]);
         testo = "Il cerchio spostato deve rimanere nella zona positiva dell'area grafica. "
                 "Reinserire il secondo punto in modo da spostare il centro almeno nel punto di "
@@ -81,6 +86,7 @@ bool FrmVask_2::spostaclic(int k) {
     }
     case LINEA:
         dentro = lineainquadrante(sez.linee[n], dx, dy);
+        oltre = lineaoltre(sez.linee[n], dx, dy);
         testo = "La linea spostata deve rimanere nella zona positiva dell'area grafica. "
                 "Reinserire il secondo punto.";
         titolo = "Linea fuori dai limiti dell'area grafica.";
@@ -91,11 +97,6 @@ bool FrmVask_2::spostaclic(int k) {
         spostamento.mettipunto = 2;
         return true;
     }
-    // Nor beyond the far edges, where no view could show it again.
-    const bool oltre = k == RETTANGOLO  ? rettangolooltre(sez.rettangoli[n], dx, dy)
-                       : k == TRIANGOLO ? triangolooltre(sez.triangoli[n], dx, dy)
-                       : k == CERCHIO   ? cerchiooltre(sez.cerchi[n], dx, dy)
-                                        : lineaoltre(sez.linee[n], dx, dy);
     if (oltre) {
         static const char* const SPOSTATO[] = {"Il rettangolo spostato", "Il triangolo spostato",
                                                "Il cerchio spostato", "La linea spostata"};
