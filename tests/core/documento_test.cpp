@@ -132,30 +132,6 @@ TEST(Storia, tiene_al_massimo_i_passi_piu_recenti_e_un_nuovo_passo_toglie_il_fut
     EXPECT_FALSE(s.puoiripetere());
 }
 
-TEST_F(Finestra, annullare_uno_spostamento_riporta_anche_i_risultati_della_sezione_ferma) {
-    rettangolo(2, 2, 6, 4);
-    linea(2, 2, 6, 2);
-    f.btnEsegui_Click();
-    const std::string xg = testo("lblXg");
-    const float ky = f.copianocciolo.puntinocciolo[1][2];
-    seleziona(RETTANGOLO, 3, 3);
-    sposta(3, 3, 8, 5);
-    EXPECT_EQ(f.descrizioneannulla(), "Annulla: sposta rettangolo 1");
-    f.mnuStrumentiSnapOggetto_Click();  // the kern of the unmoved section is no longer offered
-    muovi(4.1f, ky + 0.1f);
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataY"), FACCIA);
-    f.btnEsegui_Click();
-    EXPECT_NE(testo("lblXg"), xg);
-    f.mnuEditaAnnulla_Click();
-    EXPECT_EQ(f.sez.rettangoli[1][R::x1], 2);
-    EXPECT_EQ(testo("lblXg"), xg);
-    EXPECT_TRUE(f.ris.eseguito && f.ris.attuali);
-    EXPECT_EQ(f.descrizioneripeti(), "Ripeti: sposta rettangolo 1");
-    // The kern goes back with the results: object snap offers it again.
-    muovi(4.1f, ky + 0.1f);
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataY"), ROSSO);
-}
-
 TEST_F(Finestra, annullare_riporta_il_pannello_dei_risultati_e_il_file_della_sezione) {
     rettangolo(2, 2, 6, 4);
     rettangolo(7, 2, 9, 3);
@@ -345,8 +321,15 @@ TEST_F(Finestra, annullare_riporta_tutti_i_risultati_il_nocciolo_e_il_disegno) {
 
     seleziona(RETTANGOLO, 3, 3);
     sposta(3, 3, 3, 6);
+    EXPECT_EQ(f.descrizioneannulla(), "Annulla: sposta rettangolo 1");
+    muovi(kx + 0.1f, ky + 0.1f);  // the kern of the unmoved section is no longer offered
+    EXPECT_EQ(f.ctl.sfondo("lblCoordinataY"), FACCIA);
     f.btnEsegui_Click();
     EXPECT_NE(testo("lblAngoloxc"), alfa);  // the last label changes too
     f.mnuEditaAnnulla_Click();
     EXPECT_EQ(risultati(), pannello);
+    EXPECT_TRUE(f.ris.eseguito && f.ris.attuali);
+    EXPECT_EQ(f.descrizioneripeti(), "Ripeti: sposta rettangolo 1");
+    muovi(kx + 0.1f, ky + 0.1f);  // the kern comes back with the results
+    EXPECT_EQ(f.ctl.sfondo("lblCoordinataY"), ROSSO);
 }
