@@ -65,8 +65,7 @@ TEST_F(Finestra, nuovo_con_no_non_cambia_nulla_e_con_si_azzera_la_sua_lista_e_la
     EXPECT_EQ(testi({"lblContatore", "lblDescrizione"}), "5 qualcosa");
     EXPECT_EQ(f.pic.scalewidth, 20);
 
-    EXPECT_EQ(facce(spenti), "---------");
-    EXPECT_EQ(facce({"btnDisegna"}), "G");
+    EXPECT_EQ(facce(spenti) + facce({"btnDisegna"}), "---------G");
     EXPECT_FALSE(f.vista.snapattivo || f.vista.osnapattivo || f.modo.sposto || f.modo.cancello || f.modo.modifico ||
                  f.spostamento.spostocerchio || f.cancellazione.cancellolinea || f.selezione.selezionotriangolo);
     EXPECT_EQ(std::make_pair(f.vista.passogriglia, f.vista.pan), std::make_pair(1.0f, 0));

@@ -44,8 +44,7 @@ protected:
 }  // namespace
 
 TEST_F(Navigazione, lo_zoom_tiene_l_angolo_in_basso_a_sinistra_e_si_ferma_ai_limiti) {
-    f.btnPanSu_Click();
-    f.btnPanSu_Click();
+    for (int i = 0; i < 2; ++i) f.btnPanSu_Click();
     for (int i = 0; i < 3; ++i) f.Command4_Click();
     EXPECT_EQ(assex(), "3 5 7 9 11 13 15 17 19 21 23");
     f.mnuVisualizzaZoomPiu_Click();
