@@ -103,6 +103,10 @@ class FileTest : public QObject {
         if (f.open(QIODevice::WriteOnly)) f.write(contenuto);
         return percorso(nome);
     }
+    static QByteArray contenuto(const QString& percorso) {
+        QFile f(percorso);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("illeggibile");
+    }
 
     struct Esito {
         int codice = -1;
@@ -163,24 +167,20 @@ private slots:
                 }
                 d->reject();
             });
-            d->selectFile(QStringLiteral("esercizio"));
+            d->selectFile("esercizio");
             QMetaObject::invokeMethod(d, "accept");
         });
-        const QString scelto = dialogosalva(nullptr, QStringLiteral("Salva sezione"), percorso(""),
-                                            {QStringLiteral("Sezioni (*.vask)")}, {QStringLiteral("vask")});
-        QVERIFY2(visto.contains(QStringLiteral("esercizio.vask")), qPrintable(visto));
-        QCOMPARE(scelto, QString());
+        QCOMPARE(dialogosalva(nullptr, "Salva sezione", percorso(""), {"Sezioni (*.vask)"}, {"vask"}), QString());
+        QVERIFY2(visto.contains("esercizio.vask"), qPrintable(visto));
         // A new name takes the extension of the type chosen.
         QTimer::singleShot(0, [&] {
             auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (!d) return;
-            d->selectNameFilter(QStringLiteral("Disegno SVG (*.svg)"));
-            d->selectFile(QStringLiteral("nuovo"));
+            d->selectNameFilter("Disegno SVG (*.svg)");
+            d->selectFile("nuovo");
             QMetaObject::invokeMethod(d, "accept");
         });
-        QCOMPARE(dialogosalva(nullptr, QStringLiteral("Esporta immagine"), percorso(""),
-                              {QStringLiteral("Immagine PNG (*.png)"), QStringLiteral("Disegno SVG (*.svg)")},
-                              {QStringLiteral("png"), QStringLiteral("svg")}),
+        QCOMPARE(dialogosalva(nullptr, "Esporta immagine", percorso(""), {"Immagine PNG (*.png)", "Disegno SVG (*.svg)"}, {"png", "svg"}),
                  percorso("nuovo.svg"));
     }
 
@@ -200,9 +200,7 @@ private slots:
             a.archivio().sceglidasalvare = [&](const QString&) { return percorso("giro"); };
             QVERIFY(a.archivio().salvaconnome() && QFile::exists(percorso("giro.vask")));  // the extension added
             // Each float as its shortest text: no 0.10000000149011612.
-            QFile scritto(percorso("giro.vask"));
-            QVERIFY(scritto.open(QIODevice::ReadOnly));
-            QVERIFY(!QString::fromUtf8(scritto.readAll()).contains(QRegularExpression("\\d{12}")));
+            QVERIFY(!QString::fromUtf8(contenuto(percorso("giro.vask"))).contains(QRegularExpression("\\d{12}")));
             a.sincronizza();
             QVERIFY(!n.modificata() && a.windowTitle().endsWith("giro.vask"));
             Copione d;
@@ -289,17 +287,14 @@ private slots:
 
     void un_salvataggio_fallito_lascia_il_vecchio_file_e_lo_dice() {
         QTemporaryDir chiusa;
-        const QString file = chiusa.filePath(QStringLiteral("trave.vask"));
+        const QString file = chiusa.filePath("trave.vask");
         Copione c;
         FinestraPrincipale f(&c);
         std::mt19937 gen(1);
         disegna(f.nucleo(), gen);
         f.archivio().sceglidasalvare = [&](const QString&) { return file; };
         QVERIFY(f.archivio().salvaconnome());
-        QFile vecchio(file);
-        QVERIFY(vecchio.open(QIODevice::ReadOnly));
-        const QByteArray prima = vecchio.readAll();
-        vecchio.close();
+        const QByteArray prima = contenuto(file);
         punto(f.nucleo(), 1, 11);
         punto(f.nucleo(), 5, 11);
         if (!immutabile(chiusa.path(), true)) QSKIP("il file system non ha cartelle immutabili");
@@ -307,8 +302,7 @@ private slots:
         immutabile(chiusa.path(), false);
         QVERIFY(!salvato && f.nucleo().modificata());
         QCOMPARE(c.domande.at(0).titolo, std::string("Salvataggio non riuscito."));
-        QVERIFY(vecchio.open(QIODevice::ReadOnly));
-        QCOMPARE(vecchio.readAll(), prima);
+        QCOMPARE(contenuto(file), prima);
     }
 
     void la_domanda_sulle_modifiche_arriva_solo_quando_serve() {
@@ -387,9 +381,7 @@ private slots:
         esporta("grande.png", 4000);
         QCOMPARE(verdi(QImage(percorso("grande.png"))), 8);
         esporta("sezione.SVG", 800);
-        QFile svg(percorso("sezione.SVG"));
-        QVERIFY(svg.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&svg);
+        QXmlStreamReader xml(contenuto(percorso("sezione.SVG")));
         QStringList elementi;
         while (!xml.atEnd())
             if (xml.readNext() == QXmlStreamReader::StartElement) {
@@ -434,9 +426,7 @@ private slots:
         pdf.setResolution(300);
         f.stampa().sceglidispositivo = [&pdf] { return &pdf; };
         f.findChild<QAction*>("mnuFileStampa")->trigger();
-        QFile file(percorso("pagina.pdf"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll().count("/Type /Page\n"), 1);
+        QCOMPARE(contenuto(percorso("pagina.pdf")).count("/Type /Page\n"), 1);
         QCOMPARE(copione.domande.size(), size_t(1));
         QPdfWriter altrove(percorso("manca/pagina.pdf"));
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");

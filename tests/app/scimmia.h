@@ -74,8 +74,7 @@ inline Azione leggi(const std::string& riga) {
 inline std::vector<Azione> leggitutte(const std::string& testo) {
     std::vector<Azione> v;
     std::istringstream s(testo);
-    std::string riga;
-    while (std::getline(s, riga)) if (!riga.empty()) v.push_back(leggi(riga));
+    for (std::string riga; std::getline(s, riga);) if (!riga.empty()) v.push_back(leggi(riga));
     return v;
 }
 
@@ -118,8 +117,7 @@ public:
             if (!b->objectName().isEmpty()) pulsanti_.push_back(b->objectName().toStdString());
         for (QAction* a : f_->findChildren<QAction*>())
             if (a->objectName().startsWith("mnu") && !a->menu()) voci_.push_back(a->objectName().toStdString());
-        std::sort(pulsanti_.begin(), pulsanti_.end());
-        std::sort(voci_.begin(), voci_.end());
+        std::sort(pulsanti_.begin(), pulsanti_.end()), std::sort(voci_.begin(), voci_.end());
     }
 
     FrmVask_2& nucleo() { return f_->nucleo(); }
@@ -146,13 +144,12 @@ public:
                 QTest::keyClick(f_.get(), k[0].key(), k[0].keyboardModifiers());
             break;
         }
-        case Tipo::Scrivi: {
-            auto* t = f_->findChild<QLineEdit*>(QString::fromStdString(z.nome));
-            if (!t || !t->isEnabled()) break;
-            t->selectAll();
-            z.testo.empty() ? QTest::keyClick(t, Qt::Key_Backspace) : QTest::keyClicks(t, QString::fromStdString(z.testo));
+        case Tipo::Scrivi:
+            if (auto* t = f_->findChild<QLineEdit*>(QString::fromStdString(z.nome)); t && t->isEnabled()) {
+                t->selectAll();
+                z.testo.empty() ? QTest::keyClick(t, Qt::Key_Backspace) : QTest::keyClicks(t, QString::fromStdString(z.testo));
+            }
             break;
-        }
         case Tipo::Muovi: QTest::mouseMove(area, punto(z.a, z.b)); break;
         case Tipo::Premi: QTest::mousePress(area, Qt::LeftButton, {}, punto(z.a, z.b)); break;
         case Tipo::Rilascia: QTest::mouseRelease(area, Qt::LeftButton, {}, punto(z.a, z.b)); break;
