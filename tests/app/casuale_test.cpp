@@ -1,8 +1,6 @@
-// Random use of the real window: long seeded sequences of clicks, keys, text,
-// drags and resizes, the invariants checked after every action. A failure
-// names its seed and action; VASK_SEME replays one seed (VASK_AZIONI actions),
-// and VASK_RIDUCI=1 with them shrinks the failing sequence to a short one to
-// keep among the regressions below.
+// Seeded random use of the real window, invariants checked after every action.
+// A failure names seed and action; VASK_SEME (with VASK_AZIONI) replays it and
+// VASK_RIDUCI=1 shrinks it to a sequence to keep among the regressions.
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -22,21 +20,17 @@ struct Esito {
     std::string messaggio;
 };
 
-// Something done to the window between actions, to prove that the checks see it.
+// Done to the window between actions, to prove that the checks see it.
 using Guasto = std::function<void(Banco&, int indice)>;
 
-// Stops a process that hangs in one action: a test that never returns names
-// nothing.
+// Aborts, naming the action, a process that hangs in one: a test that never returns names nothing.
 class Guardia {
 public:
     Guardia() : filo_([this] {
         while (!fine_) {
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
             const long long t = inizio_;
-            if (t && adesso() - t > 30'000'000'000LL) {
-                std::fprintf(stderr, "BLOCCATO oltre 30 s: %s\n", descrizione_);
-                std::abort();
-            }
+            if (t && adesso() - t > 30'000) std::fprintf(stderr, "BLOCCATO oltre 30 s: %s\n", descrizione_), std::abort();
         }
     }) {}
     ~Guardia() { fine_ = true, filo_.join(); }
@@ -47,8 +41,8 @@ public:
     void fermo() { inizio_ = 0; }
 
 private:
-    static long long adesso() {
-        return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    static long long adesso() {  // ms, never 0
+        return 1 + std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
     }
     std::atomic<bool> fine_{false};
     std::atomic<long long> inizio_{0};
@@ -58,17 +52,15 @@ private:
 
 Guardia* guardia = nullptr;
 
-// The time this thread spent computing: other work on the machine does not
-// count, a slow action of ours does. A hang is the guard's business.
+// This thread's CPU time: other work on the machine does not count.
 double tempocpu() {
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return double(t.tv_sec) + t.tv_nsec * 1e-9;
 }
 
-// Plays the given actions, or those the seed generates against the window as
-// they are played, on a new window; stops at the first broken invariant or
-// the first action slower than a second.
+// Plays the given actions, or the seed's, on a new window; stops at the first
+// broken invariant or action slower than a second.
 Esito gioca(unsigned seme, int quante, const std::vector<Azione>* azioni = nullptr,
             std::vector<Azione>* fatte = nullptr, const Guasto& guasto = {}) {
     Banco banco(seme);
@@ -127,8 +119,7 @@ const std::pair<const char*, const char*> REGRESSIONI[] = {
     {"cambio_di_estremo_dopo_nuovo",
      "tasto Ctrl+L\nclic 0 1\nclic 0.5 0.5\nvoce mnuModificaLinea\nclic 0.25 0.75\n"
      "pulsante btnModifica\nrispondi si\nvoce mnuFileNuovo\nclic 0 1\nclic 0.7 0.3\n"},
-    // A press reported below the area stored a vertex at a negative y: the
-    // section could be saved but not opened again.
+    // A press below the area stored a vertex at negative y: saved, never reopened.
     {"vertice_sotto_l_area",
      "voce mnuModificaCerchio\npulsante btnTriangolo\npulsante btnDisegna\n"
      "trascina 0.235378 0.165118 0.0439225 0\nclic 0.339225 0.4\nclic 0.875 0.6\nclic 0 0.125\n"
@@ -175,24 +166,22 @@ private slots:
     }
 
     void un_guasto_iniettato_e_riportato_con_seme_e_azione() {
-        // Each done once, after action 40; the slow one busy, as a slow computation would be.
+        // Each done once, after action 40.
         const std::pair<const char*, std::function<void(Banco&)>> guasti[] = {
             {"non finito", [](Banco& b) { b.nucleo().sez.cerchi[5][C::raggio] = std::nanf(""); }},
             {"contatore", [](Banco& b) { b.nucleo().sez.prossimotriangolo = 7; }},
             {"lenta", [](Banco&) { for (const double t = tempocpu(); tempocpu() - t < 1.1;) continue; }},
             {"didascalia", [](Banco& b) { b.nucleo().ctl.testo("lblXg", "nan"); }},
         };
-        for (const auto& caso : guasti) {
-            const char* nome = caso.first;
-            const Esito e = gioca(11, 60, nullptr, nullptr, [&caso](Banco& b, int i) { if (i == 40) caso.second(b); });
-            QVERIFY2(e.indice == 40, nome);
-            QVERIFY2(e.messaggio.find("seme 11, azione 40") != std::string::npos, e.messaggio.c_str());
-            QVERIFY2(e.messaggio.find("VASK_SEME=11 VASK_AZIONI=41") != std::string::npos, e.messaggio.c_str());
+        for (const auto& [nome, guasto] : guasti) {
+            const Esito e = gioca(11, 60, nullptr, nullptr, [&guasto = guasto](Banco& b, int i) { if (i == 40) guasto(b); });
+            QVERIFY2(e.indice == 40 && e.messaggio.find("seme 11, azione 40") != std::string::npos &&
+                         e.messaggio.find("VASK_SEME=11 VASK_AZIONI=41") != std::string::npos,
+                     (std::string(nome) + ": " + e.messaggio).c_str());
         }
     }
 
-    // Random use, then every step undone down to the start and redone to the
-    // end: each time the section and the results of that step, bit for bit.
+    // Random use, then every step undone and redone: section and results bit for bit.
     void annullare_e_ripetere_ripercorrono_la_storia_bit_per_bit() {
         Banco banco(5);
         Generatore g(5);
@@ -205,8 +194,7 @@ private slots:
         const auto stato = [&f] {
             Stato s{f.sez, {}};
             std::copy(f.ris.risultati, f.ris.risultati + 16, s.risultati);
-            // The row of an element being drawn is not yet part of the section
-            // (a full table has none: its row 0 is never used).
+            // The row of an element being drawn is not yet part of the section (row 0 if full: unused).
             for (auto [riga, n] : {std::pair{s.sez.rettangoli[s.sez.prossimorettangolo % 6], int(std::size(s.sez.rettangoli[0]))},
                                    {s.sez.triangoli[s.sez.prossimotriangolo % 6], int(std::size(s.sez.triangoli[0]))},
                                    {s.sez.linee[s.sez.l % 11], int(std::size(s.sez.linee[0]))}})
@@ -216,14 +204,11 @@ private slots:
         std::vector<Stato> visti = {stato()};
         for (int i = 0; i < 6000 && f.storia.passi() < 100; ++i) {
             const Azione z = g.prossima(banco);
-            if (z.nome == "mnuEditaAnnulla" || z.nome == "mnuEditaRipeti" || z.nome == "Ctrl+Z" ||
-                z.nome == "Ctrl+Y" || z.nome == "Ctrl+Shift+Z")
-                continue;
+            if (QStringList{"mnuEditaAnnulla", "mnuEditaRipeti", "Ctrl+Z", "Ctrl+Y", "Ctrl+Shift+Z"}.contains(QString::fromStdString(z.nome))) continue;
             const size_t prima = f.storia.passi();
             banco.esegui(z);
             // Only a change to the section is a step; it is the last state seen then.
-            if (f.storia.passi() > prima) visti.push_back(stato());
-            else visti.back() = stato();
+            (f.storia.passi() > prima ? visti.emplace_back() : visti.back()) = stato();
         }
         QVERIFY2(visti.size() > 40, qPrintable(QString::number(visti.size())));
         QCOMPARE(f.storia.passi(), visti.size() - 1);

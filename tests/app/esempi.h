@@ -1,7 +1,5 @@
-// The four sample sections of esempi/, described part by part, and what they
-// must give worked out here the textbook way: each part's own centroidal
-// moments carried by the parallel-axis theorem, in double. Nothing here comes
-// from the program.
+// The samples of esempi/ part by part, and their results worked out the
+// textbook way (parallel-axis theorem, in double), independent of the program.
 #pragma once
 
 #include <QString>
@@ -63,9 +61,8 @@ inline std::vector<Esempio> tutti() {
 
 enum { A, M, XG, YG, IX, IY, IXG, IYG, IXY, IXGYG, IXC, IYC, RXC, RYC, ALFA };
 
-// The fifteen values of the results panel, in panel order, and how far each
-// may be from the program's, which keeps 32-bit float totals and shows 7
-// significant digits.
+// The fifteen panel values, in order, and how far each may be from the
+// program's (float totals, 7 significant digits).
 struct Attese {
     double valori[15] = {}, tolleranza[15] = {};
 };
@@ -89,15 +86,13 @@ inline Attese attese(const std::vector<Parte>& parti) {
         const double dx = p.x - xg, dy = p.y - yg;
         ixg += p.ixx + p.area * dy * dy, iyg += p.iyy + p.area * dx * dx, ixgyg += p.ixy + p.area * dx * dy;
     }
-    // Principal moments: the extremes of I(t) = ixg cos²t + iyg sin²t - 2 ixgyg sin t cos t,
-    // the moment about the axis through G at angle t; Xc carries the largest.
+    // Principal moments: extremes of I(t) = ixg cos²t + iyg sin²t - 2 ixgyg sin t cos t; Xc the largest.
     const double media = (ixg + iyg) / 2, raggio = std::hypot((ixg - iyg) / 2, ixgyg);
     const double ixc = media + raggio, iyc = media - raggio;
     Attese r;
     const double valori[15] = {a,   a,   xg,    yg,  ix,  iy, ixg, iyg, ixy, ixgyg, ixc, iyc, std::sqrt(ixc / a),
                                std::sqrt(iyc / a), 0.5 * std::atan2(-2 * ixgyg, ixg - iyg) * 180 / PI};
-    // A few float steps of what each value is summed or subtracted from, and
-    // half a unit in the seventh digit shown.
+    // A few float steps of what each value is summed from, and half a unit in the seventh digit.
     const double passi = 4 * FLT_EPSILON, cifre = 5e-7;
     const double dx = passi * scalax, dy = passi * scalay, dxy = passi * scalaxy, dm = std::max({dx, dy, dxy});
     const double da = passi * areaassoluta, dc = passi * scalamomentistatici / std::fabs(a) + passi * 20;

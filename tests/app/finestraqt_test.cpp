@@ -1,6 +1,5 @@
-// What only the Qt shell does: the painter, widgets mirroring the core, keys
-// and menu entries, the layout of the window and of the drawing area, message
-// boxes, the start window; and the real window driven through its drawing area.
+// The Qt shell: painter, widgets mirroring the core, keys, layout, message
+// boxes, start window, and the real window driven through its drawing area.
 #include <QtWidgets>
 #include <QtTest>
 #include <cmath>
@@ -28,8 +27,7 @@ QImage dipinto(const Superficie& s, QSize dimensione) {
 
 QColor a(const QImage& img, int x, int y) { return img.pixelColor(x, y); }
 
-// Equal but for the last bits of smoothing, which depend on where the
-// painter's clip starts; a primitive missing or misplaced differs by far more.
+// Equal but for the last bits of smoothing; a missing primitive differs by far more.
 bool quasiuguali(const QImage& p, const QImage& q, int tolleranza = 8) {
     for (int y = 0; p.size() == q.size() && y < p.height(); ++y)
         for (int x = 0; x < p.width(); ++x)
@@ -39,7 +37,6 @@ bool quasiuguali(const QImage& p, const QImage& q, int tolleranza = 8) {
 }
 
 QColor bottone(QWidget* w) { return w->palette().color(QPalette::Button); }
-
 void passa(QWidget* w, QPointF p = QPointF(2, 2)) {
     QMouseEvent e(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
@@ -51,13 +48,12 @@ void rispondi(QString& visto, QMessageBox::StandardButton premi) {
     QObject::connect(timer, &QTimer::timeout, [timer, &visto, premi] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;
-        timer->stop();
-        timer->deleteLater();
-        const QStringList icone = {"", "informazione", "avviso", "critico"};
+        timer->stop(), timer->deleteLater();
         QStringList pulsanti;
         for (QAbstractButton* b : box->buttons()) pulsanti << b->text();
         pulsanti.sort();
-        visto = QString("%1|%2|%3| %4").arg(box->windowTitle(), box->text(), icone.value(box->icon()), pulsanti.join(' '));
+        visto = QString("%1|%2|%3| %4").arg(box->windowTitle(), box->text(),
+                                            QStringList{"", "informazione", "avviso", "critico"}.value(box->icon()), pulsanti.join(' '));
         box->button(premi)->click();
     });
     timer->start(10);
@@ -76,11 +72,9 @@ class FinestraQtTest : public QObject {
     FinestraPrincipale* f = nullptr;
     QFont normale;
 
-    template <class T>
-    T* trova(const char* nome) {
-        return f->findChild<T*>(QString::fromUtf8(nome));
-    }
+    template <class T> T* trova(const char* nome) { return f->findChild<T*>(QString::fromUtf8(nome)); }
     QString testo(const char* nome) { return trova<QLabel>(nome)->text(); }
+    QString coordinate() { return testo("lblCoordinataX") + " " + testo("lblCoordinataY"); }
     void mostra() {
         f->show();
         QApplication::setActiveWindow(f);
@@ -88,8 +82,7 @@ class FinestraQtTest : public QObject {
     }
     void clicca(const char* pulsante) { QTest::mouseClick(trova<QPushButton>(pulsante), Qt::LeftButton); }
 
-    // The window resized until the area spans a multiple of 40 px across and
-    // of 12 px down (edge pixel to edge pixel): every half unit on a pixel.
+    // Resized until every half unit of the area falls on a pixel.
     void misuraesatta() {
         mostra();
         for (int w = 1100; w < 1600; ++w) {
@@ -125,9 +118,7 @@ private slots:
         QApplication::setFont(normale);
     }
 
-    // ---- The painter: colours in 0x00BBGGRR, the user scale, layer order -------
-
-    // 20 x 12 units on 201 x 121 px: 10 px per unit, edges on pixels.
+    // 20 x 12 units on 201 x 121 px: 10 px per unit. Colours 0x00BBGGRR, layer order.
     void colori_scala_e_ordine_degli_strati() {
         Superficie s;
         s.sfondo = 0x123456;
@@ -150,19 +141,16 @@ private slots:
         QCOMPARE(a(dipinto(s, QSize(50, 30)), 25, 15), QColor(0x56, 0x34, 0x12));
 
         Superficie t;
-        t.scala(10, -6, 30, 6);         // left 10, top -6, 20 x 12 units
-        t.linea(15, 9, 25, 9, BIANCO);  // surface y = 12 - 9 = 3, pixel (3 + 6) * 10 = 90
+        t.scala(10, -6, 30, 6);         // left 10, top -6
+        t.linea(15, 9, 25, 9, BIANCO);  // surface y 3, pixel row 90
         const QImage spostata = dipinto(t, QSize(201, 121));
-        QCOMPARE(a(spostata, 100, 90), QColor(Qt::white));
-        QCOMPARE(a(spostata, 40, 90), QColor(Qt::black));  // x 14, left of the line
-        QCOMPARE(puntosuperficie(t, QSize(201, 121), QPointF(100, 60)), QPointF(20, 0));
-        QCOMPARE(puntosuperficie(t, QSize(201, 121), QPointF(0, 120)), QPointF(10, 6));
-        QCOMPARE(puntosuperficie(t, QSize(201, 121), QPointF(200, 0)), QPointF(30, -6));
+        QCOMPARE(a(spostata, 100, 90).name() + a(spostata, 40, 90).name(), QString("#ffffff#000000"));
+        for (auto [px, atteso] : {std::pair{QPointF(100, 60), QPointF(20, 0)}, {QPointF(0, 120), QPointF(10, 6)}, {QPointF(200, 0), QPointF(30, -6)}})
+            QCOMPARE(puntosuperficie(t, QSize(201, 121), px), atteso);
     }
 
     void la_tela_ridipinge_solo_cio_che_cambia_e_resta_uguale_a_una_pittura_intera() {
-        // Random edits of a display list: after each, the picture kept by the
-        // canvas equals the same list painted from scratch.
+        // After each random edit the canvas equals the list painted from scratch.
         std::mt19937 gen(7);
         std::uniform_real_distribution<float> x(-2, 22), y(-2, 14), r(0.05f, 3);
         std::uniform_int_distribution<int> scelta(0, 9), tono(0, 5);
@@ -170,10 +158,9 @@ private slots:
         const auto colore = [&] { return colori[tono(gen)]; };
         Superficie s;
         s.riempimentopieno = true;
-        Tela tela, doppia;  // on a screen at 100 % and at 200 %
+        Tela tela, doppia;  // on a screen at 100 % and at 200 % (same pixels, pens twice as wide)
         const QSize d(241, 145);
-        tela.aggiorna(s, d);
-        doppia.aggiorna(s, d, 2);
+        tela.aggiorna(s, d), doppia.aggiorna(s, d, 2);
         int parziali = 0;
         for (int passo = 0; passo < 300; ++passo) {
             const int c = scelta(gen);
@@ -196,15 +183,13 @@ private slots:
                 s.persistente = true;
             }
             if (passo % 50 == 49) s.immagine.svuota();
-            const QRegion zona = tela.aggiorna(s, d);
-            parziali += !zona.isEmpty() && zona.boundingRect() != QRect(QPoint(0, 0), d);
-            QImage intera(d, QImage::Format_RGB32);
-            dipingi(intera, s, intera.rect());
-            QVERIFY2(quasiuguali(tela.immagine(), intera), qPrintable(QString("passo %1").arg(passo)));
-            // The same device pixels, with pens twice as wide.
-            doppia.aggiorna(s, d, 2);
-            dipingi(intera, s, intera.rect(), 2);
-            QVERIFY2(quasiuguali(doppia.immagine(), intera), qPrintable(QString("passo %1 a 200 %").arg(passo)));
+            for (auto [t, scala] : {std::pair{&tela, 1}, {&doppia, 2}}) {
+                const QRegion zona = t->aggiorna(s, d, scala);
+                parziali += scala == 1 && !zona.isEmpty() && zona.boundingRect() != QRect(QPoint(0, 0), d);
+                QImage intera(d, QImage::Format_RGB32);
+                dipingi(intera, s, intera.rect(), scala);
+                QVERIFY2(quasiuguali(t->immagine(), intera), qPrintable(QString("passo %1 a %2x").arg(passo).arg(scala)));
+            }
         }
         QVERIFY(parziali > 100);                   // most edits repainted a part only
         QVERIFY(tela.aggiorna(s, d).isEmpty());  // nothing changed: nothing painted
@@ -213,8 +198,7 @@ private slots:
     }
 
     void un_cerchio_enorme_si_dipinge_presto_e_come_il_cerchio_del_pittore() {
-        // Radius 3000 px on a 201 x 121 image: centre off to the left, the
-        // circumference crossing the image.
+        // Radius 3000 px on 201 x 121, centre off to the left.
         Superficie s;
         s.riempimentopieno = true;
         s.coloreriempimento = ROSSO;
@@ -228,8 +212,6 @@ private slots:
         p.setBrush(Qt::red);
         p.drawEllipse(QPointF(-2900, 60), 3000, 3000);
         p.end();
-        // The polygon stays within a quarter pixel of the curve: only the
-        // smoothing of the edge differs.
         QVERIFY(quasiuguali(nostro, suo, 40));
         QCOMPARE(a(nostro, 50, 60).name() + a(nostro, 150, 60).name(), QString("#ff0000#000000"));  // inside, outside
         for (auto [xc, dentro] : {std::pair{10.f, true}, {-6000.f, false}}) {  // wholly inside or outside: no curve
@@ -238,14 +220,9 @@ private slots:
             QCOMPARE(a(dipinto(s, QSize(201, 121)), 100, 60), QColor(dentro ? Qt::red : Qt::black));
         }
     }
-    // ---- The window --------------------------------------------------------------
-
     void i_controlli_seguono_gli_stati_del_nucleo() {
         auto* disegna = trova<QPushButton>("btnDisegna");
         auto* seleziona = trova<QPushButton>("btnSeleziona");
-        QCOMPARE(bottone(disegna), QColor(255, 255, 0));
-        QCOMPARE(bottone(trova<QPushButton>("btnPanSu")), QColor(0, 128, 0));
-        QVERIFY(!seleziona->testAttribute(Qt::WA_SetPalette));  // the platform's own face: no palette of ours
         Controlli& c = f->nucleo().ctl;
         c.sfondo("btnDisegna", FACCIA);
         c.sfondo("btnSeleziona", GIALLO);
@@ -256,8 +233,7 @@ private slots:
         c["lblAngoloxc"].simbolo = true;
         c.testo("lblAngoloxc", "a");
         f->sincronizza();
-        QCOMPARE(bottone(seleziona), QColor(255, 255, 0));
-        QVERIFY(!disegna->testAttribute(Qt::WA_SetPalette));
+        QVERIFY(bottone(seleziona) == QColor(255, 255, 0) && !disegna->testAttribute(Qt::WA_SetPalette));  // FACCIA: the platform's own
         auto* x = trova<QLabel>("lblCoordinataX");
         QVERIFY(x->autoFillBackground());
         QCOMPARE(x->palette().color(QPalette::Window), QColor(0, 255, 255));
@@ -270,12 +246,9 @@ private slots:
         QVERIFY(!x->autoFillBackground());
 
         // The pointer of the area follows the core.
-        QCOMPARE(f->area()->cursor().shape(), Qt::CrossCursor);
-        const std::pair<Puntatore, Qt::CursorShape> forme[] = {
-            {Puntatore::Freccia, Qt::ArrowCursor},  {Puntatore::FrecciaSu, Qt::UpArrowCursor},
-            {Puntatore::Sposta, Qt::SizeAllCursor}, {Puntatore::Divieto, Qt::ForbiddenCursor},
-            {Puntatore::Croce, Qt::CrossCursor}};
-        for (auto [forma, cursore] : forme) {
+        for (auto [forma, cursore] : {std::pair{Puntatore::Freccia, Qt::ArrowCursor}, {Puntatore::FrecciaSu, Qt::UpArrowCursor},
+                                      {Puntatore::Sposta, Qt::SizeAllCursor}, {Puntatore::Divieto, Qt::ForbiddenCursor},
+                                      {Puntatore::Croce, Qt::CrossCursor}}) {
             f->nucleo().puntatore = forma;
             f->sincronizza();
             QCOMPARE(f->area()->cursor().shape(), cursore);
@@ -290,11 +263,10 @@ private slots:
         QTest::keyClicks(raggio, "2.75");
         QCOMPARE(f->nucleo().ctl.testo("txtRaggio"), std::string("2.75"));
 
-        f->nucleo().ctl.testo("lbl12y", "12,34567");
-        f->nucleo().ctl.testo("lbl20x", "20,5");
+        f->nucleo().ctl.testo("lbl12y", "12,34567"), f->nucleo().ctl.testo("lbl20x", "20,5");
         f->sincronizza();
         auto* y = trova<QLabel>("lbl12y");
-        QCOMPARE(y->toolTip(), QString());
+        QCOMPARE(y->toolTip(), QString());  // until the pointer passes
         passa(y);
         QTRY_COMPARE(y->toolTip(), QString("12,34567"));
         for (const char* nome : {"lbl20x", "txtPassoGriglia", "txtDensita"}) passa(trova<QWidget>(nome));
@@ -326,14 +298,13 @@ private slots:
         QTest::keyClick(f, Qt::Key_F7);
         QCOMPARE(n.pic.scalewidth, 10.f);
 
-        // Copied as "caption value" lines, as a table and as HTML, in Italian.
+        // Copied as text, table and HTML, in Italian.
         separatoredallalocale(QLocale(QLocale::Italian, QLocale::Italy));
         clicca("btnEsegui");
         QVERIFY(copia->isEnabled());
         copia->trigger();
         const QMimeData* dati = QGuiApplication::clipboard()->mimeData();
-        QVERIFY(dati->text().startsWith(QStringLiteral("A = 3,141593\nM = 3,141593\n")));
-        QVERIFY(dati->text().contains(QStringLiteral("\nα°= 0\n")));
+        QVERIFY(dati->text().startsWith(QStringLiteral("A = 3,141593\nM = 3,141593\n")) && dati->text().contains(QStringLiteral("\nα°= 0\n")));
         QCOMPARE(dati->text().count('\n'), 15);
         QVERIFY(dati->data("text/tab-separated-values").startsWith("A =\t3,141593\n"));
         QVERIFY(dati->html().contains(QStringLiteral("<td>Ixc =</td><td>")));
@@ -360,20 +331,16 @@ private slots:
                          qPrintable(QString("%1x%2 in %3x%4").arg(area->width()).arg(area->height()).arg(s.width()).arg(s.height())));
         }
         const QRect r = area->geometry();
-        const auto centro = [&](const char* n) {
-            QWidget* w = trova<QLabel>(n);
-            return w->mapTo(area->parentWidget(), w->rect().center());
-        };
+        const auto centro = [&](const char* n) { QWidget* w = trova<QLabel>(n); return w->mapTo(area->parentWidget(), w->rect().center()); };
         QVERIFY(std::abs(centro("lblOriginex").x() - r.left()) <= 2 && std::abs(centro("lbl20x").x() - r.right()) <= 3);
         QVERIFY(std::abs(centro("lbl10x").x() - (r.left() + r.width() / 2)) <= 2 && centro("lbl10x").y() > r.bottom());
         QVERIFY(std::abs(centro("lblOriginey").y() - r.bottom()) <= 3 && std::abs(centro("lbl12y").y() - r.top()) <= 2);
         QVERIFY(std::abs(centro("lbl6y").y() - (r.top() + r.height() / 2)) <= 2 && centro("lbl6y").x() < r.left());
 
-        // The first and last pixels are the edges of the window.
-        passa(area, QPointF(0, area->height() - 1));
-        QCOMPARE(testo("lblCoordinataX") + " " + testo("lblCoordinataY"), QString("0 0"));
+        passa(area, QPointF(0, area->height() - 1));  // edge pixels are the window's edges
+        QCOMPARE(coordinate(), QString("0 0"));
         passa(area, QPointF(area->width() - 1, 0));
-        QCOMPARE(testo("lblCoordinataX") + " " + testo("lblCoordinataY"), QString("20 12"));
+        QCOMPARE(coordinate(), QString("20 12"));
     }
 
     void alla_dimensione_minima_nessun_controllo_e_coperto_o_tagliato_data() {
@@ -388,10 +355,9 @@ private slots:
         QApplication::setFont(carattere);
         delete f;
         f = new FinestraPrincipale(&copione);
-        // The longest hint the program gives must not widen the window.
+        // The longest hint, density and radius must not widen the window.
         f->nucleo().ctl.testo("lblDescrizione", "Seleziona cerchio: Selezione eseguita. Puoi cancellarlo, modificarne "
                                                 "densità e raggio o spostarlo. Consiglio: disattiva snap e osnap.");
-        // And the longest density and radius as stored.
         for (const char* n : {"lblDensitàAttuale", "lblRaggioAttuale"}) f->nucleo().ctl.testo(n, "-3.402823E+38");
         f->sincronizza();
         mostra();
@@ -402,12 +368,10 @@ private slots:
 
         QWidget* centro = f->centralWidget();
         QList<QWidget*> controlli;
-        for (QWidget* w : centro->findChildren<QWidget*>()) {
-            const bool nostro = qobject_cast<QPushButton*>(w) || qobject_cast<QLabel*>(w) ||
-                                qobject_cast<QLineEdit*>(w) || qobject_cast<AreaGrafica*>(w) ||
-                                w->objectName().startsWith("Line");
-            if (nostro && !w->objectName().isEmpty() && w->isVisible()) controlli.append(w);
-        }
+        for (QWidget* w : centro->findChildren<QWidget*>())
+            if ((qobject_cast<QPushButton*>(w) || qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w) ||
+                 qobject_cast<AreaGrafica*>(w) || w->objectName().startsWith("Line")) && !w->objectName().isEmpty() && w->isVisible())
+                controlli.append(w);
         // Every control of the core is shown, and the four separators.
         QCOMPARE(controlli.size(), int(f->nucleo().ctl.nomi().size()) + 4);
         for (QWidget* w : controlli) {
@@ -415,10 +379,9 @@ private slots:
             QVERIFY2(centro->rect().contains(r), qPrintable(descrivi(w, centro)));
             // A direction the layout is told to ignore has no minimum to keep.
             const QSizePolicy p = w->sizePolicy();
-            if (p.horizontalPolicy() != QSizePolicy::Ignored)
-                QVERIFY2(w->width() >= w->minimumSizeHint().width(), qPrintable(descrivi(w, centro)));
-            if (p.verticalPolicy() != QSizePolicy::Ignored)
-                QVERIFY2(w->height() >= w->minimumSizeHint().height(), qPrintable(descrivi(w, centro)));
+            QVERIFY2((p.horizontalPolicy() == QSizePolicy::Ignored || w->width() >= w->minimumSizeHint().width()) &&
+                         (p.verticalPolicy() == QSizePolicy::Ignored || w->height() >= w->minimumSizeHint().height()),
+                     qPrintable(descrivi(w, centro)));
             for (QWidget* b : controlli)
                 if (b != w && !w->isAncestorOf(b) && !b->isAncestorOf(w))
                     QVERIFY2(!r.intersects(QRect(b->mapTo(centro, QPoint()), b->size())),
@@ -428,11 +391,10 @@ private slots:
         QWidget* quadro = f->area()->parentWidget();
         QRect blocco;
         for (QWidget* w : quadro->findChildren<QWidget*>()) blocco |= w->geometry();
-        QVERIFY(std::abs(blocco.top() - (quadro->height() - 1 - blocco.bottom())) <= 1);
-        QVERIFY(std::abs(blocco.left() - (quadro->width() - 1 - blocco.right())) <= 1);
+        QVERIFY(std::abs(blocco.top() - (quadro->height() - 1 - blocco.bottom())) <= 1 &&
+                std::abs(blocco.left() - (quadro->width() - 1 - blocco.right())) <= 1);
 
-        // The longest captions, at the finest zoom a thousand units out, read
-        // whole at this size, and a window at its minimum is widened for them.
+        // The longest captions (finest zoom, a thousand units out) read whole, even at the minimum.
         FrmVask_2& n = f->nucleo();
         while (n.vista.nuovooriginex < 1000) n.Command4_Click();
         while (-n.vista.nuovooriginey < 1000) n.btnPanSu_Click();
@@ -465,9 +427,8 @@ private slots:
                  QString("Nuova sezione.|Inoltrare?|informazione| &Annulla &No &Sì"));
     }
 
-    // A key or a click on "Avvia" opens the main window, a click elsewhere
-    // or a key that types nothing does not; the section of the command line
-    // is opened once the main window is there, and only once.
+    // A key or "Avvia" opens the main window, other clicks and keys do not;
+    // the command line's section is opened once, and only once.
     void la_finestra_di_avvio_si_apre_con_un_tasto_o_con_avvia_e_non_altrimenti() {
         const QString percorso = QStringLiteral(VASK_ESEMPI "/sezione_a_l.vask");
         for (int modo = 0; modo < 2; ++modo) {
@@ -496,14 +457,12 @@ private slots:
         QCOMPARE(avvio.principale()->nucleo().nomedocumento, std::string("altrove.vask"));
     }
 
-    // ---- The real window driven through its drawing area ----------------------
-
     void disegno_calcolo_selezione_e_spostamento_col_mouse_danno_i_valori_della_sezione_spostata() {
         misuraesatta();
         separatoredallalocale(QLocale(QLocale::Italian, QLocale::Italy));
         clicca("btnRettangolo");
         QTest::mouseMove(f->area(), pixel(2.5, 1));
-        QTRY_COMPARE(testo("lblCoordinataX") + " " + testo("lblCoordinataY"), QStringLiteral("2,5 1"));
+        QTRY_COMPARE(coordinate(), QStringLiteral("2,5 1"));
         QTest::mouseClick(f->area(), Qt::LeftButton, {}, pixel(2.5, 1));
         QCOMPARE(testo("lblPrimoPuntoX"), QStringLiteral("2,5"));
         punta(6.5, 3);
@@ -525,7 +484,6 @@ private slots:
         QVERIFY(copione.domande.empty());
         clicca("btnEsegui");
 
-        // Independent values: a 4 x 2 box and a right triangle with legs 4.
         const esempi::Attese attese =
             esempi::attese({esempi::rettangolo(2.5, 1, 6.5, 3), esempi::triangolorettangolo(9.5, 5, 4, 4)});
         for (int i = 0; i < 15; ++i) {
@@ -541,20 +499,17 @@ private slots:
         clicca("btnRettangolo");
         punta(2, 2);
         punta(6, 5);
-        // Near the corner (6, 5) with object snap on: the readout jumps onto it,
-        // in cyan, and the click takes it.
+        // Near (6, 5) with object snap: the readout jumps onto it, in cyan, and the click takes it.
         clicca("btnOsnap");
         QTest::mouseMove(area, pixel(6.2, 5.2));
-        QTRY_COMPARE(testo("lblCoordinataX") + " " + testo("lblCoordinataY"), QStringLiteral("6 5"));
+        QTRY_COMPARE(coordinate(), QStringLiteral("6 5"));
         QCOMPARE(trova<QLabel>("lblCoordinataX")->palette().color(QPalette::Window), QColor(0, 255, 255));
         QCOMPARE(area->cursor().shape(), Qt::ArrowCursor);
         QTest::mouseClick(area, Qt::LeftButton, {}, pixel(6.2, 5.2));
         punta(9.5, 8);
-        QCOMPARE(f->nucleo().sez.rettangoli[2][R::x1], 6.0f);
-        QCOMPARE(f->nucleo().sez.rettangoli[2][R::y1], 5.0f);
+        QVERIFY(f->nucleo().sez.rettangoli[2][R::x1] == 6.0f && f->nucleo().sez.rettangoli[2][R::y1] == 5.0f);
         clicca("btnOsnap");
-        // A drag that would pass the left edge: stopped there, no-drop pointer
-        // for a moment, the window alive meanwhile.
+        // A drag past the left edge: stopped there, no-drop pointer for a moment.
         clicca("btnDisegna");
         clicca("btnPan");
         QTest::mouseMove(area, pixel(2, 6));
@@ -578,8 +533,7 @@ private slots:
         QCOMPARE(img.pixelColor(pixel(15, 5)).name() + img.pixelColor(pixel(5, 11)).name() + img.pixelColor(pixel(5.75, 5.25)).name(),
                  QString("#ff00ff#ff0000#ffffff"));
         int blu = 0;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) blu += img.pixelColor(x, y) == QColor(0, 0, 255);
+        for (int i = 0; i < img.width() * img.height(); ++i) blu += img.pixelColor(i % img.width(), i / img.width()) == QColor(0, 0, 255);
         QVERIFY2(blu > 100, qPrintable(QString::number(blu)));
         QVERIFY(!n.pic.sovrapposto.primitive.empty());
         // Wider only: the area keeps its size, the window still regenerates.

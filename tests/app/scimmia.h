@@ -1,7 +1,5 @@
-// A student who clicks anything in any order: random user actions on the real
-// main window, from a seed, and the invariants the program must keep after
-// every one of them. Shared by the random-event test and the memory figure of
-// the benchmarks.
+// Seeded random user actions on the real main window, and the invariants kept
+// after each. Shared by the random test and the benchmarks.
 #pragma once
 
 #include <QtWidgets>
@@ -28,13 +26,10 @@ namespace scimmia {
 
 using namespace vask;
 
-// ---- Actions ------------------------------------------------------------------
-
 enum class Tipo { Pulsante, Voce, Tasto, Scrivi, Muovi, Premi, Rilascia, Clic, Trascina,
                   Dimensiona, Riduci, Ripristina, Rispondi };
 
-// Positions on the drawing area are fractions of its size, so that an action
-// means the same place whatever the window's size when it is replayed.
+// Positions are fractions of the area's size: the same place whatever the window's size.
 struct Azione {
     Tipo tipo = Tipo::Muovi;
     std::string nome;   // control, menu entry, key or text box
@@ -79,14 +74,11 @@ inline Azione leggi(const std::string& riga) {
 inline std::vector<Azione> leggitutte(const std::string& testo) {
     std::vector<Azione> v;
     std::istringstream s(testo);
-    std::string riga;
-    while (std::getline(s, riga)) if (!riga.empty()) v.push_back(leggi(riga));
+    for (std::string riga; std::getline(s, riga);) if (!riga.empty()) v.push_back(leggi(riga));
     return v;
 }
 
-// ---- Message boxes answered at random -------------------------------------------
-
-// A sequence may fix the next answer ("rispondi si").
+// Message boxes answered at random; a sequence may fix the next answer ("rispondi si").
 class Risponditore : public Messaggi {
 public:
     explicit Risponditore(unsigned seme) : gen_(seme) {}
@@ -103,17 +95,14 @@ private:
     std::mt19937 gen_;
 };
 
-// ---- The window and what can be done to it ----------------------------------------
-
 class Banco {
 public:
     explicit Banco(unsigned seme) : risposte_(seme ^ 0x5eed) {
         f_ = std::make_unique<FinestraPrincipale>(&risposte_);
-        // Files go to a folder of this window's own, and come back from it.
+        // Files, exports (small) and prints go to a folder of this window's own.
         const QString file = cartella_.filePath(QStringLiteral("casuale.vask"));
         f_->archivio().sceglidasalvare = [file](const QString&) { return file; };
         f_->archivio().sceglidaaprire = [file] { return QFile::exists(file) ? file : QString(); };
-        // Exports and prints go there too, small, so that they cost little.
         f_->esportazione().sceglifile = [this] { return cartella_.filePath(++uscite_ % 2 ? "casuale.png" : "casuale.svg"); };
         f_->esportazione().sceglilarghezza = [](int) { return ESPORTAZIONEMINIMA; };
         f_->stampa().sceglidispositivo = [this] {
@@ -128,16 +117,14 @@ public:
             if (!b->objectName().isEmpty()) pulsanti_.push_back(b->objectName().toStdString());
         for (QAction* a : f_->findChildren<QAction*>())
             if (a->objectName().startsWith("mnu") && !a->menu()) voci_.push_back(a->objectName().toStdString());
-        std::sort(pulsanti_.begin(), pulsanti_.end());
-        std::sort(voci_.begin(), voci_.end());
+        std::sort(pulsanti_.begin(), pulsanti_.end()), std::sort(voci_.begin(), voci_.end());
     }
 
     FrmVask_2& nucleo() { return f_->nucleo(); }
     const std::vector<std::string>& pulsanti() const { return pulsanti_; }
     const std::vector<std::string>& voci() const { return voci_; }
 
-    // Performs one action through the real widgets; one that does not apply
-    // now (a disabled button, say) does nothing.
+    // One action through the real widgets; one that does not apply now does nothing.
     void esegui(const Azione& z) {
         AreaGrafica* area = f_->area();
         const auto punto = [area](double x, double y) {
@@ -157,13 +144,12 @@ public:
                 QTest::keyClick(f_.get(), k[0].key(), k[0].keyboardModifiers());
             break;
         }
-        case Tipo::Scrivi: {
-            auto* t = f_->findChild<QLineEdit*>(QString::fromStdString(z.nome));
-            if (!t || !t->isEnabled()) break;
-            t->selectAll();
-            z.testo.empty() ? QTest::keyClick(t, Qt::Key_Backspace) : QTest::keyClicks(t, QString::fromStdString(z.testo));
+        case Tipo::Scrivi:
+            if (auto* t = f_->findChild<QLineEdit*>(QString::fromStdString(z.nome)); t && t->isEnabled()) {
+                t->selectAll();
+                z.testo.empty() ? QTest::keyClick(t, Qt::Key_Backspace) : QTest::keyClicks(t, QString::fromStdString(z.testo));
+            }
             break;
-        }
         case Tipo::Muovi: QTest::mouseMove(area, punto(z.a, z.b)); break;
         case Tipo::Premi: QTest::mousePress(area, Qt::LeftButton, {}, punto(z.a, z.b)); break;
         case Tipo::Rilascia: QTest::mouseRelease(area, Qt::LeftButton, {}, punto(z.a, z.b)); break;
@@ -194,8 +180,6 @@ private:
     std::unique_ptr<FinestraPrincipale> f_;
     std::vector<std::string> pulsanti_, voci_;
 };
-
-// ---- Random actions -------------------------------------------------------------------
 
 class Generatore {
 public:
@@ -261,8 +245,6 @@ private:
     }
 };
 
-// ---- What must hold after every action --------------------------------------------------
-
 inline bool finito(float v) { return std::isfinite(v); }
 
 // The snap points of each element, recomputed here from the element's fields.
@@ -291,21 +273,17 @@ inline std::string puntigiusti(const Sezione& s) {
             t[T::xg] != gx || t[T::yg] != gy)
             return "punti del triangolo " + std::to_string(i);
     }
-    for (int i = 1; i < s.prossimocerchio; ++i) {
-        const float* c = s.cerchi[i];
-        const float x = c[C::xc], y = c[C::yc], r = c[C::raggio];
-        if (!uguale(s.punticerchi[i], {x, y, x + r, y, x, y + r, x - r, y, x, y - r}))
+    for (int i = 1; i < s.prossimocerchio; ++i)
+        if (const float x = s.cerchi[i][C::xc], y = s.cerchi[i][C::yc], r = s.cerchi[i][C::raggio];
+            !uguale(s.punticerchi[i], {x, y, x + r, y, x, y + r, x - r, y, x, y - r}))
             return "punti del cerchio " + std::to_string(i);
-    }
-    for (int i = 1; i < s.l; ++i) {
-        const float* l = s.linee[i];
-        if (!uguale(s.puntilinee[i], {l[L::x1], l[L::y1], l[L::x2], l[L::y2]})) return "punti della linea " + std::to_string(i);
-    }
+    for (int i = 1; i < s.l; ++i)
+        if (const float* l = s.linee[i]; !uguale(s.puntilinee[i], {l[L::x1], l[L::y1], l[L::x2], l[L::y2]}))
+            return "punti della linea " + std::to_string(i);
     return {};
 }
 
-// Rows past the counter empty; the row at the counter holds only the points
-// of an element under construction.
+// Rows past the counter empty; the counter's row holds only an element under construction.
 template <int RIGHE, int CAMPI>
 std::string densa(const float (&t)[RIGHE][CAMPI], int prossimo, int punti, int campicostruzione, const char* nome) {
     for (int i = 0; i < RIGHE; ++i)
@@ -365,8 +343,7 @@ inline std::string controlla(FrmVask_2& f) {
 
     // Nothing stored is NaN or infinite: tables, results, kern, view.
     const auto tutti = [](const void* p, size_t byte) {
-        const float* v = static_cast<const float*>(p);
-        return std::all_of(v, v + byte / sizeof(float), finito);
+        return std::all_of(static_cast<const float*>(p), static_cast<const float*>(p) + byte / sizeof(float), finito);
     };
     if (!tutti(&s, offsetof(Sezione, prossimorettangolo))) return "un numero non finito nelle tabelle";
     const auto& r = f.ris;
