@@ -135,4 +135,57 @@ float momentoytriangolo(const float* t) { return integra(t, false, F); }
 
 float prodottoxytriangolo(const float* t) { return integra(t, true, G); }
 
+namespace {
+
+double segnodoppio(float v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
+
+}  // namespace
+
+Propria propriarettangolo(const float* r) {
+    const double rho = r[R::densita];
+    const double base = std::fabs(double(r[R::x1]) - r[R::x2]);
+    const double altezza = std::fabs(double(r[R::y1]) - r[R::y2]);
+    Propria p;
+    p.area = segnodoppio(r[R::densita]) * base * altezza;
+    p.massa = rho * base * altezza;
+    p.xg = (double(r[R::x1]) + r[R::x2]) / 2;
+    p.yg = (double(r[R::y1]) + r[R::y2]) / 2;
+    p.ix = p.massa * altezza * altezza / 12;
+    p.iy = p.massa * base * base / 12;
+    return p;
+}
+
+Propria propriatriangolo(const float* t) {
+    const double x[3] = {t[T::x1], t[T::x2], t[T::x3]}, y[3] = {t[T::y1], t[T::y2], t[T::y3]};
+    Propria p;
+    p.xg = (x[0] + x[1] + x[2]) / 3;
+    p.yg = (y[0] + y[1] + y[2]) / 3;
+    // Differences of floats are exact in double; so is each product.
+    const double area = std::fabs((x[1] - x[0]) * (y[2] - y[0]) - (x[2] - x[0]) * (y[1] - y[0])) / 2;
+    p.area = segnodoppio(t[T::densita]) * area;
+    p.massa = double(t[T::densita]) * area;
+    // About the centroid the vertices' coordinates sum to 0, and the second
+    // moments reduce to A/12 times the sums of their squares and products.
+    double xx = 0, yy = 0, xy = 0;
+    for (int k = 0; k < 3; ++k) {
+        const double u = x[k] - p.xg, v = y[k] - p.yg;
+        xx += u * u, yy += v * v, xy += u * v;
+    }
+    p.ix = p.massa * yy / 12;
+    p.iy = p.massa * xx / 12;
+    p.ixy = p.massa * xy / 12;
+    return p;
+}
+
+Propria propriacerchio(const float* c, float pigreco) {
+    const double r = c[C::raggio], area = double(pigreco) * r * r;
+    Propria p;
+    p.area = segnodoppio(c[C::densita]) * area;
+    p.massa = double(c[C::densita]) * area;
+    p.xg = c[C::xc];
+    p.yg = c[C::yc];
+    p.ix = p.iy = p.massa * r * r / 4;
+    return p;
+}
+
 }  // namespace vask

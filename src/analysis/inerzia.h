@@ -22,4 +22,17 @@ float momentoxtriangolo(const float* triangolo);
 float momentoytriangolo(const float* triangolo);
 float prodottoxytriangolo(const float* triangolo);
 
+// Mass, signed area, centroid and the element's own moments and product about
+// its centroidal axes parallel to x and y, weighted by the density. Computed
+// in double from the stored coordinates taken relative to the element's own
+// centroid, so that they keep their digits anywhere on the plane.
+struct Propria {
+    double area = 0;  // geometric area times sign(densita)
+    double massa = 0, xg = 0, yg = 0;
+    double ix = 0, iy = 0, ixy = 0;
+};
+Propria propriarettangolo(const float* rettangolo);
+Propria propriatriangolo(const float* triangolo);
+Propria propriacerchio(const float* cerchio, float pigreco);
+
 }  // namespace vask

@@ -4,129 +4,106 @@
 #include <cfloat>
 #include <cmath>
 
+#include "analysis/inerzia.h"
+
 namespace vask {
 
-double arrotondamentocentrale(const Proprieta& p) {
-    // A few float steps of the largest total, from which the centroidal
-    // values are taken by difference.
-    const double totale = std::max({std::fabs(double(p.ixtotale)), std::fabs(double(p.iytotale)),
-                                    std::fabs(double(p.ixytotale))});
-    return 8 * FLT_EPSILON * totale;
+namespace {
+
+// The tolerance of step "circles only" of the panel's rules.
+constexpr double SOLOCERCHI = 0.00001;
+
+// Each element's own properties, in double; callback per element in the
+// order rectangles, triangles, circles.
+template <typename Visita>
+void perognielemento(const Sezione& s, float pigreco, Visita visita) {
+    for (int i = 1; i <= s.numerorettangoli(); ++i) visita(propriarettangolo(s.rettangoli[i]));
+    for (int i = 1; i <= s.numerotriangoli(); ++i) visita(propriatriangolo(s.triangoli[i]));
+    for (int i = 1; i <= s.numerocerchi(); ++i) visita(propriacerchio(s.cerchi[i], pigreco));
+}
+
+bool confori(const Sezione& s) {
+    bool fori = false;
+    for (int i = 1; i <= s.numerorettangoli(); ++i) fori |= s.rettangoli[i][R::densita] < 0;
+    for (int i = 1; i <= s.numerotriangoli(); ++i) fori |= s.triangoli[i][T::densita] < 0;
+    for (int i = 1; i <= s.numerocerchi(); ++i) fori |= s.cerchi[i][C::densita] < 0;
+    return fori;
+}
+
+}  // namespace
+
+double tolleranzacentrale(double ixg, double iyg, bool solocerchi) {
+    const double relativa = 8 * FLT_EPSILON * std::max(std::fabs(ixg), std::fabs(iyg));
+    return solocerchi ? std::max(SOLOCERCHI, relativa) : relativa;
 }
 
 Proprieta calcolaproprieta(const Sezione& s, float pigreco) {
     Proprieta p;
 
-    // Totals, in float as the panel keeps them: triangles, rectangles, circles.
-    float ixtotale = 0, iytotale = 0, ixytotale = 0, massatotale = 0, area = 0;
-    for (int i = 1; i <= s.numerotriangoli(); ++i) {
-        const float* t = s.triangoli[i];
-        ixtotale += t[T::ix];
-        iytotale += t[T::iy];
-        massatotale += t[T::massa];
-        ixytotale += t[T::ixy];
-        area += t[T::area];
-    }
-    for (int i = 1; i <= s.numerorettangoli(); ++i) {
-        const float* r = s.rettangoli[i];
-        ixtotale += r[R::ix];
-        iytotale += r[R::iy];
-        massatotale += r[R::massa];
-        ixytotale += r[R::ixy];
-        area += r[R::area];
-    }
-    for (int i = 1; i <= s.numerocerchi(); ++i) {
-        const float* c = s.cerchi[i];
-        ixtotale += c[C::ix];
-        iytotale += c[C::iy];
-        massatotale += c[C::massa];
-        ixytotale += c[C::ixy];
-        area += c[C::area];
-    }
-    p.area = area;
-    p.massatotale = massatotale;
-    if (!(massatotale > 0)) return p;
+    // Area, mass, static moments and the totals about the origin, from the
+    // stored geometry: the same moments as the elements' fields, without
+    // their rounding, which holes far from the origin would magnify.
+    double area = 0, M = 0, sy = 0, sx = 0, ixtotale = 0, iytotale = 0, ixytotale = 0;
+    perognielemento(s, pigreco, [&](const Propria& e) {
+        area += e.area, M += e.massa;
+        sy += e.massa * e.xg, sx += e.massa * e.yg;
+        ixtotale += e.ix + e.massa * e.yg * e.yg;
+        iytotale += e.iy + e.massa * e.xg * e.xg;
+        ixytotale += e.ixy + e.massa * e.xg * e.yg;
+    });
+    p.area = float(area);
+    p.massatotale = float(M);
+    if (!(M > 0) || !(p.massatotale > 0)) return p;
+    const double xg = sy / M, yg = sx / M;
+    p.xg = float(xg);
+    p.yg = float(yg);
+    p.ixtotale = float(ixtotale);
+    p.iytotale = float(iytotale);
+    p.ixytotale = float(ixytotale);
 
-    // Static moments: rectangles, triangles, circles (about their centres).
-    float momentostatico = 0;
-    for (int i = 1; i <= s.numerorettangoli(); ++i)
-        momentostatico += s.rettangoli[i][R::massa] * s.rettangoli[i][R::xg];
-    for (int i = 1; i <= s.numerotriangoli(); ++i)
-        momentostatico += s.triangoli[i][T::massa] * s.triangoli[i][T::xg];
-    for (int i = 1; i <= s.numerocerchi(); ++i)
-        momentostatico += s.cerchi[i][C::massa] * s.cerchi[i][C::xc];
-    const float xg = momentostatico / massatotale;
-    momentostatico = 0;
-    for (int i = 1; i <= s.numerorettangoli(); ++i)
-        momentostatico += s.rettangoli[i][R::massa] * s.rettangoli[i][R::yg];
-    for (int i = 1; i <= s.numerotriangoli(); ++i)
-        momentostatico += s.triangoli[i][T::massa] * s.triangoli[i][T::yg];
-    for (int i = 1; i <= s.numerocerchi(); ++i)
-        momentostatico += s.cerchi[i][C::massa] * s.cerchi[i][C::yc];
-    const float yg = momentostatico / massatotale;
+    // Centroidal values: each element's own moments plus its transport to G,
+    // all relative to G, so that nothing large is subtracted.
+    double ixg = 0, iyg = 0, ixgyg = 0;
+    perognielemento(s, pigreco, [&](const Propria& e) {
+        const double dx = e.xg - xg, dy = e.yg - yg;
+        ixg += e.ix + e.massa * dy * dy;
+        iyg += e.iy + e.massa * dx * dx;
+        ixgyg += e.ixy + e.massa * dx * dy;
+    });
 
-    p.xg = xg;
-    p.yg = yg;
-    p.ixtotale = ixtotale;
-    p.iytotale = iytotale;
-    p.ixytotale = ixytotale;
-
-    // The centroidal values are small differences of large float totals: a
-    // product or a difference of moments below the totals' rounding is noise,
-    // and must not tilt the axes of a symmetric section. Circles alone also
-    // keep their own fixed tolerance.
-    const bool solocerchi =
-        s.numerorettangoli() == 0 && s.numerotriangoli() == 0 && s.numerocerchi() > 0;
-    const double s0 = solocerchi ? 0.00001 : 0.0;
-    const double tolleranza = std::max(s0, arrotondamentocentrale(p));
-
-    const double M = massatotale;
-    const double ixgvero = ixtotale - double(yg) * yg * M;
-    const double iygvero = iytotale - double(xg) * xg * M;
-    // A moment is clamped only below 0 (below the circles' tolerance): far
-    // from the origin a real moment can be smaller than the totals' rounding.
-    float ixg = float(ixgvero);
-    if (ixg < s0) ixg = 0;
-    float iyg = float(iygvero);
-    if (iyg < s0) iyg = 0;
-    if (std::fabs(double(ixg) - iyg) < tolleranza) ixg = iyg;
-    float ixgyg = float(ixytotale - double(xg) * M * yg);
+    // Symmetry as far as the float inputs allow: a product, or a difference of
+    // the moments, of a few float steps of the moments is zero.
+    const bool solocerchi = s.numerorettangoli() == 0 && s.numerotriangoli() == 0 && s.numerocerchi() > 0;
+    const double s0 = solocerchi ? SOLOCERCHI : 0.0;
+    const double tolleranza = tolleranzacentrale(ixg, iyg, solocerchi);
+    if (std::fabs(ixg - iyg) < tolleranza) ixg = iyg;
     if (std::fabs(ixgyg) < tolleranza) ixgyg = 0;
-    p.ixg = ixg;
-    p.iyg = iyg;
-    p.ixgyg = ixgyg;
+    p.ixgvero = ixg, p.iygvero = iyg, p.ixgygvero = ixgyg;
+    // The labels show a negative moment (holes) as 0.
+    p.ixg = ixg < s0 ? 0.0f : float(ixg);
+    p.iyg = iyg < s0 ? 0.0f : float(iyg);
+    p.ixgyg = float(ixgyg);
 
-    // Central moments.
-    const double media = (double(ixg) + iyg) / 2;
+    // Central moments, from the true centroidal values.
+    const double media = (ixg + iyg) / 2;
     double ixc, iyc;
     if (ixg == iyg) {
         ixc = media + std::fabs(ixgyg);
         iyc = media - std::fabs(ixgyg);
     } else {
-        const double d = double(ixg) - iyg;
-        const double raggio = 0.5 * std::sqrt(d * d + 4 * double(ixgyg) * ixgyg);
+        const double raggio = 0.5 * std::sqrt((ixg - iyg) * (ixg - iyg) + 4 * ixgyg * ixgyg);
         ixc = media + raggio;
         iyc = media - raggio;
     }
     p.ixc = float(ixc);
     p.iyc = float(iyc);
-    // Holes can make the centroidal inertia indefinite: no real radius then,
-    // clamped to 0 instead of the root of a negative number. A centroidal
-    // moment clamped to 0 from below leaves a central moment of 0 that is
-    // really negative as well.
-    // Only holes say so: a sliver of a solid section can round below 0 too.
-    const bool negativa = ixgvero < -tolleranza || iygvero < -tolleranza;
-    bool fori = false;
-    for (int i = 1; i <= s.numerorettangoli(); ++i) fori |= s.rettangoli[i][R::densita] < 0;
-    for (int i = 1; i <= s.numerotriangoli(); ++i) fori |= s.triangoli[i][T::densita] < 0;
-    for (int i = 1; i <= s.numerocerchi(); ++i) fori |= s.cerchi[i][C::densita] < 0;
-    p.immaginarioxc = fori && (iyc < 0 || (iyc <= 0 && negativa));
-    p.immaginarioyc = fori && (ixc < 0 || (ixc <= 0 && negativa));
-    const auto giratore = [&](float momento) {
-        return momento < 0 ? 0.0f : float(std::sqrt(double(momento) / M));
-    };
-    p.raggiocentralexc = giratore(p.ixc);
-    p.raggiocentraleyc = giratore(p.iyc);
+    // Holes can make the centroidal inertia indefinite: no real radius then.
+    const bool fori = confori(s);
+    p.immaginarioxc = fori && iyc < 0;
+    p.immaginarioyc = fori && ixc < 0;
+    const auto giratore = [&](double momento) { return momento < 0 ? 0.0f : float(std::sqrt(momento / M)); };
+    p.raggiocentralexc = giratore(ixc);
+    p.raggiocentraleyc = giratore(iyc);
 
     // Angle of Xc, the axis of the maximum moment.
     const double pi = pigreco;
@@ -134,14 +111,14 @@ Proprieta calcolaproprieta(const Sezione& s, float pigreco) {
     if (ixg == iyg) {
         alfa = ixgyg == 0 ? 0 : (ixgyg > 0 ? -pi / 4 : pi / 4);
     } else if (ixg > iyg) {
-        alfa = 0.5 * std::atan(-2 * double(ixgyg) / (double(ixg) - iyg));
+        alfa = 0.5 * std::atan(-2 * ixgyg / (ixg - iyg));
     } else {
-        const double t = std::atan(-2 * double(ixgyg) / (double(iyg) - ixg));
+        const double t = std::atan(-2 * ixgyg / (iyg - ixg));
         const double segnot = t > 0 ? 1 : (t < 0 ? -1 : 0);
         alfa = segnot * (pi / 2 - std::fabs(t) / 2);
     }
     p.alfa = float(alfa);
-    p.angologradi = float(double(p.alfa) * 360 / (2 * pi));
+    p.angologradi = float(alfa * 360 / (2 * pi));
     return p;
 }
 

@@ -13,13 +13,17 @@ struct Proprieta {
     float xg = 0, yg = 0;      // 3, 4
     float ixtotale = 0;        // 5
     float iytotale = 0;        // 6
-    float ixg = 0, iyg = 0;    // 7, 8
+    float ixg = 0, iyg = 0;    // 7, 8 (a negative moment shows as 0)
     float ixytotale = 0;       // 9
     float ixgyg = 0;           // 10
     float ixc = 0, iyc = 0;    // 11, 12 maximum and minimum central moment
     float raggiocentralexc = 0, raggiocentraleyc = 0;  // 13, 14
     float angologradi = 0;     // 15
     float alfa = 0;            // angle of Xc in radians, before the axes rule
+    // The centroidal values as computed, before the labels' clamp at 0 (and
+    // after the symmetry tolerance): the central moments, the radii and the
+    // angle come from these.
+    double ixgvero = 0, iygvero = 0, ixgygvero = 0;
     // Holes made the central moment along Xc (the one of Ryc) or along Yc
     // (the one of Rxc) negative: that radius is 0 and the section has no real
     // central ellipse along that axis. (A negative moment of a section
@@ -27,15 +31,18 @@ struct Proprieta {
     bool immaginarioxc = false, immaginarioyc = false;
 };
 
-// Sums, centroid, centroidal and central values, radii and angle. Reads the
-// inertia fields as the last computation left them. When the total mass is
-// not positive only area and massatotale are meaningful.
+// Sums, centroid, centroidal and central values, radii and angle. The totals
+// about the origin are the sums of the inertia fields as the last computation
+// left them; the centroid and everything centroidal come from each element's
+// own moments and its transport to the section's centroid, in double, so that
+// they are exact to float precision anywhere on the plane. When the total
+// mass is not positive only area and massatotale are meaningful.
 Proprieta calcolaproprieta(const Sezione& s, float pigreco);
 
 // Below this size the centroidal product, and the difference of the two
-// centroidal moments, are rounding noise: a few float steps of the largest of
-// the totals they are computed from.
-double arrotondamentocentrale(const Proprieta& p);
+// centroidal moments, count as zero: a few float steps of the larger
+// centroidal moment (or the fixed tolerance of sections of circles alone).
+double tolleranzacentrale(double ixg, double iyg, bool solocerchi);
 
 // How the central axes are drawn and what the angle label shows.
 enum class Assi {

@@ -65,7 +65,7 @@ std::string problemadocumento(const Documento& d) {
         const float r = c[C::raggio], area = 3.1415927f * r * r;
         if (!(r > 0) || area == 0 || !std::isfinite(area))
             return elemento("cerchio", i) + "cerchio degenere.";
-        if (c[C::xc] < r || c[C::yc] < r || !nelmondo(c[C::xc]) || !nelmondo(c[C::yc]))
+        if (c[C::xc] < r || c[C::yc] < r || cerchiooltreilmondo(c[C::xc], c[C::yc], r))
             return elemento("cerchio", i) + "esce dalla zona positiva o dai limiti dell'area grafica.";
         if (!densitaammessa(c[C::densita], area)) return elemento("cerchio", i) + "densità fuori dei limiti.";
     }

@@ -1,5 +1,6 @@
 // Modify: the density of the selected rectangle or triangle, radius and
 // density of a circle, or one end of a closure line (two clicks).
+#include <algorithm>
 #include <cmath>
 
 #include "edit/frmvask2.h"
@@ -69,6 +70,14 @@ void FrmVask_2::btnModifica_Click() {
         float raggio = 0;
         const Portata portata = leggisingolo(ctl.testo("txtRaggio"), raggio);
         if (!raggioammesso(portata, raggio)) return;
+        if (cerchiooltreilmondo(c[C::xc], c[C::yc], raggio)) {
+            const float spazio = LIMITEMONDO - std::max(c[C::xc], c[C::yc]);
+            avviso("Il cerchio modificato deve rimanere entro le coordinate " + testosingolo(LIMITEMONDO) +
+                       " dell'area grafica. Reinserire il raggio che per il caso specifico non deve essere "
+                       "maggiore di " + testosingolo(spazio) + ".",
+                   "Cerchio fuori dei limiti dell'area grafica.");
+            return;
+        }
         float d = 0;
         if (!densita(d, pigreco * raggio * raggio)) return;
         registra("modifica cerchio " + testointero(n));

@@ -315,6 +315,13 @@ bool FrmVask_2::disegnacerchio() {
         costruzione.puntocerchio = 0;
         return true;
     }
+    if (cerchiooltreilmondo(puntox(), puntoy(), raggio)) {
+        avviso("Il cerchio inserito deve rimanere entro le coordinate " + testosingolo(LIMITEMONDO) +
+                   " dell'area grafica. Reinserire il raggio oppure spostare il centro.",
+               "Cerchio fuori dei limiti dell'area grafica.");
+        costruzione.puntocerchio = 0;
+        return true;
+    }
     float densita = 0;
     const Portata portata = leggisingolo(ctl.testo("txtDensita"), densita);
     const float area = areacerchio(raggio, densita, pigreco);

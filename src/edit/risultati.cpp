@@ -139,7 +139,8 @@ void FrmVask_2::mnuVisualizzaRisultati_Click() {
     }
 
     const float lunghezza = pic.scaleheight / 3;
-    switch (casoassi(ris.angologradi, ris.ixg, ris.iyg)) {
+    // The axes rule reads the true centroidal moments, as the angle did.
+    switch (casoassi(ris.angologradi, float(p.ixgvero), float(p.iygvero))) {
     case Assi::Obliqui: {
         const float t = std::tan(ris.inclinazioneassicentraliradianti);
         pic.linea(ris.xg, ris.yg, ris.xg + lunghezza, ris.yg + lunghezza * t, VIOLA);

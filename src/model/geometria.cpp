@@ -70,7 +70,15 @@ bool triangolooltre(const float* t, float dx, float dy) {
            oltre(t[T::x3], t[T::y3], dx, dy);
 }
 
-bool cerchiooltre(const float* c, float dx, float dy) { return oltre(c[C::xc], c[C::yc], dx, dy); }
+bool cerchiooltre(const float* c, float dx, float dy) {
+    // The whole circle: its centre as it will be stored, plus the radius.
+    const float xc = c[C::xc] + dx, yc = c[C::yc] + dy;
+    return cerchiooltreilmondo(xc, yc, c[C::raggio]);
+}
+
+bool cerchiooltreilmondo(float xc, float yc, float raggio) {
+    return double(xc) + raggio > LIMITEMONDO || double(yc) + raggio > LIMITEMONDO;
+}
 
 bool lineaoltre(const float* l, float dx, float dy) {
     return oltre(l[L::x1], l[L::y1], dx, dy) || oltre(l[L::x2], l[L::y2], dx, dy);

@@ -33,12 +33,14 @@ bool triangoloinquadrante(const float* triangolo, float dx, float dy);
 bool cerchioinquadrante(const float* cerchio, float dx, float dy);
 bool lineainquadrante(const float* linea, float dx, float dy);
 
-// Some corner, vertex, end or the circle's centre beyond the world's far
+// Some corner, vertex, end or a part of the circle beyond the world's far
 // edges after the translation: where no view can reach it.
 bool rettangolooltre(const float* rettangolo, float dx, float dy);
 bool triangolooltre(const float* triangolo, float dx, float dy);
 bool cerchiooltre(const float* cerchio, float dx, float dy);
 bool lineaoltre(const float* linea, float dx, float dy);
+// The circle of centre (xc, yc) reaches past the world's far edges.
+bool cerchiooltreilmondo(float xc, float yc, float raggio);
 
 // A third vertex that makes the triangle degenerate, in the order the third
 // click tests: all on one vertical or horizontal line, on an earlier vertex,

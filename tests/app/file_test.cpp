@@ -407,7 +407,7 @@ private slots:
             const QRect& d = foglio.disegno;
             QVERIFY(foglio.img.rect().contains(d) && std::abs(d.height() - d.width() * 0.6) <= 1);
             QCOMPARE(foglio.colore(4.5, 3.5).name() + foglio.colore(15, 10).name(), QString("#ffffff#000000"));
-            for (const char* t : {"A =", "14", "5.857143", "472.6667", "Ryc =", "α°=", "43.6085"})
+            for (const char* t : {"A =", "14", "5.857143", "472.6667", "Ryc =", "α°=", "43.60849"})
                 QVERIFY2(foglio.ha(QString::fromUtf8(t)), t);
             QVERIFY(!foglio.ha("Nessun") && !foglio.ha("cambiata"));
             // The results beside a wide drawing, below a tall page's.

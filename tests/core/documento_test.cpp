@@ -31,6 +31,7 @@ TEST_F(Finestra, un_documento_sbagliato_e_rifiutato_e_non_cambia_nulla) {
         {"rettangolo 1: rettangolo degenere", [](Documento& d) { d.rettangoli[0][R::y2] = 2; }},
         {"cerchio 1: esce", [](Documento& d) { d.cerchi.push_back({0, 5, 1, 2, 1}); }},  // across the x axis
         {"cerchio 1: esce", [](Documento& d) { d.cerchi.push_back({0, 3, 5, 4, 1}); }},
+        {"cerchio 1: esce", [](Documento& d) { d.cerchi.push_back({0, 4095, 100, 1.5f, 1}); }},  // past 4096
         {"cerchio 1: cerchio degenere", [](Documento& d) { d.cerchi.push_back({0, 3, 5, 0, 1}); }},
         {"triangolo 1: triangolo degenere", [](Documento& d) { d.triangoli.push_back({0, 0, 0, 2, 2, 4, 4, 1}); }},
         {"triangolo 1: triangolo degenere", [](Documento& d) { d.triangoli.push_back({0, 0, 0, 0.1f, 0.3f, 1, 3, 1}); }},

@@ -1,8 +1,11 @@
 // "Esegui" end to end: sections composed with the mouse, the results panel,
 // the central axes, the ellipse and the kern as they reach the display list.
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
+#include "edit/documento.h"
 #include "supporto.h"
 
 using namespace vask;
@@ -206,4 +209,37 @@ TEST_F(Finestra, i_fori_che_annullano_un_giratore_lo_dicono_nella_barra) {
     f.btnEsegui_Click();
     EXPECT_EQ(avvisi() + testo("lblRyc"), "0");
     EXPECT_EQ(testo("lblDescrizione"), std::string(ASSI) + " Con i suoi fori la sezione non ha un'ellisse centrale reale lungo l'asse Xc.");
+}
+
+// Sections opened far from the origin: the panel shows their published
+// centroidal values (as the floats nearest to them), the axes as they belong.
+TEST_F(Finestra, lontano_dall_origine_il_pannello_mostra_i_valori_esatti) {
+    struct Caso {
+        std::vector<std::array<float, 5>> rettangoli;  // x1 y1 x2 y2 rho
+        std::vector<std::array<float, 4>> cerchi;      // xc yc r rho
+        double ixg, iyg, ixgyg;
+        const char* angolo;
+    };
+    const double anello = 3.1415927 * (81 - 16) / 4;
+    const Caso casi[] = {
+        {{{2504, 3500, 2506, 3512, 1}, {2500, 3510, 2504, 3512, 1}, {2506, 3500, 2510, 3502, 1}}, {}, 2080 / 3., 520 / 3., -240,
+         "21.35469"},
+        {{{3000, 2900, 3006, 2904, 1}}, {{3004, 2902.5f, 1, -1}}, 30.3109107921, 67.5998376586, -1.80738208901, "87.23154"},
+        {{{3000, 2900, 3050, 3000, 1}}, {}, 50 * 1e6 / 12, 100 * 125000 / 12., 0, "0"},
+        {{}, {{3000.5f, 1000.25f, 3, 1}, {3000.5f, 1000.25f, 2, -1}}, anello, anello, 0, "0"},
+    };
+    for (const Caso& c : casi) {
+        Documento d;
+        for (const auto& r : c.rettangoli) d.rettangoli.push_back({0, r[0], r[1], r[2], r[3], r[4]});
+        for (const auto& k : c.cerchi) d.cerchi.push_back({0, k[0], k[1], k[2], k[3]});
+        d.sinistra = 2980, d.basso = 980, d.larghezza = 80;
+        ASSERT_EQ(f.apridocumento(d, "lontano.vask"), "");
+        f.btnEsegui_Click();
+        const double centro = (c.ixg + c.iyg) / 2, raggio = std::hypot((c.ixg - c.iyg) / 2, c.ixgyg);
+        std::string attesi;
+        for (double v : {c.ixg, c.iyg, c.ixgyg, centro + raggio, centro - raggio}) attesi += testosingolo(float(v)) + " ";
+        EXPECT_EQ(testi({"lblIxg", "lblIyg", "lblIxgyg", "lblIxc", "lblIyc", "lblAngoloxc"}), attesi + c.angolo);
+        // Oblique axes: Xc in two halves from G.
+        EXPECT_EQ(dicolore(f.pic.immagine, Forma::Segmento, VIOLA).size(), c.ixgyg != 0 ? 2u : 1u) << c.angolo;
+    }
 }

@@ -163,7 +163,7 @@ TEST(Geometria, lo_spostamento_guarda_ogni_vertice_ed_estremo) {
             EXPECT_TRUE(t.dentro(riga, -1, -2) && !t.oltre(riga, -1, -2));  // onto the axes
             EXPECT_FALSE(t.dentro(riga, -1.5f, 0));
             EXPECT_FALSE(t.dentro(riga, 0, -2.5f));
-            metti(4000, 10);  // the point p highest: (4000, 4001)
+            metti(cerchio ? 3999 : 4000, 10);  // the point p highest: (4000, 4001), or a circle reaching there
             EXPECT_TRUE(!t.oltre(riga, 96, 95) && t.dentro(riga, 96, 95));
             EXPECT_TRUE(t.oltre(riga, 96.5f, 0));
             EXPECT_TRUE(t.oltre(riga, 0, 95.5f));
@@ -182,6 +182,23 @@ TEST_F(Finestra, lo_spostamento_non_porta_oltre_il_limite_del_mondo) {
     EXPECT_EQ(f.spostamento.mettipunto, 2);
     clicca(4091, 2);  // the corner lands on the edge itself
     EXPECT_EQ(f.sez.rettangoli[1][R::x2], LIMITEMONDO);
+    EXPECT_EQ(problemadocumento(f.documento()), "");
+
+    // A circle whole within the edge, drawn, enlarged and moved.
+    cerchio(4086, 20, "10.5");
+    cerchio(4086, 20, "10");
+    seleziona(CERCHIO, 4086, 20);
+    raggio("10.25");
+    f.btnModifica_Click();
+    sposta(4086, 20, 4086.5f, 20);
+    EXPECT_EQ(avvisi(true), "Cerchio fuori dei limiti dell'area grafica. Il cerchio inserito deve rimanere entro le "
+                            "coordinate 4096 dell'area grafica. Reinserire il raggio oppure spostare il centro. | "
+                            "Cerchio fuori dei limiti dell'area grafica. Il cerchio modificato deve rimanere entro le "
+                            "coordinate 4096 dell'area grafica. Reinserire il raggio che per il caso specifico non deve "
+                            "essere maggiore di 10. | Cerchio fuori dei limiti dell'area grafica. Il cerchio spostato deve "
+                            "rimanere entro le coordinate 4096 dell'area grafica. Reinserire il secondo punto.");
+    EXPECT_EQ(campi(f.sez.cerchi[1], C::xc, C::raggio), "4086 20 10");
+    EXPECT_EQ(f.sez.prossimocerchio, 2);
     EXPECT_EQ(problemadocumento(f.documento()), "");
 }
 

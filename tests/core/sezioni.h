@@ -2,6 +2,7 @@
 // integrals they are checked against, in double and by other formulas.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -59,7 +60,10 @@ inline vask::Proprieta calcola(vask::Sezione& s) {
     return calcolaproprieta(s, pigreco);
 }
 
-// Area, first and second moments of a plane figure (not weighted).
+inline vask::Proprieta calcola(vask::Sezione&& s) { return calcola(s); }
+
+// Area, first and second moments of a plane figure (not weighted), about
+// the point the coordinates are taken from.
 struct Integrali {
     double area = 0, sx = 0, sy = 0;   // sx = integral of y, sy = integral of x
     double ixx = 0, iyy = 0, ixy = 0;  // integrals of y^2, x^2, x*y
@@ -96,26 +100,72 @@ inline Integrali disco(double xc, double yc, double r) {
     return g;
 }
 
-// The whole section, each element weighted by its density (or, for the signed
-// geometric area, by the sign of its density only).
-inline Integrali riferimento(const vask::Sezione& s, bool solosegno = false) {
+// The whole section about the point (ox, oy), each element weighted by its
+// density (or, for the signed geometric area, by the sign of its density;
+// for the gross values, by their magnitudes).
+// An origin near the section keeps the integrals free of cancellation.
+enum class Peso { Densita, Segno, Modulo, ModuloDensita };
+inline Integrali riferimento(const vask::Sezione& s, double ox = 0, double oy = 0, Peso come = Peso::Densita) {
     using namespace vask;
-    const auto peso = [solosegno](float densita) { return solosegno ? double(segno(densita)) : double(densita); };
+    const auto peso = [come](float d) {
+        return come == Peso::Densita ? double(d)
+               : come == Peso::Segno ? double(segno(d))
+               : come == Peso::Modulo ? std::fabs(double(segno(d))) : std::fabs(double(d));
+    };
     Integrali tot;
     for (int i = 1; i <= s.numerorettangoli(); ++i) {
         const float* r = s.rettangoli[i];
-        tot.aggiungi(poligono({r[R::x1], r[R::x2], r[R::x2], r[R::x1]}, {r[R::y1], r[R::y1], r[R::y2], r[R::y2]}),
-                     peso(r[R::densita]));
+        const double x1 = r[R::x1] - ox, x2 = r[R::x2] - ox, y1 = r[R::y1] - oy, y2 = r[R::y2] - oy;
+        tot.aggiungi(poligono({x1, x2, x2, x1}, {y1, y1, y2, y2}), peso(r[R::densita]));
     }
     for (int i = 1; i <= s.numerotriangoli(); ++i) {
         const float* t = s.triangoli[i];
-        tot.aggiungi(poligono({t[T::x1], t[T::x2], t[T::x3]}, {t[T::y1], t[T::y2], t[T::y3]}), peso(t[T::densita]));
+        tot.aggiungi(poligono({t[T::x1] - ox, t[T::x2] - ox, t[T::x3] - ox}, {t[T::y1] - oy, t[T::y2] - oy, t[T::y3] - oy}),
+                     peso(t[T::densita]));
     }
     for (int i = 1; i <= s.numerocerchi(); ++i) {
         const float* c = s.cerchi[i];
-        tot.aggiungi(disco(c[C::xc], c[C::yc], c[C::raggio]), peso(c[C::densita]));
+        tot.aggiungi(disco(c[C::xc] - ox, c[C::yc] - oy, c[C::raggio]), peso(c[C::densita]));
     }
     return tot;
+}
+
+// The fifteen values in double, independently of the program: Green's theorem
+// about a point of the section, the centroidal values by the parallel-axis
+// theorem over short distances, the principal ones by Mohr's circle.
+struct Atteso {
+    double area = 0, massa = 0, xg = 0, yg = 0, ix = 0, iy = 0, ixy = 0;
+    double lorda = 0, massalorda = 0;  // with holes counted as solid
+    double ixg = 0, iyg = 0, ixgyg = 0, imax = 0, imin = 0;
+    double rmax = 0, rmin = 0, alfa = 0;  // alfa: the axis of imax, radians
+};
+
+inline Atteso atteso(const vask::Sezione& s) {
+    using namespace vask;
+    // A corner of some element as the local origin.
+    double ox = 0, oy = 0;
+    if (s.numerorettangoli()) ox = s.rettangoli[1][R::x1], oy = s.rettangoli[1][R::y1];
+    else if (s.numerotriangoli()) ox = s.triangoli[1][T::x1], oy = s.triangoli[1][T::y1];
+    else if (s.numerocerchi()) ox = s.cerchi[1][C::xc], oy = s.cerchi[1][C::yc];
+    const Integrali g = riferimento(s, ox, oy);
+    Atteso e;
+    e.area = riferimento(s, ox, oy, Peso::Segno).area;
+    e.lorda = riferimento(s, ox, oy, Peso::Modulo).area;
+    e.massalorda = riferimento(s, ox, oy, Peso::ModuloDensita).area;
+    e.massa = g.area;
+    const double u = g.sy / g.area, v = g.sx / g.area;
+    e.xg = ox + u, e.yg = oy + v;
+    e.ixg = g.ixx - g.area * v * v;
+    e.iyg = g.iyy - g.area * u * u;
+    e.ixgyg = g.ixy - g.area * u * v;
+    e.ix = g.ixx + 2 * oy * g.sx + oy * oy * g.area;
+    e.iy = g.iyy + 2 * ox * g.sy + ox * ox * g.area;
+    e.ixy = g.ixy + ox * g.sx + oy * g.sy + ox * oy * g.area;
+    const double centro = (e.ixg + e.iyg) / 2, raggio = std::hypot((e.ixg - e.iyg) / 2, e.ixgyg);
+    e.imax = centro + raggio, e.imin = centro - raggio;
+    e.rmax = std::sqrt(std::max(0.0, e.imax) / e.massa), e.rmin = std::sqrt(std::max(0.0, e.imin) / e.massa);
+    e.alfa = 0.5 * std::atan2(-2 * e.ixgyg, e.ixg - e.iyg);
+    return e;
 }
 
 }  // namespace prova
