@@ -1,30 +1,21 @@
 // The analysis: element inertia, section properties, central kern and
 // ellipse, each against integrals and formulas computed here in double.
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <random>
-#include <tuple>
-#include <vector>
+#include <sstream>
 
 #include "analysis/ellisse.h"
 #include "analysis/nocciolo.h"
 #include "sezioni.h"
+#include "supporto.h"
 
 using namespace vask;
-using prova::pigreco;
-
-// ---- Element inertia ---------------------------------------------------------
 
 // Two vertices at the same height (or abscissa) but for a few float steps: a
 // piece a rounding step thick, whose slopes are near 1e7.
 TEST(Inerzia, triangoli_quasi_piatti_da_un_lato_concordano_con_gli_integrali_di_contorno) {
-    Sezione esempio;
-    prova::triangolo(esempio, 2, 9.72f, 12, 9.720001f, 5, 3, 1);
-    EXPECT_NEAR(prodottoxytriangolo(esempio.triangoli[1]), 1616.832, 0.01);
-
+    EXPECT_NEAR(prodottoxytriangolo(prova::componi("T 2 9.72 12 9.720001 5 3 1").triangoli[1]), 1616.832, 0.01);
     std::mt19937 gen(99);
     std::uniform_real_distribution<float> pos(0.5f, 19.5f);
     for (int i = 0; i < 400; ++i) {
@@ -36,12 +27,10 @@ TEST(Inerzia, triangoli_quasi_piatti_da_un_lato_concordano_con_gli_integrali_di_
         Sezione s;
         prova::triangolo(s, v[0], v[1], v[2], v[3], v[4], v[5], 1);
         const prova::Integrali g = prova::poligono({v[0], v[2], v[4]}, {v[1], v[3], v[5]});
-        const float* t = s.triangoli[1];
-        SCOPED_TRACE(i);
         const double tol = 2e-6 * (g.area * 400 + 1);
-        EXPECT_NEAR(momentoxtriangolo(t), g.ixx, tol);
-        EXPECT_NEAR(momentoytriangolo(t), g.iyy, tol);
-        EXPECT_NEAR(prodottoxytriangolo(t), g.ixy, tol);
+        EXPECT_NEAR(momentoxtriangolo(s.triangoli[1]), g.ixx, tol) << i;
+        EXPECT_NEAR(momentoytriangolo(s.triangoli[1]), g.iyy, tol) << i;
+        EXPECT_NEAR(prodottoxytriangolo(s.triangoli[1]), g.ixy, tol) << i;
     }
 }
 
@@ -49,39 +38,12 @@ TEST(Inerzia, triangoli_quasi_piatti_da_un_lato_concordano_con_gli_integrali_di_
 
 namespace {
 
-// One element of a section as data: 'R' x1 y1 x2 y2 rho, 'T' x1 y1 x2 y2 x3 y3
-// rho, 'C' xc yc r rho.
-struct Pezzo {
-    char tipo;
-    float v[7];
-};
-
-Sezione componi(const std::vector<Pezzo>& pezzi, float dx = 0, float dy = 0) {
-    Sezione s;
-    for (const Pezzo& p : pezzi) {
-        const float* v = p.v;
-        if (p.tipo == 'R') prova::rettangolo(s, v[0] + dx, v[1] + dy, v[2] + dx, v[3] + dy, v[4]);
-        if (p.tipo == 'T') prova::triangolo(s, v[0] + dx, v[1] + dy, v[2] + dx, v[3] + dy, v[4] + dx, v[5] + dy, v[6]);
-        if (p.tipo == 'C') prova::cerchio(s, v[0] + dx, v[1] + dy, v[2], v[3]);
-    }
-    return s;
-}
-
 // |a - b| within `rel` of the largest magnitude of the group (or of `scala`).
 void gruppo(const char* nome, std::initializer_list<std::pair<double, double>> coppie, double rel = 1e-6,
             double scala = 0) {
     for (const auto& [a, b] : coppie) scala = std::max({scala, std::fabs(a), std::fabs(b)});
     int k = 0;
-    for (const auto& [a, b] : coppie) {
-        EXPECT_NEAR(a, b, rel * scala) << nome << " " << k;
-        ++k;
-    }
-}
-
-// The angle of an axis, up to half a turn, in radians.
-double differenzaassi(double a, double b) {
-    const double d = std::remainder(a - b, prova::PI);
-    return std::fabs(d);
+    for (const auto& [a, b] : coppie) EXPECT_NEAR(a, b, rel * scala) << nome << " " << k++;
 }
 
 // The fifteen results against the independent integration, group by group.
@@ -100,50 +62,55 @@ void confronta(const Proprieta& p, const prova::Atteso& e) {
     // the 0.35 degrees of the axes rule. An angle the float inputs cannot
     // decide (a product and a difference of moments of a few float steps) is not judged.
     const double decisione = std::hypot(e.ixg - e.iyg, 2 * e.ixgyg) / std::max(std::fabs(e.imax), std::fabs(e.imin));
-    if (decisione > 1e-5)
-        EXPECT_LT(differenzaassi(disegnato, e.alfa), caso == Assi::Obliqui ? 1e-6 * prova::PI / 2 : 0.35 * prova::PI / 180);
+    const double scarto = std::fabs(std::remainder(disegnato - e.alfa, prova::PI));
+    if (decisione > 1e-5) {
+        EXPECT_LT(scarto, caso == Assi::Obliqui ? 1e-6 * prova::PI / 2 : 0.35 * prova::PI / 180);
+    }
     EXPECT_NEAR(p.angologradi, p.alfa * 180 / prova::PI, 1e-4);
     EXPECT_TRUE(finite(p));
 }
 
+Assi assi(const Proprieta& p) { return casoassi(p.angologradi, float(p.ixgvero), float(p.iygvero)); }
+
 }  // namespace
 
-// Textbook sections with their published centroidal values, at the origin
-// and moved far out by amounts a float holds exactly (so that the stored
-// shape is the same): Ixg, Iyg, Ixgyg and the angle of Xc in degrees.
-TEST(Proprieta, sezioni_dei_manuali_danno_i_valori_pubblicati_ovunque_nel_piano) {
-    struct Caso {
-        const char* nome;
-        std::vector<Pezzo> pezzi;
-        double ixg, iyg, ixgyg, gradi;
-    };
-    const double pi4 = prova::PI * 4;  // pi r^4 / 4 with r = 2
-    const Caso casi[] = {
-        {"rettangolo 4x10", {{'R', {1, 1, 5, 11, 1}}}, 4 * 1000 / 12., 10 * 64 / 12., 0, 0},
-        {"triangolo rettangolo 6x9", {{'T', {1, 1, 7, 1, 1, 10, 1}}}, 6 * 729 / 36., 9 * 216 / 36., -36 * 81 / 72., 25.097214},
-        {"cerchio r 2", {{'C', {5, 5, 2, 1}}}, pi4, pi4, 0, 0},
-        {"anello", {{'C', {5, 5, 2, 1}}, {'C', {5, 5, 1, -1}}}, pi4 - prova::PI / 4, pi4 - prova::PI / 4, 0, 0},
-        {"I 10x10", {{'R', {1, 1, 11, 2, 1}}, {'R', {5.5f, 2, 6.5f, 10, 1}}, {'R', {1, 10, 11, 11, 1}}},
-         (10 * 1000 - 9 * 512) / 12., (2 * 1000 + 8) / 12., 0, 0},
-        {"C 6x10", {{'R', {1, 1, 2, 11, 1}}, {'R', {2, 1, 7, 2, 1}}, {'R', {2, 10, 7, 11, 1}}}, 860 / 3., 200 / 3., 0, 0},
-        {"Z 10x12", {{'R', {5, 1, 7, 13, 1}}, {'R', {1, 11, 5, 13, 1}}, {'R', {7, 1, 11, 3, 1}}}, 2080 / 3., 520 / 3., -240,
-         21.354695},
-        {"L 8x6x1", {{'R', {1, 1, 2, 9, 1}}, {'R', {2, 1, 7, 2, 1}}}, 12601 / 156., 6049 / 156., -420 / 13., 28.488066},
-        {"L densità 2", {{'R', {1, 1, 3, 11, 2}}, {'R', {3, 1, 9, 3, 2}}}, 1744 / 3., 976 / 3., -240, 30.963757},
-        {"6x4 con foro r 1", {{'R', {1, 1, 7, 5, 1}}, {'C', {5, 3.5f, 1, -1}}}, 30.31091079, 67.59983766, -1.807382089,
-         87.231543},
-    };
-    const float spostamenti[][2] = {{0, 0}, {2500, 3500}, {3000.375f, 2900.625f}, {4070, 1000.5f}};
-    for (const Caso& c : casi)
+// Textbook sections with their published centroidal values, symmetric ones,
+// holes outside the solid; at the origin and far out, by amounts a float
+// holds exactly (the stored shape the same) and by amounts it does not.
+TEST(Proprieta, sezioni_dei_dati_danno_i_valori_pubblicati_e_gli_assi_attesi_ovunque_nel_piano) {
+    const float spostamenti[][2] = {{0, 0}, {2500, 3500}, {3000.375f, 2900.625f}, {4070, 1000.5f}, {1000.3f, 700.21f},
+                                    {4000.1f, 2800.07f}};
+    for (const prova::Riga& r : prova::dati("core_sezioni.tsv"))
         for (const auto& d : spostamenti) {
-            SCOPED_TRACE(testing::Message() << c.nome << " + (" << d[0] << ", " << d[1] << ")");
-            Sezione s = componi(c.pezzi, d[0], d[1]);
-            const Proprieta p = prova::calcola(s);
-            confronta(p, prova::atteso(s));
-            const double centro = (c.ixg + c.iyg) / 2, raggio = std::hypot((c.ixg - c.iyg) / 2, c.ixgyg);
-            gruppo("pubblicati", {{p.ixgvero, c.ixg}, {p.iygvero, c.iyg}, {p.ixgygvero, c.ixgyg},
-                                  {p.ixc, centro + raggio}, {p.iyc, centro - raggio}});
-            EXPECT_NEAR(p.angologradi, c.gradi, 1e-6 * 90);
+            SCOPED_TRACE(testing::Message() << r.dove << " + (" << d[0] << ", " << d[1] << ")");
+            const bool esatto = d[0] == std::floor(d[0] * 8) / 8;
+            if (r[0] == "assi") {
+                EXPECT_EQ("XVO"[int(casoassi(std::stof(r[1]), std::stof(r[2]), std::stof(r[3])))], r[4][0]);
+                break;
+            }
+            const Sezione s = prova::componi(r[2], d[0], d[1]);
+            const prova::Atteso e = prova::atteso(s);
+            const Proprieta p = prova::calcola(Sezione(s));
+            if (r[0] == "simmetrica") {
+                EXPECT_NE(assi(p), Assi::Obliqui) << p.angologradi;
+                continue;
+            }
+            if (!esatto) continue;
+            confronta(p, e);
+            if (r[0] == "fori") {
+                ASSERT_TRUE(e.ixg < 0 || e.iyg < 0);
+                // The principal values from the true ones; the labels show 0 for a negative moment.
+                gruppo("invarianti", {{double(p.ixc) + p.iyc, e.ixg + e.iyg}});
+                gruppo("invarianti", {{double(p.ixc) * p.iyc, e.ixg * e.iyg - e.ixgyg * e.ixgyg}}, 3e-6);
+                EXPECT_EQ(std::make_pair(p.immaginarioxc, p.immaginarioyc), std::make_pair(e.imin < 0, e.imax < 0));
+                EXPECT_EQ(std::make_pair(p.ixg == 0, p.iyg == 0), std::make_pair(e.ixg < 0, e.iyg < 0));
+                continue;
+            }
+            const double ixg = std::stod(r[3]), iyg = std::stod(r[4]), ixgyg = std::stod(r[5]);
+            const double centro = (ixg + iyg) / 2, raggio = std::hypot((ixg - iyg) / 2, ixgyg);
+            gruppo("pubblicati", {{p.ixgvero, ixg}, {p.iygvero, iyg}, {p.ixgygvero, ixgyg}, {p.ixc, centro + raggio},
+                                  {p.iyc, centro - raggio}});
+            EXPECT_NEAR(p.angologradi, std::stod(r[6]), 1e-6 * 90);
         }
 }
 
@@ -192,90 +159,24 @@ TEST(Proprieta, sezioni_a_caso_concordano_con_l_integrazione_indipendente_ovunqu
     EXPECT_GT(conforo, 40);
 }
 
-// Symmetric sections keep straight axes anywhere, also when typed at
-// coordinates a float cannot hold; nearly symmetric ones keep their angle.
-TEST(Proprieta, assi_diritti_se_simmetriche_ovunque_e_obliqui_se_quasi_simmetriche) {
-    const std::vector<Pezzo> simmetriche[] = {
-        {{'R', {2.1f, 3.3f, 5.1f, 6.3f, 1}}},                                              // square
-        {{'R', {0.3f, 0.7f, 3.3f, 2.2f, 1}}, {'R', {1.05f, 0.7f, 2.55f, 3.7f, 1}}},         // cross at 0.1 steps
-        {{'C', {3.3f, 3.3f, 1.7f, 1}}},                                                    // circle
-        {{'C', {3.3f, 3.3f, 1.7f, 1}}, {'C', {3.3f, 3.3f, 0.9f, -1}}},                     // ring
-        {{'R', {0.1f, 0.1f, 6.1f, 0.9f, 1}}, {'R', {2.7f, 0.9f, 3.5f, 6.3f, 1}}, {'R', {0.1f, 6.3f, 6.1f, 7.1f, 1}}},  // I
-        {{'R', {0.1f, 5.3f, 12.1f, 7.3f, 1}}, {'R', {5.6f, 0.3f, 6.6f, 5.3f, 1}}},          // T
-        {{'R', {2, 4, 8, 10, 1}}, {'R', {3.5f, 5.5f, 6.5f, 8.5f, -1}}},                    // square with a centred hole
-    };
-    const float spostamenti[] = {0, 1000.3f, 2500.7f, 4000.1f};
-    for (const auto& pezzi : simmetriche)
-        for (float d : spostamenti) {
-            SCOPED_TRACE(testing::Message() << &pezzi - simmetriche << " + " << d);
-            const Proprieta p = prova::calcola(componi(pezzi, d, d * 0.7f));
-            EXPECT_NE(casoassi(p.angologradi, float(p.ixgvero), float(p.iygvero)), Assi::Obliqui) << p.angologradi;
-        }
+TEST(Proprieta, casi_limite_dell_angolo_e_della_massa) {
     // A square with a small square at one corner: a real product, far above
     // the rounding of the inputs, gives its angle everywhere.
-    for (float lato : {0.05f, 0.2f, 0.5f})
+    for (const char* lato : {"5.55", "5.7", "6"})
         for (float d : {0.f, 3000.f}) {
-            const Sezione s = componi({{'R', {2.5f, 3.5f, 5.5f, 6.5f, 1}}, {'R', {5.5f, 5.5f, 5.5f + lato, 5.5f + lato, 1}}}, d, d);
+            const Sezione s = prova::componi(std::string("R 2.5 3.5 5.5 6.5 1 R 5.5 5.5 ") + lato + " " + lato + " 1", d, d);
             const Proprieta p = prova::calcola(Sezione(s));
-            const prova::Atteso e = prova::atteso(s);
-            EXPECT_NEAR(p.alfa, e.alfa, 1e-6) << lato << " " << d;
-            EXPECT_EQ(casoassi(p.angologradi, float(p.ixgvero), float(p.iygvero)), Assi::Obliqui) << lato;
+            EXPECT_NEAR(p.alfa, prova::atteso(s).alfa, 1e-6) << lato << " " << d;
+            EXPECT_EQ(assi(p), Assi::Obliqui) << lato;
         }
-}
-
-// Holes can make the centroidal inertia indefinite: the labels show 0 for a
-// negative centroidal moment, the principal values come from the true ones.
-TEST(Proprieta, fori_fuori_del_pieno_danno_i_momenti_principali_dai_valori_veri) {
-    const std::vector<Pezzo> casi[] = {
-        {{'R', {10, 10, 12, 12, 1}}, {'R', {0, 0, 1, 1, -1}}, {'R', {21, 21, 22, 22, -1}}},  // both moments negative
-        {{'R', {10, 10, 14, 12, 1}}, {'R', {20, 10, 21, 12, -0.5f}}},                        // Iyg negative
-        {{'R', {10, 10, 12, 12, 1}}, {'C', {30, 11, 0.5f, -1}}, {'T', {1, 1, 3, 1, 1, 4, -0.5f}}},
-    };
-    for (const auto& pezzi : casi)
-        for (float d : {0.f, 3500.f}) {
-            SCOPED_TRACE(testing::Message() << &pezzi - casi << " + " << d);
-            const Sezione s = componi(pezzi, d, d);
-            const prova::Atteso e = prova::atteso(s);
-            ASSERT_TRUE(e.ixg < 0 || e.iyg < 0);
-            const Proprieta p = prova::calcola(Sezione(s));
-            confronta(p, e);
-            gruppo("invarianti", {{double(p.ixc) + p.iyc, e.ixg + e.iyg}});
-            gruppo("invarianti", {{double(p.ixc) * p.iyc, e.ixg * e.iyg - e.ixgyg * e.ixgyg}}, 3e-6);
-            EXPECT_EQ(p.immaginarioxc, e.imin < 0);
-            EXPECT_EQ(p.immaginarioyc, e.imax < 0);
-            EXPECT_EQ(std::make_pair(p.ixg == 0, p.iyg == 0), std::make_pair(e.ixg < 0, e.iyg < 0));
-        }
-    // A sliver without holes: no talk of holes whatever the rounding.
-    Sezione scheggia = componi({{'T', {1, 1, 50, 50, 50.01f, 50, 1}}});
-    const Proprieta t = prova::calcola(scheggia);
-    EXPECT_TRUE(!t.immaginarioxc && !t.immaginarioyc && finite(t));
-    // A hole exactly as heavy as the solid: no division by the mass.
-    Sezione nulla = componi({{'R', {0, 0, 4, 4, 1}}, {'R', {5, 5, 7, 9, -2}}});
-    const Proprieta q = prova::calcola(nulla);
-    EXPECT_EQ(std::make_tuple(q.massatotale, q.area, q.xg), std::make_tuple(0.f, 8.f, 0.f));
-    EXPECT_TRUE(finite(q));
-}
-
-TEST(Proprieta, casi_degli_assi_secondo_l_angolo) {
-    const Assi O = Assi::Orizzontale, V = Assi::Verticale, X = Assi::Obliqui;
-    const std::tuple<float, float, float, Assi> casi[] = {
-        {0, 5, 1, O},   {0, 1, 5, V},     {0.35f, 5, 1, O}, {-0.35f, 1, 5, V}, {0.36f, 5, 1, X},
-        {-0.36f, 5, 1, X}, {45, 2, 2, X}, {89.6f, 1, 5, X}, {-89.6f, 1, 5, X}, {89.65f, 1, 5, V},
-        {-89.65f, 1, 5, V}, {90, 5, 1, V}, {-90, 5, 1, V},  {135, 5, 1, V}};
-    for (const auto& [g, ixg, iyg, atteso] : casi) EXPECT_EQ(casoassi(g, ixg, iyg), atteso) << g;
-}
-
-TEST(Proprieta, a_momenti_uguali_l_angolo_segue_il_segno_del_prodotto_e_la_tolleranza_dei_cerchi) {
     // Ixg = Iyg: the product's sign alone gives +-45 degrees.
-    Sezione sinistro = componi({{'T', {0, 0, 3, 0, 0, 3, 1}}}), destro = componi({{'T', {0, 0, 3, 0, 3, 3, 1}}});
-    const Proprieta ps = prova::calcola(sinistro), pd = prova::calcola(destro);
+    const Proprieta ps = prova::calcola(prova::componi("T 0 0 3 0 0 3 1")), pd = prova::calcola(prova::componi("T 0 0 3 0 3 3 1"));
     EXPECT_EQ(std::make_tuple(ps.ixgyg, ps.ixg - ps.iyg, pd.ixgyg, pd.ixg - pd.iyg), std::make_tuple(-1.125f, 0.f, 1.125f, 0.f));
-    EXPECT_FLOAT_EQ(ps.alfa, pigreco / 4);
-    EXPECT_FLOAT_EQ(pd.alfa, -pigreco / 4);
+    EXPECT_EQ(std::make_pair(ps.alfa, pd.alfa), std::make_pair(prova::pigreco / 4, -prova::pigreco / 4));
 
     // Two small circles side by side: Iyg exceeds Ixg by 5e-6, within the
     // fixed tolerance of sections made of circles only. Ixg takes Iyg's value.
-    Sezione cerchi = componi({{'C', {1, 1, 0.1f, 1}}, {'C', {1.018f, 1, 0.1f, 1}}});
+    Sezione cerchi = prova::componi("C 1 1 0.1 1 C 1.018 1 0.1 1");
     const prova::Atteso e = prova::atteso(cerchi);
     ASSERT_GT(e.iyg - e.ixg, 4e-6);
     const Proprieta pc = prova::calcola(cerchi);
@@ -287,6 +188,14 @@ TEST(Proprieta, a_momenti_uguali_l_angolo_segue_il_segno_del_prodotto_e_la_tolle
     const Proprieta pr = prova::calcola(cerchi);
     EXPECT_NEAR(pr.ixg, e.ixg, 1e-7);
     EXPECT_EQ(casoassi(pr.angologradi, pr.ixg, pr.iyg), Assi::Verticale);
+
+    // A sliver without holes: no talk of holes whatever the rounding.
+    const Proprieta t = prova::calcola(prova::componi("T 1 1 50 50 50.01 50 1"));
+    EXPECT_TRUE(!t.immaginarioxc && !t.immaginarioyc && finite(t));
+    // A hole exactly as heavy as the solid: no division by the mass.
+    const Proprieta q = prova::calcola(prova::componi("R 0 0 4 4 1 R 5 5 7 9 -2"));
+    EXPECT_EQ(std::make_tuple(q.massatotale, q.area, q.xg), std::make_tuple(0.f, 8.f, 0.f));
+    EXPECT_TRUE(finite(q));
 }
 
 // ---- Central kern ------------------------------------------------------------------
@@ -295,54 +204,70 @@ namespace {
 
 using Linee = float[MAXLINEE + 1][L::CAMPI + 1];
 
-// Lines 1.. from rows of x1 y1 x2 y2.
-void linee(Linee& l, std::initializer_list<std::array<float, 4>> righe) {
-    int i = 1;
-    for (const auto& r : righe) std::copy(r.begin(), r.end(), &l[i++][L::x1]);
-}
-
-void vertice(const Nocciolo& n, int i, double x, double y, double tol = 1e-5) {
-    EXPECT_TRUE(n.valido[i]) << "line " << i;
-    EXPECT_NEAR(n.verticinocciolo[i][1], x, tol) << "line " << i;
-    EXPECT_NEAR(n.verticinocciolo[i][2], y, tol) << "line " << i;
-}
-// The vertices of lines 1, 2, ...
-void vertici(const Nocciolo& n, std::initializer_list<std::pair<double, double>> attesi, double tol = 1e-5) {
-    int i = 1;
-    for (auto [x, y] : attesi) vertice(n, i++, x, y, tol);
-}
-
 // Every stored number of the construction.
 void tuttifiniti(const Nocciolo& n) {
     for (float v : {n.alfa, n.beta, n.a, n.b, n.c, n.P, n.Q, n.D, n.k, n.d1, n.d2, n.theta, n.u, n.v})
         ASSERT_TRUE(std::isfinite(v));
     const auto finita = [](const auto& tabella) {
-        for (const auto& riga : tabella) for (float v : riga) ASSERT_TRUE(std::isfinite(v));
+        for (const auto& riga : tabella)
+            for (float v : riga) ASSERT_TRUE(std::isfinite(v));
     };
     finita(n.lineecentrali), finita(n.puntitangenza), finita(n.tangentescelta);
     finita(n.puntiintersezione), finita(n.distanzenocciolo), finita(n.verticinocciolo);
 }
 
-// The rectangle (0, 0)-(6, 12): G = (3, 6), rho_x^2 = 12, rho_y^2 = 3, axes horizontal.
-const float XG = 3, YG = 6;
-const float RX = std::sqrt(12.0f), RY = std::sqrt(3.0f);
+// The kern of a data row (G, alfa, rho_x, rho_y; the lines), its vertices checked.
+Nocciolo nocciolo(const prova::Riga& r) {
+    std::istringstream g(r[0]), linee(r[1]), vertici(r[2]);
+    float xg, yg, alfa, rx, ry;
+    g >> xg >> yg >> alfa >> rx >> ry;
+    Linee l = {};
+    int n = 0;
+    for (char virgola = ','; virgola == ',' && linee >> l[n + 1][L::x1] >> l[n + 1][L::y1] >> l[n + 1][L::x2] >> l[n + 1][L::y2];
+         linee >> virgola)
+        ++n;
+    Nocciolo k;
+    calcolanocciolo(k, l, n, xg, yg, alfa, rx, ry);
+    for (int i = 1; i <= n; ++i) {
+        std::string v;
+        std::getline(vertici, v, ',');
+        std::istringstream xy(v);
+        double x, y;
+        if (xy >> x >> y) {
+            EXPECT_TRUE(k.valido[i]) << "line " << i;
+            EXPECT_NEAR(k.verticinocciolo[i][1], x, std::stod(r[3])) << "line " << i;
+            EXPECT_NEAR(k.verticinocciolo[i][2], y, std::stod(r[3])) << "line " << i;
+        } else if (v.find('-') != std::string::npos) {
+            EXPECT_FALSE(k.valido[i]) << "line " << i;
+        }
+    }
+    tuttifiniti(k);
+    return k;
+}
 
 }  // namespace
 
-TEST(Nocciolo, rettangolo_da_il_rombo_del_terzo_medio_anche_con_linee_quasi_parallele_agli_assi) {
-    Linee l = {};
-    linee(l, {{0, 0, 6, 0}, {6, 0, 6, 12}, {6, 12, 0, 12}, {0, 12, 0, 0},
-              {6, 9, 3, 12},                                // cuts the top right corner
-              {4, 9, 4, 9},                                 // both ends at one point: parallel to Xc stands
-              {0, 0, 6, 0.0000005f}, {6, 0, 6.0000005f, 12}});  // nearly parallel to an axis: straightened
-    Nocciolo n;
-    calcolanocciolo(n, l, 8, XG, YG, 0, RX, RY);
-    vertici(n, {{3, 8}, {2, 6}, {3, 4}, {4, 6}, {2.5, 4}, {3, 2}, {3, 8}, {2, 6}});  // y' = 3 gives y' = -12 / 3
+TEST(Nocciolo, le_linee_dei_dati_danno_gli_antipoli_attesi_anche_nei_casi_limite) {
+    const std::vector<prova::Riga> righe = prova::dati("core_nocciolo.tsv");
+    for (const prova::Riga& r : righe) {
+        SCOPED_TRACE(r.dove);
+        nocciolo(r);
+    }
+    // Nearly parallel to an axis, treated as parallel: tangent point on the axis itself.
+    const Nocciolo n = nocciolo(righe.at(0));
     EXPECT_EQ(n.lineecentrali[7][2], n.lineecentrali[7][4]);
     EXPECT_EQ(n.lineecentrali[8][1], n.lineecentrali[8][3]);
-    // Treated as parallel: tangent point on the axis itself.
     EXPECT_EQ(std::make_tuple(n.tangentescelta[7][1], n.tangentescelta[7][2], n.tangentescelta[8][1], n.tangentescelta[8][2]),
-              std::make_tuple(0.f, -RX, RY, 0.f));
+              std::make_tuple(0.f, -std::sqrt(12.0f), std::sqrt(3.0f), 0.f));
+    // Xc vertical: long vertical lines are nearly, not within 0.000001,
+    // parallel to Xc; |Tx| is far below 0.000001, of either sign.
+    const Nocciolo v = nocciolo(righe.at(4));
+    int segni = 0;
+    for (int i = 1; i <= 4; ++i) {
+        const float tx = v.tangentescelta[i][1];
+        segni |= tx != 0 && std::fabs(tx) < 0.000001f ? 1 << (tx > 0) : 4;
+    }
+    EXPECT_EQ(segni, 3);
 }
 
 // Any line against the pole-polar relation, in double: for the ellipse
@@ -384,54 +309,12 @@ TEST(Nocciolo, linee_qualsiasi_danno_l_antipolo_rispetto_all_ellisse) {
         calcolanocciolo(n, l, quante, xg, yg, alfa, rx, ry);
         for (int i = 1; i <= quante; ++i) {
             const double tol = 1e-4 * (1 + std::hypot(attesi[i].first - xg, attesi[i].second - yg));
-            vertice(n, i, attesi[i].first, attesi[i].second, tol);
+            EXPECT_TRUE(n.valido[i]);
+            EXPECT_NEAR(n.verticinocciolo[i][1], attesi[i].first, tol) << "line " << i;
+            EXPECT_NEAR(n.verticinocciolo[i][2], attesi[i].second, tol) << "line " << i;
         }
         tuttifiniti(n);
     }
-}
-
-TEST(Nocciolo, casi_limite_baricentro_giratori_nulli_e_tangente_quasi_sull_asse) {
-    Linee l = {};
-    linee(l, {{0, 0, 6, 0}, {0, 0, 6, 12}, {3, 0, 3, 12}, {0, 6, 6, 6}, {6, 0, 6, 12}});
-    Nocciolo n;
-    calcolanocciolo(n, l, 5, XG, YG, 0, RX, RY);
-    vertice(n, 1, 3, 8);
-    for (int i : {2, 3, 4}) EXPECT_FALSE(n.valido[i]) << i;  // diagonal, vertical, horizontal through G
-    vertice(n, 5, 2, 6);
-    tuttifiniti(n);
-
-    // No width along Xc (rho_y = 0): the ellipse is a segment on Yc and every
-    // antipole lies on Yc, at -rho_x^2 over where the line meets Yc.
-    Linee altre = {};
-    linee(altre, {{0, 0, 6, 0.5f},    // meets Yc at y' = -5.75
-                  {6, 0, 6, 12},      // parallel to Yc: its antipole is G
-                  {0, 0, 6, 0},       // parallel to Xc
-                  {0, 0, 6, 12}});    // through G: none
-    calcolanocciolo(n, altre, 4, XG, YG, 0, RX, 0);
-    vertici(n, {{3, 6 + 12 / 5.75}, {3, 6}, {3, 8}}, 1e-4);
-    EXPECT_FALSE(n.valido[4]);
-    tuttifiniti(n);
-
-    // Both radii zero, oblique axes: the kern shrinks to G, nothing infinite.
-    Linee oblique = {};
-    linee(oblique, {{1, 2, 9, 4}, {3, 3, 3, 3}});
-    calcolanocciolo(n, oblique, 2, 5, 5, 0.7f, 0, 0);
-    vertice(n, 1, 5, 5);
-    tuttifiniti(n);
-
-    // Xc vertical (alfa a float step above pi/2): long vertical lines are nearly,
-    // not within 0.000001, parallel to Xc; |Tx| is far below 0.000001, of either sign.
-    Linee verticali = {};
-    linee(verticali, {{0, 0, 0, 40}, {0, 40, 0, 0}, {6, 0, 6, 40}, {6, 40, 6, 0}});
-    calcolanocciolo(n, verticali, 4, XG, YG, 3.1415927f / 2, RX, RY);
-    int segni = 0;
-    for (int i = 1; i <= 4; ++i) {
-        const float tx = n.tangentescelta[i][1];
-        segni |= tx != 0 && std::fabs(tx) < 0.000001f ? 1 << (tx > 0) : 4;
-    }
-    EXPECT_EQ(segni, 3);  // both signs of the narrow band, never outside it
-    // The antipole of x = 0 about G with rho^2 = 12 along world x is 4 to the right.
-    vertici(n, {{7, 6}, {7, 6}, {-1, 6}, {-1, 6}}, 1e-4);
 }
 
 // ---- Central ellipse ----------------------------------------------------------------
@@ -463,9 +346,7 @@ double scarto(const Ellisse& e, double xg, double yg, double alfa, double rx, do
 // Foci on Yc, symmetric about G, at sqrt(rx^2 - ry^2); the trace as wide and
 // as high as the ellipse. First the 2 x 6 rectangle from its own properties.
 TEST(Ellisse, i_fuochi_e_gli_estremi_sono_quelli_dell_ellisse_anche_inclinata) {
-    Sezione s;
-    prova::rettangolo(s, 0, 0, 2, 6, 1);
-    const Proprieta p = prova::calcola(s);
+    const Proprieta p = prova::calcola(prova::componi("R 0 0 2 6 1"));
     const float casi[][5] = {{p.xg, p.yg, 0, p.raggiocentralexc, p.raggiocentraleyc}, {7, 5, 0.3f, 2.5f, 1.2f},
                              {7, 5, -1.1f, 2.5f, 1.2f}, {7, 5, 3.1415927f / 4, 2.5f, 1.2f},
                              {7, 5, 1.5707964f, 2.5f, 1.2f}, {7, 5, 0, 1.5f, 1.5f}};

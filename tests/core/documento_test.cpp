@@ -1,9 +1,6 @@
 // The section as a document and its history: a broken document changes
 // nothing, undo brings back the results that went with the section, the
 // unsaved mark follows the section.
-#include <cctype>
-#include <cmath>
-#include <functional>
 #include <sstream>
 
 #include "edit/storia.h"
@@ -13,102 +10,81 @@
 using namespace vask;
 using prova::Finestra;
 
+namespace {
+
+// A document changed as a row of core_documenti.tsv says.
+void guasta(Documento& d, const std::string& modifiche) {
+    std::istringstream in(modifiche);
+    for (std::string w; in >> w;) {
+        const size_t uguale = w.find('=');
+        const std::string nome = w.substr(0, uguale);
+        const float v = uguale == std::string::npos ? 0 : std::stof(w.substr(uguale + 1));
+        float* campo = nome == "larghezza" ? &d.larghezza : nome == "sinistra" ? &d.sinistra : nome == "basso" ? &d.basso
+                                                                                             : nome == "passo" ? &d.passo : nullptr;
+        if (campo) *campo = v;
+        if (nome == "versione") d.versione = int(v);
+        if (nome == "griglia") d.griglia = v != 0;
+        if (nome == "testopasso") d.testopasso = w.substr(uguale + 1);
+        if (nome == "spessore") d.spessore = int(v);
+        if (nome == "coloresfondo") d.coloresfondo = uint32_t(v);
+        if (w == "R*6") d.rettangoli.resize(6, d.rettangoli[0]);
+        if (w == "L*11") d.linee.resize(11, d.linee[0]);
+        if (w[0] == 'R' && w[1] == '1') d.rettangoli[0][std::stoi(w.substr(3))] = v;
+        if (w[0] == 'L' && w[1] == '1') d.linee[0][std::stoi(w.substr(3))] = v;
+        if (w == "C+") in >> d.cerchi.emplace_back()[C::xc] >> d.cerchi.back()[C::yc] >> d.cerchi.back()[C::raggio] >>
+                          d.cerchi.back()[C::densita];
+        if (w == "T+")
+            for (int k = T::x1; k <= T::densita; ++k) in >> (k == T::x1 ? d.triangoli.emplace_back() : d.triangoli.back())[k];
+    }
+}
+
+}  // namespace
+
 TEST_F(Finestra, un_documento_sbagliato_e_rifiutato_e_non_cambia_nulla) {
-    rettangolo(2, 2, 6, 4);
-    linea(1, 1, 7, 1);
-    f.btnZoomPiu_Click();
+    fai("R 2 2 6 4 1 L 1 1 7 1 btnZoomPiu");
     const Documento buono = f.documento();
-    // A piece of the message, and the fault.
-    const std::pair<const char*, void (*)(Documento&)> casi[] = {
-        {"versione", [](Documento& d) { d.versione = 2; }},
-        {"più di 5 rettangoli", [](Documento& d) { d.rettangoli.resize(6, d.rettangoli[0]); }},
-        {"più di 10 linee", [](Documento& d) { d.linee.resize(11, d.linee[0]); }},
-        {"non è finito", [](Documento& d) { d.rettangoli[0][R::densita] = std::nanf(""); }},
-        {"rettangolo 1: rettangolo degenere", [](Documento& d) { d.rettangoli[0][R::x2] = 2; }},
-        {"zona positiva", [](Documento& d) { d.rettangoli[0][R::y1] = -1; }},
-        {"zona positiva", [](Documento& d) { d.linee[0][L::x2] = 5000; }},
-        {"rettangolo 1: esce", [](Documento& d) { d.rettangoli[0][R::y2] = 4097; }},
-        {"rettangolo 1: rettangolo degenere", [](Documento& d) { d.rettangoli[0][R::y2] = 2; }},
-        {"cerchio 1: esce", [](Documento& d) { d.cerchi.push_back({0, 5, 1, 2, 1}); }},  // across the x axis
-        {"cerchio 1: esce", [](Documento& d) { d.cerchi.push_back({0, 3, 5, 4, 1}); }},
-        {"cerchio 1: esce", [](Documento& d) { d.cerchi.push_back({0, 4095, 100, 1.5f, 1}); }},  // past 4096
-        {"cerchio 1: cerchio degenere", [](Documento& d) { d.cerchi.push_back({0, 3, 5, 0, 1}); }},
-        {"triangolo 1: triangolo degenere", [](Documento& d) { d.triangoli.push_back({0, 0, 0, 2, 2, 4, 4, 1}); }},
-        {"triangolo 1: triangolo degenere", [](Documento& d) { d.triangoli.push_back({0, 0, 0, 0.1f, 0.3f, 1, 3, 1}); }},
-        {"linea 1: linea degenere", [](Documento& d) { d.linee[0][L::x2] = 1, d.linee[0][L::y2] = 1; }},
-        {"densità", [](Documento& d) { d.rettangoli[0][R::densita] = 1e38f; }},
-        {"larghezza", [](Documento& d) { d.larghezza = 30; }},
-        {"limiti", [](Documento& d) { d.sinistra = 5000; }},
-        {"limiti", [](Documento& d) { d.basso = LIMITESUPERIORE + 1; }},
-        {"passo dello snap", [](Documento& d) { d.griglia = true, d.passo = 0; }},
-        {"passo", [](Documento& d) { d.griglia = true, d.testopasso = "0"; }},
-        {"spessore", [](Documento& d) { d.spessore = 3; }},
-        {"colore", [](Documento& d) { d.coloresfondo = 0x1000000; }},
-    };
     const Sezione prima = f.sez;
-    for (const auto& [atteso, guasta] : casi) {
+    for (const prova::Riga& r : prova::dati("core_documenti.tsv")) {
         Documento d = buono;
-        guasta(d);
+        guasta(d, r[1]);
         const std::string problema = f.apridocumento(d, "rotto.vask");
-        EXPECT_NE(problema.find(atteso), std::string::npos) << atteso << " / " << problema;
-        EXPECT_TRUE(prova::uguali(prima, f.sez) && f.pic.scalewidth == 10 && f.nomedocumento.empty()) << atteso;
+        EXPECT_NE(problema.find(r[0]), std::string::npos) << r.dove << ": " << problema;
+        EXPECT_TRUE(prova::uguali(prima, f.sez) && f.pic.scalewidth == 10 && f.nomedocumento.empty()) << r.dove;
     }
     EXPECT_EQ(f.apridocumento(buono, "buono.vask"), "");
     Documento zero = buono;  // elements without mass are drawn too
-    zero.rettangoli[0][R::densita] = 0;
-    zero.cerchi.push_back({0, 5, 5, 2, 0});
+    guasta(zero, "R1.5=0 C+ 5 5 2 0");
     EXPECT_EQ(f.apridocumento(zero, "zero.vask"), "");
 }
 
 // Every setting away from its default and the tables of rectangles and lines
 // full: a second window opening the document shows the same section and view.
 TEST_F(Finestra, un_documento_riaperto_in_un_altra_finestra_ripresenta_sezione_vista_e_preferenze) {
-    rettangolo(1, 1, 9, 5, "2");
-    rettangolo(2, 2, 3, 3, "-2");  // holes
-    rettangolo(4, 2, 5, 3, "-1");
-    rettangolo(10, 1, 12, 3);
-    rettangolo(13, 1, 14, 2, "0.5");
-    triangolo(1, 6, 4, 6, 1, 9, "1.5");
-    triangolo(1.5f, 6.5f, 2.5f, 6.5f, 1.5f, 7.5f, "-1.5");
-    cerchio(17, 8, "2");
-    cerchio(17, 8, "1", "-1");
+    fai("R 1 1 9 5 2 R 2 2 3 3 -2 R 4 2 5 3 -1 R 10 1 12 3 1 R 13 1 14 2 0.5 T 1 6 4 6 1 9 1.5 T 1.5 6.5 2.5 6.5 1.5 7.5 -1.5 "
+        "txtRaggio=2 C 17 8 2 1 txtRaggio=1 C 17 8 1 -1");
     for (int i = 0; i < 10; ++i) linea(0.5f + 1.5f * i, 10, 1 + 1.5f * i, 11.5f);
-    for (int i = 0; i < 4; ++i) f.btnZoomPiu_Click();
-    f.btnPanSu_Click();
-    f.Command4_Click();
-    f.testomodificato("txtPassoGriglia", "0.5");
-    for (auto voce : {&FrmVask_2::btnGriglia_Click, &FrmVask_2::btnSnap_Click, &FrmVask_2::btnOsnap_Click,
-                      &FrmVask_2::btnLineeGuida_Click, &FrmVask_2::mnuPreferenzeSfondoBianco_Click,
-                      &FrmVask_2::mnuPreferenzeGrigliaRosso_Click, &FrmVask_2::mnuPreferenzeSezioneGiallo_Click,
-                      &FrmVask_2::mnuPreferenzeLineaBlu_Click, &FrmVask_2::mnuPreferenzeSpessori2_Click})
-        (f.*voce)();
+    fai("btnZoomPiu btnZoomPiu btnZoomPiu btnZoomPiu btnPanSu Command4 txtPassoGriglia=0.5 btnGriglia btnSnap btnOsnap "
+        "btnLineeGuida mnuPreferenzeSfondoBianco mnuPreferenzeGrigliaRosso mnuPreferenzeSezioneGiallo mnuPreferenzeLineaBlu "
+        "mnuPreferenzeSpessori2");
     ASSERT_EQ(f.pic.scalewidth, 1.25f);
     const Documento d = f.documento();
-    Copione m;
-    FrmVask_2 g(m);
-    g.Form_Load();
+    prova::Banco altra;
+    FrmVask_2& g = altra.f;
     ASSERT_EQ(g.apridocumento(d, "x.vask"), "");
     EXPECT_TRUE(prova::uguali(f.sez, g.sez));  // the snap points with the rows
     EXPECT_EQ(std::tie(g.pic.scaleleft, g.pic.scaletop, g.pic.scalewidth, g.pic.scaleheight),
               std::tie(f.pic.scaleleft, f.pic.scaletop, f.pic.scalewidth, f.pic.scaleheight));
-    std::vector<const char*> nomi(std::begin(ETICHETTEX), std::end(ETICHETTEX));
-    nomi.insert(nomi.end(), std::begin(ETICHETTEY), std::end(ETICHETTEY));
-    for (const char* n : {"btnGriglia", "btnSnap", "btnOsnap", "btnLineeGuida", "btnPanSu", "btnPanGiu",
-                          "btnPanSinistra", "Command4", "txtPassoGriglia"})
-        nomi.push_back(n);
-    for (const char* n : nomi) {
-        const Controllo &a = f.ctl[n], &b = g.ctl[n];
-        EXPECT_EQ(std::tie(b.didascalia, b.sfondo, b.abilitato), std::tie(a.didascalia, a.sfondo, a.abilitato)) << n;
-    }
+    const std::string controlli = "X Y ^btnGriglia,btnSnap,btnOsnap,btnLineeGuida,btnPanSu,btnPanGiu,btnPanSinistra,Command4 "
+                                  "txtPassoGriglia +txtPassoGriglia";
+    EXPECT_EQ(altra.leggi(controlli), leggi(controlli));
     EXPECT_EQ(std::tie(g.vista.grigliaattiva, g.vista.snapattivo, g.vista.osnapattivo, g.vista.lineeguidaattive,
                        g.vista.passogriglia, g.pic.spessore, g.pic.sfondo),
               std::tie(f.vista.grigliaattiva, f.vista.snapattivo, f.vista.osnapattivo, f.vista.lineeguidaattive,
                        f.vista.passogriglia, f.pic.spessore, f.pic.sfondo));
     EXPECT_EQ(std::tie(g.colori.coloresfondo, g.colori.coloregriglia, g.colori.coloresezione, g.colori.colorelinea),
               std::tie(f.colori.coloresfondo, f.colori.coloregriglia, f.colori.coloresezione, f.colori.colorelinea));
-    f.mnuVisualizzaRigenera_Click();  // the picture as a regeneration draws it
+    fai("mnuVisualizzaRigenera");  // the picture as a regeneration draws it
     EXPECT_TRUE(prova::uguali(f.pic.immagine, g.pic.immagine));
-
     Documento spenta = d;  // the step box is not read while the grid is off; the snap keeps its step
     spenta.griglia = false, spenta.testopasso = "passo";
     EXPECT_EQ(g.apridocumento(spenta, "y.vask"), "");
@@ -127,71 +103,45 @@ TEST(Storia, tiene_al_massimo_i_passi_piu_recenti_e_un_nuovo_passo_toglie_il_fut
     }
     EXPECT_FALSE(s.puoiannullare());  // step 0 was dropped
     stato = s.ripeti(stato);
-    EXPECT_EQ(stato, 2);
-    EXPECT_EQ(s.daripetereancora(), 199u);
+    EXPECT_EQ(std::make_pair(stato, s.daripetereancora()), std::make_pair(2, size_t(199)));
     s.registra("altro", stato);
     EXPECT_FALSE(s.puoiripetere());
 }
 
 TEST_F(Finestra, annullare_riporta_il_pannello_dei_risultati_e_il_file_della_sezione) {
-    rettangolo(2, 2, 6, 4);
-    rettangolo(7, 2, 9, 3);
-    f.btnEsegui_Click();
-    const std::string area = testo("lblArea");
-    seleziona(RETTANGOLO, 3, 3);  // the panel shows rectangle 1 meanwhile
-    EXPECT_EQ(testo("lblArea") + " " + testo("lblDensitàAttuale"), "8 1");
-    sposta(3, 3, 4, 5);
-    f.mnuEditaAnnulla_Click();
-    EXPECT_EQ(testo("lblArea") + " " + testo("lblDensitàAttuale"), area + " ");
-
+    const std::string area = fa("R 2 2 6 4 1 R 7 2 9 3 1 btnEsegui", "lblArea");
+    EXPECT_EQ(fa("mnuModificaRettangolo 3,3", "lblArea lblDensitàAttuale"), "8 1");  // the panel shows rectangle 1 meanwhile
+    EXPECT_EQ(fa("btnSposta 3,3 4,5 mnuEditaAnnulla", "lblArea lblDensitàAttuale"), area + " ");
     // Opening a file and starting anew are undone with the file they name.
     const std::string titolo = FrmVask_2::TITOLO;
     f.documentosalvato("/c/x.vask");
     Documento d = f.documento();
     d.rettangoli.pop_back();
     ASSERT_EQ(f.apridocumento(d, "/c/y.vask"), "");
-    f.mnuEditaAnnulla_Click();
-    EXPECT_EQ(f.titolo(), titolo + " - x.vask");
-    f.mnuEditaRipeti_Click();
-    EXPECT_EQ(f.titolo(), titolo + " - y.vask");
-    f.mnuEditaAnnulla_Click();  // the redone step is undone with its file again
-    EXPECT_EQ(f.titolo(), titolo + " - x.vask");
-    f.mnuEditaRipeti_Click();
-    nuovo();
-    f.mnuEditaAnnulla_Click();
-    EXPECT_EQ(f.titolo(), titolo + " - y.vask");
-    f.mnuEditaRipeti_Click();
-    EXPECT_EQ(f.titolo(), titolo);
+    std::string titoli;
+    for (const char* passo : {"mnuEditaAnnulla", "mnuEditaRipeti", "mnuEditaAnnulla", "mnuEditaRipeti Si mnuFileNuovo mnuEditaAnnulla",
+                              "mnuEditaRipeti"}) {
+        fai(passo);
+        titoli += f.titolo() + " | ";
+    }
+    EXPECT_EQ(titoli, titolo + " - x.vask | " + titolo + " - y.vask | " + titolo + " - x.vask | " + titolo + " - y.vask | " +
+                          titolo + " | ");
 }
 
 TEST_F(Finestra, il_primo_annulla_abbandona_il_comando_in_corso_e_non_tocca_le_tabelle) {
-    rettangolo(2, 2, 6, 4);
-    linea(1, 1, 7, 1);
+    fai("R 2 2 6 4 1 L 1 1 7 1");
     const Sezione fatta = f.sez;
     const size_t passi = f.storia.passi();
-    // Commands and world points, each command left half done.
-    const std::pair<const char*, const char*> comandi[] = {
-        {"rettangolo", "mnuStrumentiRettangolo 10 10"},     {"triangolo", "mnuStrumentiTriangolo 10 10 12 10"},
-        {"linea", "mnuStrumentiLinea 10 10"},               {"spostamento", "mnuModificaRettangolo 3 3 btnSposta 3 3"},
-        // A kind button and Selez. off take Sposta back to the face: the move waits still.
-        {"spostamento, altro tipo", "mnuModificaRettangolo 3 3 btnSposta 3 3 btnTriangolo"},
-        {"spostamento, Selez. spento", "mnuModificaRettangolo 3 3 btnSposta 3 3 btnSeleziona"},
-        {"estremo di linea", "mnuModificaLinea 4 1 btnModifica 1 1"},
-        {"distanza", "btnSeleziona mnuStrumentiDistanza 1 1"},  // from the calculate state
-    };
-    for (const auto& [nome, script] : comandi) {
-        std::istringstream s(script);
-        for (std::string t, y; s >> t;)
-            if (std::isalpha(t[0])) ASSERT_TRUE(f.clic(t)) << t;
-            else s >> y, clicca(std::stof(t), std::stof(y));
-        EXPECT_TRUE(f.comandoinsospeso() && f.puoiannullare()) << nome;
-        EXPECT_EQ(f.descrizioneannulla(), "Annulla: comando in corso") << nome;
-        f.mnuEditaAnnulla_Click();
-        EXPECT_TRUE(!f.comandoinsospeso() && prova::uguali(fatta, f.sez) && f.storia.passi() == passi) << nome;
-        EXPECT_EQ(f.descrizioneannulla(), "Annulla: disegna linea 1") << nome;
+    const std::vector<prova::Riga> comandi = prova::dati("core_sospesi.tsv");
+    for (const prova::Riga& r : comandi) {
+        fai(r[0]);
+        EXPECT_TRUE(f.comandoinsospeso() && f.puoiannullare()) << r.dove;
+        EXPECT_EQ(f.descrizioneannulla(), "Annulla: comando in corso") << r.dove;
+        fai("mnuEditaAnnulla");
+        EXPECT_TRUE(!f.comandoinsospeso() && prova::uguali(fatta, f.sez) && f.storia.passi() == passi) << r.dove;
+        EXPECT_EQ(f.descrizioneannulla(), "Annulla: disegna linea 1") << r.dove;
     }
-    f.mnuEditaAnnulla_Click();  // then undo goes on with the history
-    EXPECT_EQ(f.sez.l, 1);
+    EXPECT_EQ(fa("mnuEditaAnnulla", "#L"), "0");  // then undo goes on with the history
 
     // Redo abandons the command in course too: the next undo is a step again.
     const auto dallorigine = [this] {
@@ -200,137 +150,73 @@ TEST_F(Finestra, il_primo_annulla_abbandona_il_comando_in_corso_e_non_tocca_le_t
                 if ((p.x1 == 0 && p.y1 == f.pic.scaleheight) || (p.x2 == 0 && p.y2 == f.pic.scaleheight)) return true;
         return false;
     };
-    f.mnuEditaRipeti_Click();
-    // Commands, and whether a click on the rectangle then selects it.
-    const std::pair<const char*, bool> sospesi[] = {
-        {"mnuStrumentiRettangolo 10 10", false}, {"mnuModificaRettangolo 3 3 btnSposta 3 3", false},
-        {"mnuModificaRettangolo 3 3 btnSposta", true}, {"mnuModificaLinea 4 1 btnModifica 1 1", false}};
-    for (const auto& [script, selezionato] : sospesi) {
-        linea(1, 5, 7, 5);
-        f.mnuEditaAnnulla_Click();  // a step to redo
-        std::istringstream s(script);
-        for (std::string t, y; s >> t;)
-            if (std::isalpha(t[0])) ASSERT_TRUE(f.clic(t)) << t;
-            else s >> y, clicca(std::stof(t), std::stof(y));
-        f.mnuEditaRipeti_Click();
+    fai("mnuEditaRipeti");
+    for (const prova::Riga& r : comandi) {
+        if (r[1] == "-") continue;
+        fai("L 1 5 7 5 mnuEditaAnnulla " + r[0] + " mnuEditaRipeti");  // a step to redo
         f.indicazioni();
-        EXPECT_TRUE(!f.comandoinsospeso() && f.sez.l == 3) << script;
-        EXPECT_EQ(testo("lblDescrizione").find("punto finale"), std::string::npos) << script;
-        muovi(9, 9);
-        EXPECT_FALSE(dallorigine()) << script;  // no rectangle or line end drawn from the origin
-        clicca(3, 3);
-        EXPECT_TRUE(f.sez.prossimorettangolo == 2 && f.selezione.hoselezionatounrettangolo == selezionato) << script;
-        while (f.sez.l > 2) f.mnuEditaAnnulla_Click();
+        EXPECT_TRUE(!f.comandoinsospeso() && f.sez.l == 3) << r.dove;
+        EXPECT_EQ(testo("lblDescrizione").find("punto finale"), std::string::npos) << r.dove;
+        fai("~9,9");
+        EXPECT_FALSE(dallorigine()) << r.dove;  // no rectangle or line end drawn from the origin
+        fai("3,3");
+        EXPECT_TRUE(f.sez.prossimorettangolo == 2 && f.selezione.hoselezionatounrettangolo == (r[1] == "1")) << r.dove;
+        for (int i = 0; i < 5 && f.sez.l > 2; ++i) fai("mnuEditaAnnulla");
     }
 }
 
 TEST_F(Finestra, il_segno_di_non_salvato_segue_la_sezione_e_la_storia_non_il_calcolo_ne_la_vista) {
     std::string segni;  // after each step: * changed since saved, - not
-    const auto segna = [&] { segni += f.modificata() ? '*' : '-'; };
-    segna();
-    EXPECT_EQ(f.titolo(), FrmVask_2::TITOLO);
-    rettangolo(2, 2, 6, 4);
-    segna();
-    EXPECT_EQ(f.titolo(), std::string(FrmVask_2::TITOLO) + " *");
+    const std::string titolo = FrmVask_2::TITOLO;
+    const auto segna = [&](const std::string& passo) {
+        fai(passo);
+        segni += f.modificata() ? '*' : '-';
+        return f.titolo();
+    };
+    EXPECT_EQ(segna(""), titolo);
+    EXPECT_EQ(segna("R 2 2 6 4 1"), titolo + " *");
     f.documentosalvato("/una/cartella/trave.vask");
-    segna();
-    EXPECT_EQ(f.titolo(), std::string(FrmVask_2::TITOLO) + " - trave.vask");
-    f.btnEsegui_Click();  // the inertia fields change, the section does not
-    f.btnZoomPiu_Click();
-    f.mnuPreferenzeSfondoBianco_Click();
-    segna();
-    f.mnuStrumentiRettangolo_Click();
-    clicca(8, 8);  // a first corner is not yet an element
-    segna();
-    clicca(9, 9);
-    segna();
-    for (void (FrmVask_2::*voce)() : {&FrmVask_2::mnuEditaAnnulla_Click, &FrmVask_2::mnuEditaAnnulla_Click,
-                                      &FrmVask_2::mnuEditaRipeti_Click, &FrmVask_2::mnuEditaRipeti_Click})
-        (f.*voce)(), segna();
-    seleziona(RETTANGOLO, 8.5f, 8.5f);
-    msg.risposte = {Risposta::Si};
-    f.btnCancella_Click();  // back to what was saved
-    segna();
-    nuovo();  // a new section: no file, nothing to save
-    segna();
+    EXPECT_EQ(segna(""), titolo + " - trave.vask");
+    // The inertia fields change, the section does not; a first corner is not yet an element.
+    for (const char* passo : {"btnEsegui btnZoomPiu mnuPreferenzeSfondoBianco", "mnuStrumentiRettangolo 8,8", "9,9",
+                              "mnuEditaAnnulla", "mnuEditaAnnulla", "mnuEditaRipeti", "mnuEditaRipeti",
+                              "mnuModificaRettangolo 8.5,8.5 Si btnCancella", "Si mnuFileNuovo"})
+        segna(passo);
     EXPECT_EQ(segni, "-*---*-*-*--");
-    EXPECT_EQ(f.nomedocumento, "");
+    EXPECT_EQ(f.nomedocumento, "");  // a new section: no file, nothing to save
 }
 
-// One element of each kind, so that the one changed is the last of its table.
 TEST_F(Finestra, ogni_cambio_di_un_elemento_mette_il_segno_e_annullarlo_lo_toglie) {
-    rettangolo(1, 1, 3, 3);
-    triangolo(4, 1, 6, 1, 4, 3);
-    cerchio(10, 5, "1");
-    linea(1, 8, 5, 8);
-    const auto modifica = [this](int tipo, float x, float y) {
-        seleziona(tipo, x, y);
-        raggio("2"), densita("3");
-        f.btnModifica_Click();
-    };
-    const auto cancella = [this](int tipo, float x, float y) {
-        seleziona(tipo, x, y);
-        msg.risposte = {Risposta::Si};
-        f.btnCancella_Click();
-    };
-    const std::pair<const char*, std::function<void()>> passi[] = {
-        {"densità rettangolo", [&] { modifica(RETTANGOLO, 2, 2); }},
-        {"densità triangolo", [&] { modifica(TRIANGOLO, 4.5f, 1.5f); }},
-        {"cerchio", [&] { modifica(CERCHIO, 10, 5); }},
-        {"estremo linea", [&] { modifica(LINEA, 3, 8), clicca(5, 8), clicca(6, 9); }},
-        {"sposta rettangolo", [&] { seleziona(RETTANGOLO, 2, 2), sposta(2, 2, 2, 4); }},
-        {"sposta triangolo", [&] { seleziona(TRIANGOLO, 4.5f, 1.5f), sposta(4, 1, 5, 2); }},
-        {"sposta cerchio in orizzontale", [&] { seleziona(CERCHIO, 10, 5), sposta(10, 5, 12, 5); }},
-        {"sposta linea", [&] { seleziona(LINEA, 3, 8), sposta(3, 8, 3, 9); }},
-        {"cancella rettangolo", [&] { cancella(RETTANGOLO, 2, 2); }},
-        {"cancella triangolo", [&] { cancella(TRIANGOLO, 4.5f, 1.5f); }},
-        {"cancella cerchio", [&] { cancella(CERCHIO, 10, 5); }},
-        {"cancella linea", [&] { cancella(LINEA, 3, 8); }},
-    };
-    for (const auto& [nome, passo] : passi) {
+    fai("R 1 1 3 3 1 T 4 1 6 1 4 3 1 txtRaggio=1 C 10 5 1 1 L 1 8 5 8");
+    for (const prova::Riga& r : prova::dati("core_segni.tsv")) {
         f.documentosalvato("x.vask");
         const Sezione salvata = f.sez;
-        passo();
-        EXPECT_FALSE(prova::uguali(salvata, f.sez)) << nome;  // the step did happen
-        EXPECT_TRUE(f.modificata()) << nome;
-        f.mnuEditaAnnulla_Click();
-        EXPECT_FALSE(f.modificata()) << nome;
+        fai(r[0]);
+        EXPECT_FALSE(prova::uguali(salvata, f.sez)) << r.dove;  // the step did happen
+        EXPECT_TRUE(f.modificata()) << r.dove;
+        fai("mnuEditaAnnulla");
+        EXPECT_FALSE(f.modificata()) << r.dove;
     }
 }
 
 // The whole panel, the kern offered by object snap and the picture come back.
 TEST_F(Finestra, annullare_riporta_tutti_i_risultati_il_nocciolo_e_il_disegno) {
-    rettangolo(2, 2, 6, 4);
-    triangolo(6, 2, 9, 2, 6, 6);
-    linea(1, 1, 9, 1);
-    linea(1, 7, 9, 7);
-    f.btnEsegui_Click();
-    f.mnuVisualizzaRigenera_Click();
-    const std::string pannello = risultati(), alfa = testo("lblAngoloxc");
+    const std::string pannello = fa("R 2 2 6 4 1 T 6 2 9 2 6 6 1 L 1 1 9 1 L 1 7 9 7 btnEsegui mnuVisualizzaRigenera", "risultati");
+    const std::string alfa = testo("lblAngoloxc");
     const float kx = f.copianocciolo.puntinocciolo[1][1], ky = f.copianocciolo.puntinocciolo[1][2];
-    f.mnuStrumentiSnapOggetto_Click();
-    f.mnuModificaLinea_Click();
-    f.mnuVisualizzaRigenera_Click();  // the picture of the select mode, nothing selected
+    const std::string vertice = "~" + testosingolo(kx + 0.1f) + "," + testosingolo(ky + 0.1f);
+    // The picture of the select mode, nothing selected.
+    fai("mnuStrumentiSnapOggetto mnuModificaLinea mnuVisualizzaRigenera");
     const Strato disegno = f.pic.immagine;
-    clicca(5, 1);
-    sposta(5, 1, 5, 0.5f);
-    f.mnuEditaAnnulla_Click();
+    fai("5,1 btnSposta 5,1 5,0.5 mnuEditaAnnulla");
     EXPECT_TRUE(prova::uguali(disegno, f.pic.immagine));
-    muovi(kx + 0.1f, ky + 0.1f);
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataY"), ROSSO);
-    EXPECT_EQ(testi({"lblCoordinataX", "lblCoordinataY"}), testosingolo(kx) + " " + testosingolo(ky));
-
-    seleziona(RETTANGOLO, 3, 3);
-    sposta(3, 3, 3, 6);
+    EXPECT_EQ(fa(vertice, "^lblCoordinataY lblCoordinataX lblCoordinataY"), "R " + testosingolo(kx) + " " + testosingolo(ky));
+    fai("mnuModificaRettangolo 3,3 btnSposta 3,3 3,6");
     EXPECT_EQ(f.descrizioneannulla(), "Annulla: sposta rettangolo 1");
-    muovi(kx + 0.1f, ky + 0.1f);  // the kern of the unmoved section is no longer offered
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataY"), FACCIA);
-    f.btnEsegui_Click();
-    EXPECT_NE(testo("lblAngoloxc"), alfa);  // the last label changes too
-    f.mnuEditaAnnulla_Click();
-    EXPECT_EQ(risultati(), pannello);
+    EXPECT_EQ(fa(vertice, "^lblCoordinataY"), "-");  // the kern of the unmoved section is no longer offered
+    EXPECT_NE(fa("btnEsegui", "lblAngoloxc"), alfa);      // the last label changes too
+    EXPECT_EQ(fa("mnuEditaAnnulla", "risultati"), pannello);
     EXPECT_TRUE(f.ris.eseguito && f.ris.attuali);
     EXPECT_EQ(f.descrizioneripeti(), "Ripeti: sposta rettangolo 1");
-    muovi(kx + 0.1f, ky + 0.1f);  // the kern comes back with the results
-    EXPECT_EQ(f.ctl.sfondo("lblCoordinataY"), ROSSO);
+    EXPECT_EQ(fa(vertice, "^lblCoordinataY"), "R");  // the kern comes back with the results
 }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "analysis/inerzia.h"
@@ -40,6 +42,21 @@ inline void cerchio(vask::Sezione& s, float xc, float yc, float raggio, float de
     c[C::xc] = xc, c[C::yc] = yc, c[C::raggio] = raggio, c[C::densita] = densita;
     c[C::area] = vask::areacerchio(raggio, densita, pigreco);
     c[C::massa] = std::fabs(densita) * c[C::area];
+}
+
+// A section as text, "R x1 y1 x2 y2 rho", "T x1 y1 x2 y2 x3 y3 rho" and
+// "C xc yc r rho" one after the other, moved by (dx, dy).
+inline vask::Sezione componi(const std::string& testo, float dx = 0, float dy = 0) {
+    vask::Sezione s;
+    std::istringstream in(testo);
+    float v[7];
+    for (char k; in >> k;) {
+        for (int i = 0; i < (k == 'R' ? 5 : k == 'T' ? 7 : 4); ++i) in >> v[i];
+        if (k == 'R') rettangolo(s, v[0] + dx, v[1] + dy, v[2] + dx, v[3] + dy, v[4]);
+        if (k == 'T') triangolo(s, v[0] + dx, v[1] + dy, v[2] + dx, v[3] + dy, v[4] + dx, v[5] + dy, v[6]);
+        if (k == 'C') cerchio(s, v[0] + dx, v[1] + dy, v[2], v[3]);
+    }
+    return s;
 }
 
 // Element inertia into every row, then the section's properties.

@@ -1,11 +1,15 @@
-// Shared by the core tests: scripted message boxes and a window driven by
-// mouse moves and clicks at world points.
+// Shared by the core tests: the rows of the data files, scripted message
+// boxes and a window driven by a small script of clicks, commands and edits.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <fstream>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -17,9 +21,34 @@
 
 namespace prova {
 
-inline bool uguali(const vask::Sezione& a, const vask::Sezione& b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
+// One line of a data file: its tab-separated fields and where it stands.
+struct Riga {
+    std::vector<std::string> campi;
+    std::string dove;
+    const std::string& operator[](size_t i) const { return campi.at(i); }
+};
+
+// The rows of tests/dati/<nome>, without blank and # lines; \t \n \r in a
+// field stand for those characters.
+inline std::vector<Riga> dati(const std::string& nome) {
+    std::ifstream in(std::string(VASK_DATI) + "/" + nome);
+    EXPECT_TRUE(in.good()) << nome;
+    std::vector<Riga> righe;
+    std::string linea;
+    for (int n = 1; std::getline(in, linea); ++n) {
+        if (linea.empty() || linea[0] == '#') continue;
+        Riga r{{}, nome + ":" + std::to_string(n)};
+        std::istringstream campi(linea);
+        for (std::string c; std::getline(campi, c, '\t'); r.campi.push_back(c))
+            for (size_t i = c.find('\\'); i != std::string::npos && i + 1 < c.size(); i = c.find('\\', i + 1))
+                if (const char* e = std::strchr("tnr", c[i + 1])) c.replace(i, 2, 1, "\t\n\r"[e - "tnr"]);
+        if (linea.back() == '\t') r.campi.emplace_back();
+        righe.push_back(r);
+    }
+    return righe;
 }
+
+inline bool uguali(const vask::Sezione& a, const vask::Sezione& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 inline bool uguali(const vask::Strato& a, const vask::Strato& b) {
     const auto campi = [](const vask::Primitiva& p) {
@@ -32,30 +61,27 @@ inline bool uguali(const vask::Strato& a, const vask::Strato& b) {
 
 inline std::vector<vask::Primitiva> dicolore(const vask::Strato& s, vask::Forma forma, uint32_t colore) {
     std::vector<vask::Primitiva> out;
-    for (const vask::Primitiva& p : s.primitive) if (p.forma == forma && p.colore == colore) out.push_back(p);
+    for (const vask::Primitiva& p : s.primitive)
+        if (p.forma == forma && p.colore == colore) out.push_back(p);
     return out;
 }
 
-// A started window with the decimal point as separator.
-class Finestra : public ::testing::Test {
-protected:
+inline std::string campi(const float* riga, int k, int n) {
+    std::string s;
+    for (; k <= n; ++k) s += (s.empty() ? "" : " ") + vask::testosingolo(riga[k]);
+    return s;
+}
+
+// A started window with the decimal point as separator, and the user's hand.
+struct Banco {
     Copione msg;
     vask::FrmVask_2 f{msg};
 
-    void SetUp() override {
+    Banco() {
         vask::impostaseparatore('.');
         f.Form_Load();
     }
-    void TearDown() override { vask::impostaseparatore('.'); }
-
-    // The boxes shown since the last call, joined by " | ": their titles, or
-    // with `testi` each title and text.
-    std::string avvisi(bool testi = false) {
-        std::string s;
-        for (const ::Domanda& d : msg.domande) s += (s.empty() ? "" : " | ") + d.titolo + (testi ? " " + d.testo : "");
-        msg.domande.clear();
-        return s;
-    }
+    ~Banco() { vask::impostaseparatore('.'); }
 
     // Surface position of a world point under the current scale.
     void muovi(float x, float y) { f.picAreagrafica_MouseMove(x, f.pic.scaleheight - y); }
@@ -67,48 +93,35 @@ protected:
     void densita(const std::string& testo) { f.testomodificato("txtDensita", testo); }
     void raggio(const std::string& testo) { f.testomodificato("txtRaggio", testo); }
 
-    void rettangolo(float x1, float y1, float x2, float y2, const std::string& d = "1") {
-        if (!f.costruzione.disegnorettangolo) f.mnuStrumentiRettangolo_Click();
-        densita(d);
-        clicca(x1, y1);
-        clicca(x2, y2);
+    // The drawing tool of kind k, the density, the points.
+    void elemento(int k, const std::vector<float>& p, const std::string& d = "1") {
+        bool* attivo[4] = {&f.costruzione.disegnorettangolo, &f.costruzione.disegnotriangolo,
+                           &f.costruzione.disegnocerchio, &f.costruzione.disegnolinea};
+        const char* voce[4] = {"mnuStrumentiRettangolo", "mnuStrumentiTriangolo", "mnuStrumentiCerchio", "mnuStrumentiLinea"};
+        if (!*attivo[k]) f.clic(voce[k]);
+        if (k != vask::LINEA) densita(d);
+        for (size_t i = 0; i + 1 < p.size(); i += 2) clicca(p[i], p[i + 1]);
     }
-    void triangolo(float x1, float y1, float x2, float y2, float x3, float y3,
-                   const std::string& d = "1") {
-        if (!f.costruzione.disegnotriangolo) f.mnuStrumentiTriangolo_Click();
-        densita(d);
-        clicca(x1, y1);
-        clicca(x2, y2);
-        clicca(x3, y3);
+    void rettangolo(float x1, float y1, float x2, float y2, const std::string& d = "1") {
+        elemento(vask::RETTANGOLO, {x1, y1, x2, y2}, d);
+    }
+    void triangolo(float x1, float y1, float x2, float y2, float x3, float y3, const std::string& d = "1") {
+        elemento(vask::TRIANGOLO, {x1, y1, x2, y2, x3, y3}, d);
     }
     void cerchio(float xc, float yc, const std::string& r, const std::string& d = "1") {
         if (!f.costruzione.disegnocerchio) f.mnuStrumentiCerchio_Click();
         raggio(r);
-        densita(d);
-        clicca(xc, yc);
+        elemento(vask::CERCHIO, {xc, yc}, d);
     }
-    void linea(float x1, float y1, float x2, float y2) {
-        if (!f.costruzione.disegnolinea) f.mnuStrumentiLinea_Click();
-        clicca(x1, y1);
-        clicca(x2, y2);
-    }
-    // The section's outline as closure lines, corner to corner.
-    void contorno(std::initializer_list<std::pair<float, float>> p) {
-        for (auto a = p.begin(); a != p.end(); ++a) {
-            const auto b = a + 1 == p.end() ? p.begin() : a + 1;
-            linea(a->first, a->second, b->first, b->second);
-        }
-    }
+    void linea(float x1, float y1, float x2, float y2) { elemento(vask::LINEA, {x1, y1, x2, y2}); }
     void nuovo() {
         msg.risposte = {vask::Risposta::Si};
         f.mnuFileNuovo_Click();
     }
     // Select mode for kind `tipo` (vask::Tipo) and a click.
     void seleziona(int tipo, float x, float y) {
-        using V = vask::FrmVask_2;
-        void (V::*voci[4])() = {&V::mnuModificaRettangolo_Click, &V::mnuModificaTriangolo_Click,
-                                &V::mnuModificaCerchio_Click, &V::mnuModificaLinea_Click};
-        (f.*voci[tipo])();
+        const char* voce[4] = {"mnuModificaRettangolo", "mnuModificaTriangolo", "mnuModificaCerchio", "mnuModificaLinea"};
+        f.clic(voce[tipo]);
         clicca(x, y);
     }
     void sposta(float bx, float by, float ex, float ey) {
@@ -117,20 +130,65 @@ protected:
         clicca(ex, ey);
     }
 
+    // A script of words: "R x1 y1 x2 y2 rho", "T x1 y1 x2 y2 x3 y3 rho",
+    // "C xc yc r rho", "L x1 y1 x2 y2" draw; "x,y" clicks and "~x,y" moves
+    // at a world point; "box=text" edits a text box ('' is the empty text);
+    // "Si" and "No" queue an answer; "sep=," sets the separator; any other
+    // word is the click of that button or menu entry.
+    void fai(const std::string& copione) {
+        std::istringstream in(copione);
+        for (std::string w; in >> w;) {
+            const auto testo = [](std::string t) { return t == "''" ? std::string() : t; };
+            const size_t uguale = w.find('='), virgola = w.find(',', 1);
+            if (w.size() == 1 && std::strchr("RTCL", w[0])) {
+                const int k = int(std::strchr("RTCL", w[0]) - "RTCL");
+                std::vector<float> p(k == vask::TRIANGOLO ? 6 : k == vask::CERCHIO ? 2 : 4);
+                for (float& v : p) in >> v;
+                std::string r, d = "1";
+                if (k == vask::CERCHIO) in >> r;
+                if (k != vask::LINEA) in >> d;
+                if (k == vask::CERCHIO) raggio(testo(r));
+                elemento(k, p, testo(d));
+            } else if (w == "Si" || w == "No") {
+                msg.risposte.push_back(w == "Si" ? vask::Risposta::Si : vask::Risposta::No);
+            } else if (w.rfind("sep=", 0) == 0) {
+                vask::impostaseparatore(w[4]);
+            } else if (uguale != std::string::npos) {
+                f.testomodificato(w.substr(0, uguale), testo(w.substr(uguale + 1)));
+            } else if (virgola != std::string::npos && w.find_first_of("0123456789") < 2) {
+                const bool mossa = w[0] == '~';
+                const float x = std::stof(w.substr(mossa)), y = std::stof(w.substr(virgola + 1));
+                mossa ? muovi(x, y) : clicca(x, y);
+            } else {
+                EXPECT_TRUE(f.clic(w)) << w;
+            }
+        }
+    }
+
+    // The boxes shown since the last call, joined by " | ": their titles, or
+    // with `testi` each title and text.
+    std::string avvisi(bool testi = false) {
+        std::string s;
+        for (const ::Domanda& d : msg.domande) s += (s.empty() ? "" : " | ") + d.titolo + (testi ? " " + d.testo : "");
+        msg.domande.clear();
+        return s;
+    }
+    // Button faces, one letter each: G yellow, V green, R red, D dark green, C
+    // cyan, - the face.
+    std::string facce(std::initializer_list<const char*> nomi) const {
+        std::string s;
+        for (const char* n : nomi) s += faccia(n);
+        return s;
+    }
+    char faccia(std::string_view nome) const {
+        const uint32_t c = f.ctl.sfondo(nome);
+        const uint32_t colori[] = {vask::GIALLO, vask::VERDE, vask::ROSSO, vask::VERDESCURO, vask::CIANO, vask::FACCIA};
+        return "GVRDC-?"[std::find(std::begin(colori), std::end(colori), c) - colori];
+    }
     const std::string& testo(const char* nome) const { return f.ctl.testo(nome); }
-    // Several captions, or fields k..n of a table row, joined by blanks.
     std::string testi(std::initializer_list<const char*> nomi) const {
         std::string s;
         for (const char* n : nomi) s += (s.empty() ? "" : " ") + f.ctl.testo(n);
-        return s;
-    }
-    // Button faces, one letter each: G yellow, V green, R red, D dark green, - the face.
-    std::string facce(std::initializer_list<const char*> nomi) const {
-        std::string s;
-        for (const char* n : nomi) {
-            const uint32_t c = f.ctl.sfondo(n);
-            s += c == vask::GIALLO ? 'G' : c == vask::VERDE ? 'V' : c == vask::ROSSO ? 'R' : c == vask::VERDESCURO ? 'D' : c == vask::FACCIA ? '-' : '?';
-        }
         return s;
     }
     // The fifteen results of the panel, each followed by a blank.
@@ -139,12 +197,78 @@ protected:
         for (const char* n : vask::ETICHETTERISULTATI) s += f.ctl.testo(n) + " ";
         return s;
     }
-    static std::string campi(const float* riga, int k, int n) {
-        std::string s;
-        for (; k <= n; ++k) s += (s.empty() ? "" : " ") + vask::testosingolo(riga[k]);
-        return s;
-    }
     float valore(const char* nome) const { return vask::valoredidascaliasingolo(testo(nome)); }
+
+    // A row of a data file: a script, what to read back after it, what that reads.
+    void passo(const Riga& r) {
+        fai(r[0]);
+        if (r.campi.size() > 1) {
+            EXPECT_EQ(leggi(r[1]), r.campi.size() > 2 ? r[2] : "") << r.dove << ": " << r[0];
+        }
+    }
+    void recita(const std::string& nome) {
+        for (const Riga& r : dati(nome)) passo(r);
+    }
+    std::string fa(const std::string& copione, const std::string& cosa) {
+        fai(copione);
+        return leggi(cosa);
+    }
+
+    // What a script line reads back, joined by blanks: "!" the titles of the
+    // boxes since, "!!" their titles and texts; "^a,b" the faces of controls;
+    // "R2", "T1", "C1", "L3" every field of that table row, "pR2"... its snap
+    // points; "#R"... "#L" how many elements; "risultati" the panel; "X", "Y"
+    // the axis captions; "griglia", "guide" how many grid and guide lines;
+    // "scala" the window's width and height; "+name" whether a control is
+    // enabled; "puntatore" the mouse pointer; a control's name its caption.
+    std::string leggi(const std::string& cosa) {
+        std::istringstream in(cosa);
+        std::string s;
+        for (std::string w; in >> w; s += " ") {
+            const size_t i = w[0] == 'p' || w[0] == '#';
+            const char* k = w.size() > i && w[i] ? std::strchr("RTCL", w[i]) : nullptr;
+            const int tipo = k ? int(k - "RTCL") : -1, t = tipo + (w[0] == 'p' ? 4 : 0);
+            const bool riga = tipo >= 0 && w[0] != '#' && w.size() > i + 1 && std::isdigit(w[i + 1]);
+            const float* righe[8] = {f.sez.rettangoli[0],      f.sez.triangoli[0],      f.sez.cerchi[0],      f.sez.linee[0],
+                                     f.sez.puntirettangoli[0], f.sez.puntitriangoli[0], f.sez.punticerchi[0], f.sez.puntilinee[0]};
+            const int larghezza[8] = {vask::R::CAMPI + 1,         vask::T::CAMPI + 1,            vask::C::CAMPI + 1,
+                                      vask::L::CAMPI + 1,         2 * vask::PUNTIRETTANGOLO + 1, 2 * vask::PUNTITRIANGOLO + 1,
+                                      2 * vask::PUNTICERCHIO + 1, 2 * vask::PUNTILINEA + 1};
+            const int conta[4] = {f.sez.numerorettangoli(), f.sez.numerotriangoli(), f.sez.numerocerchi(), f.sez.numerolinee()};
+            if (w == "!" || w == "!!") s += avvisi(w == "!!");
+            else if (w[0] == '^') {
+                std::istringstream nomi(w.substr(1));
+                for (std::string n; std::getline(nomi, n, ',');) s += faccia(n);
+            } else if (w == "X" || w == "Y") {
+                for (int j = 0; j < (w == "X" ? 11 : 7); ++j) s += (j ? " " : "") + f.ctl.testo((w == "X" ? vask::ETICHETTEX : vask::ETICHETTEY)[j]);
+            } else if (w == "griglia" || w == "guide") {
+                s += std::to_string(dicolore(f.pic.immagine, vask::Forma::Segmento, w == "guide" ? vask::CIANO : vask::GRIGIO).size());
+            } else if (w[0] == '+') {
+                s += f.ctl[w.substr(1)].abilitato ? "abilitato" : "disabilitato";
+            } else if (w == "puntatore") {
+                s += std::array<const char*, 5>{"croce", "freccia", "frecciasu", "sposta", "divieto"}[int(f.puntatore)];
+            } else if (w == "scala") {
+                s += vask::testosingolo(f.pic.scalewidth) + " " + vask::testosingolo(f.pic.scaleheight);
+            }
+            else if (w == "risultati") s += risultati();
+            else if (tipo >= 0 && w[0] == '#' && w.size() == 2) s += std::to_string(conta[tipo]);
+            else if (riga) s += campi(righe[t] + larghezza[t] * std::stoi(w.substr(i + 1)), 1, larghezza[t] - 1);
+            else s += f.ctl.testo(w);
+        }
+        return s.empty() ? s : s.substr(0, s.size() - 1);
+    }
 };
+
+// Each row of a data file: a script, what to read back after it, and what
+// that reads; a row "= name" starts a new window.
+inline void recita(const std::string& nome) {
+    std::unique_ptr<Banco> b;
+    for (const Riga& r : dati(nome)) {
+        if (r[0][0] == '=') b = std::make_unique<Banco>();
+        else b->passo(r);
+    }
+}
+
+class Finestra : public ::testing::Test, public Banco {};
 
 }  // namespace prova
