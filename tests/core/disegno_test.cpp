@@ -17,8 +17,12 @@ TEST_F(Finestra, i_punti_di_snap_nascono_con_l_elemento) {
 }
 
 TEST_F(Finestra, a_tabella_piena_il_clic_e_rifiutato_senza_memorizzare_nulla) {
-    for (int i = 0; i < 5; ++i) rettangolo(i, 0, i + 1, 1), triangolo(i, 4, i + 1, 4, i, 5), cerchio(2 + 2 * i, 8, "1");
-    for (int i = 0; i < 10; ++i) linea(i, 2, i + 1, 3);
+    for (int i = 0; i < 5; ++i) {
+        elemento(RETTANGOLO, {float(i), 0, i + 1.f, 1});
+        elemento(TRIANGOLO, {float(i), 4, i + 1.f, 4, float(i), 5});
+        fai("txtRaggio=1 C " + std::to_string(2 + 2 * i) + " 8 1 1");
+    }
+    for (int i = 0; i < 10; ++i) elemento(LINEA, {float(i), 2, i + 1.f, 3});
     ASSERT_EQ(avvisi(), "");
     const Sezione piena = f.sez;
     using K = FrmVask_2::Costruzione;
@@ -52,7 +56,7 @@ TEST_F(Finestra, i_triangoli_degeneri_sono_rifiutati_nell_ordine_delle_regole) {
         clicca(p[2], p[3]);
         if (rifiuto != 1) clicca(p[4], p[5]);
         EXPECT_EQ(f.sez.prossimotriangolo, prima + (rifiuto == 0)) << r.dove;
-        EXPECT_EQ(avvisi(true), r.campi.size() > 2 ? r[2] : "") << r.dove;
+        EXPECT_EQ(avvisi(true), r.opzionale(2)) << r.dove;
         EXPECT_EQ(f.costruzione.puntotriangolo, rifiuto) << r.dove;
         f.costruzione.puntotriangolo = 0;  // start the next case afresh
     }
@@ -69,10 +73,9 @@ TEST_F(Finestra, i_triangoli_degeneri_sono_rifiutati_nell_ordine_delle_regole) {
 TEST_F(Finestra, densita_e_raggio_si_giudicano_come_saranno_memorizzati) {
     for (const prova::Riga& r : prova::dati("core_densita.tsv")) {
         const Sezione prima = f.sez;
-        const std::string titolo = r.campi.size() > 2 ? r[2] : "";
-        cerchio(3, 3, r[1], r[0]);
-        EXPECT_EQ(avvisi(), titolo) << r.dove;
-        EXPECT_EQ(prova::uguali(prima, f.sez), !titolo.empty()) << r.dove;
+        fai("C 3 3 " + r[1] + " " + r[0]);
+        EXPECT_EQ(avvisi(), r.opzionale(2)) << r.dove;
+        EXPECT_EQ(prova::uguali(prima, f.sez), !r.opzionale(2).empty()) << r.dove;
     }
     EXPECT_EQ(leggi("#C C2"), "3 3 3 1 0 0 0 0 0 0");  // no mass, no signed area
 }

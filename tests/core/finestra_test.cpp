@@ -26,72 +26,39 @@ TEST_F(Finestra, nuovo_con_no_non_cambia_nulla_e_con_si_azzera_la_sua_lista_e_la
     fai("No mnuFileNuovo");
     EXPECT_EQ(std::make_pair(msg.domande.at(0).pulsanti, msg.domande.at(0).icona),
               std::make_pair(Pulsanti::SiNo, Icona::Esclamazione));
-    EXPECT_EQ(avvisi(true), "Nuova sezione. Se si inoltra un nuovo calcolo il lavoro corrente verrà perso. Inoltrare "
-                            "un nuovo calcolo?");
-    EXPECT_EQ(std::make_tuple(f.sez.prossimorettangolo, testo("lblArea"), f.ris.eseguito, f.pic.immagine.primitive.size()),
-              std::make_tuple(6, std::string("30"), true, disegnate));
+    EXPECT_EQ(leggi("!! #R lblArea"), "Nuova sezione. Se si inoltra un nuovo calcolo il lavoro corrente verrà perso. "
+                                      "Inoltrare un nuovo calcolo? 5 30");
+    EXPECT_TRUE(f.ris.eseguito && f.pic.immagine.primitive.size() == disegnate);
 
     fai("mnuPreferenzeSezioneRosso txtRaggio=7 txtDensita=3");
     f.ctl.testo("lblContatore", "5");
     f.ctl.testo("lblDescrizione", "qualcosa");
-    // What "Nuovo" leaves as it finds it...
+    // What "Nuovo" leaves as it finds it, then what it resets.
     f.vista.grigliaattiva = f.vista.lineeguidaattive = f.selezione.hoselezionatouncerchio = true;
-    const auto restano = {"btnSposta", "btnModifica", "btnGriglia", "btnLineeGuida"};
-    for (const char* b : restano) f.ctl.sfondo(b, VERDE);
     f.selezione.rigacerchioselezionato = 3;
     f.spostamento.mettipunto = 2;
-    // ... and what it resets.
     f.vista.snapattivo = f.vista.osnapattivo = true;
     f.vista.passogriglia = 0.5f;
     f.vista.pan = 2;
     f.modo.sposto = f.modo.cancello = f.modo.modifico = true;
     f.spostamento.spostocerchio = f.cancellazione.cancellolinea = f.selezione.selezionotriangolo = true;
-    const auto spenti = {"btnSnap", "btnOsnap", "btnPan", "btnCancella", "btnSeleziona", "btnEsegui",
-                         "btnRettangolo", "btnNoccioloCentrale", "btnEllisseCentrale"};
-    for (const char* b : spenti) f.ctl.sfondo(b, VERDE);
-    nuovo();
+    const std::string pulsanti = "btnSposta,btnModifica,btnGriglia,btnLineeGuida,btnSnap,btnOsnap,btnPan,btnCancella,"
+                                 "btnSeleziona,btnEsegui,btnRettangolo,btnNoccioloCentrale,btnEllisseCentrale";
+    std::istringstream nomi(pulsanti);
+    for (std::string n; std::getline(nomi, n, ',');) f.ctl.sfondo(n, VERDE);
+    EXPECT_EQ(fa("Si mnuFileNuovo", "^" + pulsanti + ",btnDisegna lblContatore lblDescrizione txtRaggio txtDensita "
+                                   "lblPrimoPuntoX risultati"), "VVVV---------G 5 qualcosa 1 1 x1" + std::string(16, ' '));
     EXPECT_TRUE(f.vista.grigliaattiva && f.vista.lineeguidaattive && f.selezione.hoselezionatouncerchio);
     EXPECT_EQ(std::make_tuple(f.selezione.rigacerchioselezionato, f.spostamento.mettipunto, f.colori.coloresezione,
-                              f.pic.scalewidth), std::make_tuple(3, 2, ROSSO, 20.f));
-    EXPECT_EQ(facce(restano) + facce(spenti) + facce({"btnDisegna"}), "VVVV---------G");
-    EXPECT_EQ(leggi("lblContatore lblDescrizione txtRaggio txtDensita lblPrimoPuntoX"), "5 qualcosa 1 1 x1");
+                              f.pic.scalewidth, f.vista.passogriglia, f.vista.pan), std::make_tuple(3, 2, ROSSO, 20.f, 1.f, 0));
     EXPECT_FALSE(f.vista.snapattivo || f.vista.osnapattivo || f.modo.sposto || f.modo.cancello || f.modo.modifico ||
                  f.spostamento.spostocerchio || f.cancellazione.cancellolinea || f.selezione.selezionotriangolo);
-    EXPECT_EQ(std::make_pair(f.vista.passogriglia, f.vista.pan), std::make_pair(1.0f, 0));
     EXPECT_TRUE(prova::uguali(f.sez, Sezione{}));
     EXPECT_TRUE(f.modo.disegno && !f.ris.eseguito && !f.ris.attuali && !f.modo.eseguo);
     EXPECT_EQ(f.ris.xg + f.ris.raggiocentralexc + f.ris.ixtotale, 0);
-    EXPECT_EQ(risultati(), std::string(15, ' '));
     EXPECT_TRUE(f.copianocciolo.puntinocciolo[1][1] == 0 && !f.copianocciolo.puntinoccioloattivo[1]);
     for (const Primitiva& p : f.pic.immagine.primitive)  // only grid and guide lines are left
         EXPECT_TRUE(p.colore == f.colori.coloregriglia || p.colore == CIANO);
-}
-
-TEST_F(Finestra, i_pulsanti_di_modo_e_di_tipo_portano_lo_stato_nei_colori) {
-    const auto tipo = [](bool r, bool t, bool c, bool l) { return r ? 'r' : t ? 't' : c ? 'c' : l ? 'l' : '-'; };
-    const auto &m = f.modo;
-    const auto &k = f.costruzione;
-    const auto &z = f.selezione;
-    f.ris.eseguito = true;
-    f.ctl.sfondo("btnNoccioloCentrale", VERDE);
-    for (const prova::Riga& r : prova::dati("core_modi.tsv")) {
-        fai(r[0]);
-        EXPECT_EQ(facce({"btnDisegna", "btnSeleziona", "btnEsegui", "btnRettangolo", "btnTriangolo", "btnCerchio", "btnLinea",
-                         "btnNoccioloCentrale"}) + (m.disegno ? " D " : m.seleziono ? " S " : m.eseguo ? " E " : " ? ") +
-                      tipo(m.rettangolopremuto, m.triangolopremuto, m.cerchiopremuto, m.lineapremuto) +
-                      tipo(k.disegnorettangolo, k.disegnotriangolo, k.disegnocerchio, k.disegnolinea) +
-                      tipo(z.selezionorettangolo, z.selezionotriangolo, z.selezionocerchio, z.selezionolinea) + " " +
-                      testo("lblContatore"), r[1]) << r.dove;
-        const bool esegui = r[0] == "btnSeleziona" && !f.modo.seleziono;  // leaving select mode
-        EXPECT_TRUE(!esegui || testo("lblDescrizione") == "Esegui: Premi il pulsante Esegui per calcolare la sezione.");
-    }
-    EXPECT_TRUE(!f.ris.eseguito && testo("lblPrimoPuntoX") == "x1");
-    fai("1,1 3,3");
-    EXPECT_TRUE(prova::uguali(f.sez, Sezione{}));
-    fai("R 1 1 3 3 1 btnLinea");
-    EXPECT_EQ(testo("lblContatore"), "0");
-    fai("btnRettangolo");  // a kind button shows how many of its kind there are
-    EXPECT_EQ(testo("lblContatore"), "1");
 }
 
 TEST(Finestre, ogni_transizione_lascia_alle_azioni_lo_stato_che_rileggeranno) {

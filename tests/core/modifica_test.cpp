@@ -14,71 +14,37 @@ TEST(Modifica, cancellazione_modifica_e_distanza_danno_le_tabelle_e_i_messaggi_d
     prova::recita("core_modifica.tsv");
 }
 
-TEST_F(Finestra, la_selezione_prende_l_ultimo_elemento_colpito_e_ne_mostra_i_dati) {
-    // The second, of no density, is invisible but still selectable; with nothing selected move and delete do nothing.
-    EXPECT_EQ(fa("R 1 1 6 5 2 R 3 2 8 6 0 mnuModificaRettangolo btnSposta btnCancella", "! ^btnSposta"), " -");
-    EXPECT_EQ(fa("4,3", "lblContatore lblDensitàAttuale lblPrimoPuntoX lblSecondoPuntoY lblTerzoPuntoX lblIx lblXg lblIxc "
-                        "^btnSposta,btnCancella,btnModifica"), "2 0 3 6 x3 0 5.5  VVV");
-    EXPECT_TRUE(f.selezione.hoselezionatounrettangolo && f.modo.cancello && f.modo.modifico);
-    // On an edge, on a corner, outside: nothing changes.
-    const size_t disegnate = f.pic.immagine.primitive.size();
-    fai("mnuStrumentiSnapGriglia");
-    for (const char* clic : {"1,3", "2,1", "6,2", "2,5", "1,1", "10,10"}) {
-        EXPECT_EQ(fa(clic, "lblContatore"), "2") << clic;
-        EXPECT_EQ(f.pic.immagine.primitive.size(), disegnate) << clic;
-    }
-    EXPECT_EQ(fa("2,2", "lblContatore"), "1");
-}
-
 TEST_F(Finestra, triangoli_cerchi_e_linee_si_selezionano_entro_le_loro_portate) {
-    fai("T 2 2 8 2 2 8 1 txtRaggio=2 C 14 6 2 1 L 1 10 11 10 btnEsegui");  // the triangle's centroid at (4, 4)
-    const auto preso = [this](int tipo, const char* clic) {
-        bool* flag[4] = {&f.selezione.hoselezionatounrettangolo, &f.selezione.hoselezionatountriangolo,
-                         &f.selezione.hoselezionatouncerchio, &f.selezione.hoselezionatounalinea};
-        *flag[tipo] = false;
-        fai(clic);
-        return *flag[tipo];
-    };
-    fai("mnuModificaTriangolo");
-    EXPECT_FALSE(preso(TRIANGOLO, "2.7,2"));  // 0.7 from a vertex, reach 12 / 20 = 0.6
-    EXPECT_TRUE(preso(TRIANGOLO, "2.5,2"));
-    EXPECT_EQ(testi({"lblTerzoPuntoY", "lblIx"}), "8 " + testosingolo(f.sez.triangoli[1][T::ix]));
-    // Highlight: one solid cyan polygon and its three sides.
+    fai("T 2 2 8 2 2 8 1 txtRaggio=2 C 14 6 2 1 L 1 10 11 10 btnEsegui");
+    auto& z = f.selezione;
+    for (const prova::Riga& r : prova::dati("core_portate.tsv")) {
+        fai(r[0]);
+        bool& preso = z.selezionotriangolo ? z.hoselezionatountriangolo
+                      : z.selezionocerchio ? z.hoselezionatouncerchio : z.hoselezionatounalinea;
+        preso = false;
+        fai(r[1]);
+        EXPECT_EQ(preso, r[2] == "1") << r.dove;
+    }
+    // A line: all empty but the line's end, and no circle with it.
+    EXPECT_FALSE(z.hoselezionatouncerchio);
+    EXPECT_EQ(leggi("lblDensitàAttuale lblRaggioAttuale lblArea lblIx lblXg lblAngoloxc lblSecondoPuntoX"), "      11");
+    // The triangle's data, and the highlight: one solid cyan polygon and its three sides.
+    EXPECT_EQ(fa("mnuModificaTriangolo 2.5,2", "lblTerzoPuntoY lblIx"), "8 " + testosingolo(f.sez.triangoli[1][T::ix]));
     int evidenziate[2] = {};
     for (const Primitiva& p : f.pic.immagine.primitive)
         if (p.colore == CIANO || (p.riempito && p.riempimento == CIANO))
             evidenziate[0] += p.forma == Forma::Poligono, evidenziate[1] += p.forma == Forma::Segmento;
     EXPECT_EQ(std::make_pair(evidenziate[0], evidenziate[1]), std::make_pair(1, 3));
-    EXPECT_TRUE(preso(TRIANGOLO, "4,5.1"));  // 1.1 from the centroid, reach 1.2
-    fai("btnZoomPiu");                       // H = 6: reaches 0.3 and 0.6
-    EXPECT_FALSE(preso(TRIANGOLO, "4,4.7"));
-    EXPECT_TRUE(preso(TRIANGOLO, "4,4.5"));
-    fai("BtnZoomMeno mnuModificaCerchio");
-    EXPECT_FALSE(preso(CERCHIO, "16,6"));  // on the circumference
-    EXPECT_TRUE(preso(CERCHIO, "15.9,6"));
-    EXPECT_EQ(testi({"lblRaggioAttuale", "lblSecondoPuntoX"}), "2 x2");
-    fai("mnuModificaLinea");
-    EXPECT_FALSE(preso(LINEA, "1.2,10"));  // near an end
-    EXPECT_TRUE(preso(LINEA, "6.3,10.3") && !f.selezione.hoselezionatouncerchio);
-    EXPECT_EQ(testi({"lblDensitàAttuale", "lblRaggioAttuale", "lblArea", "lblIx", "lblXg", "lblAngoloxc", "lblSecondoPuntoX"}),
-              "11");  // all empty but the line's end
 }
 
 TEST_F(Finestra, lo_spostamento_resta_nel_quadrante_per_ogni_tipo_e_aggiorna_tutto_l_elemento) {
     fai("R 1 1 4 3 1 T 5 1 7 1 5 3 1 txtRaggio=2 C 10 5 2 1 L 13 1 15 2");
     for (const prova::Riga& r : prova::dati("core_spostamenti.tsv")) {
-        std::istringstream in(r[1]), base(r[0]);
-        std::string p[3], x, y, tipo;
-        for (std::string& xy : p) in >> x >> y, xy = x + "," + y;
-        base >> tipo >> x >> y;
-        const std::string punto = x + "," + y;
-        const char* voce[4] = {"mnuModificaRettangolo ", "mnuModificaTriangolo ", "mnuModificaCerchio ", "mnuModificaLinea "};
-        fai(voce[std::string("RTCL").find(tipo)] + punto + " btnSposta");
+        EXPECT_EQ(fa(r[0], "^btnSposta,btnCancella,btnModifica"), "V--") << r.dove;
         EXPECT_TRUE(f.modo.sposto) << r.dove;
-        EXPECT_EQ(facce({"btnSposta", "btnCancella", "btnModifica"}), "V--") << r.dove;
-        EXPECT_EQ(fa(punto + " " + p[0] + " " + p[1], "!"), r[2] + " | " + r[2]) << r.dove;
+        EXPECT_EQ(fa(r[1], "!"), r[3] + " | " + r[3]) << r.dove;
         EXPECT_EQ(f.spostamento.mettipunto, 2) << r.dove;
-        EXPECT_EQ(fa(p[2], "! ^btnSposta"), " -") << r.dove;
+        EXPECT_EQ(fa(r[2], "! ^btnSposta"), " -") << r.dove;
         EXPECT_FALSE(f.modo.sposto) << r.dove;
     }
     EXPECT_EQ(leggi("R1 T1 C1 L1 pL1"), "0 0 3 2 1 6 0 0 1.5 1 0 6 0 0 2 0 0 2 1 2 0 0 0.6666667 0.6666667 0 2 2 2 2 1 12.56637 "
@@ -137,22 +103,6 @@ TEST_F(Finestra, lo_spostamento_non_porta_oltre_il_limite_del_mondo) {
     EXPECT_EQ(problemadocumento(f.documento()), "");
 }
 
-// Results stay current through what does not change the elements: a closure
-// line moved or deleted; they stop being current when an element moves or goes.
-TEST_F(Finestra, i_risultati_restano_attuali_solo_se_gli_elementi_non_cambiano) {
-    fai("R 1 1 4 3 1 txtRaggio=1 C 8 5 1 1 L 0 0 10 0 L 0 8 10 8");
-    const std::pair<const char*, bool> passi[] = {{"mnuModificaLinea 5,0 btnSposta 5,0 5,1", true},
-                                                  {"mnuModificaLinea 5,8 Si btnCancella", true},
-                                                  {"mnuModificaRettangolo 2,2 btnSposta 2,2 2,3", false},
-                                                  {"mnuModificaCerchio 8,5 Si btnCancella", false}};
-    for (const auto& [passo, attuali] : passi) {
-        fai(std::string("btnEsegui ") + passo);
-        EXPECT_EQ(f.ris.attuali, attuali) << passo;
-    }
-    EXPECT_EQ(std::make_tuple(f.sez.l, f.sez.linee[1][L::y1], f.sez.rettangoli[1][R::y1], f.sez.prossimocerchio),
-              std::make_tuple(2, 1.f, 2.f, 1));  // every step took place
-}
-
 TEST_F(Finestra, la_cancellazione_stringe_i_punti_di_snap_e_il_nocciolo) {
     fai("R 1 1 2 2 1 R 3 3 5 6 2 R 6 1 9 2 3 mnuModificaRettangolo 4,4 No btnCancella");
     EXPECT_EQ(msg.domande.at(0).pulsanti, Pulsanti::SiNo);
@@ -162,7 +112,7 @@ TEST_F(Finestra, la_cancellazione_stringe_i_punti_di_snap_e_il_nocciolo) {
     EXPECT_EQ(std::memcmp(prima.puntirettangoli[3], f.sez.puntirettangoli[2], sizeof prima.puntirettangoli[3]), 0);
     EXPECT_FALSE(f.modo.cancello || f.selezione.hoselezionatounrettangolo);
     // Ten lines, the tenth deleted; with the results computed the kern loses a vertex at once.
-    for (int i = 0; i < 10; ++i) linea(0.5f + i, 0, 0.5f + i + 0.2f, 11);
+    for (int i = 0; i < 10; ++i) elemento(LINEA, {0.5f + i, 0, 0.5f + i + 0.2f, 11});
     fai("btnEsegui");
     EXPECT_EQ(f.copianocciolo.vask, 10);
     fai("mnuModificaLinea 9.6,5.5");

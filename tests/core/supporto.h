@@ -1,13 +1,13 @@
-// Shared by the core tests: the rows of the data files, scripted message
-// boxes and a window driven by a small script of clicks, commands and edits.
+// Shared by the core tests: the rows of the data files in tests/dati, and a
+// window driven by a small script of clicks, commands and edits.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -26,6 +26,7 @@ struct Riga {
     std::vector<std::string> campi;
     std::string dove;
     const std::string& operator[](size_t i) const { return campi.at(i); }
+    std::string opzionale(size_t i) const { return i < campi.size() ? campi[i] : ""; }
 };
 
 // The rows of tests/dati/<nome>, without blank and # lines; \t \n \r in a
@@ -66,6 +67,7 @@ inline std::vector<vask::Primitiva> dicolore(const vask::Strato& s, vask::Forma 
     return out;
 }
 
+// Fields k..n of a table row as captions, joined by blanks.
 inline std::string campi(const float* riga, int k, int n) {
     std::string s;
     for (; k <= n; ++k) s += (s.empty() ? "" : " ") + vask::testosingolo(riga[k]);
@@ -90,51 +92,22 @@ struct Banco {
         f.picAreagrafica_MouseDown(x, f.pic.scaleheight - y);
         f.picAreagrafica_MouseUp(x, f.pic.scaleheight - y);
     }
-    void densita(const std::string& testo) { f.testomodificato("txtDensita", testo); }
-    void raggio(const std::string& testo) { f.testomodificato("txtRaggio", testo); }
-
-    // The drawing tool of kind k, the density, the points.
+    // The drawing tool of kind k (vask::Tipo), the density, the points.
     void elemento(int k, const std::vector<float>& p, const std::string& d = "1") {
-        bool* attivo[4] = {&f.costruzione.disegnorettangolo, &f.costruzione.disegnotriangolo,
-                           &f.costruzione.disegnocerchio, &f.costruzione.disegnolinea};
+        const bool attivo[4] = {f.costruzione.disegnorettangolo, f.costruzione.disegnotriangolo, f.costruzione.disegnocerchio,
+                                f.costruzione.disegnolinea};
         const char* voce[4] = {"mnuStrumentiRettangolo", "mnuStrumentiTriangolo", "mnuStrumentiCerchio", "mnuStrumentiLinea"};
-        if (!*attivo[k]) f.clic(voce[k]);
-        if (k != vask::LINEA) densita(d);
+        if (!attivo[k]) f.clic(voce[k]);
+        if (k != vask::LINEA) f.testomodificato("txtDensita", d);
         for (size_t i = 0; i + 1 < p.size(); i += 2) clicca(p[i], p[i + 1]);
-    }
-    void rettangolo(float x1, float y1, float x2, float y2, const std::string& d = "1") {
-        elemento(vask::RETTANGOLO, {x1, y1, x2, y2}, d);
-    }
-    void triangolo(float x1, float y1, float x2, float y2, float x3, float y3, const std::string& d = "1") {
-        elemento(vask::TRIANGOLO, {x1, y1, x2, y2, x3, y3}, d);
-    }
-    void cerchio(float xc, float yc, const std::string& r, const std::string& d = "1") {
-        if (!f.costruzione.disegnocerchio) f.mnuStrumentiCerchio_Click();
-        raggio(r);
-        elemento(vask::CERCHIO, {xc, yc}, d);
-    }
-    void linea(float x1, float y1, float x2, float y2) { elemento(vask::LINEA, {x1, y1, x2, y2}); }
-    void nuovo() {
-        msg.risposte = {vask::Risposta::Si};
-        f.mnuFileNuovo_Click();
-    }
-    // Select mode for kind `tipo` (vask::Tipo) and a click.
-    void seleziona(int tipo, float x, float y) {
-        const char* voce[4] = {"mnuModificaRettangolo", "mnuModificaTriangolo", "mnuModificaCerchio", "mnuModificaLinea"};
-        f.clic(voce[tipo]);
-        clicca(x, y);
-    }
-    void sposta(float bx, float by, float ex, float ey) {
-        f.btnSposta_Click();
-        clicca(bx, by);
-        clicca(ex, ey);
     }
 
     // A script of words: "R x1 y1 x2 y2 rho", "T x1 y1 x2 y2 x3 y3 rho",
     // "C xc yc r rho", "L x1 y1 x2 y2" draw; "x,y" clicks and "~x,y" moves
     // at a world point; "box=text" edits a text box ('' is the empty text);
-    // "Si" and "No" queue an answer; "sep=," sets the separator; any other
-    // word is the click of that button or menu entry.
+    // "Si" and "No" queue an answer; "sep=," sets the separator; "salva=f"
+    // saves the section as f; any other word is the click of that button or
+    // menu entry.
     void fai(const std::string& copione) {
         std::istringstream in(copione);
         for (std::string w; in >> w;) {
@@ -145,20 +118,21 @@ struct Banco {
                 std::vector<float> p(k == vask::TRIANGOLO ? 6 : k == vask::CERCHIO ? 2 : 4);
                 for (float& v : p) in >> v;
                 std::string r, d = "1";
-                if (k == vask::CERCHIO) in >> r;
+                if (k == vask::CERCHIO && in >> r && !f.costruzione.disegnocerchio) f.clic("mnuStrumentiCerchio");
+                if (k == vask::CERCHIO) f.testomodificato("txtRaggio", testo(r));
                 if (k != vask::LINEA) in >> d;
-                if (k == vask::CERCHIO) raggio(testo(r));
                 elemento(k, p, testo(d));
             } else if (w == "Si" || w == "No") {
                 msg.risposte.push_back(w == "Si" ? vask::Risposta::Si : vask::Risposta::No);
             } else if (w.rfind("sep=", 0) == 0) {
                 vask::impostaseparatore(w[4]);
+            } else if (w.rfind("salva=", 0) == 0) {
+                f.documentosalvato(w.substr(6));
             } else if (uguale != std::string::npos) {
                 f.testomodificato(w.substr(0, uguale), testo(w.substr(uguale + 1)));
             } else if (virgola != std::string::npos && w.find_first_of("0123456789") < 2) {
-                const bool mossa = w[0] == '~';
-                const float x = std::stof(w.substr(mossa)), y = std::stof(w.substr(virgola + 1));
-                mossa ? muovi(x, y) : clicca(x, y);
+                const float x = std::stof(w.substr(w[0] == '~')), y = std::stof(w.substr(virgola + 1));
+                w[0] == '~' ? muovi(x, y) : clicca(x, y);
             } else {
                 EXPECT_TRUE(f.clic(w)) << w;
             }
@@ -173,54 +147,22 @@ struct Banco {
         msg.domande.clear();
         return s;
     }
-    // Button faces, one letter each: G yellow, V green, R red, D dark green, C
-    // cyan, - the face.
-    std::string facce(std::initializer_list<const char*> nomi) const {
-        std::string s;
-        for (const char* n : nomi) s += faccia(n);
-        return s;
-    }
-    char faccia(std::string_view nome) const {
-        const uint32_t c = f.ctl.sfondo(nome);
-        const uint32_t colori[] = {vask::GIALLO, vask::VERDE, vask::ROSSO, vask::VERDESCURO, vask::CIANO, vask::FACCIA};
-        return "GVRDC-?"[std::find(std::begin(colori), std::end(colori), c) - colori];
-    }
     const std::string& testo(const char* nome) const { return f.ctl.testo(nome); }
-    std::string testi(std::initializer_list<const char*> nomi) const {
-        std::string s;
-        for (const char* n : nomi) s += (s.empty() ? "" : " ") + f.ctl.testo(n);
-        return s;
-    }
-    // The fifteen results of the panel, each followed by a blank.
-    std::string risultati() const {
-        std::string s;
-        for (const char* n : vask::ETICHETTERISULTATI) s += f.ctl.testo(n) + " ";
-        return s;
-    }
-    float valore(const char* nome) const { return vask::valoredidascaliasingolo(testo(nome)); }
-
-    // A row of a data file: a script, what to read back after it, what that reads.
-    void passo(const Riga& r) {
-        fai(r[0]);
-        if (r.campi.size() > 1) {
-            EXPECT_EQ(leggi(r[1]), r.campi.size() > 2 ? r[2] : "") << r.dove << ": " << r[0];
-        }
-    }
-    void recita(const std::string& nome) {
-        for (const Riga& r : dati(nome)) passo(r);
-    }
-    std::string fa(const std::string& copione, const std::string& cosa) {
-        fai(copione);
-        return leggi(cosa);
-    }
 
     // What a script line reads back, joined by blanks: "!" the titles of the
-    // boxes since, "!!" their titles and texts; "^a,b" the faces of controls;
-    // "R2", "T1", "C1", "L3" every field of that table row, "pR2"... its snap
-    // points; "#R"... "#L" how many elements; "risultati" the panel; "X", "Y"
-    // the axis captions; "griglia", "guide" how many grid and guide lines;
-    // "scala" the window's width and height; "+name" whether a control is
-    // enabled; "puntatore" the mouse pointer; a control's name its caption.
+    // boxes since, "!!" their titles and texts; "^a,b" the faces of controls,
+    // a letter each (G yellow, V green, R red, D dark green, C cyan, - the
+    // face); "R2", "T1", "C1", "L3" every field of that table row, "pR2"...
+    // its snap points; "#R"... "#L" how many elements; "risultati" the
+    // fifteen results, each followed by a blank; "X", "Y" the axis captions;
+    // "griglia", "guide" how many grid and guide lines; "scala" the window's
+    // width and height; "+name" whether a control is enabled; "puntatore"
+    // the mouse pointer; "eseguito", "attuali" the results computed and
+    // current; "sposto", "cancello", "modifico" the actions armed;
+    // "insospeso" a command half done; "modificata" unsaved; "titolo",
+    // "annulla", "ripeti" the window title and the Modifica entries;
+    // "vertici" the kern vertices object snap holds; "mettipunto" the point a
+    // move waits for; a control's name its caption.
     std::string leggi(const std::string& cosa) {
         std::istringstream in(cosa);
         std::string s;
@@ -235,32 +177,53 @@ struct Banco {
                                       vask::L::CAMPI + 1,         2 * vask::PUNTIRETTANGOLO + 1, 2 * vask::PUNTITRIANGOLO + 1,
                                       2 * vask::PUNTICERCHIO + 1, 2 * vask::PUNTILINEA + 1};
             const int conta[4] = {f.sez.numerorettangoli(), f.sez.numerotriangoli(), f.sez.numerocerchi(), f.sez.numerolinee()};
+            const uint32_t colori[] = {vask::GIALLO, vask::VERDE, vask::ROSSO, vask::VERDESCURO, vask::CIANO, vask::FACCIA};
+            std::istringstream nomi(w.substr(1));
+            const auto z = [](bool b) { return std::string(b ? "1" : "0"); };
+            const std::map<std::string, std::string> stati = {
+                {"eseguito", z(f.ris.eseguito)}, {"attuali", z(f.ris.attuali)}, {"sposto", z(f.modo.sposto)},
+                {"cancello", z(f.modo.cancello)}, {"modifico", z(f.modo.modifico)}, {"insospeso", z(f.comandoinsospeso())},
+                {"modificata", z(f.modificata())}, {"titolo", f.titolo()}, {"annulla", f.descrizioneannulla()},
+                {"ripeti", f.descrizioneripeti()}, {"vertici", std::to_string(f.copianocciolo.vask)},
+                {"mettipunto", std::to_string(f.spostamento.mettipunto)}};
             if (w == "!" || w == "!!") s += avvisi(w == "!!");
-            else if (w[0] == '^') {
-                std::istringstream nomi(w.substr(1));
-                for (std::string n; std::getline(nomi, n, ',');) s += faccia(n);
-            } else if (w == "X" || w == "Y") {
+            else if (w[0] == '^')
+                for (std::string n; std::getline(nomi, n, ',');)
+                    s += "GVRDC-?"[std::find(std::begin(colori), std::end(colori), f.ctl.sfondo(n)) - colori];
+            else if (w == "risultati")
+                for (const char* n : vask::ETICHETTERISULTATI) s += f.ctl.testo(n) + " ";
+            else if (w == "X" || w == "Y")
                 for (int j = 0; j < (w == "X" ? 11 : 7); ++j) s += (j ? " " : "") + f.ctl.testo((w == "X" ? vask::ETICHETTEX : vask::ETICHETTEY)[j]);
-            } else if (w == "griglia" || w == "guide") {
+            else if (w == "griglia" || w == "guide")
                 s += std::to_string(dicolore(f.pic.immagine, vask::Forma::Segmento, w == "guide" ? vask::CIANO : vask::GRIGIO).size());
-            } else if (w[0] == '+') {
-                s += f.ctl[w.substr(1)].abilitato ? "abilitato" : "disabilitato";
-            } else if (w == "puntatore") {
-                s += std::array<const char*, 5>{"croce", "freccia", "frecciasu", "sposta", "divieto"}[int(f.puntatore)];
-            } else if (w == "scala") {
-                s += vask::testosingolo(f.pic.scalewidth) + " " + vask::testosingolo(f.pic.scaleheight);
-            }
-            else if (w == "risultati") s += risultati();
+            else if (w[0] == '+') s += f.ctl[w.substr(1)].abilitato ? "abilitato" : "disabilitato";
+            else if (stati.count(w)) s += stati.at(w);
+            else if (w == "puntatore") s += std::vector<std::string>{"croce", "freccia", "frecciasu", "sposta", "divieto"}[int(f.puntatore)];
+            else if (w == "scala") s += vask::testosingolo(f.pic.scalewidth) + " " + vask::testosingolo(f.pic.scaleheight);
             else if (tipo >= 0 && w[0] == '#' && w.size() == 2) s += std::to_string(conta[tipo]);
             else if (riga) s += campi(righe[t] + larghezza[t] * std::stoi(w.substr(i + 1)), 1, larghezza[t] - 1);
             else s += f.ctl.testo(w);
         }
         return s.empty() ? s : s.substr(0, s.size() - 1);
     }
+    std::string fa(const std::string& copione, const std::string& cosa) {
+        fai(copione);
+        return leggi(cosa);
+    }
+
+    // A row of a data file: a script, what to read back after it, what that reads.
+    void passo(const Riga& r) {
+        fai(r[0]);
+        if (r.campi.size() > 1) {
+            EXPECT_EQ(leggi(r[1]), r.opzionale(2)) << r.dove << ": " << r[0];
+        }
+    }
+    void recita(const std::string& nome) {
+        for (const Riga& r : dati(nome)) passo(r);
+    }
 };
 
-// Each row of a data file: a script, what to read back after it, and what
-// that reads; a row "= name" starts a new window.
+// The rows of a data file on windows of their own: a row "= name" starts one.
 inline void recita(const std::string& nome) {
     std::unique_ptr<Banco> b;
     for (const Riga& r : dati(nome)) {
