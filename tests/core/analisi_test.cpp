@@ -125,7 +125,7 @@ TEST(Proprieta, sezioni_a_caso_concordano_con_l_integrazione_indipendente_ovunqu
     const float pieni[3] = {1, 2, 0.5f}, vuoti[2] = {-1, -0.5f};
     const auto coord = [&] { return griglia(gen) * 0.25f; };  // 1 .. 19 in steps of 0.25
     int provate = 0, conforo = 0;
-    while (provate < 200) {
+    for (int giri = 0; provate < 200 && giri < 10000; ++giri) {
         Sezione s;
         const int n = 1 + quanti(gen), fori = quanti(gen) % 3;
         for (int k = 0; k < n + fori; ++k) {
@@ -220,7 +220,7 @@ Nocciolo nocciolo(const prova::Riga& r) {
     calcolanocciolo(k, l, n, xg, yg, alfa, rx, ry);
     std::string x, y;
     for (int i = 1; i <= n && vertici >> x >> y; ++i) {
-        if (x != "*") EXPECT_EQ(k.valido[i], x != "-") << "line " << i;
+        EXPECT_TRUE(x == "*" || k.valido[i] == (x != "-")) << "line " << i;
         if (x == "*" || x == "-") continue;
         EXPECT_NEAR(k.verticinocciolo[i][1], std::stod(x), std::stod(r[3])) << "line " << i;
         EXPECT_NEAR(k.verticinocciolo[i][2], std::stod(y), std::stod(r[3])) << "line " << i;
@@ -261,7 +261,7 @@ TEST(Nocciolo, linee_qualsiasi_danno_l_antipolo_rispetto_all_ellisse) {
     std::mt19937 gen(4242);
     std::uniform_real_distribution<float> pos(0, 30), ang(-1.5f, 1.5f), raggio(0.3f, 4);
     int provate = 0;
-    while (provate < 300) {
+    for (int giri = 0; provate < 300 && giri < 10000; ++giri) {
         const float xg = 10 + pos(gen) / 3, yg = 10 + pos(gen) / 3;
         const float alfa = provate < 20 ? 0.0f : ang(gen);
         float rx = raggio(gen), ry = raggio(gen);

@@ -119,8 +119,8 @@ TEST_F(Finestra, annullare_riporta_il_pannello_dei_risultati_e_il_file_della_sez
     d.rettangoli.pop_back();
     ASSERT_EQ(f.apridocumento(d, "/c/y.vask"), "");
     std::string titoli;
-    for (const char* passo : {"mnuEditaAnnulla", "mnuEditaRipeti", "mnuEditaAnnulla", "mnuEditaRipeti Si mnuFileNuovo mnuEditaAnnulla",
-                              "mnuEditaRipeti"}) {
+    for (const char* passo : {"mnuEditaAnnulla", "mnuEditaRipeti", "mnuEditaAnnulla",
+                              "mnuEditaRipeti Si mnuFileNuovo mnuEditaAnnulla", "mnuEditaRipeti"}) {
         fai(passo);
         titoli += f.titolo() + " | ";
     }
@@ -129,20 +129,7 @@ TEST_F(Finestra, annullare_riporta_il_pannello_dei_risultati_e_il_file_della_sez
 }
 
 TEST_F(Finestra, il_primo_annulla_abbandona_il_comando_in_corso_e_non_tocca_le_tabelle) {
-    fai("R 2 2 6 4 1 L 1 1 7 1");
-    const Sezione fatta = f.sez;
-    const size_t passi = f.storia.passi();
-    const std::vector<prova::Riga> comandi = prova::dati("core_sospesi.tsv");
-    for (const prova::Riga& r : comandi) {
-        fai(r[0]);
-        EXPECT_TRUE(f.comandoinsospeso() && f.puoiannullare()) << r.dove;
-        EXPECT_EQ(f.descrizioneannulla(), "Annulla: comando in corso") << r.dove;
-        fai("mnuEditaAnnulla");
-        EXPECT_TRUE(!f.comandoinsospeso() && prova::uguali(fatta, f.sez) && f.storia.passi() == passi) << r.dove;
-        EXPECT_EQ(f.descrizioneannulla(), "Annulla: disegna linea 1") << r.dove;
-    }
-    EXPECT_EQ(fa("mnuEditaAnnulla", "#L"), "0");  // then undo goes on with the history
-
+    recita("core_sospesi.tsv");
     // Redo abandons the command in course too: the next undo is a step again.
     const auto dallorigine = [this] {
         for (const Strato* s : {&f.pic.immagine, &f.pic.sovrapposto})
@@ -150,17 +137,21 @@ TEST_F(Finestra, il_primo_annulla_abbandona_il_comando_in_corso_e_non_tocca_le_t
                 if ((p.x1 == 0 && p.y1 == f.pic.scaleheight) || (p.x2 == 0 && p.y2 == f.pic.scaleheight)) return true;
         return false;
     };
+    // Commands, and whether a click on the rectangle then selects it.
+    const std::pair<const char*, bool> sospesi[] = {{"mnuStrumentiRettangolo 10,10", false},
+                                                    {"mnuModificaRettangolo 3,3 btnSposta 3,3", false},
+                                                    {"mnuModificaRettangolo 3,3 btnSposta", true},
+                                                    {"mnuModificaLinea 4,1 btnModifica 1,1", false}};
     fai("mnuEditaRipeti");
-    for (const prova::Riga& r : comandi) {
-        if (r[1] == "-") continue;
-        fai("L 1 5 7 5 mnuEditaAnnulla " + r[0] + " mnuEditaRipeti");  // a step to redo
+    for (const auto& [comando, selezionato] : sospesi) {
+        fai("L 1 5 7 5 mnuEditaAnnulla " + std::string(comando) + " mnuEditaRipeti");  // a step to redo
         f.indicazioni();
-        EXPECT_TRUE(!f.comandoinsospeso() && f.sez.l == 3) << r.dove;
-        EXPECT_EQ(testo("lblDescrizione").find("punto finale"), std::string::npos) << r.dove;
+        EXPECT_TRUE(!f.comandoinsospeso() && f.sez.l == 3) << comando;
+        EXPECT_EQ(testo("lblDescrizione").find("punto finale"), std::string::npos) << comando;
         fai("~9,9");
-        EXPECT_FALSE(dallorigine()) << r.dove;  // no rectangle or line end drawn from the origin
+        EXPECT_FALSE(dallorigine()) << comando;  // no rectangle or line end drawn from the origin
         fai("3,3");
-        EXPECT_TRUE(f.sez.prossimorettangolo == 2 && f.selezione.hoselezionatounrettangolo == (r[1] == "1")) << r.dove;
+        EXPECT_TRUE(f.sez.prossimorettangolo == 2 && f.selezione.hoselezionatounrettangolo == selezionato) << comando;
         for (int i = 0; i < 5 && f.sez.l > 2; ++i) fai("mnuEditaAnnulla");
     }
 }

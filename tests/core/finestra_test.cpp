@@ -23,11 +23,9 @@ TEST_F(Finestra, all_avvio_la_finestra_e_in_disegno_con_i_valori_iniziali) {
 TEST_F(Finestra, nuovo_con_no_non_cambia_nulla_e_con_si_azzera_la_sua_lista_e_lascia_il_resto) {
     fai("R 0 0 1 6 1 R 1 0 2 6 1 R 2 0 3 6 1 R 3 0 4 6 1 R 4 0 5 6 1 L 0 0 5 0 btnEsegui");
     const size_t disegnate = f.pic.immagine.primitive.size();
-    fai("No mnuFileNuovo");
-    EXPECT_EQ(std::make_pair(msg.domande.at(0).pulsanti, msg.domande.at(0).icona),
-              std::make_pair(Pulsanti::SiNo, Icona::Esclamazione));
-    EXPECT_EQ(leggi("!! #R lblArea"), "Nuova sezione. Se si inoltra un nuovo calcolo il lavoro corrente verrà perso. "
-                                      "Inoltrare un nuovo calcolo? 5 30");
+    EXPECT_EQ(fa("No mnuFileNuovo", "riquadro !! #R lblArea"), "esclamazione sino Nuova sezione. Se si inoltra un nuovo "
+                                                               "calcolo il lavoro corrente verrà perso. Inoltrare un nuovo "
+                                                               "calcolo? 5 30");
     EXPECT_TRUE(f.ris.eseguito && f.pic.immagine.primitive.size() == disegnate);
 
     fai("mnuPreferenzeSezioneRosso txtRaggio=7 txtDensita=3");

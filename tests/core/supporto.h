@@ -162,7 +162,8 @@ struct Banco {
     // "insospeso" a command half done; "modificata" unsaved; "titolo",
     // "annulla", "ripeti" the window title and the Modifica entries;
     // "vertici" the kern vertices object snap holds; "mettipunto" the point a
-    // move waits for; a control's name its caption.
+    // move waits for; "riquadro" the icon and buttons of the first box since;
+    // a control's name its caption.
     std::string leggi(const std::string& cosa) {
         std::istringstream in(cosa);
         std::string s;
@@ -180,12 +181,18 @@ struct Banco {
             const uint32_t colori[] = {vask::GIALLO, vask::VERDE, vask::ROSSO, vask::VERDESCURO, vask::CIANO, vask::FACCIA};
             std::istringstream nomi(w.substr(1));
             const auto z = [](bool b) { return std::string(b ? "1" : "0"); };
+            const char *icone[] = {"esclamazione ", "critico ", "informazione "}, *pulsanti[] = {"ok", "sino", "sinoannulla"};
+            const char* puntatori[] = {"croce", "freccia", "frecciasu", "sposta", "divieto"};
+            const ::Domanda* riquadro = msg.domande.empty() ? nullptr : &msg.domande[0];
             const std::map<std::string, std::string> stati = {
                 {"eseguito", z(f.ris.eseguito)}, {"attuali", z(f.ris.attuali)}, {"sposto", z(f.modo.sposto)},
                 {"cancello", z(f.modo.cancello)}, {"modifico", z(f.modo.modifico)}, {"insospeso", z(f.comandoinsospeso())},
                 {"modificata", z(f.modificata())}, {"titolo", f.titolo()}, {"annulla", f.descrizioneannulla()},
                 {"ripeti", f.descrizioneripeti()}, {"vertici", std::to_string(f.copianocciolo.vask)},
-                {"mettipunto", std::to_string(f.spostamento.mettipunto)}};
+                {"mettipunto", std::to_string(f.spostamento.mettipunto)}, {"puntatore", puntatori[int(f.puntatore)]},
+                {"riquadro", riquadro ? icone[int(riquadro->icona)] + std::string(pulsanti[int(riquadro->pulsanti)]) : "-"}};
+            const char* const* assi = w == "X" ? vask::ETICHETTEX : vask::ETICHETTEY;
+            const auto linee = [&](uint32_t colore) { return dicolore(f.pic.immagine, vask::Forma::Segmento, colore).size(); };
             if (w == "!" || w == "!!") s += avvisi(w == "!!");
             else if (w[0] == '^')
                 for (std::string n; std::getline(nomi, n, ',');)
@@ -193,12 +200,10 @@ struct Banco {
             else if (w == "risultati")
                 for (const char* n : vask::ETICHETTERISULTATI) s += f.ctl.testo(n) + " ";
             else if (w == "X" || w == "Y")
-                for (int j = 0; j < (w == "X" ? 11 : 7); ++j) s += (j ? " " : "") + f.ctl.testo((w == "X" ? vask::ETICHETTEX : vask::ETICHETTEY)[j]);
-            else if (w == "griglia" || w == "guide")
-                s += std::to_string(dicolore(f.pic.immagine, vask::Forma::Segmento, w == "guide" ? vask::CIANO : vask::GRIGIO).size());
+                for (int j = 0; j < (w == "X" ? 11 : 7); ++j) s += (j ? " " : "") + f.ctl.testo(assi[j]);
+            else if (w == "griglia" || w == "guide") s += std::to_string(linee(w == "guide" ? vask::CIANO : vask::GRIGIO));
             else if (w[0] == '+') s += f.ctl[w.substr(1)].abilitato ? "abilitato" : "disabilitato";
             else if (stati.count(w)) s += stati.at(w);
-            else if (w == "puntatore") s += std::vector<std::string>{"croce", "freccia", "frecciasu", "sposta", "divieto"}[int(f.puntatore)];
             else if (w == "scala") s += vask::testosingolo(f.pic.scalewidth) + " " + vask::testosingolo(f.pic.scaleheight);
             else if (tipo >= 0 && w[0] == '#' && w.size() == 2) s += std::to_string(conta[tipo]);
             else if (riga) s += campi(righe[t] + larghezza[t] * std::stoi(w.substr(i + 1)), 1, larghezza[t] - 1);

@@ -102,7 +102,7 @@ void verificacasella(const std::string& testo) {
 // smallest subnormal is 7.006e-46), and a nonzero number is never an
 // admitted zero however far below the range it is.
 void verificaesponente(int cifra, int zeri, bool frazione, bool negativo, long long esponente) {
-    const std::string mantissa = frazione ? "0." + std::string(zeri, '0') + char('0' + cifra) : char('0' + cifra) + std::string(zeri, '0');
+    const std::string zeri0(zeri, '0'), mantissa = frazione ? "0." + zeri0 + char('0' + cifra) : char('0' + cifra) + zeri0;
     const std::string testo = (negativo ? "-" : "") + mantissa + "e" + std::to_string(esponente);
     const long long e = esponente + (frazione ? -(zeri + 1) : zeri);
     const Portata attesa = e > 38 || (e == 38 && cifra >= 4)    ? Portata::Troppogrande
