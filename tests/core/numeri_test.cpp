@@ -51,8 +51,12 @@ TEST(Numeri, col_separatore_italiano_le_didascalie_usano_la_virgola_e_si_rileggo
     EXPECT_EQ(testosingolo(12345678.0f) + " " + testodoppio(3.5) + " " + x[3] + " " + didascaliaspostata("2,5", -1),
               "1,234568E+07 3,5 2,5 1,5");
     EXPECT_DOUBLE_EQ(valoredidascalia("1,234568E+07") + valoredidascalia("-0,125"), 12345680.0 - 0.125);
-    // The text boxes keep "." as their only separator whatever the locale.
+    // The text boxes keep "." as their only separator whatever the locale; a
+    // caption with "." is no number then.
     EXPECT_EQ(valoreiniziale("1,5") + valoreiniziale("1.5"), 2.5);
+    bool punto = true;
+    valoredidascalia("1.5", &punto);
+    EXPECT_FALSE(punto);
     impostaseparatore('.');
     bool valido = true;
     for (const char* t : {"", "x1", "1E+39"}) EXPECT_TRUE(valoredidascaliasingolo(t, &valido) == 0 && !valido) << t;
