@@ -48,13 +48,8 @@ TEST_F(Finestra, a_tabella_piena_il_clic_e_rifiutato_senza_memorizzare_nulla) {
 TEST_F(Finestra, i_triangoli_degeneri_sono_rifiutati_nell_ordine_delle_regole) {
     f.mnuStrumentiTriangolo_Click();
     for (const prova::Riga& r : prova::dati("core_triangoli.tsv")) {
-        std::istringstream in(r[0]);
-        float p[6];
-        for (float& v : p) in >> v;
         const int prima = f.sez.prossimotriangolo, rifiuto = std::stoi(r[1]);
-        clicca(p[0], p[1]);
-        clicca(p[2], p[3]);
-        if (rifiuto != 1) clicca(p[4], p[5]);
+        fai(r[0]);
         EXPECT_EQ(f.sez.prossimotriangolo, prima + (rifiuto == 0)) << r.dove;
         EXPECT_EQ(avvisi(true), r.opzionale(2)) << r.dove;
         EXPECT_EQ(f.costruzione.puntotriangolo, rifiuto) << r.dove;

@@ -59,6 +59,24 @@ TEST_F(Finestra, nuovo_con_no_non_cambia_nulla_e_con_si_azzera_la_sua_lista_e_la
         EXPECT_TRUE(p.colore == f.colori.coloregriglia || p.colore == CIANO);
 }
 
+// Faces of Disegna, Seleziona, Esegui, the four kinds and Nocciolo, the mode,
+// the kinds and the counter after each command.
+TEST_F(Finestra, i_pulsanti_di_modo_e_di_tipo_portano_lo_stato_nei_colori) {
+    f.ris.eseguito = true;
+    f.ctl.sfondo("btnNoccioloCentrale", VERDE);
+    for (const prova::Riga& r : prova::dati("core_modi.tsv")) {
+        EXPECT_EQ(fa(r[0], "^btnDisegna,btnSeleziona,btnEsegui,btnRettangolo,btnTriangolo,btnCerchio,btnLinea,btnNoccioloCentrale "
+                           "modo tipi lblContatore"), r[1]) << r.dove;
+        const bool esegui = r[0] == "btnSeleziona" && !f.modo.seleziono;  // leaving select mode
+        EXPECT_TRUE(!esegui || testo("lblDescrizione") == "Esegui: Premi il pulsante Esegui per calcolare la sezione.");
+    }
+    EXPECT_TRUE(!f.ris.eseguito && testo("lblPrimoPuntoX") == "x1");
+    fai("1,1 3,3");
+    EXPECT_TRUE(prova::uguali(f.sez, Sezione{}));
+    EXPECT_EQ(fa("R 1 1 3 3 1 btnLinea", "lblContatore"), "0");
+    EXPECT_EQ(fa("btnRettangolo", "lblContatore"), "1");  // a kind button shows how many of its kind there are
+}
+
 TEST(Finestre, ogni_transizione_lascia_alle_azioni_lo_stato_che_rileggeranno) {
     for (const prova::Riga& r : prova::dati("core_transizioni.tsv")) {
         prova::Banco b;

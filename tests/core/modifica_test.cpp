@@ -38,29 +38,9 @@ TEST_F(Finestra, triangoli_cerchi_e_linee_si_selezionano_entro_le_loro_portate) 
 }
 
 TEST_F(Finestra, lo_spostamento_resta_nel_quadrante_per_ogni_tipo_e_aggiorna_tutto_l_elemento) {
-    fai("R 1 1 4 3 1 T 5 1 7 1 5 3 1 txtRaggio=2 C 10 5 2 1 L 13 1 15 2");
-    for (const prova::Riga& r : prova::dati("core_spostamenti.tsv")) {
-        EXPECT_EQ(fa(r[0], "^btnSposta,btnCancella,btnModifica"), "V--") << r.dove;
-        EXPECT_TRUE(f.modo.sposto) << r.dove;
-        EXPECT_EQ(fa(r[1], "!"), r[3] + " | " + r[3]) << r.dove;
-        EXPECT_EQ(f.spostamento.mettipunto, 2) << r.dove;
-        EXPECT_EQ(fa(r[2], "! ^btnSposta"), " -") << r.dove;
-        EXPECT_FALSE(f.modo.sposto) << r.dove;
-    }
-    EXPECT_EQ(leggi("R1 T1 C1 L1 pL1"), "0 0 3 2 1 6 0 0 1.5 1 0 6 0 0 2 0 0 2 1 2 0 0 0.6666667 0.6666667 0 2 2 2 2 1 12.56637 "
-                                       "0 0 0 12.56637 0 0 2 1 0 0 2 1");
+    recita("core_spostamenti.tsv");
     EXPECT_EQ(f.sez.puntirettangoli[1][17], 1.5f);  // midpoint of the side y = y2
     EXPECT_EQ(prova::campi(f.sez.punticerchi[1], 7, 8), "0 2");
-    EXPECT_TRUE(!f.selezione.hoselezionatounalinea && f.selezione.rigalineaselezionata == 0 &&
-                f.selezione.selezionolinea);  // selecting again
-    EXPECT_EQ(fa("mnuModificaCerchio 2,2 btnSposta 2,2 1.5,2", "!!"),
-              "Cerchio fuori dei limiti dell'area grafica. Il cerchio spostato deve rimanere nella zona positiva dell'area "
-              "grafica. Reinserire il secondo punto in modo da spostare il centro almeno nel punto di coordinate ( 2 ; 2 ) .");
-    fai("btnSposta 2,2");  // pressed again after the base point: abandoned, the selection with it
-    EXPECT_FALSE(f.modo.sposto || f.selezione.hoselezionatouncerchio || f.selezione.selezionocerchio);
-    fai("mnuModificaCerchio 2,2 btnSposta 3,3 3,3");  // base and end point equal: rewritten in place, the selection dropped
-    EXPECT_EQ(f.sez.cerchi[1][C::xc], 2);
-    EXPECT_FALSE(f.selezione.hoselezionatouncerchio || f.modo.sposto);
 }
 
 // Every defining point counts, alone: each in turn the lowest (then the
@@ -158,49 +138,9 @@ TEST_F(Finestra, modificare_da_l_elemento_come_disegnato_con_i_nuovi_valori) {
 
 TEST_F(Finestra, il_cambio_di_un_estremo_sceglie_l_estremo_e_lascia_senza_selezione) {
     EXPECT_EQ(fa("L 1 1 4 1 mnuModificaLinea 2.5,1 btnModifica", "^btnCancella"), "-");
-    fai("2.5,3");  // near neither end
-    EXPECT_EQ(f.cambioestremo.modlineamettipunto, 1);
-    EXPECT_EQ(fa("1.3,1.2", "lblPrimoPuntoX"), "1");
-    EXPECT_EQ(f.cambioestremo.colonnax, L::x1);
-    fai("~2,2.5 ~2,3");  // the preview runs from the readout to the other end
-    const Primitiva& p = f.pic.immagine.primitive.back();
+    EXPECT_EQ(fa("2.5,3", "estremo"), "1");  // near neither end
+    EXPECT_EQ(fa("1.3,1.2 ~2,2.5 ~2,3", "lblPrimoPuntoX colonna"), "1 x1");
+    const Primitiva& p = f.pic.immagine.primitive.back();  // the preview runs from the readout to the other end
     EXPECT_EQ(std::make_tuple(p.x1, p.x2, p.colore), std::make_tuple(2.f, 4.f, f.colori.colorelinea));
-    EXPECT_EQ(fa("4,1", "!!"), "Linea modificata degenere. La linea risulta essere degenere. Reinserire il secondo punto "
-                               "che deve essere diverso da    ( 4 ; 1 ).");  // onto the other end
-    EXPECT_EQ(f.cambioestremo.modlineamettipunto, 2);
-    EXPECT_EQ(fa("1,3", "L1"), "1 3 4 1");
-    EXPECT_EQ(prova::campi(f.sez.puntilinee[1], 1, 2), "1 3");
-    EXPECT_FALSE(f.cambioestremo.cambioestremodellalinea || f.cambioestremo.disegnodinamicosottomodifica ||
-                 f.selezione.hoselezionatounalinea || f.selezione.rigalineaselezionata);
-    EXPECT_TRUE(f.selezione.selezionolinea);
-    fai("btnSposta");  // nothing left selected
-    EXPECT_FALSE(f.modo.sposto);
-    // The right end, the only one within reach of a click there; straight
-    // above the other end: a vertical line, not a degenerate one.
-    fai("mnuModificaLinea 2,2 btnModifica 3.9,1");
-    EXPECT_EQ(f.cambioestremo.colonnax, L::x2);
-    EXPECT_EQ(fa("1,2", "L1"), "1 3 1 2");
-    // A click a float step beside the other end, stored as old + (click - old),
-    // rounds onto it: refused as degenerate, not stored as a line of length 0.
-    EXPECT_EQ(fa("L 4.440983 5 0.9660003 5 mnuModificaLinea 2.7,5 btnModifica 4.440983,5 0.9660004,5", "! L2"),
-              "Linea modificata degenere. 4.440983 5 0.9660003 5");
-}
-
-// Abandoned by a drawing entry, a deletion or "Nuovo": random-use regressions.
-TEST_F(Finestra, un_cambio_di_estremo_in_sospeso_si_abbandona_con_disegno_o_cancellazione) {
-    fai("L 1 1 4 1 mnuModificaLinea 2.5,1 btnModifica 4,1");
-    ASSERT_EQ(f.cambioestremo.modlineamettipunto, 2);
-    fai("mnuStrumentiRettangolo");
-    EXPECT_FALSE(f.cambioestremo.cambioestremodellalinea);
-    EXPECT_EQ(fa("2,5 3,6", "L1"), "1 1 4 1");  // the line is untouched
-    // The second line, chosen for a change, is selected again by a click on
-    // its middle and deleted: the next clicks near where its end was edit nothing.
-    fai("L 1 8 9 8 mnuModificaLinea 5,8 btnModifica 5,8");
-    ASSERT_EQ(f.cambioestremo.modlineamettipunto, 1);
-    fai("Si btnCancella");
-    ASSERT_EQ(f.sez.l, 2);
-    EXPECT_FALSE(f.cambioestremo.cambioestremodellalinea);
-    const Sezione prima = f.sez;
-    fai("1.1,1 7,7");
-    EXPECT_TRUE(prova::uguali(prima, f.sez));
+    recita("core_estremi.tsv");
 }

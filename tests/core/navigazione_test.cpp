@@ -39,79 +39,20 @@ TEST_F(Finestra, lontano_il_pan_si_ferma_ai_limiti_e_la_griglia_resta_nel_mondo)
 }
 
 TEST_F(Finestra, il_pan_dinamico_trascina_arrotonda_e_si_ferma_al_limite) {
-    EXPECT_EQ(fa("btnPan", "!!"), "Pan dinamico negato. In fase di disegno o di selezione navigare nel disegno col pan statico.");
-    EXPECT_EQ(f.vista.pan, 0);
-    EXPECT_EQ(fa("btnDisegna btnPan", STATO), "Pan: Cliccando nell'area grafica trascina il disegno. VVDRRDV");
-    EXPECT_EQ(f.vista.pan, 1);
-    // Drag the drawing 5.4 units right from a left edge at 2: a shift of -5, stopped at the left edge.
-    fai("Command4 Command4 ~10,5");
-    f.picAreagrafica_MouseDown(10 - 2, 12 - 5);
-    EXPECT_EQ(std::make_pair(f.vista.pan, f.puntatore), std::make_pair(2, Puntatore::Sposta));
-    const int pause = f.pausadivieto;
-    muovi(15.4f, 5);
-    f.picAreagrafica_MouseUp(15.4f - 2, 12 - 5);
-    EXPECT_EQ(leggi("X " + STATO), "0 2 4 6 8 10 12 14 16 18 20 " + LIMITE + "sinistro" + AREA + "VVDRRDV");
-    EXPECT_EQ(std::make_tuple(f.pausadivieto, f.puntatore, f.vista.pan, f.vista.nuovofinex, f.pic.scalewidth),
-              std::make_tuple(pause + 1, Puntatore::Croce, 1, 20.f, 20.f));
-
-    const auto trascina = [this](float x1, float y1, float x2, float y2) {
-        muovi(x1, y1);
-        f.picAreagrafica_MouseDown(x1, f.pic.scaleheight - y1);
-        muovi(x2, y2);
-        f.picAreagrafica_MouseUp(x2, f.pic.scaleheight - y2);
-    };
-    trascina(5, 5, 5, 2.5f);  // the drawing down by 2.5: the window up by 2 (halves to even)
-    EXPECT_EQ(leggi("Y ^btnPanGiu"), "2 4 6 8 10 12 14 D");
-    EXPECT_EQ(f.pausadivieto, pause + 1);
-    // Stopped at the bottom, and far out at the right and top at once: the
-    // window keeps its size, the captions their step; the arrows turn red.
-    trascina(5, 3, 5, 8);
-    EXPECT_EQ(leggi("Y " + STATO), "0 2 4 6 8 10 12 " + LIMITE + "inferiore" + AREA + "VVDRRDV");
+    recita("core_pan.tsv");
     for (int i = 0; i < 10000 && f.vista.nuovooriginex < LIMITEDESTRO - 2; ++i) f.Command4_Click();
     for (int i = 0; i < 10000 && -f.vista.nuovooriginey < LIMITESUPERIORE - 2; ++i) f.btnPanSu_Click();
-    float x0 = f.vista.nuovooriginex, y0 = -f.vista.nuovooriginey;
-    trascina(x0 + 10, y0 + 10, x0 + 5, y0 + 5);
-    EXPECT_EQ(leggi("X Y scala " + STATO), "4016 4018 4020 4022 4024 4026 4028 4030 4032 4034 4036 4048 4050 4052 4054 4056 "
-                                           "4058 4060 20 12 " + LIMITE + "superiore" + AREA + "VVRDDRV");
-    EXPECT_EQ(f.pausadivieto, pause + 3);
-    x0 = f.vista.nuovooriginex, y0 = -f.vista.nuovooriginey;
-    trascina(x0 + 5, y0 + 5, x0 + 6, y0 + 6);  // open again
-    EXPECT_EQ(leggi("^btnPanSu,Command4"), "DD");
-    // Pan switched off, or select mode entered, during a press: the drag pointer goes.
-    for (const char* fine : {"btnPan", "btnSeleziona"}) {
-        if (!f.vista.pan) f.btnPan_Click();
-        muovi(x0 + 5, y0 + 5);
-        f.picAreagrafica_MouseDown(x0 + 5, f.pic.scaleheight - y0 - 5);
-        EXPECT_EQ(f.puntatore, Puntatore::Sposta);
-        fai(fine);
-        EXPECT_EQ(std::make_pair(f.vista.pan, f.puntatore), std::make_pair(0, Puntatore::Croce));
-    }
-    EXPECT_EQ(leggi("^btnPan"), "-");
+    ASSERT_EQ(std::make_pair(f.vista.nuovooriginex, -f.vista.nuovooriginey), std::make_pair(4014.f, 4046.f));
+    recita("core_pan_lontano.tsv");
 }
 
-// The readout, its colours (a catch colours both captions) and the pointer.
 TEST_F(Finestra, l_osnap_segue_l_ordine_dei_candidati_e_colora_la_lettura) {
-    const std::string LETTURA = "lblCoordinataX lblCoordinataY ^lblCoordinataX puntatore", PRESO = LETTURA + " ^lblCoordinataY";
-    EXPECT_EQ(fa("R 2 2 6 4 1 L 2 2 6 2 L 6 2 6 4 mnuStrumentiSnapOggetto", "^btnOsnap"), "V");
-    // Before any computation no centroid and no kern vertex: (0, 0) is not caught.
-    EXPECT_EQ(fa("~0.125,0.125", LETTURA), "0.125 0.125 - croce");
-    EXPECT_EQ(fa("~2.2,2.1", PRESO), "2 2 C freccia C");  // a corner
-    EXPECT_EQ(fa("~1.66,2", LETTURA), "1.66 2 - croce");  // within 20 / 60 of a unit only
-    EXPECT_EQ(fa("btnEsegui ~4.1,3.1", PRESO), "4 3 G frecciasu G");  // G comes before the centre point
-    // The kern vertex of the bottom line, (4, 3 + 1/3), before the midpoint (4, 3.333).
-    const float kx = f.copianocciolo.puntinocciolo[1][1], ky = f.copianocciolo.puntinocciolo[1][2];
-    EXPECT_EQ(std::make_pair(kx, ky), std::make_pair(4.f, 3 + 1.0f / 3));
-    EXPECT_EQ(fa("~4.05,3.6333334", PRESO), "4 3.333333 R freccia R");
-    f.copianocciolo.puntinoccioloattivo[1] = false;  // a vertex the kern could not place is not offered
+    recita("core_osnap.tsv");
+    // A vertex the kern could not place is not offered.
+    f.copianocciolo.puntinoccioloattivo[1] = false;
     EXPECT_EQ(fa("~4.05,3.6333334", "lblCoordinataX ^lblCoordinataX puntatore"), "4.05 - croce");
     f.copianocciolo.puntinoccioloattivo[1] = true;
-    // An element drawn since: the results and the kern are stale; the rectangle's centre, no longer G.
-    EXPECT_EQ(fa("btnDisegna btnRettangolo R 10 8 12 10 1 ~4.05,3.05", PRESO), "4 3 C freccia C");
-    EXPECT_TRUE(f.ris.eseguito);
-    EXPECT_EQ(fa("~4.05,3.6333334", "lblCoordinataX ^lblCoordinataX puntatore"), "4.05 - croce");
-    // Grid snap yields to a catch, and works alone otherwise.
-    EXPECT_EQ(fa("mnuStrumentiSnapGriglia ~2.1,2.1", PRESO), "2 2 C freccia C");
-    EXPECT_EQ(fa("~8.4,7.6", LETTURA), "8 8 - croce");
+    recita("core_osnap_scaduto.tsv");
     // Switching osnap off regenerates; switching snap off does not.
     fai("mnuStrumentiSnapToglisnap");
     const uint64_t versione = f.pic.versione;

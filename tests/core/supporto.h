@@ -103,8 +103,9 @@ struct Banco {
     }
 
     // A script of words: "R x1 y1 x2 y2 rho", "T x1 y1 x2 y2 x3 y3 rho",
-    // "C xc yc r rho", "L x1 y1 x2 y2" draw; "x,y" clicks and "~x,y" moves
-    // at a world point; "box=text" edits a text box ('' is the empty text);
+    // "C xc yc r rho", "L x1 y1 x2 y2" draw; "x,y" clicks, "~x,y" moves,
+    // "[x,y" presses and "]x,y" releases the mouse at a world point (the last
+    // two without moving it); "box=text" edits a text box ('' is the empty text);
     // "Si" and "No" queue an answer; "sep=," sets the separator; "salva=f"
     // saves the section as f; any other word is the click of that button or
     // menu entry.
@@ -131,8 +132,11 @@ struct Banco {
             } else if (uguale != std::string::npos) {
                 f.testomodificato(w.substr(0, uguale), testo(w.substr(uguale + 1)));
             } else if (virgola != std::string::npos && w.find_first_of("0123456789") < 2) {
-                const float x = std::stof(w.substr(w[0] == '~')), y = std::stof(w.substr(virgola + 1));
-                w[0] == '~' ? muovi(x, y) : clicca(x, y);
+                const float x = std::stof(w.substr(!std::isdigit(w[0]) && w[0] != '-')), y = std::stof(w.substr(virgola + 1));
+                if (w[0] == '~') muovi(x, y);
+                else if (w[0] == '[') f.picAreagrafica_MouseDown(x, f.pic.scaleheight - y);
+                else if (w[0] == ']') f.picAreagrafica_MouseUp(x, f.pic.scaleheight - y);
+                else clicca(x, y);
             } else {
                 EXPECT_TRUE(f.clic(w)) << w;
             }
@@ -163,7 +167,14 @@ struct Banco {
     // "annulla", "ripeti" the window title and the Modifica entries;
     // "vertici" the kern vertices object snap holds; "mettipunto" the point a
     // move waits for; "riquadro" the icon and buttons of the first box since;
-    // a control's name its caption.
+    // "pan" the state of the dynamic pan; "pausa" how many times it stopped at
+    // a limit; "estremo", "colonna", "cambio" the point, the end and the flags
+    // of a line-end change; "selezionato", "selezionando" the four kinds
+    // selected and being selected, "righe" their rows; "modo" D draw, S
+    // select, E calculate; "tipi" the kind pressed, drawn and selected (r t c
+    // l, or -); "vista" grid, snap, osnap, guides, step and line width;
+    // "colori" the colours chosen and the background; a control's name its
+    // caption.
     std::string leggi(const std::string& cosa) {
         std::istringstream in(cosa);
         std::string s;
@@ -184,12 +195,34 @@ struct Banco {
             const char *icone[] = {"esclamazione ", "critico ", "informazione "}, *pulsanti[] = {"ok", "sino", "sinoannulla"};
             const char* puntatori[] = {"croce", "freccia", "frecciasu", "sposta", "divieto"};
             const ::Domanda* riquadro = msg.domande.empty() ? nullptr : &msg.domande[0];
+            const auto& q = f.selezione;
+            const auto lettera = [](bool r, bool t, bool c, bool l) { return r ? 'r' : t ? 't' : c ? 'c' : l ? 'l' : '-'; };
             const std::map<std::string, std::string> stati = {
                 {"eseguito", z(f.ris.eseguito)}, {"attuali", z(f.ris.attuali)}, {"sposto", z(f.modo.sposto)},
                 {"cancello", z(f.modo.cancello)}, {"modifico", z(f.modo.modifico)}, {"insospeso", z(f.comandoinsospeso())},
                 {"modificata", z(f.modificata())}, {"titolo", f.titolo()}, {"annulla", f.descrizioneannulla()},
                 {"ripeti", f.descrizioneripeti()}, {"vertici", std::to_string(f.copianocciolo.vask)},
                 {"mettipunto", std::to_string(f.spostamento.mettipunto)}, {"puntatore", puntatori[int(f.puntatore)]},
+                {"pan", std::to_string(f.vista.pan)}, {"pausa", std::to_string(f.pausadivieto)},
+                {"estremo", std::to_string(f.cambioestremo.modlineamettipunto)},
+                {"colonna", f.cambioestremo.colonnax == vask::L::x1 ? "x1" : f.cambioestremo.colonnax == vask::L::x2 ? "x2" : "-"},
+                {"cambio", z(f.cambioestremo.cambioestremodellalinea) + z(f.cambioestremo.disegnodinamicosottomodifica)},
+                {"selezionato", z(q.hoselezionatounrettangolo) + z(q.hoselezionatountriangolo) + z(q.hoselezionatouncerchio) +
+                                    z(q.hoselezionatounalinea)},
+                {"selezionando", z(q.selezionorettangolo) + z(q.selezionotriangolo) + z(q.selezionocerchio) + z(q.selezionolinea)},
+                {"modo", f.modo.disegno ? "D" : f.modo.seleziono ? "S" : f.modo.eseguo ? "E" : "?"},
+                {"tipi", std::string{lettera(f.modo.rettangolopremuto, f.modo.triangolopremuto, f.modo.cerchiopremuto,
+                                             f.modo.lineapremuto),
+                                     lettera(f.costruzione.disegnorettangolo, f.costruzione.disegnotriangolo,
+                                             f.costruzione.disegnocerchio, f.costruzione.disegnolinea),
+                                     lettera(q.selezionorettangolo, q.selezionotriangolo, q.selezionocerchio, q.selezionolinea)}},
+                {"vista", z(f.vista.grigliaattiva) + z(f.vista.snapattivo) + z(f.vista.osnapattivo) + z(f.vista.lineeguidaattive) +
+                              " " + vask::testosingolo(f.vista.passogriglia) + " " + std::to_string(f.pic.spessore)},
+                {"colori", std::to_string(f.colori.coloresfondo) + " " + std::to_string(f.colori.coloregriglia) + " " +
+                               std::to_string(f.colori.coloresezione) + " " + std::to_string(f.colori.colorelinea) + " " +
+                               std::to_string(f.pic.sfondo)},
+                {"righe", std::to_string(q.rigarettangoloselezionato) + " " + std::to_string(q.rigatriangoloselezionato) + " " +
+                              std::to_string(q.rigacerchioselezionato) + " " + std::to_string(q.rigalineaselezionata)},
                 {"riquadro", riquadro ? icone[int(riquadro->icona)] + std::string(pulsanti[int(riquadro->pulsanti)]) : "-"}};
             const char* const* assi = w == "X" ? vask::ETICHETTEX : vask::ETICHETTEY;
             const auto linee = [&](uint32_t colore) { return dicolore(f.pic.immagine, vask::Forma::Segmento, colore).size(); };
