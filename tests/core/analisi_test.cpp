@@ -48,7 +48,7 @@ void gruppo(const char* nome, std::initializer_list<std::pair<double, double>> c
 
 // The fifteen results against the independent integration, group by group.
 void confronta(const Proprieta& p, const prova::Atteso& e) {
-    // Holes cancel part of the area and the mass: judged against the gross ones.
+    // Holes cancel some of the area and the mass: judged against the gross ones.
     gruppo("area", {{p.area, e.area}}, 1e-6, e.lorda);
     gruppo("massa", {{p.massatotale, e.massa}}, 1e-6, e.massalorda);
     gruppo("baricentro", {{p.xg, e.xg}, {p.yg, e.yg}});

@@ -6,16 +6,9 @@ using namespace vask;
 using prova::Finestra;
 
 TEST_F(Finestra, all_avvio_la_finestra_e_in_disegno_con_i_valori_iniziali) {
-    EXPECT_TRUE(f.modo.disegno && !f.modo.seleziono && !f.modo.eseguo && !f.ris.eseguito);
-    EXPECT_TRUE(prova::uguali(f.sez, Sezione{}));
-    EXPECT_EQ(std::make_tuple(f.pigreco, f.vista.passogriglia, f.vista.nuovofinex, f.vista.nuovofiney),
-              std::make_tuple(3.1415927f, 1.0f, 20.f, 12.f));
-    EXPECT_EQ(std::tie(f.colori.coloresfondo, f.colori.coloregriglia, f.colori.coloresezione, f.colori.colorelinea,
-                       f.pic.sfondo), std::make_tuple(NERO, GRIGIO, BIANCO, VERDE, NERO));
-    EXPECT_EQ(testo("lblDescrizione"), "Disegna: Premi i pulsanti rettangolo, triangolo o cerchio per comporre la sezione.");
-    EXPECT_EQ(leggi("txtDensita txtRaggio txtPassoGriglia lblContatore LabelAngoloxc lblArea ^btnDisegna ^btnSeleziona "
-                    "^btnPanGiu ^btnPanSu"), "1 1 1 0 a°=  G - R D");
-    EXPECT_TRUE(f.ctl["LabelAngoloxc"].simbolo);
+    recita("core_avvio.tsv");
+    EXPECT_TRUE(prova::uguali(f.sez, Sezione{}) && f.pigreco == 3.1415927f && f.ctl["LabelAngoloxc"].simbolo);
+    EXPECT_TRUE(!f.modo.seleziono && !f.modo.eseguo && f.vista.nuovofinex == 20 && f.vista.nuovofiney == 12);
     EXPECT_THROW(f.ctl["lblInesistente"], std::out_of_range);
     EXPECT_FALSE(f.clic("mnuNonEsiste"));
 }
@@ -90,14 +83,8 @@ TEST(Finestre, ogni_transizione_lascia_alle_azioni_lo_stato_che_rileggeranno) {
         g.modo.sposto = g.modo.cancello = g.modo.modifico = true;
         s.hoselezionatounrettangolo = s.hoselezionatountriangolo = s.hoselezionatouncerchio = s.hoselezionatounalinea = true;
         s.selezionorettangolo = s.selezionotriangolo = s.selezionocerchio = s.selezionolinea = true;
-        b.fai(r[0]);
-        std::string stato;
-        for (const char* c : {"btnSposta", "btnCancella", "btnModifica"}) stato += g.ctl.sfondo(c) == VERDE ? 'V' : '-';
-        for (bool v : {g.modo.sposto, g.modo.cancello, g.modo.modifico, s.hoselezionatounrettangolo,
-                       s.hoselezionatountriangolo, s.hoselezionatouncerchio, s.hoselezionatounalinea, s.selezionorettangolo,
-                       s.selezionotriangolo, s.selezionocerchio, s.selezionolinea, g.ris.eseguito})
-            stato += v ? '1' : '0';
-        EXPECT_EQ(stato, r[2]) << r.dove;
+        EXPECT_EQ(b.fa(r[0], "^btnSposta,btnCancella,btnModifica sposto cancello modifico selezionato selezionando eseguito"),
+                  r[2]) << r.dove;
     }
 }
 
