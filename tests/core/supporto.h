@@ -168,7 +168,7 @@ struct Banco {
     // "vertici" the kern vertices object snap holds; "mettipunto" the point a
     // move waits for; "riquadro" the icon and buttons of the first box since;
     // "pan" the state of the dynamic pan; "pausa" how many times it stopped at
-    // a limit; "estremo", "colonna", "cambio" the point, the end and the flags
+    // a limit; "finex" the right edge of the window; "estremo", "colonna", "cambio" the point, the end and the flags
     // of a line-end change; "selezionato", "selezionando" the four kinds
     // selected and being selected, "righe" their rows; "modo" D draw, S
     // select, E calculate; "tipi" the kind pressed, drawn and selected (r t c
@@ -204,6 +204,7 @@ struct Banco {
                 {"ripeti", f.descrizioneripeti()}, {"vertici", std::to_string(f.copianocciolo.vask)},
                 {"mettipunto", std::to_string(f.spostamento.mettipunto)}, {"puntatore", puntatori[int(f.puntatore)]},
                 {"pan", std::to_string(f.vista.pan)}, {"pausa", std::to_string(f.pausadivieto)},
+                {"finex", vask::testosingolo(f.vista.nuovofinex)},
                 {"estremo", std::to_string(f.cambioestremo.modlineamettipunto)},
                 {"colonna", f.cambioestremo.colonnax == vask::L::x1 ? "x1" : f.cambioestremo.colonnax == vask::L::x2 ? "x2" : "-"},
                 {"cambio", z(f.cambioestremo.cambioestremodellalinea) + z(f.cambioestremo.disegnodinamicosottomodifica)},
