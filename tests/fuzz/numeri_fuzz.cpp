@@ -1,7 +1,6 @@
-// libFuzzer target of the number helpers. The input is read as a text box,
-// its first bytes also as the bit patterns of a float and a double (so every
-// finite value is reached) and as the pieces of a plain number whose float
-// range is known in advance.
+// libFuzzer target of the number helpers: the input as a text box, its first
+// bytes as the bits of a float and a double (every finite value reached) and
+// as the pieces of a plain number whose float range is known in advance.
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
@@ -26,10 +25,10 @@ void verifica(bool condizione, const char* cosa, const std::string& testo) {
 
 bool stessibit(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
-// A caption with the separator `sep` in the general form: "0", or
-// [-]digits[sep digits][E(+|-)dd[d]] with no trailing zeros after the
-// separator and one digit before it in the exponent form; some nonzero
-// digit, at most `massimo` significant ones. The same text, `sep` as '.'.
+// A caption with separator `sep`: "0", or [-]digits[sep digits][E(+|-)dd[d]]
+// with no trailing zeros after the separator and one digit before it in the
+// exponent form; some nonzero digit, at most `massimo` significant ones.
+// Returns the caption with '.' as separator.
 std::string verificaforma(const std::string& t, size_t massimo, char sep) {
     static const std::regex forma("0|-?(\\d+(\\.\\d*[1-9])?|\\d(\\.\\d*[1-9])?E[+-]\\d{2,})");
     std::string conpunto = t, cifre;
@@ -62,7 +61,8 @@ void verificasingolo(float f) {
     impostaseparatore('.');
 }
 
-// Fifteen digits round the largest doubles above the range; no caption gets there.
+// Fifteen digits, read back; zero and non-finite values written as 0. The
+// largest doubles round above the range: no caption gets there.
 void verificadoppio(double d) {
     for (char sep : {'.', ','}) {
         impostaseparatore(sep);
@@ -79,8 +79,7 @@ void verificadoppio(double d) {
 }
 
 // The typed text as the float it would be stored as: beyond the float range
-// too large, a nonzero below it too small, zero typed or below even the
-// double range never too large.
+// too large, a nonzero below it too small, zero never too large.
 void verificacasella(const std::string& testo) {
     const double d = valoreiniziale(testo);
     float v = -1;
@@ -97,10 +96,9 @@ void verificacasella(const std::string& testo) {
     verifica(std::isfinite(c) && (valido || c == 0), "caption read as non-finite, or invalid but nonzero", testo);
 }
 
-// cifra * 10^esponente typed in plain form, with up to 255 zeros in the
-// mantissa: its float range follows from the decimal exponent alone (half the
-// smallest subnormal is 7.006e-46), and a nonzero number is never an
-// admitted zero however far below the range it is.
+// cifra * 10^esponente in plain form, with up to 255 zeros in the mantissa:
+// its float range follows from the decimal exponent alone (half the smallest
+// subnormal is 7.006e-46); a nonzero number is never an admitted zero.
 void verificaesponente(int cifra, int zeri, bool frazione, bool negativo, long long esponente) {
     const std::string zeri0(zeri, '0'), mantissa = frazione ? "0." + zeri0 + char('0' + cifra) : char('0' + cifra) + zeri0;
     const std::string testo = (negativo ? "-" : "") + mantissa + "e" + std::to_string(esponente);
@@ -124,9 +122,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n) {
     verificadoppio(valoreiniziale(testo));
     float f;
     double d;
+    int16_t e;
     if (n >= sizeof f && (std::memcpy(&f, dati, sizeof f), std::isfinite(f))) verificasingolo(f);
     if (n >= sizeof d) verificadoppio((std::memcpy(&d, dati, sizeof d), d));
-    int16_t e;
     // Now and then an exponent far beyond any range, in many digits.
     if (n >= 5 && std::memcpy(&e, dati + 3, sizeof e))
         verificaesponente(1 + dati[0] % 9, dati[1], dati[2] & 1, dati[2] & 2, (dati[2] & 4) ? e * 1000000000000LL : e);
