@@ -126,7 +126,8 @@ private slots:
             const Esito e = gioca(s, n, nullptr, &fatte);
             if (e.indice >= 0 && std::getenv("VASK_RIDUCI")) {
                 fatte.resize(size_t(e.indice) + 1);
-                std::fprintf(stderr, "Sequenza ridotta:\n%s", testo(riduci(s, fatte)).c_str());
+                const QString riga = QString::fromStdString(testo(riduci(s, fatte))).chopped(1).replace('\n', '\t');
+                std::fprintf(stderr, "Sequenza ridotta, una riga per tests/dati/app_sequenze.tsv:\nnome\t%s\n", qPrintable(riga));
             }
             QVERIFY2(e.indice < 0, e.messaggio.c_str());
         }

@@ -5,6 +5,7 @@
 #include <QtWidgets>
 #include <QtTest>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <map>
@@ -110,7 +111,7 @@ private:
 };
 
 // What an undo brings back, as bytes: the tables (without the row of an element being drawn), the results
-// with their texts, the kern (whose vertices object snap offers only while the results are current).
+// with their texts, the kern. (Not what object snap offers of the kern: a moved line takes that away.)
 inline std::string istantanea(const FrmVask_2& f) {
     Sezione s = f.sez;
     std::fill(std::begin(s.rettangoli[s.prossimorettangolo % 6]), std::end(s.rettangoli[s.prossimorettangolo % 6]), 0.0f);
@@ -120,11 +121,8 @@ inline std::string istantanea(const FrmVask_2& f) {
     const float valori[] = {r.xg, r.yg, r.inclinazioneassicentraliradianti, r.raggiocentralexc, r.raggiocentraleyc,
                             r.ixtotale, r.iytotale, r.ixytotale, r.massatotale, r.momentostatico, r.ixg, r.iyg,
                             r.ixgyg, r.angologradi, float(r.eseguito), float(r.attuali)};
-    bool offerti[MAXLINEE + 1];
-    for (int i = 0; i <= MAXLINEE; ++i) offerti[i] = f.copianocciolo.puntinoccioloattivo[i] && r.attuali;
     const auto byte = [](const auto& v, size_t n = sizeof(v)) { return std::string(reinterpret_cast<const char*>(&v), n); };
-    std::string b = byte(s) + byte(valori) + byte(r.risultati) + byte(f.nocciolo, offsetof(Nocciolo, valido) + MAXLINEE + 1) +
-                    byte(f.copianocciolo.puntinocciolo) + byte(offerti) + byte(f.copianocciolo.vask);
+    std::string b = byte(s) + byte(valori) + byte(r.risultati) + byte(f.nocciolo, offsetof(Nocciolo, valido) + MAXLINEE + 1);
     for (const std::string& t : r.testi) b += t + '\n';
     return b;
 }
@@ -169,6 +167,33 @@ inline std::string numeriinetichette(const FrmVask_2& f) {
     }
     const std::string& c = f.ctl.testo("lblContatore");
     return c.find_first_not_of("0123456789") == std::string::npos ? "" : "lblContatore mostra " + c;
+}
+
+// The snap points of each element and the centroids of the rows, worked out here from the coordinates.
+inline std::string puntigiusti(const Sezione& s) {
+    const auto uguali = [](const float* p, std::initializer_list<float> attesi) { return std::equal(attesi.begin(), attesi.end(), p + 1); };
+    for (int i = 1; i < s.prossimorettangolo; ++i) {
+        const float *r = s.rettangoli[i], x1 = r[R::x1], y1 = r[R::y1], x2 = r[R::x2], y2 = r[R::y2];
+        const float mx = (x1 + x2) / 2, my = (y1 + y2) / 2;
+        if (!uguali(s.puntirettangoli[i], {x1, y1, x2, y2, x1, y2, x2, y1, mx, my, x1, my, mx, y1, x2, my, mx, y2}) ||
+            r[R::xg] != mx || r[R::yg] != my)
+            return "punti del rettangolo " + std::to_string(i);
+    }
+    for (int i = 1; i < s.prossimotriangolo; ++i) {
+        const float *t = s.triangoli[i], x1 = t[T::x1], y1 = t[T::y1], x2 = t[T::x2], y2 = t[T::y2], x3 = t[T::x3], y3 = t[T::y3];
+        const float gx = (x1 + x2 + x3) / 3, gy = (y1 + y2 + y3) / 3;
+        if (!uguali(s.puntitriangoli[i], {x1, y1, x2, y2, x3, y3, gx, gy, (x1 + x2) / 2, (y1 + y2) / 2, (x1 + x3) / 2, (y1 + y3) / 2,
+                                          (x2 + x3) / 2, (y2 + y3) / 2}) || t[T::xg] != gx || t[T::yg] != gy)
+            return "punti del triangolo " + std::to_string(i);
+    }
+    for (int i = 1; i < s.prossimocerchio; ++i)
+        if (const float x = s.cerchi[i][C::xc], y = s.cerchi[i][C::yc], r = s.cerchi[i][C::raggio];
+            !uguali(s.punticerchi[i], {x, y, x + r, y, x, y + r, x - r, y, x, y - r}))
+            return "punti del cerchio " + std::to_string(i);
+    for (int i = 1; i < s.l; ++i)
+        if (const float* l = s.linee[i]; !uguali(s.puntilinee[i], {l[L::x1], l[L::y1], l[L::x2], l[L::y2]}))
+            return "punti della linea " + std::to_string(i);
+    return {};
 }
 
 inline bool finito(float v) { return std::isfinite(v); }
@@ -279,6 +304,7 @@ public:
         if (!std::all_of(r.risultati, r.risultati + 16, finito) || !std::all_of(&vertici[0][0], &vertici[MAXLINEE][3], finito) ||
             !std::all_of(&copia[0][0], &copia[MAXLINEE][3], finito) || !finito(v.panx1) || !finito(v.pany1) || !finito(v.passogriglia))
             return "un risultato, un vertice del nocciolo o la vista non finiti";
+        if (std::string e = puntigiusti(s); !e.empty()) return e;
         if (std::string e = numeriinetichette(f); !e.empty()) return e;
 
         // The window shows the core: each control's text, state, hint and colour, the Modifica menu, the title;
@@ -298,6 +324,8 @@ public:
                                                   {"mnuEditaCopiaRisultati", r.eseguito, std::string("Copia i quindici risultati")}})
             if (auto* a = f_->findChild<QAction*>(nome); a->isEnabled() != attiva || a->statusTip().toStdString() != suggerimento)
                 return std::string(nome) + " non segue la storia";
+        for (QAction* a : f_->findChildren<QAction*>(QRegularExpression("^mnu(?!Edita)")))  // the others are always there to use
+            if (!a->isEnabled()) return a->objectName().toStdString() + " spenta";
         if (f_->windowTitle().toStdString() != f.titolo()) return "il titolo non è quello del nucleo";
         if (ultima_ == Tipo::Tasto && scattata_ != atteso_) return "il tasto non ha fatto la sua voce";
         if (ultima_ == Tipo::Dimensiona && f_->isVisible() && !f_->isMinimized())
@@ -351,6 +379,25 @@ public:
                     return std::string(j == 0 ? "risultati: " : "testi: ") + errore;
             for (int i = 0; i < 15 && !pannello_[9]->text().isEmpty(); ++i)
                 if (pannello_[size_t(i)]->text().toStdString() != r.testi[i]) return "il pannello non mostra i risultati";
+            // Each element's area, mass and inertia as stored (a selection shows them): those of it alone.
+            const auto solo = [&s](auto tabella, int Sezione::*prossimo, std::array<int, 5> campi) -> std::string {
+                for (int i = 1; i < s.*prossimo; ++i) {
+                    Sezione uno;
+                    std::copy(std::begin((s.*tabella)[i]), std::end((s.*tabella)[i]), (uno.*tabella)[1]);
+                    uno.*prossimo = 2;
+                    const prova::Atteso a = prova::atteso(uno);
+                    const double attesi[5] = {a.area, a.massa, a.ix, a.iy, a.ixy};
+                    const double momenti = std::max({std::fabs(a.ix), std::fabs(a.iy), std::fabs(a.ixy)});
+                    for (int j = 0; j < 5; ++j)
+                        if (!(std::fabs((s.*tabella)[i][campi[j]] - attesi[j]) <= 1e-6 * (j < 2 ? std::fabs(attesi[j]) : momenti) + 1e-30))
+                            return "elemento " + std::to_string(i) + ", campo " + std::to_string(campi[j]) + " diverso dall'integrale";
+                }
+                return {};
+            };
+            for (const std::string& e : {solo(&Sezione::rettangoli, &Sezione::prossimorettangolo, {R::area, R::massa, R::ix, R::iy, R::ixy}),
+                                         solo(&Sezione::triangoli, &Sezione::prossimotriangolo, {T::area, T::massa, T::ix, T::iy, T::ixy}),
+                                         solo(&Sezione::cerchi, &Sezione::prossimocerchio, {C::area, C::massa, C::ix, C::iy, C::ixy})})
+                if (!e.empty()) return e;
         }
 
         // An undo goes back to the state before the step, and a redo forward to this one: on a copy of
@@ -366,14 +413,24 @@ public:
         prima_ = ora, passi_ = f.storia.passi();
 
         // Whatever the section holds, saved and opened again it is the same bit for bit, rows past the
-        // counters empty, every value derived from the others as opening derives it.
-        if (std::memcmp(ora.data(), &lettore_.sez, sizeof(Sezione)) != 0) {
+        // counters empty, every value derived from the others as opening derives it. But for one thing:
+        // a move keeps an element's area and mass, opening derives them from the moved corners, and the
+        // two may be a float step or two apart.
+        if (std::memcmp(ora.data(), &riaperta_, sizeof(Sezione)) != 0) {
             const QByteArray testo = scrivisezione(f.documento());
             Documento d;
             if (const QString e = leggisezione(testo, d); !e.isEmpty()) return "il file non si rilegge: " + e.toStdString();
             if (const std::string e = lettore_.apridocumento(d, "casuale.vask"); !e.empty()) return "non si riaprirebbe: " + e;
-            if (std::memcmp(ora.data(), &lettore_.sez, sizeof(Sezione)) != 0) return "la sezione riaperta è diversa";
-            if (scrivisezione(lettore_.documento()) != testo) return "vista o preferenze riaperte diverse";
+            riaperta_ = lettore_.sez;
+            const auto vicino = [](const float& a, float& b) { return std::fabs(a - b) <= 3e-7f * std::fabs(a) + 1e-44f ? (b = a, true) : false; };
+            for (int i = 1; i < s.prossimorettangolo; ++i)
+                for (int c : {R::area, R::massa}) if (!vicino(s.rettangoli[i][c], riaperta_.rettangoli[i][c])) return "area riaperta diversa";
+            for (int i = 1; i < s.prossimotriangolo; ++i)
+                for (int c : {T::area, T::massa}) if (!vicino(s.triangoli[i][c], riaperta_.triangoli[i][c])) return "area riaperta diversa";
+            if (std::memcmp(ora.data(), &riaperta_, sizeof(Sezione)) != 0) return "la sezione riaperta è diversa";
+            Documento vista = lettore_.documento();  // its rows as saved: compared above
+            vista.rettangoli = d.rettangoli, vista.triangoli = d.triangoli;
+            if (scrivisezione(vista) != testo) return "vista o preferenze riaperte diverse";
         }
         return {};
     }
@@ -424,6 +481,7 @@ private:
     std::vector<std::pair<QWidget*, std::string>> controlli_;
     Copione muto_;
     FrmVask_2 lettore_{muto_};  // opens every section reached, as saved
+    Sezione riaperta_;          // the last one it opened, area and mass of the moved elements as they were
     std::string prima_;         // the state after the last action checked
     size_t passi_ = 0;
     Tipo ultima_ = Tipo::Muovi;
