@@ -238,6 +238,7 @@ public:
     // One action through the real widgets; one that does not apply now does nothing.
     void esegui(const Azione& z) {
         ultima_ = z.tipo, scattata_ = atteso_ = nullptr;
+        ridotta_ = f_->isMinimized(), dimensione_ = f_->size();
         AreaGrafica* area = f_->area();
         const auto punto = [area](double x, double y) {
             return QPoint(int(std::lround(x * (area->width() - 1))), int(std::lround(y * (area->height() - 1))));
@@ -330,6 +331,10 @@ public:
         if (ultima_ == Tipo::Tasto && scattata_ != atteso_) return "il tasto non ha fatto la sua voce";
         if (ultima_ == Tipo::Dimensiona && f_->isVisible() && !f_->isMinimized())
             if (std::string e = disposizione(); !e.empty()) return e;
+        // Restored or resized, the area is painted anew: what only the screen held, the ellipse, is gone.
+        if (((ultima_ == Tipo::Ripristina && ridotta_) || (ultima_ == Tipo::Dimensiona && f_->size() != dimensione_)) &&
+            !f.pic.sovrapposto.primitive.empty())
+            return "l'ellisse resta sullo schermo ridipinto";
 
         // The window within its limits, its two forms in agreement.
         const Superficie& p = f.pic;
@@ -485,6 +490,8 @@ private:
     std::string prima_;         // the state after the last action checked
     size_t passi_ = 0;
     Tipo ultima_ = Tipo::Muovi;
+    bool ridotta_ = false;  // before the last action
+    QSize dimensione_;
     QSize barra_;  // the hint bar's least size with the first hint
 };
 
