@@ -115,11 +115,8 @@ private slots:
             else if (c < 5) s.rettangolo(t[0], t[1], t[2], t[3], colore());
             else if (c < 6) s.cerchio(t[0], t[1], r(gen), colore());
             else if (c < 7) s.poligono(t, 3, colore());
-            else if (c < 8 && !s.immagine.primitive.empty()) {  // a box that grows, as the rubber band does, or refills
-                Primitiva& q = s.immagine.primitive.back();
-                if (passo % 2) q.x2 += 0.3f, q.y2 -= 0.2f;
-                else q.riempimento = colore();
-            }
+            else if (c < 8 && !s.immagine.primitive.empty())  // a box that grows, as the rubber band does
+                s.immagine.primitive.back().x2 += 0.3f, s.immagine.primitive.back().y2 -= 0.2f;
             else if (c < 9 && !s.immagine.primitive.empty())
                 s.immagine.primitive.erase(s.immagine.primitive.begin() + passo % s.immagine.primitive.size());
             else {
@@ -139,6 +136,12 @@ private slots:
         }
         QVERIFY(parziali > 100);                   // most edits repainted a part only
         QVERIFY(tela.aggiorna(s, d).isEmpty());  // nothing changed: nothing painted
+        s.riempimentopieno = true;                 // a fill that changes alone is painted again
+        s.rettangolo(5, 3, 15, 9, BIANCO);
+        tela.aggiorna(s, d);
+        s.immagine.primitive.back().riempimento ^= 0xFFFFFF;
+        tela.aggiorna(s, d);
+        QCOMPARE(tela.immagine().pixel(120, 72), dipinto(s, d).pixel(120, 72));
         s.sfondo = ROSSO;
         QCOMPARE(tela.aggiorna(s, d), QRegion(QRect(QPoint(0, 0), d)));
     }

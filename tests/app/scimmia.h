@@ -147,23 +147,17 @@ inline std::string giudica(const double (&v)[15], bool diritti, const prova::Att
     return {};
 }
 
-// NaN or infinity nowhere; the labels of numbers hold numbers (a point's label may hold its name).
+// NaN or infinity nowhere; the axis captions hold numbers, the counter an integer.
 inline std::string numeriinetichette(const FrmVask_2& f) {
     static const QRegularExpression malato("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
     for (const std::string& n : f.ctl.nomi())
         if (malato.match(QString::fromStdString(f.ctl.testo(n))).hasMatch()) return n + " mostra " + f.ctl.testo(n);
-    std::vector<std::pair<std::string, bool>> nomi;  // and whether it may be empty
-    for (const char* n : ETICHETTEX) nomi.push_back({n, false});
-    for (const char* n : ETICHETTEY) nomi.push_back({n, false});
-    for (const char* n : ETICHETTERISULTATI) nomi.push_back({n, true});
-    for (const char* n : {"lblCoordinataX", "lblCoordinataY", "lblDensitàAttuale", "lblRaggioAttuale"}) nomi.push_back({n, true});
-    const char* punti[6][2] = {{"lblPrimoPuntoX", "x1"}, {"lblPrimoPuntoY", "y1"}, {"lblSecondoPuntoX", "x2"},
-                               {"lblSecondoPuntoY", "y2"}, {"lblTerzoPuntoX", "x3"}, {"lblTerzoPuntoY", "y3"}};
-    for (auto& p : punti) if (f.ctl.testo(p[0]) != p[1]) nomi.push_back({p[0], false});
-    for (const auto& [n, vuoto] : nomi) {
+    std::vector<std::string> numeri(std::begin(ETICHETTEX), std::end(ETICHETTEX));
+    numeri.insert(numeri.end(), std::begin(ETICHETTEY), std::end(ETICHETTEY));
+    for (const std::string& n : numeri) {
         bool valido = false;
         valoredidascalia(f.ctl.testo(n), &valido);
-        if (!valido && !(vuoto && f.ctl.testo(n).empty())) return n + " non è un numero";
+        if (!valido) return n + " non è un numero";
     }
     const std::string& c = f.ctl.testo("lblContatore");
     return c.find_first_not_of("0123456789") == std::string::npos ? "" : "lblContatore mostra " + c;
@@ -420,7 +414,7 @@ public:
         // Whatever the section holds, saved and opened again it is the same bit for bit, rows past the
         // counters empty, every value derived from the others as opening derives it. But for one thing:
         // a move keeps an element's area and mass, opening derives them from the moved corners, and the
-        // two may be a float step or two apart.
+        // two may be a few float steps apart.
         if (std::memcmp(ora.data(), &riaperta_, sizeof(Sezione)) != 0) {
             const QByteArray testo = scrivisezione(f.documento());
             Documento d;
