@@ -338,7 +338,8 @@ private slots:
             atteso += (atteso.isEmpty() ? "" : "\n") + percorsi.back() + "\n";
             for (int i = 0; i < 15; ++i) {
                 valori[i] = ris.risultati[i + 1];
-                atteso += f.findChild<QLabel*>(DIDASCALIERISULTATI[i])->text() + " " + f.findChild<QLabel*>(ETICHETTERISULTATI[i])->text() + "\n";
+                const QString didascalia = f.findChild<QLabel*>(DIDASCALIERISULTATI[i])->text();
+                atteso += didascalia + " " + f.findChild<QLabel*>(ETICHETTERISULTATI[i])->text() + "\n";
             }
             const std::string errore = scimmia::giudica(valori, ris.testi[14] == "0" || ris.testi[14] == "90", prova::atteso(f.nucleo().sez));
             QVERIFY2(errore.empty(), errore.c_str());

@@ -204,7 +204,8 @@ private slots:
             const QPoint c = quadro->findChild<QLabel*>(ETICHETTEX[i])->geometry().center();
             QVERIFY2(std::abs(c.x() - x) <= 2 && c.y() > r.bottom() && img.pixel(x, r.bottom() + 3) == scuro, ETICHETTEX[i]);
             const QLabel* e = i < 7 ? quadro->findChild<QLabel*>(ETICHETTEY[i]) : nullptr;
-            QVERIFY2(!e || (std::abs(e->geometry().center().y() - y) <= 2 && e->x() < r.left() && img.pixel(r.left() - 4, y) == scuro), ETICHETTEY[i % 7]);
+            QVERIFY2(!e || (std::abs(e->geometry().center().y() - y) <= 2 && e->x() < r.left() && img.pixel(r.left() - 4, y) == scuro),
+                     ETICHETTEY[i % 7]);
         }
         passa(area, QPointF(0, area->height() - 1));  // edge pixels are the window's edges
         QCOMPARE(testo("lblCoordinataX") + " " + testo("lblCoordinataY"), QString("0 0"));

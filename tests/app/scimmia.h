@@ -421,7 +421,11 @@ public:
             if (const QString e = leggisezione(testo, d); !e.isEmpty()) return "il file non si rilegge: " + e.toStdString();
             if (const std::string e = lettore_.apridocumento(d, "casuale.vask"); !e.empty()) return "non si riaprirebbe: " + e;
             riaperta_ = lettore_.sez;
-            const auto vicino = [](const float& a, float& b) { return std::fabs(a - b) <= 3e-7f * std::fabs(a) + 1e-44f ? (b = a, true) : false; };
+            const auto vicino = [](float a, float& b) {  // then taken as equal, for the bytes compared below
+                const bool si = std::fabs(a - b) <= 3e-7f * std::fabs(a) + 1e-44f;
+                b = a;
+                return si;
+            };
             for (int i = 1; i < s.prossimorettangolo; ++i)
                 for (int c : {R::area, R::massa}) if (!vicino(s.rettangoli[i][c], riaperta_.rettangoli[i][c])) return "area riaperta diversa";
             for (int i = 1; i < s.prossimotriangolo; ++i)
