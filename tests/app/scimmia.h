@@ -1,22 +1,27 @@
 // Seeded random user actions on the real main window, and the invariants kept
-// after each. Shared by the random test and the benchmarks.
+// after each. Shared by the window tests and the benchmarks.
 #pragma once
 
 #include <QtWidgets>
 #include <QtTest>
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <cstddef>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <random>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "../core/sezioni.h"
+#include "copione.h"
 #include "app/archivio.h"
 #include "app/areagrafica.h"
 #include "app/esportazione.h"
+#include "app/filesezione.h"
 #include "app/finestraprincipale.h"
 #include "app/stampa.h"
 #include "model/numeri.h"
@@ -58,25 +63,35 @@ inline std::string descrivi(const Azione& z) {
 }
 
 // The inverse of descrivi, one action per line.
-inline Azione leggi(const std::string& riga) {
-    std::istringstream s(riga);
-    std::string parola;
-    s >> parola;
-    Azione z;
-    for (int t = 0; t < int(std::size(NOMITIPO)); ++t) z.tipo = parola == NOMITIPO[t] ? Tipo(t) : z.tipo;
-    if (connome(z.tipo)) s >> z.nome;
-    if (z.tipo == Tipo::Scrivi) s.get(), std::getline(s, z.testo);
-    double* v[4] = {&z.a, &z.b, &z.c, &z.d};
-    for (int i = 0; i < numeri(z.tipo); ++i) s >> *v[i];
-    return z;
-}
-
 inline std::vector<Azione> leggitutte(const std::string& testo) {
     std::vector<Azione> v;
-    std::istringstream s(testo);
-    for (std::string riga; std::getline(s, riga);) if (!riga.empty()) v.push_back(leggi(riga));
+    std::istringstream righe(testo);
+    for (std::string riga; std::getline(righe, riga);) {
+        if (riga.empty()) continue;
+        std::istringstream s(riga);
+        std::string parola;
+        Azione& z = v.emplace_back();
+        s >> parola;
+        for (int t = 0; t < int(std::size(NOMITIPO)); ++t) z.tipo = parola == NOMITIPO[t] ? Tipo(t) : z.tipo;
+        if (connome(z.tipo)) s >> z.nome;
+        if (z.tipo == Tipo::Scrivi) s.get(), std::getline(s, z.testo);
+        double* n[4] = {&z.a, &z.b, &z.c, &z.d};
+        for (int i = 0; i < numeri(z.tipo); ++i) s >> *n[i];
+    }
     return v;
 }
+
+// The lines of a file of tests/dati that are not empty nor comments, split at the tabs (the benchmarks have none).
+#ifdef VASK_DATI
+inline std::vector<QStringList> righe(const char* nome) {
+    QFile f(QStringLiteral(VASK_DATI "/") + QString::fromUtf8(nome));
+    std::vector<QStringList> v;
+    if (!f.open(QIODevice::ReadOnly)) qFatal("manca %s", nome);
+    for (const QString& r : QString::fromUtf8(f.readAll()).split(QLatin1Char('\n')))
+        if (!r.isEmpty() && !r.startsWith(QLatin1Char('#'))) v.push_back(r.split(QLatin1Char('\t')));
+    return v;
+}
+#endif
 
 // Message boxes answered at random; a sequence may fix the next answer ("rispondi si").
 class Risponditore : public Messaggi {
@@ -86,7 +101,7 @@ public:
     Risposta mostra(const std::string&, const std::string&, Icona, Pulsanti pulsanti) override {
         if (pulsanti == Pulsanti::Ok) return Risposta::Ok;
         const Risposta r[3] = {Risposta::Si, Risposta::No, Risposta::Annulla};
-        const Risposta scelta = prossima ? *prossima : r[std::uniform_int_distribution<int>(0, pulsanti == Pulsanti::SiNoAnnulla ? 2 : 1)(gen_)];
+        const Risposta scelta = prossima.value_or(r[std::uniform_int_distribution<int>(0, pulsanti == Pulsanti::SiNoAnnulla ? 2 : 1)(gen_)]);
         prossima.reset();
         return scelta;
     }
@@ -94,6 +109,88 @@ public:
 private:
     std::mt19937 gen_;
 };
+
+// What an undo brings back, as bytes: the tables (without the row of an element being drawn), the results
+// with their texts, the kern. (Not what object snap offers of the kern: a moved line takes that away.)
+inline std::string istantanea(const FrmVask_2& f) {
+    Sezione s = f.sez;
+    std::fill(std::begin(s.rettangoli[s.prossimorettangolo % 6]), std::end(s.rettangoli[s.prossimorettangolo % 6]), 0.0f);
+    std::fill(std::begin(s.triangoli[s.prossimotriangolo % 6]), std::end(s.triangoli[s.prossimotriangolo % 6]), 0.0f);
+    std::fill(std::begin(s.linee[s.l % 11]), std::end(s.linee[s.l % 11]), 0.0f);
+    const auto& r = f.ris;
+    const float valori[] = {r.xg, r.yg, r.inclinazioneassicentraliradianti, r.raggiocentralexc, r.raggiocentraleyc,
+                            r.ixtotale, r.iytotale, r.ixytotale, r.massatotale, r.momentostatico, r.ixg, r.iyg,
+                            r.ixgyg, r.angologradi, float(r.eseguito), float(r.attuali)};
+    const auto byte = [](const auto& v, size_t n = sizeof(v)) { return std::string(reinterpret_cast<const char*>(&v), n); };
+    std::string b = byte(s) + byte(valori) + byte(r.risultati) + byte(f.nocciolo, offsetof(Nocciolo, valido) + MAXLINEE + 1);
+    for (const std::string& t : r.testi) b += t + '\n';
+    return b;
+}
+
+// Fifteen results against the integration of the tables in double, each within 1e-6 of the largest value
+// of its group (area and mass: of the gross ones, holes counted solid). A negative centroidal moment shows
+// as 0, axes within 0.35 degrees of straight as "0" or "90" (`diritti`); an angle the float inputs cannot
+// decide (product and difference of the moments of a few float steps) is not judged.
+inline std::string giudica(const double (&v)[15], bool diritti, const prova::Atteso& e) {
+    const double attesi[15] = {e.area, e.massa, e.xg, e.yg, e.ix, e.iy, std::max(0.0, e.ixg), std::max(0.0, e.iyg),
+                               e.ixy, e.ixgyg, e.imax, e.imin, e.rmax, e.rmin, e.alfa * 180 / prova::PI};
+    const int gruppo[14] = {0, 1, 2, 2, 3, 3, 4, 4, 3, 4, 4, 4, 5, 5};
+    double scala[6] = {e.lorda, e.massalorda, 0, 0, 0, 0};
+    for (int i = 0; i < 14; ++i) scala[gruppo[i]] = std::max({scala[gruppo[i]], std::fabs(v[i]), std::fabs(attesi[i])});
+    const double decisione = std::hypot(e.ixg - e.iyg, 2 * e.ixgyg) / std::max(std::fabs(e.imax), std::fabs(e.imin));
+    for (int i = 0; i < 15; ++i) {
+        const bool giusto = i < 14 ? std::fabs(v[i] - attesi[i]) <= 1e-6 * scala[gruppo[i]]
+                                   : decisione <= 1e-5 || std::fabs(std::remainder(v[i] - attesi[i], 180)) <= (diritti ? 0.35 : 9e-5);
+        if (!giusto)
+            return QStringLiteral("%1 %2, atteso %3").arg(ETICHETTERISULTATI[i]).arg(v[i], 0, 'g', 9).arg(attesi[i], 0, 'g', 9).toStdString();
+    }
+    return {};
+}
+
+// NaN or infinity nowhere; the axis captions hold numbers, the counter an integer.
+inline std::string numeriinetichette(const FrmVask_2& f) {
+    static const QRegularExpression malato("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
+    for (const std::string& n : f.ctl.nomi())
+        if (malato.match(QString::fromStdString(f.ctl.testo(n))).hasMatch()) return n + " mostra " + f.ctl.testo(n);
+    std::vector<std::string> numeri(std::begin(ETICHETTEX), std::end(ETICHETTEX));
+    numeri.insert(numeri.end(), std::begin(ETICHETTEY), std::end(ETICHETTEY));
+    for (const std::string& n : numeri) {
+        bool valido = false;
+        valoredidascalia(f.ctl.testo(n), &valido);
+        if (!valido) return n + " non è un numero";
+    }
+    const std::string& c = f.ctl.testo("lblContatore");
+    return c.find_first_not_of("0123456789") == std::string::npos ? "" : "lblContatore mostra " + c;
+}
+
+// The snap points of each element and the centroids of the rows, worked out here from the coordinates.
+inline std::string puntigiusti(const Sezione& s) {
+    const auto uguali = [](const float* p, std::initializer_list<float> attesi) { return std::equal(attesi.begin(), attesi.end(), p + 1); };
+    for (int i = 1; i < s.prossimorettangolo; ++i) {
+        const float *r = s.rettangoli[i], x1 = r[R::x1], y1 = r[R::y1], x2 = r[R::x2], y2 = r[R::y2];
+        const float mx = (x1 + x2) / 2, my = (y1 + y2) / 2;
+        if (!uguali(s.puntirettangoli[i], {x1, y1, x2, y2, x1, y2, x2, y1, mx, my, x1, my, mx, y1, x2, my, mx, y2}) ||
+            r[R::xg] != mx || r[R::yg] != my)
+            return "punti del rettangolo " + std::to_string(i);
+    }
+    for (int i = 1; i < s.prossimotriangolo; ++i) {
+        const float *t = s.triangoli[i], x1 = t[T::x1], y1 = t[T::y1], x2 = t[T::x2], y2 = t[T::y2], x3 = t[T::x3], y3 = t[T::y3];
+        const float gx = (x1 + x2 + x3) / 3, gy = (y1 + y2 + y3) / 3;
+        if (!uguali(s.puntitriangoli[i], {x1, y1, x2, y2, x3, y3, gx, gy, (x1 + x2) / 2, (y1 + y2) / 2, (x1 + x3) / 2, (y1 + y3) / 2,
+                                          (x2 + x3) / 2, (y2 + y3) / 2}) || t[T::xg] != gx || t[T::yg] != gy)
+            return "punti del triangolo " + std::to_string(i);
+    }
+    for (int i = 1; i < s.prossimocerchio; ++i)
+        if (const float x = s.cerchi[i][C::xc], y = s.cerchi[i][C::yc], r = s.cerchi[i][C::raggio];
+            !uguali(s.punticerchi[i], {x, y, x + r, y, x, y + r, x - r, y, x, y - r}))
+            return "punti del cerchio " + std::to_string(i);
+    for (int i = 1; i < s.l; ++i)
+        if (const float* l = s.linee[i]; !uguali(s.puntilinee[i], {l[L::x1], l[L::y1], l[L::x2], l[L::y2]}))
+            return "punti della linea " + std::to_string(i);
+    return {};
+}
+
+inline bool finito(float v) { return std::isfinite(v); }
 
 class Banco {
 public:
@@ -112,20 +209,30 @@ public:
         };
         f_->show();
         QApplication::setActiveWindow(f_.get());
-        // Replayable names, in a fixed order.
+        // Replayable names, in a fixed order; each menu entry tells when it fires.
         for (QPushButton* b : f_->findChildren<QPushButton*>())
             if (!b->objectName().isEmpty()) pulsanti_.push_back(b->objectName().toStdString());
-        for (QAction* a : f_->findChildren<QAction*>())
+        for (QAction* a : f_->findChildren<QAction*>()) {
             if (a->objectName().startsWith("mnu") && !a->menu()) voci_.push_back(a->objectName().toStdString());
+            for (const QKeySequence& k : a->shortcuts()) tasti_[k.toString().toStdString()] = a;
+            QObject::connect(a, &QAction::triggered, [this, a] { scattata_ = a; });
+        }
         std::sort(pulsanti_.begin(), pulsanti_.end()), std::sort(voci_.begin(), voci_.end());
+        for (const char* n : ETICHETTERISULTATI) pannello_.push_back(f_->findChild<QLabel*>(n));
+        for (const std::string& n : nucleo().ctl.nomi()) controlli_.push_back({f_->findChild<QWidget*>(QString::fromStdString(n)), n});
+        lettore_.Form_Load();
+        barra_ = f_->findChild<QLabel*>("lblDescrizione")->minimumSizeHint();
     }
 
     FrmVask_2& nucleo() { return f_->nucleo(); }
     const std::vector<std::string>& pulsanti() const { return pulsanti_; }
     const std::vector<std::string>& voci() const { return voci_; }
+    const std::map<std::string, QAction*>& tasti() const { return tasti_; }
 
     // One action through the real widgets; one that does not apply now does nothing.
     void esegui(const Azione& z) {
+        ultima_ = z.tipo, scattata_ = atteso_ = nullptr;
+        ridotta_ = f_->isMinimized(), dimensione_ = f_->size();
         AreaGrafica* area = f_->area();
         const auto punto = [area](double x, double y) {
             return QPoint(int(std::lround(x * (area->width() - 1))), int(std::lround(y * (area->height() - 1))));
@@ -139,13 +246,18 @@ public:
             if (auto* a = f_->findChild<QAction*>(QString::fromStdString(z.nome)); a && a->isEnabled()) a->trigger();
             break;
         case Tipo::Tasto: {
+            // Into the text box that has the focus, if one has: the menu keeps its keys there too.
             const QKeySequence k(QString::fromStdString(z.nome));
-            if (!k.isEmpty() && f_->isVisible() && !f_->isMinimized())
-                QTest::keyClick(f_.get(), k[0].key(), k[0].keyboardModifiers());
+            QWidget* dove = qobject_cast<QLineEdit*>(QApplication::focusWidget()) ? QApplication::focusWidget() : f_.get();
+            if (!k.isEmpty() && f_->isVisible() && !f_->isMinimized()) {
+                if (auto a = tasti_.find(z.nome); a != tasti_.end() && a->second->isEnabled()) atteso_ = a->second;
+                QTest::keyClick(dove, k[0].key(), k[0].keyboardModifiers());
+            }
             break;
         }
         case Tipo::Scrivi:
             if (auto* t = f_->findChild<QLineEdit*>(QString::fromStdString(z.nome)); t && t->isEnabled()) {
+                t->setFocus();
                 t->selectAll();
                 z.testo.empty() ? QTest::keyClick(t, Qt::Key_Backspace) : QTest::keyClicks(t, QString::fromStdString(z.testo));
             }
@@ -172,6 +284,193 @@ public:
         QCoreApplication::processEvents();
     }
 
+    // The invariants after an action: the first one broken, or empty.
+    std::string controlla() {
+        FrmVask_2& f = nucleo();
+        const Sezione& s = f.sez;
+        const auto& r = f.ris;
+        const auto& v = f.vista;
+        if (s.prossimorettangolo < 1 || s.prossimorettangolo > 6 || s.prossimotriangolo < 1 || s.prossimotriangolo > 6 ||
+            s.prossimocerchio < 1 || s.prossimocerchio > 6 || s.l < 1 || s.l > 11)
+            return "contatore fuori dei limiti";
+        // Nothing stored is NaN or infinite (the tables: every one reopens, below).
+        const auto& vertici = f.nocciolo.verticinocciolo;
+        const auto& copia = f.copianocciolo.puntinocciolo;
+        if (!std::all_of(r.risultati, r.risultati + 16, finito) || !std::all_of(&vertici[0][0], &vertici[MAXLINEE][3], finito) ||
+            !std::all_of(&copia[0][0], &copia[MAXLINEE][3], finito) || !finito(v.panx1) || !finito(v.pany1) || !finito(v.passogriglia))
+            return "un risultato, un vertice del nocciolo o la vista non finiti";
+        if (std::string e = puntigiusti(s); !e.empty()) return e;
+        if (std::string e = numeriinetichette(f); !e.empty()) return e;
+
+        // The window shows the core: each control's text, state, hint and colour, the Modifica menu, the title;
+        // a menu key fires its entry, if enabled, and nothing else.
+        for (const auto& [w, nome] : controlli_) {
+            const Controllo& c = f.ctl[nome];
+            const QString testo = QString::fromStdString(c.didascalia);
+            const bool bottone = qobject_cast<QPushButton*>(w), casella = qobject_cast<QLineEdit*>(w);
+            const QColor colore = w->palette().color(bottone ? QPalette::Button : casella ? QPalette::Base : QPalette::Window);
+            if ((w != f_->area() && w->property("text").toString() != (c.simbolo ? FinestraPrincipale::simbolo(testo) : testo)) ||
+                w->isEnabled() != c.abilitato || w->toolTip().toStdString() != c.suggerimento ||
+                (c.sfondo != FACCIA && colore != QColor(c.sfondo & 0xFF, c.sfondo >> 8 & 0xFF, c.sfondo >> 16 & 0xFF)))
+                return nome + " non mostra il suo stato nel nucleo";
+        }
+        for (auto [nome, attiva, suggerimento] : {std::tuple{"mnuEditaAnnulla", f.puoiannullare(), f.descrizioneannulla()},
+                                                  {"mnuEditaRipeti", f.puoiripetere(), f.descrizioneripeti()},
+                                                  {"mnuEditaCopiaRisultati", r.eseguito, std::string("Copia i quindici risultati")}})
+            if (auto* a = f_->findChild<QAction*>(nome); a->isEnabled() != attiva || a->statusTip().toStdString() != suggerimento)
+                return std::string(nome) + " non segue la storia";
+        for (QAction* a : f_->findChildren<QAction*>(QRegularExpression("^mnu(?!Edita)")))  // the others are always there to use
+            if (!a->isEnabled()) return a->objectName().toStdString() + " spenta";
+        if (f_->windowTitle().toStdString() != f.titolo()) return "il titolo non è quello del nucleo";
+        if (ultima_ == Tipo::Tasto && scattata_ != atteso_) return "il tasto non ha fatto la sua voce";
+        if (ultima_ == Tipo::Dimensiona && f_->isVisible() && !f_->isMinimized())
+            if (std::string e = disposizione(); !e.empty()) return e;
+        // Restored or resized, the area is painted anew: what only the screen held, the ellipse, is gone.
+        if (((ultima_ == Tipo::Ripristina && ridotta_) || (ultima_ == Tipo::Dimensiona && f_->size() != dimensione_)) &&
+            !f.pic.sovrapposto.primitive.empty())
+            return "l'ellisse resta sullo schermo ridipinto";
+
+        // The window within its limits, its two forms in agreement.
+        const Superficie& p = f.pic;
+        bool larghezza = false;
+        for (float w : {1.25f, 2.5f, 5.f, 10.f, 20.f, 40.f, 80.f}) larghezza |= p.scalewidth == w;
+        if (!larghezza || p.scaleheight != p.scalewidth * 0.6f) return "dimensioni della finestra";
+        if (!(p.scaleleft >= 0 && p.scaleleft <= LIMITEDESTRO && -p.scaletop >= 0 && -p.scaletop <= LIMITESUPERIORE))
+            return "finestra oltre i limiti";
+        if (v.nuovooriginex != p.scaleleft || v.nuovooriginey != p.scaletop ||
+            v.nuovofinex != p.scaleleft + p.scalewidth || v.nuovofiney != p.scaletop + p.scaleheight)
+            return "i campi della finestra non concordano con la scala";
+        if (valoredidascalia(f.ctl.testo("lblOriginex")) != p.scaleleft || valoredidascalia(f.ctl.testo("lblOriginey")) != -p.scaletop)
+            return "le didascalie non concordano con la finestra";
+
+        // The display list grows with the section, not with the actions.
+        if (p.immagine.primitive.size() > 1000 || p.sovrapposto.primitive.size() > 4 ||
+            p.sovrapposto.punti.size() > 400000 || p.immagine.punti.size() > 1000)
+            return "lista di disegno troppo grande: " + std::to_string(p.immagine.primitive.size());
+        for (const Strato* st : {&p.immagine, &p.sovrapposto})
+            for (const Primitiva& q : st->primitive)
+                for (float x : {q.x1, q.y1, q.x2, q.y2, q.raggio}) if (!finito(x)) return "una primitiva non finita";
+
+        // The modes that exclude each other.
+        const auto& m = f.modo;
+        const auto& k = f.costruzione;
+        if (int(m.disegno) + int(m.seleziono) + int(m.eseguo) != 1) return "modi di comando";
+        const auto almassimouno = [](bool a, bool b, bool c, bool d) { return int(a) + b + c + d <= 1; };
+        if (!almassimouno(m.rettangolopremuto, m.triangolopremuto, m.cerchiopremuto, m.lineapremuto) ||
+            !almassimouno(k.disegnorettangolo, k.disegnotriangolo, k.disegnocerchio, k.disegnolinea) ||
+            !almassimouno(f.selezione.selezionorettangolo, f.selezione.selezionotriangolo,
+                          f.selezione.selezionocerchio, f.selezione.selezionolinea) ||
+            !almassimouno(f.spostamento.spostorettangolo, f.spostamento.spostotriangolo,
+                          f.spostamento.spostocerchio, f.spostamento.spostolinea))
+            return "più di un tipo nello stesso gruppo";
+        if (f.cambioestremo.cambioestremodellalinea &&
+            (f.selezione.rigalineaselezionata < 1 || f.selezione.rigalineaselezionata >= s.l))
+            return "cambio di estremo su una linea che non c'è";
+
+        // Current results are those of the tables integrated anew, as numbers and as the computation wrote
+        // them; the panel shows them unless it shows a selected element (then Ixgyg is blank). Below a mass
+        // of 1e-30 the elements' values near the least normal float and lose their bits: not judged.
+        if (const prova::Atteso e = prova::atteso(s); r.eseguito && r.attuali && e.massalorda > 1e-30) {
+            double valori[2][15];
+            for (int i = 0; i < 15; ++i) valori[0][i] = r.risultati[i + 1], valori[1][i] = valoredidascalia(r.testi[i]);
+            for (int j = 0; j < 2; ++j)
+                if (std::string errore = giudica(valori[j], r.testi[14] == "0" || r.testi[14] == "90", e); !errore.empty())
+                    return std::string(j == 0 ? "risultati: " : "testi: ") + errore;
+            for (int i = 0; i < 15 && !pannello_[9]->text().isEmpty(); ++i)
+                if (pannello_[size_t(i)]->text().toStdString() != r.testi[i]) return "il pannello non mostra i risultati";
+            // Each element's area, mass and inertia as stored (a selection shows them): those of it alone.
+            const auto solo = [&s](auto tabella, int Sezione::*prossimo, std::array<int, 5> campi) -> std::string {
+                for (int i = 1; i < s.*prossimo; ++i) {
+                    Sezione uno;
+                    std::copy(std::begin((s.*tabella)[i]), std::end((s.*tabella)[i]), (uno.*tabella)[1]);
+                    uno.*prossimo = 2;
+                    const prova::Atteso a = prova::atteso(uno);
+                    const double attesi[5] = {a.area, a.massa, a.ix, a.iy, a.ixy};
+                    const double momenti = std::max({std::fabs(a.ix), std::fabs(a.iy), std::fabs(a.ixy)});
+                    for (int j = 0; j < 5; ++j)
+                        if (!(std::fabs((s.*tabella)[i][campi[j]] - attesi[j]) <= 1e-6 * (j < 2 ? std::fabs(attesi[j]) : momenti) + 1e-30))
+                            return "elemento " + std::to_string(i) + ", campo " + std::to_string(campi[j]) + " diverso dall'integrale";
+                }
+                return {};
+            };
+            for (const std::string& e : {solo(&Sezione::rettangoli, &Sezione::prossimorettangolo, {R::area, R::massa, R::ix, R::iy, R::ixy}),
+                                         solo(&Sezione::triangoli, &Sezione::prossimotriangolo, {T::area, T::massa, T::ix, T::iy, T::ixy}),
+                                         solo(&Sezione::cerchi, &Sezione::prossimocerchio, {C::area, C::massa, C::ix, C::iy, C::ixy})})
+                if (!e.empty()) return e;
+        }
+
+        // An undo goes back to the state before the step, and a redo forward to this one: on a copy of
+        // the core, so that the selection and the commands of the sequence stay.
+        const std::string ora = istantanea(f);
+        if (!f.comandoinsospeso() && f.storia.puoiannullare() && (ora != prima_ || f.storia.passi() != passi_)) {
+            FrmVask_2 copia = f;
+            copia.mnuEditaAnnulla_Click();
+            if (f.storia.passi() == passi_ + 1 && istantanea(copia) != prima_) return "annullare non torna allo stato di prima";
+            copia.mnuEditaRipeti_Click();
+            if (istantanea(copia) != ora) return "annullare e ripetere non tornano allo stesso stato";
+        }
+        prima_ = ora, passi_ = f.storia.passi();
+
+        // Whatever the section holds, saved and opened again it is the same bit for bit, rows past the
+        // counters empty, every value derived from the others as opening derives it. But for one thing:
+        // a move keeps an element's area and mass, opening derives them from the moved corners, and the
+        // two may be a few float steps apart.
+        if (std::memcmp(ora.data(), &riaperta_, sizeof(Sezione)) != 0) {
+            const QByteArray testo = scrivisezione(f.documento());
+            Documento d;
+            if (const QString e = leggisezione(testo, d); !e.isEmpty()) return "il file non si rilegge: " + e.toStdString();
+            if (const std::string e = lettore_.apridocumento(d, "casuale.vask"); !e.empty()) return "non si riaprirebbe: " + e;
+            riaperta_ = lettore_.sez;
+            const auto vicino = [](float a, float& b) {  // then taken as equal, for the bytes compared below
+                const bool si = std::fabs(a - b) <= 3e-7f * std::fabs(a) + 1e-44f;
+                b = a;
+                return si;
+            };
+            for (int i = 1; i < s.prossimorettangolo; ++i)
+                for (int c : {R::area, R::massa}) if (!vicino(s.rettangoli[i][c], riaperta_.rettangoli[i][c])) return "area riaperta diversa";
+            for (int i = 1; i < s.prossimotriangolo; ++i)
+                for (int c : {T::area, T::massa}) if (!vicino(s.triangoli[i][c], riaperta_.triangoli[i][c])) return "area riaperta diversa";
+            if (std::memcmp(ora.data(), &riaperta_, sizeof(Sezione)) != 0) return "la sezione riaperta è diversa";
+            Documento vista = lettore_.documento();  // its rows as saved: compared above
+            vista.rettangoli = d.rettangoli, vista.triangoli = d.triangoli;
+            if (scrivisezione(vista) != testo) return "vista o preferenze riaperte diverse";
+        }
+        return {};
+    }
+
+    // Resized, the window is laid out whole: no control covers another or is cut, each keeps its least
+    // size, the area its 5:3 in the middle of its frame, the captions read whole, and no hint widens it.
+    std::string disposizione() {
+        QCoreApplication::processEvents();
+        QWidget* centro = f_->centralWidget();
+        const auto dove = [centro](QWidget* w) { return QRect(w->mapTo(centro, QPoint()), w->size()); };
+        std::vector<QWidget*> controlli;
+        for (QWidget* w : centro->findChildren<QWidget*>())
+            if ((qobject_cast<QPushButton*>(w) || qobject_cast<QLabel*>(w) || qobject_cast<QLineEdit*>(w) ||
+                 qobject_cast<AreaGrafica*>(w) || w->objectName().startsWith("Line")) && !w->objectName().isEmpty() && w->isVisible())
+                controlli.push_back(w);
+        for (QWidget* w : controlli) {
+            const QSizePolicy p = w->sizePolicy();
+            if (!centro->rect().contains(dove(w)) ||
+                (p.horizontalPolicy() != QSizePolicy::Ignored && w->width() < w->minimumSizeHint().width()) ||
+                (p.verticalPolicy() != QSizePolicy::Ignored && w->height() < w->minimumSizeHint().height()))
+                return w->objectName().toStdString() + " tagliato";
+            for (QWidget* b : controlli)
+                if (b != w && !w->isAncestorOf(b) && !b->isAncestorOf(w) && dove(w).intersects(dove(b)))
+                    return w->objectName().toStdString() + " copre " + b->objectName().toStdString();
+        }
+        QWidget* quadro = f_->area()->parentWidget();
+        QRect blocco;
+        for (QWidget* w : quadro->findChildren<QWidget*>()) blocco |= w->geometry();
+        if (std::abs(blocco.top() - (quadro->height() - 1 - blocco.bottom())) > 1 ||
+            std::abs(blocco.left() - (quadro->width() - 1 - blocco.right())) > 1 ||
+            std::abs(f_->area()->width() * 3 - f_->area()->height() * 5) > 5)
+            return "area fuori del centro o delle proporzioni";
+        for (QLabel* l : quadro->findChildren<QLabel*>() + f_->findChildren<QLabel*>(QRegularExpression("Attuale$")))
+            if (l->contentsRect().width() < l->fontMetrics().horizontalAdvance(l->text())) return l->objectName().toStdString() + " tagliata";
+        return f_->findChild<QLabel*>("lblDescrizione")->minimumSizeHint() != barra_ ? "l'indicazione allarga la finestra" : "";
+    }
+
 private:
     Risponditore risposte_;
     QTemporaryDir cartella_;
@@ -179,6 +478,19 @@ private:
     int uscite_ = 0;
     std::unique_ptr<FinestraPrincipale> f_;
     std::vector<std::string> pulsanti_, voci_;
+    std::map<std::string, QAction*> tasti_;
+    QAction *scattata_ = nullptr, *atteso_ = nullptr;  // the entry fired by the last action, the one its key should fire
+    std::vector<QLabel*> pannello_;
+    std::vector<std::pair<QWidget*, std::string>> controlli_;
+    Copione muto_;
+    FrmVask_2 lettore_{muto_};  // opens every section reached, as saved
+    Sezione riaperta_;          // the last one it opened, area and mass of the moved elements as they were
+    std::string prima_;         // the state after the last action checked
+    size_t passi_ = 0;
+    Tipo ultima_ = Tipo::Muovi;
+    bool ridotta_ = false;  // before the last action
+    QSize dimensione_;
+    QSize barra_;  // the hint bar's least size with the first hint
 };
 
 class Generatore {
@@ -199,10 +511,7 @@ public:
         } else if (p < 800) {
             z.tipo = Tipo::Voce, z.nome = scegli(banco.voci());
         } else if (p < 850) {
-            static const std::vector<std::string> tasti = {
-                "F2", "F3", "F4", "F5", "F6", "F7", "F8", "Ctrl+R", "Ctrl+T", "Ctrl+C", "Ctrl+L", "Ctrl+D",
-                "Ctrl+Z", "Ctrl+Y", "Ctrl+Shift+Z", "Ctrl+Shift+C", "Ctrl+S", "Ctrl+O", "Ctrl+P"};
-            z.tipo = Tipo::Tasto, z.nome = scegli(tasti);
+            z.tipo = Tipo::Tasto, z.nome = std::next(banco.tasti().begin(), intero(0, int(banco.tasti().size()) - 1))->first;
         } else if (p < 975) {
             static const std::vector<std::string> caselle = {"txtDensita", "txtDensita", "txtRaggio", "txtPassoGriglia"};
             z.tipo = Tipo::Scrivi, z.nome = scegli(caselle), z.testo = testo();
@@ -244,159 +553,5 @@ private:
         return s;
     }
 };
-
-inline bool finito(float v) { return std::isfinite(v); }
-
-// The snap points of each element, recomputed here from the element's fields.
-inline std::string puntigiusti(const Sezione& s) {
-    const auto uguale = [](const float* p, std::initializer_list<float> attesi) {
-        int k = 1;
-        for (float v : attesi) if (p[k++] != v) return false;
-        return true;
-    };
-    for (int i = 1; i < s.prossimorettangolo; ++i) {
-        const float* r = s.rettangoli[i];
-        const float mx = (r[R::x1] + r[R::x2]) / 2, my = (r[R::y1] + r[R::y2]) / 2;
-        if (!uguale(s.puntirettangoli[i], {r[R::x1], r[R::y1], r[R::x2], r[R::y2], r[R::x1], r[R::y2],
-                                           r[R::x2], r[R::y1], mx, my, r[R::x1], my, mx, r[R::y1],
-                                           r[R::x2], my, mx, r[R::y2]}) ||
-            r[R::xg] != mx || r[R::yg] != my)
-            return "punti del rettangolo " + std::to_string(i);
-    }
-    for (int i = 1; i < s.prossimotriangolo; ++i) {
-        const float* t = s.triangoli[i];
-        const float gx = (t[T::x1] + t[T::x2] + t[T::x3]) / 3, gy = (t[T::y1] + t[T::y2] + t[T::y3]) / 3;
-        if (!uguale(s.puntitriangoli[i],
-                    {t[T::x1], t[T::y1], t[T::x2], t[T::y2], t[T::x3], t[T::y3], gx, gy,
-                     (t[T::x1] + t[T::x2]) / 2, (t[T::y1] + t[T::y2]) / 2, (t[T::x1] + t[T::x3]) / 2,
-                     (t[T::y1] + t[T::y3]) / 2, (t[T::x2] + t[T::x3]) / 2, (t[T::y2] + t[T::y3]) / 2}) ||
-            t[T::xg] != gx || t[T::yg] != gy)
-            return "punti del triangolo " + std::to_string(i);
-    }
-    for (int i = 1; i < s.prossimocerchio; ++i)
-        if (const float x = s.cerchi[i][C::xc], y = s.cerchi[i][C::yc], r = s.cerchi[i][C::raggio];
-            !uguale(s.punticerchi[i], {x, y, x + r, y, x, y + r, x - r, y, x, y - r}))
-            return "punti del cerchio " + std::to_string(i);
-    for (int i = 1; i < s.l; ++i)
-        if (const float* l = s.linee[i]; !uguale(s.puntilinee[i], {l[L::x1], l[L::y1], l[L::x2], l[L::y2]}))
-            return "punti della linea " + std::to_string(i);
-    return {};
-}
-
-// Rows past the counter empty; the counter's row holds only an element under construction.
-template <int RIGHE, int CAMPI>
-std::string densa(const float (&t)[RIGHE][CAMPI], int prossimo, int punti, int campicostruzione, const char* nome) {
-    for (int i = 0; i < RIGHE; ++i)
-        for (int c = 0; c < CAMPI; ++c) {
-            const bool costruzione = i == prossimo && punti > 0 && c >= 1 && c <= campicostruzione;
-            if ((i == 0 || c == 0 || i >= prossimo) && !costruzione && t[i][c] != 0)
-                return std::string(nome) + " riga " + std::to_string(i) + " campo " + std::to_string(c);
-        }
-    return {};
-}
-
-inline std::string numeriinetichette(const FrmVask_2& f) {
-    static const QRegularExpression malato("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
-    for (const std::string& n : f.ctl.nomi())
-        if (malato.match(QString::fromStdString(f.ctl.testo(n))).hasMatch())
-            return n + " mostra " + f.ctl.testo(n);
-    const auto numero = [&](const char* n, bool vuoto) {
-        const std::string& t = f.ctl.testo(n);
-        if (t.empty()) return vuoto;
-        bool valido = false;
-        valoredidascalia(t, &valido);
-        return valido;
-    };
-    std::vector<std::pair<const char*, bool>> nomi;  // and whether it may be empty
-    for (const char* n : ETICHETTEX) nomi.push_back({n, false});
-    for (const char* n : ETICHETTEY) nomi.push_back({n, false});
-    for (const char* n : ETICHETTERISULTATI) nomi.push_back({n, true});
-    for (const char* n : {"lblCoordinataX", "lblCoordinataY", "lblDensitàAttuale", "lblRaggioAttuale"}) nomi.push_back({n, true});
-    for (auto [n, vuoto] : nomi) if (!numero(n, vuoto)) return std::string(n) + " non è un numero";
-    const char* punti[6][2] = {{"lblPrimoPuntoX", "x1"}, {"lblPrimoPuntoY", "y1"}, {"lblSecondoPuntoX", "x2"},
-                               {"lblSecondoPuntoY", "y2"}, {"lblTerzoPuntoX", "x3"}, {"lblTerzoPuntoY", "y3"}};
-    for (auto& p : punti)
-        if (f.ctl.testo(p[0]) != p[1] && !numero(p[0], false)) return std::string(p[0]) + " non è un numero";
-    const std::string& c = f.ctl.testo("lblContatore");
-    if (!c.empty() && c.find_first_not_of("0123456789") != std::string::npos) return "lblContatore mostra " + c;
-    return {};
-}
-
-inline std::string controlla(FrmVask_2& f) {
-    const Sezione& s = f.sez;
-    const auto& k = f.costruzione;
-    if (s.prossimorettangolo < 1 || s.prossimorettangolo > 6 || s.prossimotriangolo < 1 || s.prossimotriangolo > 6 ||
-        s.prossimocerchio < 1 || s.prossimocerchio > 6 || s.l < 1 || s.l > 11)
-        return "contatore fuori dei limiti";
-    for (std::string e : {densa(s.rettangoli, s.prossimorettangolo, k.puntorettangolo, 2, "rettangoli"),
-                          densa(s.triangoli, s.prossimotriangolo, k.puntotriangolo, 4, "triangoli"),
-                          densa(s.cerchi, s.prossimocerchio, 0, 0, "cerchi"),
-                          densa(s.linee, s.l, k.puntolinea, 2, "linee"),
-                          densa(s.puntirettangoli, s.prossimorettangolo, 0, 0, "puntirettangoli"),
-                          densa(s.puntitriangoli, s.prossimotriangolo, 0, 0, "puntitriangoli"),
-                          densa(s.punticerchi, s.prossimocerchio, 0, 0, "punticerchi"),
-                          densa(s.puntilinee, s.l, 0, 0, "puntilinee"), puntigiusti(s)})
-        if (!e.empty()) return e;
-
-    // Whatever the section holds, a file of it opens again.
-    if (std::string e = problemadocumento(f.documento()); !e.empty()) return "non si riaprirebbe: " + e;
-
-    // Nothing stored is NaN or infinite: tables, results, kern, view.
-    const auto tutti = [](const void* p, size_t byte) {
-        return std::all_of(static_cast<const float*>(p), static_cast<const float*>(p) + byte / sizeof(float), finito);
-    };
-    if (!tutti(&s, offsetof(Sezione, prossimorettangolo))) return "un numero non finito nelle tabelle";
-    const auto& r = f.ris;
-    for (float v : {r.xg, r.yg, r.inclinazioneassicentraliradianti, r.raggiocentralexc, r.raggiocentraleyc, r.ixtotale,
-                    r.iytotale, r.ixytotale, r.massatotale, r.ixg, r.iyg, r.ixgyg, r.angologradi})
-        if (!finito(v)) return "un risultato non finito";
-    if (!tutti(r.risultati, sizeof r.risultati)) return "un risultato non finito";
-    if (!tutti(&f.nocciolo.verticinocciolo, sizeof f.nocciolo.verticinocciolo) ||
-        !tutti(&f.copianocciolo.puntinocciolo, sizeof f.copianocciolo.puntinocciolo))
-        return "un vertice del nocciolo non finito";
-    const auto& v = f.vista;
-    for (float x : {v.nuovooriginex, v.nuovofinex, v.nuovooriginey, v.nuovofiney, v.panx1, v.pany1, v.passogriglia})
-        if (!finito(x)) return "la vista non è finita";
-
-    if (std::string e = numeriinetichette(f); !e.empty()) return e;
-
-    // The window within its limits, its two forms in agreement.
-    const Superficie& p = f.pic;
-    bool larghezza = false;
-    for (float w : {1.25f, 2.5f, 5.f, 10.f, 20.f, 40.f, 80.f}) larghezza |= p.scalewidth == w;
-    if (!larghezza || p.scaleheight != p.scalewidth * 0.6f) return "dimensioni della finestra";
-    if (p.scaleleft < 0 || p.scaleleft > LIMITEDESTRO || -p.scaletop < 0 || -p.scaletop > LIMITESUPERIORE)
-        return "finestra oltre i limiti";
-    if (v.nuovooriginex != p.scaleleft || v.nuovooriginey != p.scaletop ||
-        v.nuovofinex != p.scaleleft + p.scalewidth || v.nuovofiney != p.scaletop + p.scaleheight)
-        return "i campi della finestra non concordano con la scala";
-    if (valoredidascalia(f.ctl.testo("lblOriginex")) != p.scaleleft ||
-        valoredidascalia(f.ctl.testo("lblOriginey")) != -p.scaletop)
-        return "le didascalie non concordano con la finestra";
-
-    // The display list grows with the section, not with the actions.
-    if (p.immagine.primitive.size() > 1000 || p.sovrapposto.primitive.size() > 4 ||
-        p.sovrapposto.punti.size() > 400000 || p.immagine.punti.size() > 1000)
-        return "lista di disegno troppo grande: " + std::to_string(p.immagine.primitive.size());
-    for (const Strato* st : {&p.immagine, &p.sovrapposto})
-        for (const Primitiva& q : st->primitive)
-            for (float x : {q.x1, q.y1, q.x2, q.y2, q.raggio}) if (!finito(x)) return "una primitiva non finita";
-
-    // The modes that exclude each other.
-    const auto& m = f.modo;
-    if (int(m.disegno) + int(m.seleziono) + int(m.eseguo) != 1) return "modi di comando";
-    const auto almassimouno = [](bool a, bool b, bool c, bool d) { return int(a) + b + c + d <= 1; };
-    if (!almassimouno(m.rettangolopremuto, m.triangolopremuto, m.cerchiopremuto, m.lineapremuto) ||
-        !almassimouno(k.disegnorettangolo, k.disegnotriangolo, k.disegnocerchio, k.disegnolinea) ||
-        !almassimouno(f.selezione.selezionorettangolo, f.selezione.selezionotriangolo,
-                      f.selezione.selezionocerchio, f.selezione.selezionolinea) ||
-        !almassimouno(f.spostamento.spostorettangolo, f.spostamento.spostotriangolo,
-                      f.spostamento.spostocerchio, f.spostamento.spostolinea))
-        return "più di un tipo nello stesso gruppo";
-    if (f.cambioestremo.cambioestremodellalinea &&
-        (f.selezione.rigalineaselezionata < 1 || f.selezione.rigalineaselezionata >= s.l))
-        return "cambio di estremo su una linea che non c'è";
-    return {};
-}
 
 }  // namespace scimmia

@@ -1,0 +1,137 @@
+// Events forwarded to the core: clicks, menu entries, text boxes, keys,
+// resizing and closing.
+#include "app/finestraprincipale.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+
+#include "app/archivio.h"
+#include "app/esportazione.h"
+#include "app/stampa.h"
+
+namespace vask {
+
+void FinestraPrincipale::esegui(const std::function<void()>& gestore) {
+    // A modal message box inside a handler runs a nested event loop: only
+    // repaints and resizes get through it, and a resize waits for the handler.
+    if (occupato_) return;
+    struct Guardia {
+        bool& b;
+        ~Guardia() { b = false; }
+    } guardia{occupato_};
+    occupato_ = true;
+    gestore();
+    while (ridimensionare_) {
+        ridimensionare_ = false;
+        nucleo_->Form_Resize();
+    }
+    sincronizza();
+}
+
+void FinestraPrincipale::clic(const QString& nome) {
+    const std::string n = nome.toStdString();
+    esegui([&] {
+        if (n == "mnuFileApri")
+            archivio_->mnuFileApri_Click();
+        else if (n == "mnuFileSalva")
+            archivio_->mnuFileSalva_Click();
+        else if (n == "mnuFileSalvaconnome")
+            archivio_->mnuFileSalvaconnome_Click();
+        else if (n == "mnuFileStampa")
+            stampa_->mnuFileStampa_Click();
+        else if (n == "mnuFileEsporta")
+            esportazione_->mnuFileEsporta_Click();
+        else if (n == "mnuEditaCopiaRisultati")
+            copiarisultati();
+        else
+            nucleo_->clic(n);
+    });
+}
+
+bool FinestraPrincipale::apri(const QString& percorso) {
+    bool aperto = false;
+    esegui([&] { aperto = archivio_->apri(percorso); });
+    return aperto;
+}
+
+// As text, one "caption value" a line; as a table a spreadsheet pastes into
+// two columns.
+void FinestraPrincipale::copiarisultati() {
+    const std::string testo = nucleo_->testorisultati(false);
+    if (testo.empty()) return;
+    auto* dati = new QMimeData;
+    dati->setText(QString::fromStdString(testo));
+    const QString tabella = QString::fromStdString(nucleo_->testorisultati(true));
+    dati->setData(QStringLiteral("text/tab-separated-values"), tabella.toUtf8());
+    QString html = QStringLiteral("<table>");
+    for (const QString& riga : tabella.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList celle = riga.split(QLatin1Char('\t'));
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+                    .arg(celle.value(0).toHtmlEscaped(), celle.value(1).toHtmlEscaped());
+    }
+    dati->setHtml(html + QStringLiteral("</table>"));
+    QGuiApplication::clipboard()->setMimeData(dati);
+}
+
+void FinestraPrincipale::closeEvent(QCloseEvent* evento) {
+    // The question is asked only while unsaved changes exist.
+    bool chiudere = false;
+    esegui([&] {
+        chiudere = archivio_->salvaremodifiche(
+            "La sezione è stata modificata. Salvare le modifiche prima di chiudere?");
+    });
+    if (chiudere)
+        evento->accept();
+    else
+        evento->ignore();
+}
+
+void FinestraPrincipale::resizeEvent(QResizeEvent* evento) {
+    QMainWindow::resizeEvent(evento);
+    ridimensionata();
+}
+
+void FinestraPrincipale::changeEvent(QEvent* evento) {
+    QMainWindow::changeEvent(evento);
+    // Restored from the task bar: the area is painted anew by the system.
+    if (evento->type() == QEvent::WindowStateChange && caricato_ &&
+        (static_cast<QWindowStateChangeEvent*>(evento)->oldState() & Qt::WindowMinimized) &&
+        !(windowState() & Qt::WindowMinimized))
+        esegui([this] { nucleo_->picAreagrafica_Paint(); });
+}
+
+void FinestraPrincipale::ridimensionata() {
+    if (!caricato_) return;
+    if (occupato_) {
+        ridimensionare_ = true;
+        return;
+    }
+    esegui([this] { nucleo_->Form_Resize(); });
+}
+
+bool FinestraPrincipale::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(oggetto)) {
+        // A text box would keep Ctrl+C for copying: the menu's Cerchio has it.
+        const auto* tasto = static_cast<QKeyEvent*>(evento);
+        const QKeySequence premuta(tasto->keyCombination());
+        for (const QKeySequence& s : scorciatoie_)
+            if (s == premuta) return true;
+        return QMainWindow::eventFilter(oggetto, evento);
+    }
+    // Only the y captions show their own text as tooltip; the text boxes pass
+    // through this filter too and keep theirs.
+    if ((evento->type() == QEvent::MouseMove || evento->type() == QEvent::Enter) &&
+        qobject_cast<QLabel*>(oggetto)) {
+        const std::string nome = oggetto->objectName().toStdString();
+        for (const char* y : ETICHETTEY)
+            if (nome == y) esegui([&] { nucleo_->assey_MouseMove(nome); });
+    }
+    return QMainWindow::eventFilter(oggetto, evento);
+}
+
+}  // namespace vask

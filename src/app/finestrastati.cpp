@@ -1,0 +1,128 @@
+// The control states of the core mirrored onto the widgets after each event.
+#include "app/finestraprincipale.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/areagrafica.h"
+#include "app/pittore.h"
+
+namespace vask {
+
+namespace {
+
+// Readable text on a coloured face.
+QColor testosu(const QColor& c) {
+    return c.red() * 299 + c.green() * 587 + c.blue() * 114 < 140000 ? QColor(Qt::white)
+                                                                       : QColor(Qt::black);
+}
+
+}  // namespace
+
+QString FinestraPrincipale::simbolo(const QString& testo) {
+    // The Latin keys of the classic symbol font and the Greek letters they carry.
+    static const char16_t minuscole[] = u"αβχδεφγηιϕκλμνοπθρστυϖωξψζ";
+    static const char16_t maiuscole[] = u"ΑΒΧΔΕΦΓΗΙϑΚΛΜΝΟΠΘΡΣΤΥςΩΞΨΖ";
+    QString r = testo;
+    for (QChar& c : r) {
+        const char16_t u = c.unicode();
+        if (u >= 'a' && u <= 'z')
+            c = QChar(minuscole[u - 'a']);
+        else if (u >= 'A' && u <= 'Z')
+            c = QChar(maiuscole[u - 'A']);
+    }
+    return r;
+}
+
+void FinestraPrincipale::applica(Voce& v) {
+    const Controllo& c = *v.stato;
+    Controllo& a = v.applicato;
+    QWidget* w = v.widget;
+
+    if (v.tipo != Tipo::Area &&
+        (v.nuovo || c.didascalia != a.didascalia || c.simbolo != a.simbolo)) {
+        QString testo = QString::fromStdString(c.didascalia);
+        if (c.simbolo) testo = simbolo(testo);
+        switch (v.tipo) {
+        case Tipo::Pulsante: static_cast<QPushButton*>(w)->setText(testo); break;
+        case Tipo::Etichetta: static_cast<QLabel*>(w)->setText(testo); break;
+        case Tipo::Casella: {
+            // Only a real change: setText would move the user's cursor.
+            auto* t = static_cast<QLineEdit*>(w);
+            if (t->text() != testo) t->setText(testo);
+            break;
+        }
+        case Tipo::Area: break;
+        }
+        a.didascalia = c.didascalia;
+        a.simbolo = c.simbolo;
+    }
+    if (v.nuovo || c.suggerimento != a.suggerimento) {
+        w->setToolTip(QString::fromStdString(c.suggerimento));
+        a.suggerimento = c.suggerimento;
+    }
+    if (v.nuovo || c.abilitato != a.abilitato) {
+        w->setEnabled(c.abilitato);
+        a.abilitato = c.abilitato;
+    }
+    if (v.tipo != Tipo::Area && (v.nuovo || c.sfondo != a.sfondo)) {
+        if (c.sfondo == FACCIA) {
+            // The platform's own look: drop any palette of ours.
+            w->setPalette(QPalette());
+            if (v.tipo == Tipo::Etichetta) w->setAutoFillBackground(false);
+        } else {
+            const QColor colore = colorerg(c.sfondo);
+            QPalette p = w->palette();
+            switch (v.tipo) {
+            case Tipo::Pulsante:
+                p.setColor(QPalette::Button, colore);
+                p.setColor(QPalette::ButtonText, testosu(colore));
+                break;
+            case Tipo::Etichetta:
+                p.setColor(QPalette::Window, colore);
+                p.setColor(QPalette::WindowText, testosu(colore));
+                w->setAutoFillBackground(true);
+                break;
+            case Tipo::Casella:
+                p.setColor(QPalette::Base, colore);
+                p.setColor(QPalette::Text, testosu(colore));
+                break;
+            case Tipo::Area: break;
+            }
+            w->setPalette(p);
+        }
+        a.sfondo = c.sfondo;
+    }
+    v.nuovo = false;
+}
+
+void FinestraPrincipale::sincronizza() {
+    for (Voce& v : voci_) applica(v);
+    const QString titolo = QString::fromStdString(nucleo_->titolo());
+    if (windowTitle() != titolo) setWindowTitle(titolo);
+    // The Modifica menu: what can be undone, redone, copied now.
+    const auto voce = [this](const char* nome, bool attiva, const std::string& suggerimento) {
+        if (auto* a = findChild<QAction*>(QString::fromUtf8(nome))) {
+            a->setEnabled(attiva);
+            a->setStatusTip(QString::fromStdString(suggerimento));
+        }
+    };
+    voce("mnuEditaAnnulla", nucleo_->puoiannullare(), nucleo_->descrizioneannulla());
+    voce("mnuEditaRipeti", nucleo_->puoiripetere(), nucleo_->descrizioneripeti());
+    voce("mnuEditaCopiaRisultati", nucleo_->ris.eseguito, "Copia i quindici risultati");
+    area_->puntatore(nucleo_->puntatore);
+    if (nucleo_->pausadivieto != pausavista_) {
+        pausavista_ = nucleo_->pausadivieto;
+        area_->divieto(300);
+    }
+    // Most mouse moves draw nothing: repaint only a picture that changed.
+    if (nucleo_->pic.versione != versionedipinta_ || nucleo_->pic.sfondo != sfondodipinto_) {
+        versionedipinta_ = nucleo_->pic.versione;
+        sfondodipinto_ = nucleo_->pic.sfondo;
+        area_->aggiorna();
+    }
+}
+
+}  // namespace vask
