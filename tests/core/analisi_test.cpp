@@ -160,27 +160,7 @@ TEST(Proprieta, sezioni_a_caso_concordano_con_l_integrazione_indipendente_ovunqu
     EXPECT_GT(conforo, 40);
 }
 
-TEST(Proprieta, casi_limite_dell_angolo_e_della_massa) {
-    // Ixg = Iyg: the product's sign alone gives +-45 degrees.
-    const Proprieta ps = prova::calcola(prova::componi("T 0 0 3 0 0 3 1")), pd = prova::calcola(prova::componi("T 0 0 3 0 3 3 1"));
-    EXPECT_EQ(std::make_tuple(ps.ixgyg, ps.ixg - ps.iyg, pd.ixgyg, pd.ixg - pd.iyg), std::make_tuple(-1.125f, 0.f, 1.125f, 0.f));
-    EXPECT_EQ(std::make_pair(ps.alfa, pd.alfa), std::make_pair(prova::pigreco / 4, -prova::pigreco / 4));
-
-    // Two small circles side by side: Iyg exceeds Ixg by 5e-6, within the
-    // fixed tolerance of sections made of circles only. Ixg takes Iyg's value.
-    Sezione cerchi = prova::componi("C 1 1 0.1 1 C 1.018 1 0.1 1");
-    const prova::Atteso e = prova::atteso(cerchi);
-    ASSERT_GT(e.iyg - e.ixg, 4e-6);
-    const Proprieta pc = prova::calcola(cerchi);
-    EXPECT_EQ(std::make_pair(pc.ixg - pc.iyg, casoassi(pc.angologradi, pc.ixg, pc.iyg)), std::make_pair(0.f, Assi::Orizzontale));
-    EXPECT_NEAR(pc.iyg, e.iyg, 1e-7);
-    // A weightless rectangle beside them: no longer circles only, the
-    // difference stands and Xc turns vertical.
-    prova::rettangolo(cerchi, 5, 5, 6, 6, 0);
-    const Proprieta pr = prova::calcola(cerchi);
-    EXPECT_NEAR(pr.ixg, e.ixg, 1e-7);
-    EXPECT_EQ(casoassi(pr.angologradi, pr.ixg, pr.iyg), Assi::Verticale);
-
+TEST(Proprieta, una_scheggia_o_una_massa_nulla_danno_valori_finiti) {
     // A sliver without holes: no talk of holes whatever the rounding.
     const Proprieta t = prova::calcola(prova::componi("T 1 1 50 50 50.01 50 1"));
     EXPECT_TRUE(!t.immaginarioxc && !t.immaginarioyc && finite(t));
@@ -355,34 +335,10 @@ TEST(Ellisse, i_fuochi_e_gli_estremi_sono_quelli_dell_ellisse_anche_inclinata) {
     EXPECT_NEAR(e.iii, 1 + std::sqrt(3.0), 0.0011);
 }
 
-TEST(Ellisse, la_scansione_resta_limitata_alla_finestra_anche_lontano_dall_origine) {
-    Ellisse e;
-    tracciaellisse(40000, 300, 0.2f, 2, 1, 39990, 40010, e);
-    ASSERT_FALSE(e.punti.empty());
-    // Float abscissas near 40000 are 0.004 apart: judge the points at that scale.
-    EXPECT_LT(scarto(e, 40000, 300, 0.2, 2, 1), 0.02);
-    const auto r = estremi(e);
-    EXPECT_TRUE(r[0] > 39998 && r[1] < 40002);
-    EXPECT_NEAR(r[3] - r[2], 2 * std::hypot(std::sin(0.2), 2 * std::cos(0.2)), 1e-3);
-    Ellisse fuori;  // only the abscissas of the window are swept
-    tracciaellisse(5, 5, 0.4f, 3, 2, 20, 30, fuori);
-    EXPECT_TRUE(fuori.punti.empty());
-    Ellisse grande;  // a huge ellipse through a small window: bounded work, finite points
+// A huge ellipse through a small window: bounded work, finite points.
+TEST(Ellisse, la_scansione_resta_limitata_alla_finestra) {
+    Ellisse grande;
     tracciaellisse(50, 50, 0.3f, 1e7f, 1e6f, 40, 60, grande);
     EXPECT_TRUE(!grande.punti.empty() && grande.punti.size() <= 4u * 20001u);
     for (float v : grande.punti) EXPECT_TRUE(std::isfinite(v));
-    Ellisse piatta;  // a zero radius with Xc vertical: a horizontal segment, nothing infinite
-    tracciaellisse(3, 4, 1.5707964f, 2, 0, 0, 100, piatta);
-    for (size_t i = 0; i + 1 < piatta.punti.size(); i += 2) EXPECT_NEAR(piatta.punti[i + 1], 4, 1e-3);
-    // Tilted, the segment F1 F2 of half-length rx along Yc, and not the rest of its line.
-    Ellisse inclinata;
-    tracciaellisse(5, 5, 0.3f, 2, 0, 0, 100, inclinata);
-    ASSERT_FALSE(inclinata.punti.empty());
-    double lontano = 0;
-    for (size_t i = 0; i + 1 < inclinata.punti.size(); i += 2) {
-        const double X = inclinata.punti[i] - 5, Y = inclinata.punti[i + 1] - 5;
-        lontano = std::max(lontano, std::hypot(X, Y));
-        EXPECT_NEAR(X * std::cos(0.3) + Y * std::sin(0.3), 0, 1e-5);  // on Yc
-    }
-    EXPECT_NEAR(lontano, 2, 0.005);
 }

@@ -16,35 +16,6 @@ TEST_F(Finestra, i_punti_di_snap_nascono_con_l_elemento) {
     EXPECT_EQ(f.sez.punticerchi[2][10], 3);  // (xc, yc - r)
 }
 
-TEST_F(Finestra, a_tabella_piena_il_clic_e_rifiutato_senza_memorizzare_nulla) {
-    for (int i = 0; i < 5; ++i) {
-        elemento(RETTANGOLO, {float(i), 0, i + 1.f, 1});
-        elemento(TRIANGOLO, {float(i), 4, i + 1.f, 4, float(i), 5});
-        fai("txtRaggio=1 C " + std::to_string(2 + 2 * i) + " 8 1 1");
-    }
-    for (int i = 0; i < 10; ++i) elemento(LINEA, {float(i), 2, i + 1.f, 3});
-    ASSERT_EQ(avvisi(), "");
-    const Sezione piena = f.sez;
-    using K = FrmVask_2::Costruzione;
-    const std::tuple<const char*, int K::*, const char*> casi[] = {
-        {"mnuStrumentiRettangolo", &K::puntorettangolo, "Rettangoli esauriti. Non puoi usare più di 5 rettangoli."},
-        {"mnuStrumentiTriangolo", &K::puntotriangolo, "Triangoli esauriti. Non puoi usare più di 5 triangoli."},
-        {"mnuStrumentiCerchio", &K::puntocerchio, "cerchi esauriti. Non puoi usare più di 5 Cerchi."},
-        {"mnuStrumentiLinea", &K::puntolinea, "Linee esaurite. Non puoi usare più di 10 linee."},
-    };
-    for (const auto& [voce, punto, avviso] : casi) {
-        fai(voce);
-        f.costruzione.*punto = 1;  // as if a first point were pending: no preview either
-        f.pic.immagine.svuota();
-        fai("~10,10 ~11,11");
-        EXPECT_TRUE(f.pic.immagine.primitive.empty()) << avviso;
-        fai("11,11");
-        EXPECT_EQ(avvisi(true), avviso);
-        EXPECT_EQ(f.costruzione.*punto, 0);
-        EXPECT_TRUE(prova::uguali(piena, f.sez)) << avviso;
-    }
-}
-
 TEST_F(Finestra, i_triangoli_degeneri_sono_rifiutati_nell_ordine_delle_regole) {
     f.mnuStrumentiTriangolo_Click();
     for (const prova::Riga& r : prova::dati("core_triangoli.tsv")) {
@@ -73,34 +44,6 @@ TEST_F(Finestra, densita_e_raggio_si_giudicano_come_saranno_memorizzati) {
         EXPECT_EQ(prova::uguali(prima, f.sez), !r.opzionale(2).empty()) << r.dove;
     }
     EXPECT_EQ(leggi("#C C2"), "3 3 3 1 0 0 0 0 0 0");  // no mass, no signed area
-}
-
-TEST_F(Finestra, l_anteprima_segue_il_punto_della_mossa_precedente) {
-    const auto ultima = [this] {
-        const Primitiva& p = f.pic.immagine.primitive.back();
-        return std::make_tuple(p.forma, p.x1, p.y1, p.x2, p.y2, p.colore, p.forma == Forma::Rettangolo ? p.riempimento : 0);
-    };
-    f.mnuStrumentiRettangolo_Click();
-    f.picAreagrafica_MouseDown(1, 12 - 1);  // no move before: the point comes from the click itself
-    EXPECT_EQ(prova::campi(f.sez.rettangoli[1], R::x1, R::y1), "1 1");
-    fai("~4,3 ~6,5");  // the preview uses the readout as the previous move left it: the box reaches (4, 3)
-    EXPECT_EQ(ultima(), std::make_tuple(Forma::Rettangolo, 1.f, 11.f, 4.f, 9.f, f.pic.primopiano, f.colori.coloresezione));
-    fai("txtDensita=-1 ~6,6");
-    EXPECT_EQ(ultima(), std::make_tuple(Forma::Rettangolo, 1.f, 11.f, 6.f, 7.f, f.colori.coloresezione, f.colori.coloresfondo));
-    fai("txtDensita=0 ~6,7");
-    EXPECT_TRUE(prova::dicolore(f.pic.immagine, Forma::Rettangolo, f.colori.coloresezione).empty());
-    // Without a construction nothing is drawn: the shell has nothing to repaint.
-    fai("txtDensita=1 6,7");
-    const uint64_t versione = f.pic.versione;
-    fai("~9,9");
-    EXPECT_EQ(f.pic.versione, versione);
-
-    fai("mnuStrumentiTriangolo 10,1 14,1 ~12,5 ~12,6");
-    const Primitiva& lato = f.pic.immagine.primitive[f.pic.immagine.primitive.size() - 2];  // side 1-2
-    EXPECT_EQ(std::make_tuple(lato.x1, lato.x2, lato.colore), std::make_tuple(10.f, 14.f, f.colori.coloresezione));
-    EXPECT_EQ(ultima(), std::make_tuple(Forma::Segmento, 14.f, 11.f, 12.f, 7.f, f.colori.coloresezione, 0u));
-    fai("mnuStrumentiLinea txtDensita=0 2,10 ~5,10 ~5,11");  // the line preview does not care for the density
-    EXPECT_EQ(ultima(), std::make_tuple(Forma::Segmento, 2.f, 2.f, 5.f, 2.f, f.colori.colorelinea, 0u));
 }
 
 // Holes are drawn first on purpose: the order of creation must not matter.

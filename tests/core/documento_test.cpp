@@ -124,30 +124,6 @@ TEST_F(Finestra, annullare_riporta_il_pannello_dei_risultati_e_il_file_della_sez
 
 TEST_F(Finestra, il_primo_annulla_abbandona_il_comando_in_corso_e_non_tocca_le_tabelle) {
     recita("core_sospesi.tsv");
-    // Redo abandons the command in course too: the next undo is a step again.
-    const auto dallorigine = [this] {
-        for (const Strato* s : {&f.pic.immagine, &f.pic.sovrapposto})
-            for (const Primitiva& p : s->primitive)
-                if ((p.x1 == 0 && p.y1 == f.pic.scaleheight) || (p.x2 == 0 && p.y2 == f.pic.scaleheight)) return true;
-        return false;
-    };
-    // Commands, and whether a click on the rectangle then selects it.
-    const std::pair<const char*, bool> sospesi[] = {{"mnuStrumentiRettangolo 10,10", false},
-                                                    {"mnuModificaRettangolo 3,3 btnSposta 3,3", false},
-                                                    {"mnuModificaRettangolo 3,3 btnSposta", true},
-                                                    {"mnuModificaLinea 4,1 btnModifica 1,1", false}};
-    fai("mnuEditaRipeti");
-    for (const auto& [comando, selezionato] : sospesi) {
-        fai("L 1 5 7 5 mnuEditaAnnulla " + std::string(comando) + " mnuEditaRipeti");  // a step to redo
-        f.indicazioni();
-        EXPECT_TRUE(!f.comandoinsospeso() && f.sez.l == 3) << comando;
-        EXPECT_EQ(testo("lblDescrizione").find("punto finale"), std::string::npos) << comando;
-        fai("~9,9");
-        EXPECT_FALSE(dallorigine()) << comando;  // no rectangle or line end drawn from the origin
-        fai("3,3");
-        EXPECT_TRUE(f.sez.prossimorettangolo == 2 && f.selezione.hoselezionatounrettangolo == selezionato) << comando;
-        for (int i = 0; i < 5 && f.sez.l > 2; ++i) fai("mnuEditaAnnulla");
-    }
 }
 
 TEST(Documento, il_segno_di_non_salvato_segue_la_sezione_e_la_storia_non_il_calcolo_ne_la_vista) {

@@ -14,29 +14,6 @@ TEST(Modifica, cancellazione_modifica_e_distanza_danno_le_tabelle_e_i_messaggi_d
     prova::recita("core_modifica.tsv");
 }
 
-TEST_F(Finestra, triangoli_cerchi_e_linee_si_selezionano_entro_le_loro_portate) {
-    fai("T 2 2 8 2 2 8 1 txtRaggio=2 C 14 6 2 1 L 1 10 11 10 btnEsegui");
-    auto& z = f.selezione;
-    for (const prova::Riga& r : prova::dati("core_portate.tsv")) {
-        fai(r[0]);
-        bool& preso = z.selezionotriangolo ? z.hoselezionatountriangolo
-                      : z.selezionocerchio ? z.hoselezionatouncerchio : z.hoselezionatounalinea;
-        preso = false;
-        fai(r[1]);
-        EXPECT_EQ(preso, r[2] == "1") << r.dove;
-    }
-    // A line: all empty but the line's end, and no circle with it.
-    EXPECT_FALSE(z.hoselezionatouncerchio);
-    EXPECT_EQ(leggi("lblDensitàAttuale lblRaggioAttuale lblArea lblIx lblXg lblAngoloxc lblSecondoPuntoX"), "      11");
-    // The triangle's data, and the highlight: one solid cyan polygon and its three sides.
-    EXPECT_EQ(fa("mnuModificaTriangolo 2.5,2", "lblTerzoPuntoY lblIx"), "8 " + testosingolo(f.sez.triangoli[1][T::ix]));
-    int evidenziate[2] = {};
-    for (const Primitiva& p : f.pic.immagine.primitive)
-        if (p.colore == CIANO || (p.riempito && p.riempimento == CIANO))
-            evidenziate[0] += p.forma == Forma::Poligono, evidenziate[1] += p.forma == Forma::Segmento;
-    EXPECT_EQ(std::make_pair(evidenziate[0], evidenziate[1]), std::make_pair(1, 3));
-}
-
 TEST_F(Finestra, lo_spostamento_resta_nel_quadrante_per_ogni_tipo_e_aggiorna_tutto_l_elemento) {
     recita("core_spostamenti.tsv");
     EXPECT_EQ(f.sez.puntirettangoli[1][17], 1.5f);  // midpoint of the side y = y2
