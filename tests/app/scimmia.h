@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstring>
 #include <map>
-#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
