@@ -89,7 +89,8 @@ private slots:
         t.linea(15, 9, 25, 9, BIANCO);  // surface y 3, pixel row 90
         const QImage spostata = dipinto(t, QSize(201, 121));
         QCOMPARE(spostata.pixelColor(100, 90).name() + spostata.pixelColor(40, 90).name(), QString("#ffffff#000000"));
-        for (auto [px, atteso] : {std::pair{QPointF(100, 60), QPointF(20, 0)}, {QPointF(0, 120), QPointF(10, 6)}, {QPointF(200, 0), QPointF(30, -6)}})
+        for (auto [px, atteso] : {std::pair{QPointF(100, 60), QPointF(20, 0)}, {QPointF(0, 120), QPointF(10, 6)},
+                                  {QPointF(200, 0), QPointF(30, -6)}})
             QCOMPARE(puntosuperficie(t, QSize(201, 121), px), atteso);
     }
 
@@ -185,14 +186,16 @@ private slots:
         clicca("btnEsegui");
         trova<QAction>("mnuEditaCopiaRisultati")->trigger();
         const QMimeData* dati = QGuiApplication::clipboard()->mimeData();
-        QVERIFY(dati->text().startsWith(QStringLiteral("A = 3,141593\nM = 3,141593\n")) && dati->text().contains(QStringLiteral("\nα°= 0\n")));
+        QVERIFY(dati->text().startsWith(QStringLiteral("A = 3,141593\nM = 3,141593\n")) &&
+                dati->text().contains(QStringLiteral("\nα°= 0\n")));
         QCOMPARE(dati->text().count('\n'), 15);
         QVERIFY(dati->data("text/tab-separated-values").startsWith("A =\t3,141593\n"));
         QVERIFY(dati->html().contains(QStringLiteral("<td>Ixc =</td><td>")));
     }
 
-    // Each caption at its tenth (x) or sixth (y) of the edge, by a tick of the frame's dark pen.
-    void le_didascalie_e_le_tacche_segnano_i_bordi_e_il_mouse_legge_unita_della_superficie() {
+    // Each caption at its tenth (x) or sixth (y) of the edge, by a tick of the frame's dark pen. Then,
+    // dragged from x = 2 to x = 9 at y = 6, the view would leave the origin: a no-entry sign for a moment.
+    void didascalie_e_tacche_ai_bordi_il_mouse_in_unita_e_il_pan_fermato_mostra_il_divieto() {
         mostra();
         AreaGrafica* area = f->area();
         QWidget* quadro = area->parentWidget();
@@ -211,6 +214,18 @@ private slots:
         QCOMPARE(testo("lblCoordinataX") + " " + testo("lblCoordinataY"), QString("0 0"));
         passa(area, QPointF(area->width() - 1, 0));
         QCOMPARE(testo("lblCoordinataX") + " " + testo("lblCoordinataY"), QString("20 12"));
+
+        const QPoint da(area->width() / 10, area->height() / 2), a(area->width() * 9 / 20, area->height() / 2);
+        clicca("btnDisegna");
+        clicca("btnPan");
+        QTest::mouseMove(area, da);
+        QTest::mousePress(area, Qt::LeftButton, {}, da);
+        QCOMPARE(area->cursor().shape(), Qt::SizeAllCursor);
+        QTest::mouseMove(area, a);
+        QTest::mouseRelease(area, Qt::LeftButton, {}, a);
+        QCOMPARE(area->cursor().shape(), Qt::ForbiddenCursor);
+        QCOMPARE(testo("lblOriginex"), QStringLiteral("0"));
+        QTRY_COMPARE(area->cursor().shape(), Qt::CrossCursor);
     }
 
     // Each box as seen: title, text, icon and buttons; the one pressed gives the answer.
@@ -258,23 +273,6 @@ private slots:
         avvio.principale()->nucleo().documentosalvato("altrove.vask");
         avvio.avvia();
         QCOMPARE(avvio.principale()->nucleo().nomedocumento, std::string("altrove.vask"));
-    }
-
-    // Dragged from x = 2 to x = 9 at y = 6, the view would leave the origin.
-    void il_pan_fermato_al_bordo_mostra_il_divieto_per_un_momento() {
-        mostra();
-        AreaGrafica* area = f->area();
-        const QPoint da(area->width() / 10, area->height() / 2), a(area->width() * 9 / 20, area->height() / 2);
-        clicca("btnDisegna");
-        clicca("btnPan");
-        QTest::mouseMove(area, da);
-        QTest::mousePress(area, Qt::LeftButton, {}, da);
-        QCOMPARE(area->cursor().shape(), Qt::SizeAllCursor);
-        QTest::mouseMove(area, a);
-        QTest::mouseRelease(area, Qt::LeftButton, {}, a);
-        QCOMPARE(area->cursor().shape(), Qt::ForbiddenCursor);
-        QCOMPARE(testo("lblOriginex"), QStringLiteral("0"));
-        QTRY_COMPARE(area->cursor().shape(), Qt::CrossCursor);
     }
 };
 

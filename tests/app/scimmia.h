@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstring>
 #include <map>
-#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -93,23 +92,6 @@ inline std::vector<QStringList> righe(const char* nome) {
 }
 #endif
 
-// Message boxes answered at random; a sequence may fix the next answer ("rispondi si").
-class Risponditore : public Messaggi {
-public:
-    explicit Risponditore(unsigned seme) : gen_(seme) {}
-    std::optional<Risposta> prossima;
-    Risposta mostra(const std::string&, const std::string&, Icona, Pulsanti pulsanti) override {
-        if (pulsanti == Pulsanti::Ok) return Risposta::Ok;
-        const Risposta r[3] = {Risposta::Si, Risposta::No, Risposta::Annulla};
-        const Risposta scelta = prossima.value_or(r[std::uniform_int_distribution<int>(0, pulsanti == Pulsanti::SiNoAnnulla ? 2 : 1)(gen_)]);
-        prossima.reset();
-        return scelta;
-    }
-
-private:
-    std::mt19937 gen_;
-};
-
 // What an undo brings back, as bytes: the tables (without the row of an element being drawn), the results
 // with their texts, the kern. (Not what object snap offers of the kern: a moved line takes that away.)
 inline std::string istantanea(const FrmVask_2& f) {
@@ -142,7 +124,8 @@ inline std::string giudica(const double (&v)[15], bool diritti, const prova::Att
         const bool giusto = i < 14 ? std::fabs(v[i] - attesi[i]) <= 1e-6 * scala[gruppo[i]]
                                    : decisione <= 1e-5 || std::fabs(std::remainder(v[i] - attesi[i], 180)) <= (diritti ? 0.35 : 9e-5);
         if (!giusto)
-            return QStringLiteral("%1 %2, atteso %3").arg(ETICHETTERISULTATI[i]).arg(v[i], 0, 'g', 9).arg(attesi[i], 0, 'g', 9).toStdString();
+            return QStringLiteral("%1 %2, atteso %3")
+                .arg(ETICHETTERISULTATI[i]).arg(v[i], 0, 'g', 9).arg(attesi[i], 0, 'g', 9).toStdString();
     }
     return {};
 }
@@ -194,7 +177,12 @@ inline bool finito(float v) { return std::isfinite(v); }
 
 class Banco {
 public:
-    explicit Banco(unsigned seme) : risposte_(seme ^ 0x5eed) {
+    explicit Banco(unsigned seme) : caso_(seme ^ 0x5eed) {
+        // Questions answered at random; a sequence may queue the next answer ("rispondi si").
+        risposte_.altrimenti = [this](Pulsanti pulsanti) {
+            const Risposta r[3] = {Risposta::Si, Risposta::No, Risposta::Annulla};
+            return r[std::uniform_int_distribution<int>(0, pulsanti == Pulsanti::SiNoAnnulla ? 2 : 1)(caso_)];
+        };
         f_ = std::make_unique<FinestraPrincipale>(&risposte_);
         // Files, exports (small) and prints go to a folder of this window's own.
         const QString file = cartella_.filePath(QStringLiteral("casuale.vask"));
@@ -232,6 +220,7 @@ public:
     // One action through the real widgets; one that does not apply now does nothing.
     void esegui(const Azione& z) {
         ultima_ = z.tipo, scattata_ = atteso_ = nullptr;
+        risposte_.domande.clear();  // a long run would grow with them
         ridotta_ = f_->isMinimized(), dimensione_ = f_->size();
         AreaGrafica* area = f_->area();
         const auto punto = [area](double x, double y) {
@@ -279,7 +268,7 @@ public:
         case Tipo::Dimensiona: f_->resize(int(z.a), int(z.b)); break;
         case Tipo::Riduci: f_->showMinimized(); break;
         case Tipo::Ripristina: f_->showNormal(); break;
-        case Tipo::Rispondi: risposte_.prossima = z.nome == "si" ? Risposta::Si : Risposta::No; break;
+        case Tipo::Rispondi: risposte_.risposte = {z.nome == "si" ? Risposta::Si : Risposta::No}; break;
         }
         QCoreApplication::processEvents();
     }
@@ -393,9 +382,10 @@ public:
                 }
                 return {};
             };
-            for (const std::string& e : {solo(&Sezione::rettangoli, &Sezione::prossimorettangolo, {R::area, R::massa, R::ix, R::iy, R::ixy}),
-                                         solo(&Sezione::triangoli, &Sezione::prossimotriangolo, {T::area, T::massa, T::ix, T::iy, T::ixy}),
-                                         solo(&Sezione::cerchi, &Sezione::prossimocerchio, {C::area, C::massa, C::ix, C::iy, C::ixy})})
+            for (const std::string& e :
+                 {solo(&Sezione::rettangoli, &Sezione::prossimorettangolo, {R::area, R::massa, R::ix, R::iy, R::ixy}),
+                  solo(&Sezione::triangoli, &Sezione::prossimotriangolo, {T::area, T::massa, T::ix, T::iy, T::ixy}),
+                  solo(&Sezione::cerchi, &Sezione::prossimocerchio, {C::area, C::massa, C::ix, C::iy, C::ixy})})
                 if (!e.empty()) return e;
         }
 
@@ -427,7 +417,8 @@ public:
                 return si;
             };
             for (int i = 1; i < s.prossimorettangolo; ++i)
-                for (int c : {R::area, R::massa}) if (!vicino(s.rettangoli[i][c], riaperta_.rettangoli[i][c])) return "area riaperta diversa";
+                for (int c : {R::area, R::massa})
+                    if (!vicino(s.rettangoli[i][c], riaperta_.rettangoli[i][c])) return "area riaperta diversa";
             for (int i = 1; i < s.prossimotriangolo; ++i)
                 for (int c : {T::area, T::massa}) if (!vicino(s.triangoli[i][c], riaperta_.triangoli[i][c])) return "area riaperta diversa";
             if (std::memcmp(ora.data(), &riaperta_, sizeof(Sezione)) != 0) return "la sezione riaperta è diversa";
@@ -467,12 +458,14 @@ public:
             std::abs(f_->area()->width() * 3 - f_->area()->height() * 5) > 5)
             return "area fuori del centro o delle proporzioni";
         for (QLabel* l : quadro->findChildren<QLabel*>() + f_->findChildren<QLabel*>(QRegularExpression("Attuale$")))
-            if (l->contentsRect().width() < l->fontMetrics().horizontalAdvance(l->text())) return l->objectName().toStdString() + " tagliata";
+            if (l->contentsRect().width() < l->fontMetrics().horizontalAdvance(l->text()))
+                return l->objectName().toStdString() + " tagliata";
         return f_->findChild<QLabel*>("lblDescrizione")->minimumSizeHint() != barra_ ? "l'indicazione allarga la finestra" : "";
     }
 
 private:
-    Risponditore risposte_;
+    std::mt19937 caso_;
+    Copione risposte_;
     QTemporaryDir cartella_;
     std::unique_ptr<QPdfWriter> pdf_;
     int uscite_ = 0;
