@@ -3,7 +3,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <time.h>
 #include <unistd.h>
 
@@ -12,9 +11,6 @@
 using namespace scimmia;
 
 namespace {
-
-// Done to the window between actions, to prove that the checks see it.
-using Guasto = std::function<void(Banco&, int indice)>;
 
 // A process that hangs in an action is stopped after 30 s naming it: a test that never returns names nothing.
 char bloccata[512];
@@ -32,7 +28,7 @@ double tempocpu() {
 
 // Plays the given actions, or as many of the seed's, on a new window: the first broken invariant or
 // action slower than a second, named with seed and action, or empty.
-std::string gioca(unsigned seme, int quante, const std::vector<Azione>& azioni = {}, const Guasto& guasto = {}) {
+std::string gioca(unsigned seme, int quante, const std::vector<Azione>& azioni = {}) {
     Banco banco(seme);
     Generatore g(seme);
     if (std::string e = banco.controlla(); !e.empty()) return "all'avvio: " + e;
@@ -43,7 +39,6 @@ std::string gioca(unsigned seme, int quante, const std::vector<Azione>& azioni =
         alarm(30);
         const double t0 = tempocpu();
         banco.esegui(z);
-        if (guasto) guasto(banco, i);
         const double secondi = tempocpu() - t0;
         alarm(0);
         std::string e = banco.controlla();
@@ -89,24 +84,6 @@ private slots:
             const std::vector<Azione> azioni = leggitutte(r.mid(1).join('\n').toStdString());
             const std::string e = gioca(7, int(azioni.size()), azioni);
             QVERIFY2(e.empty(), qPrintable(r[0] + ": " + QString::fromStdString(e)));
-        }
-    }
-
-    void un_guasto_iniettato_e_riportato_con_seme_e_azione() {
-        // Each done once, after action 40.
-        const std::pair<const char*, std::function<void(Banco&)>> guasti[] = {
-            {"non finito", [](Banco& b) { b.nucleo().sez.cerchi[5][C::raggio] = std::nanf(""); }},
-            {"contatore", [](Banco& b) { b.nucleo().sez.prossimotriangolo = 7; }},
-            {"lenta", [](Banco&) { for (const double t = tempocpu(); tempocpu() - t < 1.1;) continue; }},
-            {"didascalia", [](Banco& b) { b.nucleo().ctl.testo("lblXg", "nan"); }},
-            {"specchio", [](Banco& b) { b.nucleo().ctl["btnEsegui"].abilitato ^= true; }},
-            {"riaperta", [](Banco& b) { b.nucleo().sez.puntilinee[10][1] = 0.5f; }},
-        };
-        for (const auto& [nome, guasto] : guasti) {
-            const std::string e = gioca(11, 60, {}, [&guasto = guasto](Banco& b, int i) { if (i == 40) guasto(b); });
-            QVERIFY2(e.find("(seme 11, azione 40: ") != std::string::npos &&
-                         e.find("VASK_SEME=11 VASK_AZIONI=41)") != std::string::npos,
-                     (std::string(nome) + ": " + e).c_str());
         }
     }
 };

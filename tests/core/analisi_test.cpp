@@ -160,16 +160,6 @@ TEST(Proprieta, sezioni_a_caso_concordano_con_l_integrazione_indipendente_ovunqu
     EXPECT_GT(conforo, 40);
 }
 
-TEST(Proprieta, una_scheggia_o_una_massa_nulla_danno_valori_finiti) {
-    // A sliver without holes: no talk of holes whatever the rounding.
-    const Proprieta t = prova::calcola(prova::componi("T 1 1 50 50 50.01 50 1"));
-    EXPECT_TRUE(!t.immaginarioxc && !t.immaginarioyc && finite(t));
-    // A hole exactly as heavy as the solid: no division by the mass.
-    const Proprieta q = prova::calcola(prova::componi("R 0 0 4 4 1 R 5 5 7 9 -2"));
-    EXPECT_EQ(std::make_tuple(q.massatotale, q.area, q.xg), std::make_tuple(0.f, 8.f, 0.f));
-    EXPECT_TRUE(finite(q));
-}
-
 // ---- Central kern ------------------------------------------------------------------
 
 namespace {

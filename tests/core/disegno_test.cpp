@@ -1,20 +1,11 @@
 // Composing a section with the mouse: the readout, the drawing commands with
 // their checks and messages, the live preview, and what a regeneration paints.
-#include <sstream>
-
 #include "supporto.h"
 
 using namespace vask;
 using prova::Finestra;
 
 TEST(Disegno, i_clic_di_disegno_danno_punti_indicazioni_tabelle_e_rifiuti_dei_dati) { prova::recita("core_disegno.tsv"); }
-
-TEST_F(Finestra, i_punti_di_snap_nascono_con_l_elemento) {
-    fai("txtRaggio=2 R 4 6 1 2 1 L 1 9 4 9 C 9 5 2 1 C 15 5 2 1");
-    EXPECT_EQ(f.sez.puntirettangoli[1][9], 2.5f);
-    EXPECT_EQ(f.sez.puntilinee[1][3], 4);
-    EXPECT_EQ(f.sez.punticerchi[2][10], 3);  // (xc, yc - r)
-}
 
 TEST_F(Finestra, i_triangoli_degeneri_sono_rifiutati_nell_ordine_delle_regole) {
     f.mnuStrumentiTriangolo_Click();

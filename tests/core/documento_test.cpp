@@ -3,7 +3,6 @@
 // unsaved mark follows the section.
 #include <sstream>
 
-#include "edit/storia.h"
 #include "supporto.h"
 #include "view/vista.h"
 
@@ -85,69 +84,8 @@ TEST_F(Finestra, un_documento_riaperto_in_un_altra_finestra_ripresenta_sezione_v
     EXPECT_EQ(g.ctl.testo("txtPassoGriglia") + " " + testosingolo(g.vista.passogriglia), "passo 0.5");
 }
 
-TEST(Storia, tiene_al_massimo_i_passi_piu_recenti_e_un_nuovo_passo_toglie_il_futuro) {
-    Storia<int> s(200);
-    for (int i = 0; i < 201; ++i) s.registra("passo " + std::to_string(i), i);
-    EXPECT_EQ(s.passi(), 200u);
-    int stato = 201;
-    for (int i = 200; i >= 1; --i) {
-        EXPECT_EQ(s.daannullare(), "passo " + std::to_string(i));
-        stato = s.annulla(stato);
-        EXPECT_EQ(stato, i);
-    }
-    EXPECT_FALSE(s.puoiannullare());  // step 0 was dropped
-    stato = s.ripeti(stato);
-    EXPECT_EQ(std::make_pair(stato, s.daripetereancora()), std::make_pair(2, size_t(199)));
-    s.registra("altro", stato);
-    EXPECT_FALSE(s.puoiripetere());
-}
-
-TEST_F(Finestra, annullare_riporta_il_pannello_dei_risultati_e_il_file_della_sezione) {
-    const std::string area = fa("R 2 2 6 4 1 R 7 2 9 3 1 btnEsegui", "lblArea");
-    EXPECT_EQ(fa("mnuModificaRettangolo 3,3", "lblArea lblDensitàAttuale"), "8 1");  // the panel shows rectangle 1 meanwhile
-    EXPECT_EQ(fa("btnSposta 3,3 4,5 mnuEditaAnnulla", "lblArea lblDensitàAttuale"), area + " ");
-    // Opening a file and starting anew are undone with the file they name.
-    const std::string titolo = FrmVask_2::TITOLO;
-    f.documentosalvato("/c/x.vask");
-    Documento d = f.documento();
-    d.rettangoli.pop_back();
-    ASSERT_EQ(f.apridocumento(d, "/c/y.vask"), "");
-    std::string titoli;
-    for (const char* passo : {"mnuEditaAnnulla", "mnuEditaRipeti", "mnuEditaAnnulla",
-                              "mnuEditaRipeti Si mnuFileNuovo mnuEditaAnnulla", "mnuEditaRipeti"}) {
-        fai(passo);
-        titoli += f.titolo() + " | ";
-    }
-    EXPECT_EQ(titoli, titolo + " - x.vask | " + titolo + " - y.vask | " + titolo + " - x.vask | " + titolo + " - y.vask | " +
-                          titolo + " | ");
-}
-
-TEST_F(Finestra, il_primo_annulla_abbandona_il_comando_in_corso_e_non_tocca_le_tabelle) {
-    recita("core_sospesi.tsv");
-}
+TEST(Documento, il_primo_annulla_abbandona_il_comando_in_corso) { prova::recita("core_sospesi.tsv"); }
 
 TEST(Documento, il_segno_di_non_salvato_segue_la_sezione_e_la_storia_non_il_calcolo_ne_la_vista) {
     prova::recita("core_segni.tsv");
-}
-
-// The whole panel, the kern offered by object snap and the picture come back.
-TEST_F(Finestra, annullare_riporta_tutti_i_risultati_il_nocciolo_e_il_disegno) {
-    const std::string pannello = fa("R 2 2 6 4 1 T 6 2 9 2 6 6 1 L 1 1 9 1 L 1 7 9 7 btnEsegui mnuVisualizzaRigenera", "risultati");
-    const std::string alfa = testo("lblAngoloxc");
-    const float kx = f.copianocciolo.puntinocciolo[1][1], ky = f.copianocciolo.puntinocciolo[1][2];
-    const std::string vertice = "~" + testosingolo(kx + 0.1f) + "," + testosingolo(ky + 0.1f);
-    // The picture of the select mode, nothing selected.
-    fai("mnuStrumentiSnapOggetto mnuModificaLinea mnuVisualizzaRigenera");
-    const Strato disegno = f.pic.immagine;
-    fai("5,1 btnSposta 5,1 5,0.5 mnuEditaAnnulla");
-    EXPECT_TRUE(prova::uguali(disegno, f.pic.immagine));
-    EXPECT_EQ(fa(vertice, "^lblCoordinataY lblCoordinataX lblCoordinataY"), "R " + testosingolo(kx) + " " + testosingolo(ky));
-    fai("mnuModificaRettangolo 3,3 btnSposta 3,3 3,6");
-    EXPECT_EQ(f.descrizioneannulla(), "Annulla: sposta rettangolo 1");
-    EXPECT_EQ(fa(vertice, "^lblCoordinataY"), "-");  // the kern of the unmoved section is no longer offered
-    EXPECT_NE(fa("btnEsegui", "lblAngoloxc"), alfa);      // the last label changes too
-    EXPECT_EQ(fa("mnuEditaAnnulla", "risultati"), pannello);
-    EXPECT_TRUE(f.ris.eseguito && f.ris.attuali);
-    EXPECT_EQ(f.descrizioneripeti(), "Ripeti: sposta rettangolo 1");
-    EXPECT_EQ(fa(vertice, "^lblCoordinataY"), "R");  // the kern comes back with the results
 }

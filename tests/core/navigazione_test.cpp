@@ -1,6 +1,4 @@
 // Zoom, pan, grid, snaps and guide lines through the window's handlers.
-#include <cmath>
-
 #include "supporto.h"
 #include "view/vista.h"
 
@@ -33,20 +31,4 @@ TEST_F(Finestra, l_osnap_segue_l_ordine_dei_candidati_e_colora_la_lettura) {
     EXPECT_EQ(f.pic.versione, versione);
     EXPECT_EQ(fa("mnuStrumentiSnapTogliOsnap", "^btnOsnap"), "-");
     EXPECT_TRUE(f.pic.versione > versione && !f.vista.osnapattivo);
-}
-
-TEST_F(Finestra, griglia_e_linee_guida_coprono_la_finestra_spostata) {
-    // x 3 to 23, y 1 to 13; the arrow regenerates both on the new window.
-    fai("Command4 Command4 Command4 btnPanSu txtPassoGriglia=1 btnGriglia btnLineeGuida");
-    for (int passo = 0; passo < 2; ++passo, fai("Command4"))
-        for (uint32_t colore : {GRIGIO, CIANO}) {
-            // Each segment across the whole window: from edge to edge, upwards
-            // from y = 0 (at or below the bottom edge) to the top edge.
-            const auto v = prova::dicolore(f.pic.immagine, Forma::Segmento, colore);
-            const float l = f.pic.scaleleft, r = l + f.pic.scalewidth, t = f.pic.scaletop, b = t + f.pic.scaleheight;
-            EXPECT_FALSE(v.empty());
-            for (const Primitiva& p : v)
-                EXPECT_TRUE(p.x1 == p.x2 ? std::min(p.y1, p.y2) == t && std::max(p.y1, p.y2) >= b
-                                         : std::min(p.x1, p.x2) == l && std::max(p.x1, p.x2) == r) << passo << " " << colore;
-        }
 }

@@ -44,31 +44,6 @@ TEST(Numeri, letture_scritture_e_aritmetica_della_vista_danno_i_valori_dei_dati)
     EXPECT_NEAR(agriglia(4000.37f, 0.001f), 4000.37f, 0.001f);
 }
 
-TEST(Numeri, col_separatore_italiano_le_didascalie_usano_la_virgola_e_si_rileggono) {
-    impostaseparatore(',');
-    std::string x[10];
-    didascaliesuccessive("2", 0.125, 10, x);
-    EXPECT_EQ(testosingolo(12345678.0f) + " " + testodoppio(3.5) + " " + x[3] + " " + didascaliaspostata("2,5", -1),
-              "1,234568E+07 3,5 2,5 1,5");
-    EXPECT_DOUBLE_EQ(valoredidascalia("1,234568E+07") + valoredidascalia("-0,125"), 12345680.0 - 0.125);
-    // The text boxes keep "." as their only separator whatever the locale; a
-    // caption with "." is no number then.
-    EXPECT_EQ(valoreiniziale("1,5") + valoreiniziale("1.5"), 2.5);
-    bool punto = true;
-    valoredidascalia("1.5", &punto);
-    EXPECT_FALSE(punto);
-    impostaseparatore('.');
-    bool valido = true;
-    for (const char* t : {"", "x1", "1E+39"}) EXPECT_TRUE(valoredidascaliasingolo(t, &valido) == 0 && !valido) << t;
-    EXPECT_TRUE(valoredidascalia("2.5 ", &valido) == 2.5 && valido);
-    // Each caption built from the text of the one before: exact to the digit
-    // for a tenth of 1.25, the rounding accumulating for thirds.
-    didascaliesuccessive("0", 0.125, 10, x);
-    EXPECT_EQ(x[0] + " " + x[9], "0.125 1.25");
-    didascaliesuccessive("0", 1.0 / 3, 3, x);
-    EXPECT_EQ(x[2], "0.999999999999999");
-}
-
 namespace {
 struct Virgola : std::numpunct<char> {
     char do_decimal_point() const override { return ','; }
