@@ -127,18 +127,9 @@ std::string FrmVask_2::apridocumento(const Documento& d, const std::string& nome
     }
 
     // The view, its captions and the arrows that say which way is open.
-    const float altezza = d.larghezza * 3 / 5;
-    vista.nuovooriginex = d.sinistra;
-    vista.nuovofinex = d.sinistra + d.larghezza;
-    vista.nuovooriginey = -d.basso;
-    vista.nuovofiney = -d.basso + altezza;
-    pic.scala(vista.nuovooriginex, vista.nuovooriginey, vista.nuovofinex, vista.nuovofiney);
-    ctl.testo(ETICHETTEX[0], testosingolo(d.sinistra));
-    ctl.testo(ETICHETTEY[0], testosingolo(d.basso));
-    cambioetichetteascisseordinatezoompiu();
     ctl.sfondo("btnZoomPiu", VERDE);
     ctl.sfondo("BtnZoomMeno", VERDE);
-    frecceapertura();
+    impostavista(d.sinistra, d.basso, d.larghezza);
 
     ctl.testo("txtPassoGriglia", d.testopasso);
     vista.passogriglia = d.passo;
@@ -161,6 +152,12 @@ std::string FrmVask_2::apridocumento(const Documento& d, const std::string& nome
 
     documentosalvato(nome);
     mnuVisualizzaRigenera_Click();
+    // A saved view may no longer show the section.
+    double xmin, ymin, xmax, ymax;
+    if (estensioni(xmin, ymin, xmax, ymax) &&
+        (xmin < pic.scaleleft || xmax > pic.scaleleft + pic.scalewidth || ymin < -pic.scaletop ||
+         ymax > -pic.scaletop + pic.scaleheight))
+        ctl.testo("lblDescrizione", "La vista salvata non mostra tutta la sezione: Zoom estensioni (F9) la mostra intera.");
     return {};
 }
 

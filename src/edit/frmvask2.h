@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "analysis/ellisse.h"
 #include "edit/documento.h"
@@ -281,6 +282,22 @@ public:
     // A text box edited by the user.
     void testomodificato(std::string_view casella, std::string testo);
 
+    // The point box: Enter gives the typed point to the command waiting for
+    // one, as a click there would; Up and Down recall earlier entries.
+    void txtPunto_Invio();
+    void txtPunto_Su();
+    void txtPunto_Giu();
+    // Esc abandons the command in progress, as the first undo would.
+    void tasto_Esc();
+    // A command takes the next point (a click or a typed one).
+    bool attendepunto() const;
+
+    // Zoom estensioni: the smallest zoom width that shows the whole section,
+    // whole-unit edges; the mouse wheel zooms about the cursor (surface units).
+    void mnuVisualizzaZoomEstensioni_Click();
+    void btnZoomEstensioni_Click();
+    void picAreagrafica_MouseWheel(float x, float y, bool piu);
+
     // The click of a button or menu entry by its control name ("btnEsegui",
     // "mnuFileNuovo"); false when the name has no handler (yet).
     bool clic(std::string_view nome);
@@ -309,6 +326,20 @@ private:
     Messaggi& msg_;
     bool mossogia_ = false;           // a mouse move has set the readout
     float ultimax_ = 0, ultimay_ = 0;  // surface position of the last move
+    // The last point given, clicked or typed: the base of "@dx;dy".
+    float ultimopuntox_ = 0, ultimopuntoy_ = 0;
+    std::vector<std::string> storiapunti_;
+    size_t indicestoria_ = 0;
+
+    // The press of a click, after the readout: offered to the commands in
+    // order (the dynamic pan only for a real press).
+    void smistaclic(bool conpan);
+    // The window set to (left, bottom) and `larghezza`, captions and arrows
+    // following; the caller regenerates.
+    void impostavista(float sinistra, float basso, float larghezza);
+    // The smallest box holding every element, line and drawn kern vertex;
+    // false for an empty section.
+    bool estensioni(double& xmin, double& ymin, double& xmax, double& ymax) const;
 
     Risposta avviso(const std::string& testo, const std::string& titolo);
     // Full regeneration and section pass; without the kern when the results

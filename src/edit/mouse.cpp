@@ -61,6 +61,12 @@ void FrmVask_2::picAreagrafica_MouseDown(float x, float y) {
         ultimay_ = y;
         letturacursore(x, y);
     }
+    ultimopuntox_ = puntox();
+    ultimopuntoy_ = puntoy();
+    smistaclic(true);
+}
+
+void FrmVask_2::smistaclic(bool conpan) {
     // The click is offered to the commands in this fixed order; a branch that
     // answers true (a message, or a command completed) ends it. The base point
     // of a move and the first point of a distance let it go on.
@@ -78,7 +84,7 @@ void FrmVask_2::picAreagrafica_MouseDown(float x, float y) {
     if (selezione.selezionolinea) selezionaclic(LINEA);
     if (cambioestremo.cambioestremodellalinea && cambioestremoclic()) return;
     if (misura.distanza && distanzaclic()) return;
-    if (vista.pan == 1) panpremuto();
+    if (conpan && vista.pan == 1) panpremuto();
 }
 
 void FrmVask_2::picAreagrafica_MouseUp(float, float) {
