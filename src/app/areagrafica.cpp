@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -83,6 +84,19 @@ void AreaGrafica::mousePressEvent(QMouseEvent* e) {
 void AreaGrafica::mouseReleaseEvent(QMouseEvent* e) {
     const QPointF q = puntosuperficie(e->position());
     emit rilasciata(float(q.x()), float(q.y()));
+}
+
+void AreaGrafica::wheelEvent(QWheelEvent* e) {
+    // A notch is 120; fine-grained wheels and touch pads send parts of one.
+    rotazione_ += e->angleDelta().y();
+    const QPointF q = puntosuperficie(e->position());
+    for (int i = 0; i < 8 && std::abs(rotazione_) >= 120; ++i) {
+        const bool piu = rotazione_ > 0;
+        rotazione_ += piu ? -120 : 120;
+        emit rotella(float(q.x()), float(q.y()), piu);
+    }
+    rotazione_ = std::clamp(rotazione_, -119, 119);
+    e->accept();
 }
 
 void AreaGrafica::resizeEvent(QResizeEvent*) { emit ridimensionata(); }

@@ -34,6 +34,8 @@ signals:
     void mossa(float x, float y);
     void premuta(float x, float y);
     void rilasciata(float x, float y);
+    // One notch of the wheel at a surface point: towards the user zooms out.
+    void rotella(float x, float y, bool piu);
     void ridimensionata();
 
 protected:
@@ -41,6 +43,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
     void resizeEvent(QResizeEvent*) override;
 
 private:
@@ -48,6 +51,7 @@ private:
     Puntatore puntatore_ = Puntatore::Croce;
     QTimer divieto_;
     Tela tela_;
+    int rotazione_ = 0;  // eighths of a degree not yet a whole notch
     void applicapuntatore();
     QRegion ridipingi();  // brings the picture up to date; device pixels painted
 };

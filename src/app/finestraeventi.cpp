@@ -115,6 +115,13 @@ void FinestraPrincipale::ridimensionata() {
 }
 
 bool FinestraPrincipale::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::KeyPress && oggetto->objectName() == QLatin1String("txtPunto")) {
+        const int tasto = static_cast<QKeyEvent*>(evento)->key();
+        if (tasto == Qt::Key_Up || tasto == Qt::Key_Down) {
+            esegui([&] { tasto == Qt::Key_Up ? nucleo_->txtPunto_Su() : nucleo_->txtPunto_Giu(); });
+            return true;
+        }
+    }
     if (evento->type() == QEvent::ShortcutOverride && qobject_cast<QLineEdit*>(oggetto)) {
         // A text box would keep Ctrl+C for copying: the menu's Cerchio has it.
         const auto* tasto = static_cast<QKeyEvent*>(evento);

@@ -53,6 +53,7 @@ const VoceMenu MENU[] = {
     {1, "mnuVisualizzaZoom", "&Zoom", nullptr, false},
     {2, "mnuVisualizzaZoomPiu", "&Piu +", "F7", false},
     {2, "mnuVisualizzaZoomMeno", "&Meno -", "F8", false},
+    {2, "mnuVisualizzaZoomEstensioni", "Zoom &estensioni", "F9", false},
     {1, "mnuVisualizzaRisultati", "&Risultati", nullptr, false},
     {0, "mnuPreferenze", "&Preferenze", nullptr, false},
     {1, "mnuPreferenzeColori", "&Colori", nullptr, false},

@@ -164,17 +164,18 @@ QWidget* FinestraPrincipale::costruiscistrumenti() {
     g->setHorizontalSpacing(4);
     g->setVerticalSpacing(4);
     int r = 0;
+    // One row of one or two buttons.
     auto coppia = [&](const char* a, const char* b) {
-        QPushButton* pa = pulsante(a);
-        QPushButton* pb = pulsante(b);
-        for (QPushButton* p : {pa, pb}) {
+        int colonna = 0;
+        for (const char* nome : {a, b}) {
+            if (!nome) continue;
+            QPushButton* p = pulsante(nome);
             // A roomier face than the style's least; the width keeps to the
             // hint, so a larger font never clips a caption.
             p->setMinimumHeight(28);
             p->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+            g->addWidget(p, r, colonna++);
         }
-        g->addWidget(pa, r, 0);
-        g->addWidget(pb, r, 1);
         ++r;
     };
     auto linea = [&](const char* nome) { g->addWidget(separatore(nome), r++, 0, 1, 2); };
@@ -189,7 +190,8 @@ QWidget* FinestraPrincipale::costruiscistrumenti() {
     coppia("btnNoccioloCentrale", "btnEllisseCentrale");
     linea("Line4");
     coppia("btnRigenera", "btnZoomPiu");
-    coppia("btnPan", "BtnZoomMeno");
+    coppia("btnZoomEstensioni", "BtnZoomMeno");
+    coppia("btnPan", nullptr);
 
     // Static pan: four arrows around a blank centre.
     auto* croce = new QWidget(riquadro);
@@ -294,6 +296,12 @@ QWidget* FinestraPrincipale::costruiscibarra() {
     QLabel* y = pannello(etichetta("lblCoordinataY"));
     y->setMinimumWidth(larghezzapannello(y, 11));
     h->addWidget(y);
+    h->addSpacing(10);
+    h->addWidget(etichetta("lblPunto"));
+    QLineEdit* punto = casella("txtPunto");
+    punto->setMinimumWidth(punto->minimumSizeHint().width() + cifre(punto, 14));
+    punto->setMaximumWidth(punto->minimumSizeHint().width() + cifre(punto, 18));
+    h->addWidget(punto);
     h->addSpacing(10);
     QLabel* descrizione = pannello(etichetta("lblDescrizione"));
     descrizione->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);

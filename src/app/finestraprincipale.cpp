@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPixmapCache>
+#include <QLineEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -86,7 +88,16 @@ FinestraPrincipale::FinestraPrincipale(Messaggi* messaggi, QWidget* genitore)
     connect(area_, &AreaGrafica::rilasciata, this, [this](float x, float y) {
         esegui([=] { nucleo_->picAreagrafica_MouseUp(x, y); });
     });
+    connect(area_, &AreaGrafica::rotella, this, [this](float x, float y, bool piu) {
+        esegui([=] { nucleo_->picAreagrafica_MouseWheel(x, y, piu); });
+    });
     connect(area_, &AreaGrafica::ridimensionata, this, &FinestraPrincipale::ridimensionata);
+
+    // The point box: Enter gives the point, Up and Down recall earlier ones
+    // (through the event filter); Esc abandons a command from anywhere.
+    connect(casella("txtPunto"), &QLineEdit::returnPressed, this, [this] { esegui([this] { nucleo_->txtPunto_Invio(); }); });
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, this, [this] { esegui([this] { nucleo_->tasto_Esc(); }); });
 
     // No fixed minimum: the window's layout takes the sum of its parts' minimum
     // hints, which grow with the font, so at its smallest nothing overlaps.

@@ -141,6 +141,8 @@ bool FrmVask_2::clic(std::string_view nome) {
         {"btnNoccioloCentrale", &FrmVask_2::btnNoccioloCentrale_Click},
         {"btnRigenera", &FrmVask_2::btnRigenera_Click},
         {"mnuVisualizzaRigenera", &FrmVask_2::mnuVisualizzaRigenera_Click},
+        {"mnuVisualizzaZoomEstensioni", &FrmVask_2::mnuVisualizzaZoomEstensioni_Click},
+        {"btnZoomEstensioni", &FrmVask_2::btnZoomEstensioni_Click},
         {"mnuPreferenzeSfondoBianco", &FrmVask_2::mnuPreferenzeSfondoBianco_Click},
         {"mnuPreferenzeSfondoNero", &FrmVask_2::mnuPreferenzeSfondoNero_Click},
         {"mnuPreferenzeSfondoGrigio", &FrmVask_2::mnuPreferenzeSfondoGrigio_Click},

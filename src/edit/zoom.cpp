@@ -124,8 +124,9 @@ void FrmVask_2::mnuVisualizzaZoomEstensioni_Click() {
         const double h = w * 0.6, m = w / 40.0;
         const double xa = std::max(0.0, xmin - m), xb = std::min(double(LIMITEMONDO), xmax + m);
         const double ya = std::max(0.0, ymin - m), yb = std::min(double(LIMITEMONDO), ymax + m);
-        const double sinistramin = std::ceil(xb - w), sinistramax = std::floor(xa);
-        const double bassomin = std::ceil(yb - h), bassomax = std::floor(ya);
+        // Within the pan limits too: near the far edges only the widest view reaches.
+        const double sinistramin = std::ceil(xb - w), sinistramax = std::min(std::floor(xa), double(LIMITEDESTRO));
+        const double bassomin = std::ceil(yb - h), bassomax = std::min(std::floor(ya), double(LIMITESUPERIORE));
         if (sinistramin > sinistramax || bassomin > bassomax) continue;
         // Centred as well as whole units allow.
         const double sinistra = std::clamp(std::round((xa + xb - w) / 2), sinistramin, sinistramax);

@@ -211,8 +211,9 @@ TEST_F(Punti, zoom_estensioni_mostra_tutta_la_sezione_alla_larghezza_minima) {
 }
 
 // Wheel notches from random windows and cursors: the widths of the zoom, edges
-// whole and within the limits, the point under the cursor within a unit of
-// where it was unless an edge is held at its limit.
+// whole and within the limits, the point under the cursor within half a unit
+// (and the float rounding of the cursor) of where it was unless an edge is
+// held at its limit.
 TEST_F(Punti, la_rotella_ingrandisce_intorno_al_cursore_e_si_ferma_ai_limiti) {
     std::mt19937 gen(18);
     std::uniform_real_distribution<double> frazione(0, 1);
@@ -234,8 +235,8 @@ TEST_F(Punti, la_rotella_ingrandisce_intorno_al_cursore_e_si_ferma_ai_limiti) {
         EXPECT_TRUE(l2 == std::floor(l2) && b2 == std::floor(b2) && l2 >= 0 && b2 >= 0 && l2 <= LIMITEDESTRO &&
                     b2 <= LIMITESUPERIORE);
         const double qx = l2 + fx * w2, qy = b2 + fy * w2 * 0.6;
-        EXPECT_TRUE(std::fabs(qx - px) <= 0.5 + 1e-9 || l2 == 0 || l2 == LIMITEDESTRO) << qx << " " << px;
-        EXPECT_TRUE(std::fabs(qy - py) <= 0.5 + 1e-9 || b2 == 0 || b2 == LIMITESUPERIORE) << qy << " " << py;
+        EXPECT_TRUE(std::fabs(qx - px) <= 0.5 + 1e-3 || l2 == 0 || l2 == LIMITEDESTRO) << qx << " " << px;
+        EXPECT_TRUE(std::fabs(qy - py) <= 0.5 + 1e-3 || b2 == 0 || b2 == LIMITESUPERIORE) << qy << " " << py;
         EXPECT_EQ(testi({"lblOriginex", "lblOriginey"}), testosingolo(l2) + " " + testosingolo(b2));
         // Now and then a pan far out, to reach the far limits.
         if (i % 50 == 49)
