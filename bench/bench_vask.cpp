@@ -222,6 +222,35 @@ void Mossa_con_anteprima_1920x1080(benchmark::State& stato) {
 }
 BENCHMARK(Mossa_con_anteprima_1920x1080)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// Enter on a typed point that completes the largest section's last rectangle
+// with the kern drawn: the regeneration it causes and the paint. Undoing it
+// and typing the first corner again are not timed.
+void Invio_punto_digitato_1920x1080(benchmark::State& stato) {
+    Banco b;
+    b.sezione(4);
+    b.f.btnEsegui_Click();
+    b.f.btnDisegna_Click();
+    b.f.btnRettangolo_Click();
+    b.f.testomodificato("txtDensita", "-0.5");
+    const auto digita = [&b](const char* t) {
+        b.f.testomodificato("txtPunto", t);
+        b.f.txtPunto_Invio();
+    };
+    for (auto _ : stato) {
+        stato.PauseTiming();
+        digita("14;1.5");
+        stato.ResumeTiming();
+        digita("@1;1");
+        b.dipingitutto();
+        benchmark::DoNotOptimize(b.immagine.constBits());
+        stato.PauseTiming();
+        if (b.f.sez.numerorettangoli() != 5 || !b.f.ris.eseguito) stato.SkipWithError("rettangolo non completato");
+        b.f.mnuEditaAnnulla_Click();
+        stato.ResumeTiming();
+    }
+}
+BENCHMARK(Invio_punto_digitato_1920x1080)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
 // The view at work: object snap over all 136 candidates, grid at ratio 80,
 // guide lines, at the origin and at the far corner of the world, on a full-HD
 // and a 4K drawing area.
