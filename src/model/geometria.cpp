@@ -92,9 +92,9 @@ bool terzoverticedegenere(float x1, float y1, float x2, float y2, float x3, floa
         const float pendenza23 = (y3 - y2) / (x3 - x2);
         if (pendenza12 == pendenza23) return true;
     }
-    // Slopes a float step apart can still give an area that rounds to 0:
-    // such a triangle would be stored invisible and weightless.
-    return areatriangolo(x1, y1, x2, y2, x3, y3, 1) == 0;
+    // Slopes a float step apart can still give an area that rounds to 0 in
+    // float: such a triangle would be invisible and all but weightless.
+    return (y2 - y1) * (x3 - x1) - (y3 - y1) * (x2 - x1) == 0;
 }
 
 }  // namespace vask

@@ -130,12 +130,15 @@ void Sezione::cancellalinea(int n) {
 
 float segno(float v) { return v > 0 ? 1.0f : (v < 0 ? -1.0f : 0.0f); }
 
+// In double, where differences and products of floats are exact: the area is
+// rounded once, wherever the element lies.
 float arearettangolo(float x1, float y1, float x2, float y2, float densita) {
-    return segno(densita) * std::fabs(x1 - x2) * std::fabs(y1 - y2);
+    return float(segno(densita) * std::fabs(double(x1) - x2) * std::fabs(double(y1) - y2));
 }
 
 float areatriangolo(float x1, float y1, float x2, float y2, float x3, float y3, float densita) {
-    return std::fabs((y2 - y1) * (x3 - x1) - (y3 - y1) * (x2 - x1)) * 0.5f * segno(densita);
+    const double doppia = (double(y2) - y1) * (double(x3) - x1) - (double(y3) - y1) * (double(x2) - x1);
+    return float(std::fabs(doppia) * 0.5 * segno(densita));
 }
 
 float areacerchio(float raggio, float densita, float pigreco) {

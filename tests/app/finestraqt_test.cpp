@@ -50,6 +50,13 @@ class FinestraQtTest : public QObject {
         QApplication::setActiveWindow(f);
         QVERIFY(QTest::qWaitForWindowActive(f));
     }
+    void digita(const QString& t) {
+        auto* punto = trova<QLineEdit>("txtPunto");
+        punto->setFocus();
+        punto->selectAll();
+        QTest::keyClicks(punto, t);
+        QTest::keyClick(punto, Qt::Key_Return);
+    }
 
 private slots:
     void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
@@ -273,6 +280,44 @@ private slots:
         avvio.principale()->nucleo().documentosalvato("altrove.vask");
         avvio.avvia();
         QCOMPARE(avvio.principale()->nucleo().nomedocumento, std::string("altrove.vask"));
+    }
+    // The point box, Esc and F9 through the keyboard; a wheel notch made of two halves.
+    void punti_digitati_esc_f9_e_rotella_dalla_tastiera_e_dal_mouse() {
+        mostra();
+        auto* punto = trova<QLineEdit>("txtPunto");
+        QCOMPARE(testo("lblPunto") + " " + punto->toolTip(), QStringLiteral("Punto: Coordinate del punto: x;y oppure @dx;dy, poi Invio"));
+        clicca("btnRettangolo");
+        digita("2;3");
+        QCOMPARE(testo("lblCoordinataX") + " " + testo("lblCoordinataY") + " [" + punto->text() + "]", QStringLiteral("2 3 []"));
+        digita("3,5");
+        QCOMPARE(copione.domande.size(), size_t(1));
+        QCOMPARE(copione.domande[0].titolo + " " + punto->text().toStdString(), std::string("Punto non valido. 3,5"));
+        QCOMPARE(copione.domande[0].icona, Icona::Esclamazione);
+        digita("@4,5 2");
+        QCOMPARE(f->nucleo().sez.rettangoli[1][R::x2] + f->nucleo().sez.rettangoli[1][R::y2], 6.5f + 5);
+        QTest::keyClick(punto, Qt::Key_Up);
+        QTest::keyClick(punto, Qt::Key_Up);
+        QCOMPARE(punto->text(), QStringLiteral("2;3"));
+        clicca("btnTriangolo");
+        digita("100;100");
+        QTest::keyClick(punto, Qt::Key_Escape);
+        QVERIFY(!f->nucleo().comandoinsospeso());
+        digita("100;100");
+        f->area()->setFocus();
+        QTest::keyClick(f->area(), Qt::Key_Escape);
+        QVERIFY(!f->nucleo().comandoinsospeso());
+        for (const char* p : {"100;100", "@5;0", "@0;5"}) digita(p);
+        // (2, 3) to (105, 105) is wider than 80: its bottom-left part, then a notch about the centre (42, 27).
+        QTest::keyClick(f, Qt::Key_F9);
+        QCOMPARE(testo("lblOriginex") + " " + testo("lblOriginey") + " " + testo("lbl20x"), QStringLiteral("2 3 82"));
+        QCOMPARE(trova<QPushButton>("btnZoomEstensioni")->text(), QStringLiteral("Tutto"));
+        AreaGrafica* a = f->area();
+        const QPoint centro(a->width() / 2, a->height() / 2);
+        for (const char* attesa : {"2 82", "22 62"}) {
+            QWheelEvent e(centro, a->mapToGlobal(centro), {}, {0, 60}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(a, &e);
+            QCOMPARE(testo("lblOriginex") + " " + testo("lbl20x"), QString(attesa));
+        }
     }
 };
 

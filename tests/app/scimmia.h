@@ -31,7 +31,7 @@ namespace scimmia {
 using namespace vask;
 
 enum class Tipo { Pulsante, Voce, Tasto, Scrivi, Muovi, Premi, Rilascia, Clic, Trascina,
-                  Dimensiona, Riduci, Ripristina, Rispondi };
+                  Dimensiona, Riduci, Ripristina, Rispondi, Rotella, Punto };
 
 // Positions are fractions of the area's size: the same place whatever the window's size.
 struct Azione {
@@ -42,20 +42,22 @@ struct Azione {
 };
 
 const char* const NOMITIPO[] = {"pulsante", "voce",     "tasto",      "scrivi", "muovi",      "premi",   "rilascia",
-                                "clic",     "trascina", "dimensiona", "riduci", "ripristina", "rispondi"};
+                                "clic",     "trascina", "dimensiona", "riduci", "ripristina", "rispondi",
+                                "rotella",  "punto"};
 // A name goes with the controls, keys, text boxes and answers; numbers with the rest.
 inline bool connome(Tipo t) {
-    return t == Tipo::Pulsante || t == Tipo::Voce || t == Tipo::Tasto || t == Tipo::Scrivi || t == Tipo::Rispondi;
+    return t == Tipo::Pulsante || t == Tipo::Voce || t == Tipo::Tasto || t == Tipo::Scrivi || t == Tipo::Rispondi ||
+           t == Tipo::Punto;
 }
 inline int numeri(Tipo t) {
-    return t == Tipo::Trascina ? 4 : connome(t) || t == Tipo::Riduci || t == Tipo::Ripristina ? 0 : 2;
+    return t == Tipo::Trascina ? 4 : t == Tipo::Rotella ? 3 : connome(t) || t == Tipo::Riduci || t == Tipo::Ripristina ? 0 : 2;
 }
 
 inline std::string descrivi(const Azione& z) {
     std::ostringstream s;
     s << NOMITIPO[int(z.tipo)];
     if (connome(z.tipo)) s << " " << z.nome;
-    if (z.tipo == Tipo::Scrivi) s << " " << z.testo;
+    if (z.tipo == Tipo::Scrivi || z.tipo == Tipo::Punto) s << " " << z.testo;
     const double v[4] = {z.a, z.b, z.c, z.d};
     for (int i = 0; i < numeri(z.tipo); ++i) s << " " << v[i];
     return s.str();
@@ -73,7 +75,7 @@ inline std::vector<Azione> leggitutte(const std::string& testo) {
         s >> parola;
         for (int t = 0; t < int(std::size(NOMITIPO)); ++t) z.tipo = parola == NOMITIPO[t] ? Tipo(t) : z.tipo;
         if (connome(z.tipo)) s >> z.nome;
-        if (z.tipo == Tipo::Scrivi) s.get(), std::getline(s, z.testo);
+        if (z.tipo == Tipo::Scrivi || z.tipo == Tipo::Punto) s.get(), std::getline(s, z.testo);
         double* n[4] = {&z.a, &z.b, &z.c, &z.d};
         for (int i = 0; i < numeri(z.tipo); ++i) s >> *n[i];
     }
@@ -220,8 +222,11 @@ public:
     // One action through the real widgets; one that does not apply now does nothing.
     void esegui(const Azione& z) {
         ultima_ = z.tipo, scattata_ = atteso_ = nullptr;
+        digitato_.clear();
         risposte_.domande.clear();  // a long run would grow with them
         ridotta_ = f_->isMinimized(), dimensione_ = f_->size();
+        const Superficie& v = nucleo().pic;
+        vista_ = {v.scaleleft, -v.scaletop, v.scalewidth}, rotella_ = {z.a, z.b};
         AreaGrafica* area = f_->area();
         const auto punto = [area](double x, double y) {
             return QPoint(int(std::lround(x * (area->width() - 1))), int(std::lround(y * (area->height() - 1))));
@@ -241,6 +246,7 @@ public:
             if (!k.isEmpty() && f_->isVisible() && !f_->isMinimized()) {
                 if (auto a = tasti_.find(z.nome); a != tasti_.end() && a->second->isEnabled()) atteso_ = a->second;
                 QTest::keyClick(dove, k[0].key(), k[0].keyboardModifiers());
+                if (z.nome == "Esc" && f_->isActiveWindow()) digitato_ = z.nome;
             }
             break;
         }
@@ -269,6 +275,22 @@ public:
         case Tipo::Riduci: f_->showMinimized(); break;
         case Tipo::Ripristina: f_->showNormal(); break;
         case Tipo::Rispondi: risposte_.risposte = {z.nome == "si" ? Risposta::Si : Risposta::No}; break;
+        case Tipo::Rotella: {
+            const QPoint q = punto(z.a, z.b);
+            QWheelEvent e(q, area->mapToGlobal(q), {}, {0, int(z.c)}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(area, &e);
+            break;
+        }
+        case Tipo::Punto:
+            if (auto* t = f_->findChild<QLineEdit*>("txtPunto"); t->isEnabled() && t->isVisible() && !f_->isMinimized()) {
+                t->setFocus();
+                t->selectAll();
+                QTest::keyClick(t, Qt::Key_Backspace);
+                QTest::keyClicks(t, QString::fromStdString(z.testo));
+                QTest::keyClick(t, Qt::Key_Return);
+                digitato_ = z.testo;
+            }
+            break;
         }
         QCoreApplication::processEvents();
     }
@@ -331,6 +353,25 @@ public:
             return "i campi della finestra non concordano con la scala";
         if (valoredidascalia(f.ctl.testo("lblOriginex")) != p.scaleleft || valoredidascalia(f.ctl.testo("lblOriginey")) != -p.scaletop)
             return "le didascalie non concordano con la finestra";
+        // A notch of the wheel keeps the point under the cursor within half a unit, unless an edge is at its limit.
+        if (ultima_ == Tipo::Rotella && p.scalewidth != vista_[2] && rotella_[0] >= 0 && rotella_[0] <= 1 && rotella_[1] >= 0 &&
+            rotella_[1] <= 1) {
+            const double tolleranza = 0.501 + p.scalewidth / 400;
+            const double dx = (p.scaleleft - vista_[0]) + rotella_[0] * (p.scalewidth - vista_[2]);
+            const double dy = (-p.scaletop - vista_[1]) + (1 - rotella_[1]) * (p.scaleheight - vista_[2] * 0.6);
+            if ((std::fabs(dx) > tolleranza && p.scaleleft != 0 && p.scaleleft != LIMITEDESTRO) ||
+                (std::fabs(dy) > tolleranza && p.scaletop != 0 && -p.scaletop != LIMITESUPERIORE))
+                return "la rotella non ingrandisce intorno al cursore";
+        }
+        // Esc leaves no command half done; a refused typed point stays in the box and changes nothing.
+        if (digitato_ == "Esc" && f.comandoinsospeso())
+            return "Esc non abbandona il comando";
+        if (ultima_ == Tipo::Punto && !digitato_.empty()) {
+            const bool rifiutato = std::any_of(risposte_.domande.begin(), risposte_.domande.end(),
+                                               [](const Domanda& d) { return d.titolo == "Punto non valido."; });
+            if (f.ctl.testo("txtPunto") != (rifiutato ? digitato_ : "")) return "la casella Punto dopo Invio";
+            if (rifiutato && istantanea(f) != prima_) return "un punto rifiutato ha cambiato la sezione";
+        }
 
         // The display list grows with the section, not with the actions.
         if (p.immagine.primitive.size() > 1000 || p.sovrapposto.primitive.size() > 4 ||
@@ -484,6 +525,9 @@ private:
     bool ridotta_ = false;  // before the last action
     QSize dimensione_;
     QSize barra_;  // the hint bar's least size with the first hint
+    std::array<double, 3> vista_{};  // left, bottom and width before the last action
+    std::array<double, 2> rotella_{};  // where the last action was, as fractions of the area
+    std::string digitato_;           // the last point typed, or "Esc" pressed
 };
 
 class Generatore {
@@ -495,19 +539,22 @@ public:
         Azione z;
         const int p = intero(0, 999);
         if (p < 385) {  // positions drawn in this order: a, b, then c, d for a drag
-            z.tipo = p < 200 ? Tipo::Muovi : p < 330 ? Tipo::Clic : p < 370 ? Tipo::Trascina
+            z.tipo = p < 180 ? Tipo::Muovi : p < 200 ? Tipo::Rotella : p < 330 ? Tipo::Clic : p < 370 ? Tipo::Trascina
                                                                    : intero(0, 1) ? Tipo::Premi : Tipo::Rilascia;
             z.a = posizione(), z.b = posizione();
             if (z.tipo == Tipo::Trascina) z.c = posizione(), z.d = posizione();
+            if (z.tipo == Tipo::Rotella) z.c = (intero(0, 1) ? 120 : -120) / (intero(0, 3) ? 1 : 2);  // now and then half a notch
         } else if (p < 640) {
             z.tipo = Tipo::Pulsante, z.nome = scegli(banco.pulsanti());
         } else if (p < 800) {
             z.tipo = Tipo::Voce, z.nome = scegli(banco.voci());
         } else if (p < 850) {
-            z.tipo = Tipo::Tasto, z.nome = std::next(banco.tasti().begin(), intero(0, int(banco.tasti().size()) - 1))->first;
+            const int k = intero(0, int(banco.tasti().size()));
+            z.tipo = Tipo::Tasto, z.nome = k == 0 ? "Esc" : std::next(banco.tasti().begin(), k - 1)->first;
         } else if (p < 975) {
             static const std::vector<std::string> caselle = {"txtDensita", "txtDensita", "txtRaggio", "txtPassoGriglia"};
             z.tipo = Tipo::Scrivi, z.nome = scegli(caselle), z.testo = testo();
+            if (intero(0, 3) == 0) z.tipo = Tipo::Punto, z.nome = "txtPunto", z.testo = punto();
         } else if (p < 995) {
             static const int lati[][2] = {{5, 5}, {200, 150}, {731, 505}, {1000, 700}, {1240, 590}, {1600, 1000}, {2600, 1600}};
             const auto& l = lati[intero(0, 6)];
@@ -531,6 +578,17 @@ private:
         if (p < 20) return intero(0, 1) ? -0.05 : 1.05;
         if (p < 60) return intero(0, 40) / 40.0;  // on half units of the start view
         return std::uniform_real_distribution<double>(0, 1)(gen_);
+    }
+    // A point typed in the box: on the start view's quarter units, relative, far out, or any text.
+    std::string punto() {
+        const auto n = [this](int da, int a) { return testosingolo(float(intero(da * 4, a * 4)) / 4); };
+        switch (intero(0, 4)) {
+        case 0: return n(0, 20) + ";" + n(0, 12);
+        case 1: return "@" + n(-3, 3) + ";" + n(-3, 3);
+        case 2: return n(0, 20) + " " + n(0, 12);
+        case 3: return n(0, 4200) + ";" + n(0, 4200);
+        default: return testo();
+        }
     }
     std::string testo() {
         static const std::vector<std::string> fissi = {

@@ -1,7 +1,6 @@
 // Points typed on the keyboard, Esc, Zoom estensioni and the mouse wheel.
 #include <array>
 #include <cmath>
-#include <random>
 
 #include "model/puntodigitato.h"
 #include "sezioni.h"
@@ -148,35 +147,4 @@ TEST_F(Punti, zoom_estensioni_mostra_tutta_la_sezione_alla_larghezza_minima) {
     ASSERT_EQ(f.apridocumento(lontano, "lontano.vask"), "");
     EXPECT_NE(testo("lblDescrizione").find("Zoom estensioni (F9)"), std::string::npos);
     EXPECT_EQ(vista(), (std::array<float, 3>{0, 0, 20}));
-}
-
-// Wheel notches from random windows and cursors: the widths of the zoom,
-// whole edges within the limits, the point under the cursor within half a
-// unit (and the float rounding of the cursor) unless an edge is at a limit.
-TEST_F(Punti, la_rotella_ingrandisce_intorno_al_cursore_e_si_ferma_ai_limiti) {
-    std::mt19937 gen(18);
-    std::uniform_real_distribution<double> frazione(0, 1);
-    for (int i = 0; i < 400; ++i) {
-        const auto [l, b, w] = vista();
-        const double fx = frazione(gen), fy = frazione(gen), px = l + fx * w, py = b + fy * w * 0.6;
-        const bool piu = frazione(gen) < 0.45;
-        f.picAreagrafica_MouseWheel(float(px), float(f.pic.scaleheight - py), piu);
-        const auto [l2, b2, w2] = vista();
-        SCOPED_TRACE(testing::Message() << i << ": " << l << " " << b << " " << w << (piu ? " +" : " -"));
-        if (w == (piu ? 1.25f : 80.f)) {
-            EXPECT_EQ(std::make_tuple(l2, b2, w2), std::make_tuple(l, b, w));
-            EXPECT_EQ(leggi(piu ? "^btnZoomPiu lblDescrizione" : "^BtnZoomMeno lblDescrizione"),
-                      piu ? "R Zoom+: Non sono ammessi ulteriori zoom+." : "R Zoom-: Non sono ammessi ulteriori zoom-.");
-            continue;
-        }
-        EXPECT_EQ(w2, piu ? w / 2 : w * 2);
-        EXPECT_TRUE(l2 == std::floor(l2) && b2 == std::floor(b2) && l2 >= 0 && b2 >= 0 && l2 <= LIMITEDESTRO &&
-                    b2 <= LIMITESUPERIORE);
-        EXPECT_TRUE(std::fabs(l2 + fx * w2 - px) <= 0.501 || l2 == 0 || l2 == LIMITEDESTRO);
-        EXPECT_TRUE(std::fabs(b2 + fy * w2 * 0.6 - py) <= 0.501 || b2 == 0 || b2 == LIMITESUPERIORE);
-        EXPECT_EQ(leggi("lblOriginex lblOriginey"), testosingolo(l2) + " " + testosingolo(b2));
-        // Now and then far out, to reach the far limits.
-        if (i % 50 == 49)
-            for (int k = 0; k < 2000; ++k) fai("Command4 btnPanSu");
-    }
 }
