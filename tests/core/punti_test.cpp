@@ -38,7 +38,8 @@ TEST(PuntoDigitato, le_forme_ammesse_e_quelle_rifiutate) {
 }
 
 // A T section and its outline typed without the mouse, snap on, some points
-// relative to the last one: the results of the independent integration.
+// relative to the last one, both separators and both forms: the results of
+// the independent integration.
 TEST_F(Punti, un_esercizio_digitato_da_i_risultati_dell_integrazione) {
     fai("btnSnap mnuStrumentiRettangolo");
     for (const char* p : {"0,5;10", "@12;2", "6.5 0", "5,5;10"}) digita(p);
@@ -53,53 +54,8 @@ TEST_F(Punti, un_esercizio_digitato_da_i_risultati_dell_integrazione) {
     EXPECT_EQ(f.copianocciolo.vask, 4);
 }
 
-// "@" from the last point clicked or typed; with no command waiting, the
-// readout only; a refused text leaves everything, the box keeps it.
-TEST_F(Punti, i_punti_relativi_partono_dall_ultimo_punto_e_un_rifiuto_non_cambia_nulla) {
-    fai("mnuStrumentiRettangolo 2,3");
-    digita("@4;2");
-    digita("@1;1");
-    fai("9,9 mnuStrumentiCerchio");
-    digita("@-6;-6");
-    EXPECT_EQ(leggi("! R1 R2 C1"), " 2 3 6 5 1 8 0 0 4 4 0 8 7 6 9 9 1 6 0 0 8 7.5 0 6 3 3 1 1 3.141593 0 0 0 3.141593");
-    fai("mnuStrumentiRettangolo 2,3");
-    const Sezione prima = f.sez;
-    std::vector<std::string> rifiutati = {"5000;1", "@-3;0", "1;4096.5"};
-    for (const prova::Riga& r : prova::dati("punti_digitati.tsv"))
-        if (r[1] != "Ammesso") rifiutati.push_back(r[0]);
-    for (const std::string& t : rifiutati) {
-        digita(t);
-        EXPECT_EQ(leggi("! txtPunto"), "Punto non valido. " + t);
-        EXPECT_TRUE(prova::uguali(prima, f.sez) && f.costruzione.puntorettangolo == 1) << t;
-    }
-    digita("3;4");  // the command still waits for its corner; Up and Down recall accepted entries
-    f.txtPunto_Su();
-    const std::string su = testo("txtPunto");
-    f.txtPunto_Giu();
-    EXPECT_EQ(leggi("#R") + " " + su + " [" + testo("txtPunto") + "]", "3 3;4 []");
-    fai("btnSeleziona");
-    digita("4;4.25");
-    EXPECT_EQ(leggi("! lblCoordinataX lblCoordinataY #R"), " 4 4.25 3");
-}
-
-// Esc ends each kind of half-done command as its first undo would, and does
-// nothing when none is in progress.
-TEST_F(Punti, esc_abbandona_ogni_comando_in_corso_e_nient_altro) {
-    fai("R 1 1 3 2 1 L 0 0 5 0");
-    const Sezione prima = f.sez;
-    for (const char* avvio : {"mnuStrumentiRettangolo 6,6", "mnuStrumentiTriangolo 6,6 8,6", "mnuStrumentiLinea 6,6",
-                              "mnuModificaRettangolo 2,1.5 btnSposta 2,1.5", "mnuModificaLinea 2.5,0 btnModifica 0,0",
-                              "btnSeleziona mnuStrumentiDistanza 1,1"}) {
-        fai(avvio);
-        ASSERT_EQ(leggi("insospeso"), "1") << avvio;
-        f.tasto_Esc();
-        EXPECT_EQ(leggi("insospeso !"), "0 ") << avvio;
-        EXPECT_TRUE(prova::uguali(prima, f.sez)) << avvio;
-    }
-    const size_t passi = f.storia.passi();
-    f.tasto_Esc();
-    EXPECT_TRUE(prova::uguali(prima, f.sez) && f.storia.passi() == passi);
-}
+// Relative points, refusals, the history of the box, Esc at each half-done command.
+TEST(PuntiComandi, i_comandi_prendono_i_punti_digitati_ed_esc_li_abbandona) { prova::recita("punti_comandi.tsv"); }
 
 namespace {
 

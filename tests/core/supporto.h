@@ -106,6 +106,7 @@ struct Banco {
     // "C xc yc r rho", "L x1 y1 x2 y2" draw; "x,y" clicks, "~x,y" moves,
     // "[x,y" presses and "]x,y" releases the mouse at a world point (the last
     // two without moving it); "box=text" edits a text box ('' is the empty text);
+    // "Invio", "Su", "Giu" are those keys in the point box, "Esc" that key;
     // "Si" and "No" queue an answer; "sep=," sets the separator; "salva=f"
     // saves the section as f; any other word is the click of that button or
     // menu entry.
@@ -123,6 +124,9 @@ struct Banco {
                 if (k == vask::CERCHIO) f.testomodificato("txtRaggio", testo(r));
                 if (k != vask::LINEA) in >> d;
                 elemento(k, p, testo(d));
+            } else if (w == "Invio" || w == "Su" || w == "Giu" || w == "Esc") {
+                (f.*(w == "Invio" ? &vask::FrmVask_2::txtPunto_Invio : w == "Su" ? &vask::FrmVask_2::txtPunto_Su
+                     : w == "Giu" ? &vask::FrmVask_2::txtPunto_Giu : &vask::FrmVask_2::tasto_Esc))();
             } else if (w == "Si" || w == "No") {
                 msg.risposte.push_back(w == "Si" ? vask::Risposta::Si : vask::Risposta::No);
             } else if (w.rfind("sep=", 0) == 0) {
