@@ -286,20 +286,12 @@ private slots:
         mostra();
         auto* punto = trova<QLineEdit>("txtPunto");
         QCOMPARE(testo("lblPunto") + " " + punto->toolTip(), QStringLiteral("Punto: Coordinate del punto: x;y oppure @dx;dy, poi Invio"));
-        clicca("btnRettangolo");
-        digita("2;3");
-        QCOMPARE(testo("lblCoordinataX") + " " + testo("lblCoordinataY") + " [" + punto->text() + "]", QStringLiteral("2 3 []"));
-        digita("3,5");
-        QCOMPARE(copione.domande.size(), size_t(1));
-        QCOMPARE(copione.domande[0].titolo + " " + punto->text().toStdString(), std::string("Punto non valido. 3,5"));
-        QCOMPARE(copione.domande[0].icona, Icona::Esclamazione);
-        digita("@4,5 2");
-        QCOMPARE(f->nucleo().sez.rettangoli[1][R::x2] + f->nucleo().sez.rettangoli[1][R::y2], 6.5f + 5);
-        QTest::keyClick(punto, Qt::Key_Up);
-        QTest::keyClick(punto, Qt::Key_Up);
-        QCOMPARE(punto->text(), QStringLiteral("2;3"));
         clicca("btnTriangolo");
-        digita("100;100");
+        for (const char* p : {"2;3", "3,5", "@4,5 2"}) digita(p);
+        QCOMPARE(copione.domande.size(), size_t(1));
+        QCOMPARE(testo("lblCoordinataX") + " " + testo("lblCoordinataY") + " [" + punto->text() + "]", QStringLiteral("6.5 5 []"));
+        QTest::keyClick(punto, Qt::Key_Up);
+        QCOMPARE(punto->text(), QStringLiteral("@4,5 2"));
         QTest::keyClick(punto, Qt::Key_Escape);
         QVERIFY(!f->nucleo().comandoinsospeso());
         digita("100;100");
@@ -307,13 +299,12 @@ private slots:
         QTest::keyClick(f->area(), Qt::Key_Escape);
         QVERIFY(!f->nucleo().comandoinsospeso());
         for (const char* p : {"100;100", "@5;0", "@0;5"}) digita(p);
-        // (2, 3) to (105, 105) is wider than 80: its bottom-left part, then a notch about the centre (42, 27).
+        // (100, 100) to (105, 105) with its margins needs 5.5 of height on whole units: 10 x 6 cannot.
         QTest::keyClick(f, Qt::Key_F9);
-        QCOMPARE(testo("lblOriginex") + " " + testo("lblOriginey") + " " + testo("lbl20x"), QStringLiteral("2 3 82"));
-        QCOMPARE(trova<QPushButton>("btnZoomEstensioni")->text(), QStringLiteral("Tutto"));
+        QCOMPARE(testo("lblOriginex") + " " + testo("lblOriginey") + " " + testo("lbl20x"), QStringLiteral("93 97 113"));
         AreaGrafica* a = f->area();
         const QPoint centro(a->width() / 2, a->height() / 2);
-        for (const char* attesa : {"2 82", "22 62"}) {
+        for (const char* attesa : {"93 113", "98 108"}) {
             QWheelEvent e(centro, a->mapToGlobal(centro), {}, {0, 60}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(a, &e);
             QCOMPARE(testo("lblOriginex") + " " + testo("lbl20x"), QString(attesa));

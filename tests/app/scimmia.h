@@ -356,11 +356,10 @@ public:
         // A notch of the wheel keeps the point under the cursor within half a unit, unless an edge is at its limit.
         if (ultima_ == Tipo::Rotella && p.scalewidth != vista_[2] && rotella_[0] >= 0 && rotella_[0] <= 1 && rotella_[1] >= 0 &&
             rotella_[1] <= 1) {
-            const double tolleranza = 0.501 + p.scalewidth / 400;
             const double dx = (p.scaleleft - vista_[0]) + rotella_[0] * (p.scalewidth - vista_[2]);
             const double dy = (-p.scaletop - vista_[1]) + (1 - rotella_[1]) * (p.scaleheight - vista_[2] * 0.6);
-            if ((std::fabs(dx) > tolleranza && p.scaleleft != 0 && p.scaleleft != LIMITEDESTRO) ||
-                (std::fabs(dy) > tolleranza && p.scaletop != 0 && -p.scaletop != LIMITESUPERIORE))
+            if ((std::fabs(dx) > 0.501 + p.scalewidth / 400 && p.scaleleft != 0 && p.scaleleft != LIMITEDESTRO) ||
+                (std::fabs(dy) > 0.501 + p.scalewidth / 400 && p.scaletop != 0 && -p.scaletop != LIMITESUPERIORE))
                 return "la rotella non ingrandisce intorno al cursore";
         }
         // Esc leaves no command half done; a refused typed point stays in the box and changes nothing.
