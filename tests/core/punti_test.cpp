@@ -12,9 +12,10 @@ TEST(PuntoDigitato, le_forme_ammesse_e_quelle_rifiutate) {
         PuntoDigitato p;
         const EsitoPunto e = leggipunto(r[0], p);
         EXPECT_EQ(esiti[int(e)], r[1]) << r.dove;
-        if (e == EsitoPunto::Ammesso)
+        if (e == EsitoPunto::Ammesso) {
             EXPECT_EQ(std::make_tuple(p.x, p.y, p.relativo), std::make_tuple(std::stod(r[2]), std::stod(r[3]), r.opzionale(4) == "@"))
                 << r.dove;
+        }
     }
 }
 
