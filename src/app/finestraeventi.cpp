@@ -13,6 +13,7 @@
 #include "app/archivio.h"
 #include "app/esportazione.h"
 #include "app/stampa.h"
+#include "app/tabella.h"
 
 namespace vask {
 
@@ -48,9 +49,20 @@ void FinestraPrincipale::clic(const QString& nome) {
             esportazione_->mnuFileEsporta_Click();
         else if (n == "mnuEditaCopiaRisultati")
             copiarisultati();
+        else if (n == "mnuVisualizzaTabella")
+            mostratabella();
         else
             nucleo_->clic(n);
     });
+}
+
+void FinestraPrincipale::mostratabella() {
+    if (!tabella_)
+        tabella_ = new FinestraTabella(*nucleo_, [this](const std::function<void()>& g) { esegui(g); }, this);
+    tabella_->aggiorna();
+    tabella_->show();
+    tabella_->raise();
+    tabella_->activateWindow();
 }
 
 bool FinestraPrincipale::apri(const QString& percorso) {

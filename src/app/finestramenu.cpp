@@ -55,6 +55,7 @@ const VoceMenu MENU[] = {
     {2, "mnuVisualizzaZoomMeno", "&Meno -", "F8", false},
     {2, "mnuVisualizzaZoomEstensioni", "Zoom &estensioni", "F9", false},
     {1, "mnuVisualizzaRisultati", "&Risultati", nullptr, false},
+    {1, "mnuVisualizzaTabella", "&Tabella elementi...", "F11", false},
     {0, "mnuPreferenze", "&Preferenze", nullptr, false},
     {1, "mnuPreferenzeColori", "&Colori", nullptr, false},
     {2, "mnuPreferenzeColoriSfondo", "&Sfondo", nullptr, false},

@@ -25,6 +25,7 @@ class AreaGrafica;
 class Archivio;
 class Esportazione;
 class Stampa;
+class FinestraTabella;
 class MessaggiQt;
 
 // Captions use the decimal separator of this locale (the user's, at start-up).
@@ -45,6 +46,8 @@ public:
     // Opens a section file (the command line); false, with a message, when it cannot.
     bool apri(const QString& percorso);
     AreaGrafica* area() const { return area_; }
+    // The element table's window, once opened (non-modal).
+    FinestraTabella* tabellaelementi() const { return tabella_; }
 
     // Copy every control state of the core onto its widget.
     void sincronizza();
@@ -58,6 +61,7 @@ protected:
     void changeEvent(QEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     void copiarisultati();
+    void mostratabella();
 
 private:
     enum class Tipo { Pulsante, Etichetta, Casella, Area };
@@ -99,6 +103,7 @@ private:
     uint32_t sfondodipinto_ = 0;
     int pausavista_ = 0;  // the core's last no-drop request shown
     AreaGrafica* area_ = nullptr;
+    FinestraTabella* tabella_ = nullptr;
     bool occupato_ = false;       // a core handler is running (maybe inside a message box)
     bool ridimensionare_ = false; // a resize came meanwhile
     bool caricato_ = false;

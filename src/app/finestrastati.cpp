@@ -8,6 +8,7 @@
 
 #include "app/areagrafica.h"
 #include "app/pittore.h"
+#include "app/tabella.h"
 
 namespace vask {
 
@@ -112,6 +113,7 @@ void FinestraPrincipale::sincronizza() {
     voce("mnuEditaAnnulla", nucleo_->puoiannullare(), nucleo_->descrizioneannulla());
     voce("mnuEditaRipeti", nucleo_->puoiripetere(), nucleo_->descrizioneripeti());
     voce("mnuEditaCopiaRisultati", nucleo_->ris.eseguito, "Copia i quindici risultati");
+    if (tabella_ && tabella_->isVisible()) tabella_->aggiorna();
     area_->puntatore(nucleo_->puntatore);
     if (nucleo_->pausadivieto != pausavista_) {
         pausavista_ = nucleo_->pausadivieto;

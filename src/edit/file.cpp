@@ -94,31 +94,18 @@ std::string FrmVask_2::apridocumento(const Documento& d, const std::string& nome
     // drawing computes it, so that the file cannot contradict itself.
     for (const auto& riga : d.rettangoli) {
         const int n = sez.prossimorettangolo++;
-        float* r = sez.rettangoli[n];
-        std::memcpy(r, riga.data(), sizeof sez.rettangoli[n]);
-        r[R::area] = arearettangolo(r[R::x1], r[R::y1], r[R::x2], r[R::y2], r[R::densita]);
-        r[R::massa] = std::fabs(r[R::densita]) * r[R::area];
-        sez.puntidirettangolo(n);
-        r[R::xg] = sez.puntirettangoli[n][9];
-        r[R::yg] = sez.puntirettangoli[n][10];
+        std::memcpy(sez.rettangoli[n], riga.data(), sizeof sez.rettangoli[n]);
+        sez.completarettangolo(n);
     }
     for (const auto& riga : d.triangoli) {
         const int n = sez.prossimotriangolo++;
-        float* t = sez.triangoli[n];
-        std::memcpy(t, riga.data(), sizeof sez.triangoli[n]);
-        t[T::area] = areatriangolo(t[T::x1], t[T::y1], t[T::x2], t[T::y2], t[T::x3], t[T::y3], t[T::densita]);
-        t[T::massa] = std::fabs(t[T::densita]) * t[T::area];
-        sez.puntiditriangolo(n);
-        t[T::xg] = sez.puntitriangoli[n][7];
-        t[T::yg] = sez.puntitriangoli[n][8];
+        std::memcpy(sez.triangoli[n], riga.data(), sizeof sez.triangoli[n]);
+        sez.completatriangolo(n);
     }
     for (const auto& riga : d.cerchi) {
         const int n = sez.prossimocerchio++;
-        float* c = sez.cerchi[n];
-        std::memcpy(c, riga.data(), sizeof sez.cerchi[n]);
-        c[C::area] = areacerchio(c[C::raggio], c[C::densita], pigreco);
-        c[C::massa] = std::fabs(c[C::densita]) * c[C::area];
-        sez.puntidicerchio(n);
+        std::memcpy(sez.cerchi[n], riga.data(), sizeof sez.cerchi[n]);
+        sez.completacerchio(n, pigreco);
     }
     for (const auto& riga : d.linee) {
         const int n = sez.l++;

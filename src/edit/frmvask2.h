@@ -292,6 +292,32 @@ public:
     // A command takes the next point (a click or a typed one).
     bool attendepunto() const;
 
+    // ---- The element table ----------------------------------------------------
+    // One row per element in table order (rectangles, triangles, circles),
+    // then one per closure line; the columns of COLONNETABELLA, empty where
+    // the kind has no such value. Area and mass are derived, never edited.
+    static constexpr int COLONNE = 13;
+    static const char* const COLONNETABELLA[COLONNE];
+    struct RigaTabella {
+        int tipo = 0, numero = 0;
+        std::string celle[COLONNE];
+        bool modificabile[COLONNE] = {};
+    };
+    std::vector<RigaTabella> tabella() const;
+    // A cell typed anew ("." or "," as the separator): the element as if drawn
+    // with that number, through the checks of drawing. False, with the
+    // message shown and nothing changed, when refused.
+    bool modificacella(int riga, int colonna, const std::string& testo);
+    // The row's element selected as a click in select mode would; the row of
+    // the selected element, or -1.
+    void selezionariga(int riga);
+    int rigaselezionata() const;
+    // Rows as tab-separated text with the column names first (all of them
+    // when `righe` is empty); rows of that layout appended as new elements,
+    // each checked as drawn, the first refused one stopping the rest.
+    std::string testotabella(const std::vector<int>& righe) const;
+    void incollatabella(const std::string& testo);
+
     // Zoom estensioni: the smallest zoom width that shows the whole section,
     // whole-unit edges; the mouse wheel zooms about the cursor (surface units).
     void mnuVisualizzaZoomEstensioni_Click();
@@ -337,6 +363,14 @@ private:
     // The window set to (left, bottom) and `larghezza`, captions and arrows
     // following; the caller regenerates.
     void impostavista(float sinistra, float basso, float larghezza);
+    // A row of kind `tipo` about to be stored (all its fields set): true when
+    // it passes the checks of drawing, otherwise the message is shown.
+    bool elementoammesso(int tipo, const float* riga, Portata densita, Portata raggio);
+    // A table cell read as the number of column `colonna`; false, with a
+    // message beginning with `dove`, when it is none or (a coordinate) a
+    // float cannot hold it.
+    bool valorecella(const std::string& testo, int colonna, float& valore, Portata& portata,
+                     const std::string& dove);
     // The smallest box holding every element, line and drawn kern vertex;
     // false for an empty section.
     bool estensioni(double& xmin, double& ymin, double& xmax, double& ymax) const;

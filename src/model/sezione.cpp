@@ -73,6 +73,31 @@ void Sezione::puntidilinea(int n) {
     punto(p, 2, s[L::x2], s[L::y2]);
 }
 
+void Sezione::completarettangolo(int n) {
+    float* r = rettangoli[n];
+    r[R::area] = arearettangolo(r[R::x1], r[R::y1], r[R::x2], r[R::y2], r[R::densita]);
+    r[R::massa] = std::fabs(r[R::densita]) * r[R::area];
+    puntidirettangolo(n);
+    r[R::xg] = puntirettangoli[n][9];
+    r[R::yg] = puntirettangoli[n][10];
+}
+
+void Sezione::completatriangolo(int n) {
+    float* t = triangoli[n];
+    t[T::area] = areatriangolo(t[T::x1], t[T::y1], t[T::x2], t[T::y2], t[T::x3], t[T::y3], t[T::densita]);
+    t[T::massa] = std::fabs(t[T::densita]) * t[T::area];
+    puntiditriangolo(n);
+    t[T::xg] = puntitriangoli[n][7];
+    t[T::yg] = puntitriangoli[n][8];
+}
+
+void Sezione::completacerchio(int n, float pigreco) {
+    float* c = cerchi[n];
+    c[C::area] = areacerchio(c[C::raggio], c[C::densita], pigreco);
+    c[C::massa] = std::fabs(c[C::densita]) * c[C::area];
+    puntidicerchio(n);
+}
+
 void Sezione::spostarettangolo(int n, float dx, float dy) {
     float* r = rettangoli[n];
     r[R::x1] += dx, r[R::x2] += dx;

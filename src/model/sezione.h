@@ -65,6 +65,12 @@ struct Sezione {
     void puntidicerchio(int n);
     void puntidilinea(int n);
 
+    // Element n from its stored coordinates, density and radius: area, mass,
+    // centroid and snap points, as drawing computes them.
+    void completarettangolo(int n);
+    void completatriangolo(int n);
+    void completacerchio(int n, float pigreco);
+
     // Translate element n by (dx, dy): coordinates, centroid and snap points,
     // each coordinate stored as a float; density, area, mass and radius stay.
     void spostarettangolo(int n, float dx, float dy);

@@ -1,0 +1,126 @@
+#include "app/tabella.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <set>
+
+#include "edit/frmvask2.h"
+
+namespace vask {
+
+FinestraTabella::FinestraTabella(FrmVask_2& nucleo, std::function<void(const std::function<void()>&)> esegui,
+                                 QWidget* genitore)
+    : QWidget(genitore, Qt::Window), nucleo_(nucleo), esegui_(std::move(esegui)) {
+    setObjectName(QStringLiteral("frmTabella"));
+    setWindowTitle(QStringLiteral("Elementi della sezione"));
+    griglia_ = new QTableWidget(0, FrmVask_2::COLONNE, this);
+    griglia_->setObjectName(QStringLiteral("grdElementi"));
+    QStringList intestazioni;
+    for (const char* c : FrmVask_2::COLONNETABELLA) intestazioni << QString::fromUtf8(c);
+    griglia_->setHorizontalHeaderLabels(intestazioni);
+    griglia_->verticalHeader()->setVisible(false);
+    griglia_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    griglia_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed);
+    griglia_->installEventFilter(this);
+
+    auto* copia = new QPushButton(QStringLiteral("Copia"), this);
+    copia->setObjectName(QStringLiteral("btnTabellaCopia"));
+    copia->setToolTip(QStringLiteral("Copia le righe scelte (o tutte) come testo separato da tabulazioni"));
+    auto* incolla = new QPushButton(QStringLiteral("Incolla"), this);
+    incolla->setObjectName(QStringLiteral("btnTabellaIncolla"));
+    incolla->setToolTip(QStringLiteral("Aggiunge gli elementi delle righe copiate da un foglio di calcolo"));
+    connect(copia, &QPushButton::clicked, this, &FinestraTabella::copia);
+    connect(incolla, &QPushButton::clicked, this, &FinestraTabella::incolla);
+
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addWidget(copia);
+    pulsanti->addWidget(incolla);
+    pulsanti->addStretch(1);
+    auto* colonna = new QVBoxLayout(this);
+    colonna->addWidget(griglia_, 1);
+    colonna->addLayout(pulsanti);
+
+    // A cell typed by the user goes to the core; the table is then rewritten
+    // from it, so a refused value shows the old one again.
+    connect(griglia_, &QTableWidget::cellChanged, this, [this](int riga, int colonna) {
+        if (aggiornando_) return;
+        const std::string testo = griglia_->item(riga, colonna)->text().toStdString();
+        esegui_([&] { nucleo_.modificacella(riga, colonna, testo); });
+    });
+    connect(griglia_, &QTableWidget::itemSelectionChanged, this, [this] {
+        if (aggiornando_) return;
+        const QList<QTableWidgetSelectionRange> scelte = griglia_->selectedRanges();
+        if (scelte.size() != 1 || scelte[0].rowCount() != 1) return;
+        const int riga = scelte[0].topRow();
+        if (riga != nucleo_.rigaselezionata()) esegui_([&] { nucleo_.selezionariga(riga); });
+    });
+    resize(880, 360);
+}
+
+void FinestraTabella::aggiorna() {
+    aggiornando_ = true;
+    const std::vector<FrmVask_2::RigaTabella> righe = nucleo_.tabella();
+    griglia_->setRowCount(int(righe.size()));
+    for (int i = 0; i < int(righe.size()); ++i)
+        for (int c = 0; c < FrmVask_2::COLONNE; ++c) {
+            const QString testo = QString::fromStdString(righe[size_t(i)].celle[c]);
+            QTableWidgetItem* cella = griglia_->item(i, c);
+            if (!cella) {
+                cella = new QTableWidgetItem;
+                griglia_->setItem(i, c, cella);
+            }
+            if (cella->text() != testo) cella->setText(testo);
+            Qt::ItemFlags f = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
+            if (righe[size_t(i)].modificabile[c]) f |= Qt::ItemIsEditable;
+            cella->setFlags(f);
+            cella->setTextAlignment(c ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        }
+    // The element selected in the drawing is the row selected here.
+    const int scelta = nucleo_.rigaselezionata();
+    const QList<QTableWidgetSelectionRange> attuali = griglia_->selectedRanges();
+    const bool giusta = scelta >= 0 && attuali.size() == 1 && attuali[0].topRow() == scelta &&
+                        attuali[0].rowCount() == 1;
+    if (scelta >= 0 && !giusta)
+        griglia_->selectRow(scelta);
+    else if (scelta < 0 && attuali.size() == 1 && attuali[0].rowCount() == 1)
+        griglia_->clearSelection();
+    aggiornando_ = false;
+}
+
+void FinestraTabella::copia() {
+    std::set<int> righe;
+    for (const QTableWidgetSelectionRange& r : griglia_->selectedRanges())
+        for (int i = r.topRow(); i <= r.bottomRow(); ++i) righe.insert(i);
+    const std::string testo = nucleo_.testotabella(std::vector<int>(righe.begin(), righe.end()));
+    QApplication::clipboard()->setText(QString::fromStdString(testo));
+}
+
+void FinestraTabella::incolla() {
+    const std::string testo = QApplication::clipboard()->text().toStdString();
+    esegui_([&] { nucleo_.incollatabella(testo); });
+}
+
+bool FinestraTabella::eventFilter(QObject* oggetto, QEvent* evento) {
+    // Copy and paste of whole rows, not of one cell's text.
+    if (oggetto == griglia_ && evento->type() == QEvent::KeyPress) {
+        auto* tasto = static_cast<QKeyEvent*>(evento);
+        if (tasto->matches(QKeySequence::Copy)) {
+            copia();
+            return true;
+        }
+        if (tasto->matches(QKeySequence::Paste)) {
+            incolla();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(oggetto, evento);
+}
+
+}  // namespace vask
