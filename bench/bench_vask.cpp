@@ -251,6 +251,22 @@ void Invio_punto_digitato_1920x1080(benchmark::State& stato) {
 }
 BENCHMARK(Invio_punto_digitato_1920x1080)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// A cell of the element table typed anew on the largest section, with the
+// regeneration it causes and the paint.
+void Cella_della_tabella_1920x1080(benchmark::State& stato) {
+    Banco b;
+    b.sezione();
+    b.f.btnEsegui_Click();
+    bool lungo = false;
+    for (auto _ : stato) {
+        lungo = !lungo;
+        if (!b.f.modificacella(0, 3, lungo ? "7.5" : "7")) stato.SkipWithError("cella rifiutata");
+        b.dipingitutto();
+        benchmark::DoNotOptimize(b.immagine.constBits());
+    }
+}
+BENCHMARK(Cella_della_tabella_1920x1080)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
 // The view at work: object snap over all 136 candidates, grid at ratio 80,
 // guide lines, at the origin and at the far corner of the world, on a full-HD
 // and a 4K drawing area.

@@ -189,7 +189,7 @@ bool FrmVask_2::modificacella(int i, int colonna, const std::string& testo) {
     const int campi[4] = {R::CAMPI, T::CAMPI, C::CAMPI, L::CAMPI};
     std::memcpy(nuova, rigadi(sez, k, n), sizeof(float) * size_t(campi[k] + 1));
     Portata portata = Portata::Ammesso;
-    if (!valorecella(testo, colonna, nuova[campo], portata, "")) return false;
+    if (!valorecella(testo, colonna, nuova[campo], portata, righe[size_t(i)].celle[0] + ": ")) return false;
     if (!elementoammesso(k, nuova, colonna == 10 ? portata : Portata::Ammesso, colonna == 9 ? portata : Portata::Ammesso))
         return false;
     registra(std::string(COLONNETABELLA[colonna]) + (k == LINEA ? " della " : " del ") + nometipo(k) + " " +
@@ -278,9 +278,10 @@ void FrmVask_2::incollatabella(const std::string& testo) {
         const int prossimi[4] = {nuova.prossimorettangolo, nuova.prossimotriangolo, nuova.prossimocerchio, nuova.l};
         const int n = prossimi[k];
         if (n > CAPIENZA[k]) {
-            static const char* const TITOLI[4] = {"Rettangoli esauriti.", "Triangoli esauriti.", "Cerchi esauriti.",
+            // The texts of drawing, as they are.
+            static const char* const TITOLI[4] = {"Rettangoli esauriti.", "Triangoli esauriti.", "cerchi esauriti.",
                                                   "Linee esaurite."};
-            static const char* const PLURALI[4] = {" rettangoli.", " triangoli.", " cerchi.", " linee."};
+            static const char* const PLURALI[4] = {" rettangoli.", " triangoli.", " Cerchi.", " linee."};
             avviso("Non puoi usare più di " + testointero(CAPIENZA[k]) + PLURALI[k], TITOLI[k]);
             break;
         }

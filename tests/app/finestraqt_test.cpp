@@ -310,6 +310,30 @@ private slots:
             QCOMPARE(testo("lblOriginex") + " " + testo("lbl20x"), QString(attesa));
         }
     }
+
+    // F11 opens the table; a typed cell reaches the core, a refused one shows the old value again.
+    void la_tabella_degli_elementi_segue_la_sezione_e_corregge_le_celle() {
+        mostra();
+        clicca("btnRettangolo");
+        for (const char* p : {"1;1", "4;3"}) digita(p);
+        QTest::keyClick(f, Qt::Key_F11);
+        auto* finestra = f->findChild<QWidget*>("frmTabella");
+        auto* griglia = f->findChild<QTableWidget*>("grdElementi");
+        QVERIFY(finestra && griglia && finestra->isVisible());
+        QCOMPARE(finestra->windowTitle() + " " + QString::number(griglia->rowCount()), QStringLiteral("Elementi della sezione 1"));
+        griglia->item(0, 3)->setText(QStringLiteral("6,5"));
+        QCOMPARE(f->nucleo().sez.rettangoli[1][R::x2], 6.5f);
+        QCOMPARE(griglia->item(0, 11)->text() + " " + f->findChild<QAction*>("mnuEditaAnnulla")->statusTip(),
+                 QStringLiteral("11 Annulla: x2 del rettangolo 1"));
+        griglia->item(0, 3)->setText(QStringLiteral("1"));
+        QCOMPARE(copione.domande.back().titolo, std::string("Rettangolo degenere."));
+        QCOMPARE(griglia->item(0, 3)->text(), QStringLiteral("6.5"));
+        f->findChild<QAction*>("mnuEditaAnnulla")->trigger();
+        QCOMPARE(griglia->item(0, 3)->text(), QStringLiteral("4"));
+        griglia->selectRow(0);
+        f->findChild<QPushButton*>("btnTabellaCopia")->click();
+        QVERIFY(QApplication::clipboard()->text().endsWith(QStringLiteral("Rettangolo 1\t1\t1\t4\t3\t\t\t\t\t\t1\t6\t6\n")));
+    }
 };
 
 QTEST_MAIN(FinestraQtTest)

@@ -107,7 +107,8 @@ struct Banco {
     // "[x,y" presses and "]x,y" releases the mouse at a world point (the last
     // two without moving it); "box=text" edits a text box ('' is the empty text);
     // "Invio", "Su", "Giu" are those keys in the point box, "Esc" that key;
-    // "Si" and "No" queue an answer; "sep=," sets the separator; "salva=f"
+    // "cella=i,c,text" types text into a cell of the element table, "riga=i"
+    // selects its row; "Si" and "No" queue an answer; "sep=," sets the separator; "salva=f"
     // saves the section as f; any other word is the click of that button or
     // menu entry.
     void fai(const std::string& copione) {
@@ -129,6 +130,11 @@ struct Banco {
                      : w == "Giu" ? &vask::FrmVask_2::txtPunto_Giu : &vask::FrmVask_2::tasto_Esc))();
             } else if (w == "Si" || w == "No") {
                 msg.risposte.push_back(w == "Si" ? vask::Risposta::Si : vask::Risposta::No);
+            } else if (w.rfind("cella=", 0) == 0) {
+                const size_t a = w.find(',', 6), b = w.find(',', a + 1);
+                f.modificacella(std::stoi(w.substr(6, a - 6)), std::stoi(w.substr(a + 1, b - a - 1)), testo(w.substr(b + 1)));
+            } else if (w.rfind("riga=", 0) == 0) {
+                f.selezionariga(std::stoi(w.substr(5)));
             } else if (w.rfind("sep=", 0) == 0) {
                 vask::impostaseparatore(w[4]);
             } else if (w.rfind("salva=", 0) == 0) {
@@ -178,7 +184,8 @@ struct Banco {
     // select, E calculate; "tipi" the kind pressed, drawn and selected (r t c
     // l, or -); "vista" grid, snap, osnap, guides, step and line width;
     // "colori" the colours chosen and the background; a control's name its
-    // caption.
+    // caption; "|i" the non-empty cells of row i of the element table;
+    // "sceltariga" the row of the selected element.
     std::string leggi(const std::string& cosa) {
         std::istringstream in(cosa);
         std::string s;
@@ -230,6 +237,7 @@ struct Banco {
                               std::to_string(q.rigacerchioselezionato) + " " + std::to_string(q.rigalineaselezionata)},
                 {"riquadro", riquadro ? icone[int(riquadro->icona)] + std::string(pulsanti[int(riquadro->pulsanti)]) : "-"}};
             const char* const* assi = w == "X" ? vask::ETICHETTEX : vask::ETICHETTEY;
+            const auto tabella = w[0] == '|' ? f.tabella() : std::vector<vask::FrmVask_2::RigaTabella>();
             const auto linee = [&](uint32_t colore) { return dicolore(f.pic.immagine, vask::Forma::Segmento, colore).size(); };
             if (w == "!" || w == "!!") s += avvisi(w == "!!");
             else if (w[0] == '^')
@@ -242,6 +250,10 @@ struct Banco {
             else if (w == "griglia" || w == "guide") s += std::to_string(linee(w == "guide" ? vask::CIANO : vask::GRIGIO));
             else if (w[0] == '+') s += f.ctl[w.substr(1)].abilitato ? "abilitato" : "disabilitato";
             else if (stati.count(w)) s += stati.at(w);
+            else if (w[0] == '|')
+                for (const std::string& c : tabella.at(size_t(std::stoi(w.substr(1)))).celle)
+                    s += c.empty() || s.empty() || s.back() == ' ' ? c : " " + c;
+            else if (w == "sceltariga") s += std::to_string(f.rigaselezionata());
             else if (w == "scala") s += vask::testosingolo(f.pic.scalewidth) + " " + vask::testosingolo(f.pic.scaleheight);
             else if (tipo >= 0 && w[0] == '#' && w.size() == 2) s += std::to_string(conta[tipo]);
             else if (riga) s += campi(righe[t] + larghezza[t] * std::stoi(w.substr(i + 1)), 1, larghezza[t] - 1);

@@ -1,0 +1,50 @@
+// The element table: cells edited as if drawn, refusals, undo, selection,
+// copy and paste.
+#include "sezioni.h"
+#include "supporto.h"
+
+using namespace vask;
+using prova::Finestra;
+
+TEST(Tabella, le_celle_dei_dati_sono_rifiutate_o_accettate_come_il_disegno) { prova::recita("tabella_celle.tsv"); }
+
+// Edited in the table, then computed: the same tables, snap points and
+// results as the section drawn with the new numbers.
+TEST(Tabella, una_cella_modificata_da_l_elemento_disegnato_con_quel_numero) {
+    const char* casi[][2] = {
+        {"R 1 1 4 3 2 cella=0,1,0,5 cella=0,4,6", "R 0.5 1 4 6 2"},
+        {"T 5 1 9 1 5 4 1 cella=0,5,6 cella=0,6,7,25 cella=0,10,2", "T 5 1 9 1 6 7.25 2"},
+        {"txtRaggio=2 C 14 5 2 1 cella=0,9,3 cella=0,7,10 cella=0,10,0,5", "txtRaggio=3 C 10 5 3 0.5"},
+        {"R 0 0 2 2 1 L 0 0 10 0 cella=1,4,3 cella=1,1,2", "R 0 0 2 2 1 L 2 0 10 3"},
+    };
+    for (const auto& [modificata, disegnata] : casi) {
+        prova::Banco a, b;
+        a.fai(std::string(modificata) + " btnEsegui");
+        b.fai(std::string(disegnata) + " btnEsegui");
+        EXPECT_EQ(a.avvisi(), "") << modificata;
+        EXPECT_TRUE(prova::uguali(a.f.sez, b.f.sez)) << modificata;
+        EXPECT_EQ(a.leggi("risultati"), b.leggi("risultati")) << modificata;
+    }
+}
+
+// A T section and its outline pasted from a spreadsheet, then copied back.
+TEST_F(Finestra, un_esercizio_incollato_da_i_risultati_dell_integrazione_e_si_ricopia) {
+    const std::string righe = "Elemento\tx1\ty1\tx2\ty2\n"
+                              "Rettangolo\t0,5\t10\t12,5\t12\t\t\t\t\t\t1\n"
+                              "Rettangolo\t6\t0\t7\t10\t\t\t\t\t\t1\n"
+                              "Linea\t0.5\t12\t12.5\t12\nLinea\t6\t0\t7\t0\nLinea\t0.5\t12\t6\t0\nLinea\t12.5\t12\t7\t0\n";
+    f.incollatabella(righe);
+    EXPECT_EQ(leggi("! #R #L annulla"), " 2 4 Annulla: incolla 6 righe");
+    fai("btnEsegui");
+    const prova::Atteso e = prova::atteso(f.sez);
+    const double attesi[] = {e.area, e.massa, e.xg, e.yg, e.ix, e.iy, e.ixg, e.iyg, e.ixy, e.ixgyg, e.imax, e.imin, e.rmax, e.rmin};
+    for (int k = 0; k < 14; ++k) EXPECT_NEAR(f.ris.risultati[k + 1], attesi[k], 1e-6 * std::max(std::fabs(attesi[k]), e.iy)) << k;
+    EXPECT_EQ(leggi("lblAngoloxc"), "0");  // symmetric about x = 6.5
+    EXPECT_EQ(f.testotabella({1, 5}), "Elemento\tx1\ty1\tx2\ty2\tx3\ty3\txc\tyc\traggio\tdensità\tarea\tmassa\n"
+                                      "Rettangolo 2\t6\t0\t7\t10\t\t\t\t\t\t1\t10\t10\nLinea 4\t12.5\t12\t7\t0\t\t\t\t\t\t\t\t\n");
+    // A refused row stops the paste; the rows before it are one step.
+    fai("Si mnuFileNuovo");
+    avvisi();
+    f.incollatabella("Cerchio\t\t\t\t\t\t\t5\t5\t2\t1\nCerchio\t\t\t\t\t\t\t1\t1\t2\t1\nLinea\t0\t0\t1\t1\n");
+    EXPECT_EQ(leggi("! #C #L annulla"), "Cerchio fuori dei limiti dell'area grafica. 1 0 Annulla: incolla 1 riga");
+}
