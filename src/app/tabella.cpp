@@ -25,6 +25,8 @@ FinestraTabella::FinestraTabella(FrmVask_2& nucleo, std::function<void(const std
     for (const char* c : FrmVask_2::COLONNETABELLA) intestazioni << QString::fromUtf8(c);
     griglia_->setHorizontalHeaderLabels(intestazioni);
     griglia_->verticalHeader()->setVisible(false);
+    // Every column as wide as its longest number: the whole row in view.
+    griglia_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     griglia_->setSelectionBehavior(QAbstractItemView::SelectRows);
     griglia_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::AnyKeyPressed);
