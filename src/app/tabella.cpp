@@ -76,13 +76,14 @@ void FinestraTabella::aggiorna() {
             QTableWidgetItem* cella = griglia_->item(i, c);
             if (!cella) {
                 cella = new QTableWidgetItem;
+                cella->setTextAlignment(c ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
                 griglia_->setItem(i, c, cella);
             }
+            // Only what changed: every change lays the columns out anew.
             if (cella->text() != testo) cella->setText(testo);
             Qt::ItemFlags f = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
             if (righe[size_t(i)].modificabile[c]) f |= Qt::ItemIsEditable;
-            cella->setFlags(f);
-            cella->setTextAlignment(c ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+            if (cella->flags() != f) cella->setFlags(f);
         }
     // The element selected in the drawing is the row selected here.
     const int scelta = nucleo_.rigaselezionata();

@@ -224,6 +224,8 @@ public:
         ultima_ = z.tipo, scattata_ = atteso_ = nullptr;
         digitato_.clear();
         risposte_.domande.clear();  // a long run would grow with them
+        // Back to the main window from the table's, as the user would click there.
+        if (f_->isVisible() && !f_->isMinimized() && !f_->isActiveWindow()) QApplication::setActiveWindow(f_.get());
         ridotta_ = f_->isMinimized(), dimensione_ = f_->size();
         const Superficie& v = nucleo().pic;
         vista_ = {v.scaleleft, -v.scaletop, v.scalewidth}, rotella_ = {z.a, z.b};
@@ -333,6 +335,13 @@ public:
         for (QAction* a : f_->findChildren<QAction*>(QRegularExpression("^mnu(?!Edita)")))  // the others are always there to use
             if (!a->isEnabled()) return a->objectName().toStdString() + " spenta";
         if (f_->windowTitle().toStdString() != f.titolo()) return "il titolo non è quello del nucleo";
+        if (auto* t = f_->findChild<QTableWidget*>("grdElementi"); t && t->isVisible()) {
+            const auto righe = f.tabella();
+            for (int i = 0; i < t->rowCount() || i < int(righe.size()); ++i)
+                for (int c = 0; c < FrmVask_2::COLONNE; ++c)
+                    if (i >= t->rowCount() || i >= int(righe.size()) || t->item(i, c)->text().toStdString() != righe[size_t(i)].celle[c])
+                        return "la tabella degli elementi non segue la sezione";
+        }
         if (ultima_ == Tipo::Tasto && scattata_ != atteso_) return "il tasto non ha fatto la sua voce";
         if (ultima_ == Tipo::Dimensiona && f_->isVisible() && !f_->isMinimized())
             if (std::string e = disposizione(); !e.empty()) return e;
