@@ -146,7 +146,8 @@ Propria propriarettangolo(const float* r) {
     const double base = std::fabs(double(r[R::x1]) - r[R::x2]);
     const double altezza = std::fabs(double(r[R::y1]) - r[R::y2]);
     Propria p;
-    p.area = segnodoppio(r[R::densita]) * base * altezza;
+    p.geometrica = base * altezza;
+    p.area = segnodoppio(r[R::densita]) * p.geometrica;
     p.massa = rho * base * altezza;
     p.xg = (double(r[R::x1]) + r[R::x2]) / 2;
     p.yg = (double(r[R::y1]) + r[R::y2]) / 2;
@@ -162,6 +163,7 @@ Propria propriatriangolo(const float* t) {
     p.yg = (y[0] + y[1] + y[2]) / 3;
     // Differences of floats are exact in double; so is each product.
     const double area = std::fabs((x[1] - x[0]) * (y[2] - y[0]) - (x[2] - x[0]) * (y[1] - y[0])) / 2;
+    p.geometrica = area;
     p.area = segnodoppio(t[T::densita]) * area;
     p.massa = double(t[T::densita]) * area;
     // About the centroid the vertices' coordinates sum to 0, and the second
@@ -180,6 +182,7 @@ Propria propriatriangolo(const float* t) {
 Propria propriacerchio(const float* c, float pigreco) {
     const double r = c[C::raggio], area = double(pigreco) * r * r;
     Propria p;
+    p.geometrica = area;
     p.area = segnodoppio(c[C::densita]) * area;
     p.massa = double(c[C::densita]) * area;
     p.xg = c[C::xc];

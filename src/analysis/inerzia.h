@@ -28,6 +28,7 @@ float prodottoxytriangolo(const float* triangolo);
 // centroid, so that they keep their digits anywhere on the plane.
 struct Propria {
     double area = 0;  // geometric area times sign(densita)
+    double geometrica = 0;
     double massa = 0, xg = 0, yg = 0;
     double ix = 0, iy = 0, ixy = 0;
 };
