@@ -1,0 +1,186 @@
+#include "edit/relazionetesto.h"
+
+#include <cmath>
+
+#include "model/numeri.h"
+
+namespace vask {
+
+const char* const SEZIONECAMBIATA = "La sezione è cambiata dopo l'ultimo calcolo: premi Esegui.";
+
+namespace {
+
+std::string n(double v) { return testosingolo(float(v)); }
+const char* const INFINITO = "∞";
+const char* const NESSUNO = "—";
+const char* const NOMI[3] = {"Rettangolo", "Triangolo", "Cerchio"};
+
+std::string escape(const std::string& s) {
+    std::string o;
+    for (char c : s) o += c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '&' ? "&amp;" : std::string(1, c);
+    return o;
+}
+
+}  // namespace
+
+std::vector<BloccoRelazione> blocchirelazione(const Relazione& r, bool cambiata) {
+    std::vector<BloccoRelazione> b;
+    const Proprieta& p = r.p;
+    if (cambiata) b.push_back({"", {SEZIONECAMBIATA}, {}, false});
+
+    BloccoRelazione elementi{"1. Elementi", {}, {}, false};
+    TabellaRelazione t{"Elementi",
+                       {"Elemento", "ρ", "A", "m", "xG", "yG", "Sx", "Sy", "Ix'", "Iy'", "Ixy'", "Ix", "Iy", "Ixy"},
+                       {}};
+    for (const PassoElemento& e : r.elementi)
+        t.righe.push_back({std::string(NOMI[e.tipo]) + " " + testointero(e.numero), n(e.rho), n(e.area), n(e.massa),
+                           n(e.xg), n(e.yg), n(e.sx), n(e.sy), n(e.ixp), n(e.iyp), n(e.ixyp), n(e.ix), n(e.iy), n(e.ixy)});
+    t.righe.push_back({"Totale", "", "", n(p.massatotale), "", "", n(r.sx), n(r.sy), "", "", "", n(p.ixtotale),
+                       n(p.iytotale), n(p.ixytotale)});
+    elementi.frasi = {"m = ρ·A; Sx = m·yG e Sy = m·xG sono i momenti statici; Ix', Iy', Ixy' sono i momenti "
+                      "propri di ogni elemento rispetto ai suoi assi baricentrici paralleli a x e y; Ix = Ix' + "
+                      "m·yG², Iy = Iy' + m·xG², Ixy = Ixy' + m·xG·yG rispetto agli assi di riferimento."};
+    elementi.tabelle.push_back(t);
+    b.push_back(elementi);
+
+    b.push_back({"2. Baricentro",
+                 {"Xg = Sy / M = " + n(r.sy) + " / " + n(p.massatotale) + " = " + n(p.xg),
+                  "Yg = Sx / M = " + n(r.sx) + " / " + n(p.massatotale) + " = " + n(p.yg)},
+                 {},
+                 false});
+
+    BloccoRelazione huygens{"3. Momenti centrali (Huygens-Steiner)", {}, {}, false};
+    huygens.frasi = {
+        "Ixg = Ix − M·Yg² = " + n(p.ixtotale) + " − " + n(p.massatotale) + "·" + n(p.yg) + "² = " + n(p.ixgvero),
+        "Iyg = Iy − M·Xg² = " + n(p.iytotale) + " − " + n(p.massatotale) + "·" + n(p.xg) + "² = " + n(p.iygvero),
+        "Ixgyg = Ixy − M·Xg·Yg = " + n(p.ixytotale) + " − " + n(p.massatotale) + "·" + n(p.xg) + "·" + n(p.yg) +
+            " = " + n(p.ixgygvero)};
+    const bool diversi = n(r.ixgstampato) != n(p.ixgvero) || n(r.iygstampato) != n(p.iygvero) ||
+                         n(r.ixgygstampato) != n(p.ixgygvero);
+    if (diversi) {
+        huygens.frasi.push_back(
+            "Lontano dall'origine la sottrazione dei numeri scritti con sette cifre perde cifre (darebbe " +
+            n(r.ixgstampato) + ", " + n(r.iygstampato) + ", " + n(r.ixgygstampato) +
+            "): il programma somma invece, elemento per elemento, il momento proprio e il trasporto al "
+            "baricentro, come nella tabella seguente.");
+        TabellaRelazione tr{"Trasporto al baricentro",
+                            {"Elemento", "Ix' + m·(yG − Yg)²", "Iy' + m·(xG − Xg)²", "Ixy' + m·(xG − Xg)·(yG − Yg)"},
+                            {}};
+        for (const PassoElemento& e : r.elementi)
+            tr.righe.push_back({std::string(NOMI[e.tipo]) + " " + testointero(e.numero), n(e.ixg), n(e.iyg), n(e.ixgyg)});
+        tr.righe.push_back({"Totale", n(p.ixgvero), n(p.iygvero), n(p.ixgygvero)});
+        huygens.tabelle.push_back(tr);
+    }
+    if (p.ixg != float(p.ixgvero) || p.iyg != float(p.iygvero))
+        huygens.frasi.push_back("Con i fori un momento baricentrico è negativo: il pannello lo mostra come 0, i "
+                                "momenti principali e l'angolo sono calcolati dal valore vero.");
+    b.push_back(huygens);
+
+    BloccoRelazione principali{"4. Assi e momenti principali", {}, {}, false};
+    const std::string media = "(Ixg + Iyg)/2", raggio = "√(((Ixg − Iyg)/2)² + Ixgyg²)";
+    principali.frasi = {"Ixc = " + media + " + " + raggio + " = " + n(p.ixc),
+                        "Iyc = " + media + " − " + raggio + " = " + n(p.iyc)};
+    std::string regola;
+    if (p.ixgvero == p.iygvero)
+        regola = "Ixg = Iyg: α = 0 se Ixgyg = 0, −45° se Ixgyg > 0, +45° se Ixgyg < 0";
+    else if (p.ixgvero > p.iygvero)
+        regola = "Ixg > Iyg: α = ½·arctan(−2·Ixgyg / (Ixg − Iyg))";
+    else
+        regola = "Ixg < Iyg: t = arctan(−2·Ixgyg / (Iyg − Ixg)), α = segno(t)·(90° − |t|/2)";
+    principali.frasi.push_back(regola + " = " + n(p.angologradi) + "°");
+    if (r.assi != Assi::Obliqui)
+        principali.frasi.push_back(std::string("Entro 0,35° dagli assi x e y gli assi centrali si disegnano diritti: α = ") +
+                                   (r.assi == Assi::Verticale ? "90" : "0") + "°.");
+    principali.frasi.push_back("Rxc = √(Ixc/M) = " + n(p.raggiocentralexc) + ", Ryc = √(Iyc/M) = " + n(p.raggiocentraleyc));
+    b.push_back(principali);
+
+    BloccoRelazione moduli{"5. Moduli di resistenza", {}, {}, false};
+    moduli.frasi = {"d+ e d− sono le distanze del punto di materiale più lontano dall'asse da ciascun lato (lato + "
+                    "di Xc: η > 0; lato + di Yc: ξ > 0), W = I/d."};
+    TabellaRelazione tm{"Moduli di resistenza", {"Asse", "I", "d+", "d−", "W+", "W−"}, {}};
+    for (const auto& [nome, m] : {std::make_pair("Xc", &r.moduloxc), std::make_pair("Yc", &r.moduloyc)})
+        tm.righe.push_back({nome, n(m->momento), m->piu ? n(m->dpiu) : NESSUNO, m->meno ? n(m->dmeno) : NESSUNO,
+                            m->piu ? n(m->wpiu) : NESSUNO, m->meno ? n(m->wmeno) : NESSUNO});
+    moduli.tabelle.push_back(tm);
+    b.push_back(moduli);
+
+    BloccoRelazione nocciolo{"6. Nocciolo", {}, {}, false};
+    nocciolo.frasi = {"Coordinate centrali: origine G, ξ lungo Xc, η lungo Yc. La linea ξ/ξ0 + η/η0 = 1 ha "
+                      "l'antipolo (u; v) = (−Ryc²/ξ0; −Rxc²/η0) rispetto all'ellisse centrale; gli antipoli "
+                      "sono i vertici del nocciolo, uniti nel loro ordine intorno a G."};
+    if (r.nocciolo.empty()) nocciolo.frasi.push_back("Nessuna linea di chiusura: il nocciolo non è disegnato.");
+    TabellaRelazione tn{"Nocciolo", {"Linea", "x1", "y1", "x2", "y2", "ξ0", "η0", "u", "v", "x", "y"}, {}};
+    for (size_t i = 0; i < r.nocciolo.size(); ++i) {
+        const PassoNocciolo& k = r.nocciolo[i];
+        std::vector<std::string> riga = {"Linea " + testointero(long(i + 1)), n(k.x1), n(k.y1), n(k.x2), n(k.y2)};
+        if (k.perbaricentro) {
+            riga.insert(riga.end(), {"passa per il baricentro", "", "", "", "", ""});
+        } else {
+            riga.insert(riga.end(), {k.xiinfinito ? INFINITO : n(k.xi0), k.etainfinito ? INFINITO : n(k.eta0), n(k.u),
+                                     n(k.v), n(k.x), n(k.y)});
+        }
+        tn.righe.push_back(riga);
+    }
+    if (!r.nocciolo.empty()) nocciolo.tabelle.push_back(tn);
+    b.push_back(nocciolo);
+
+    const Mohr& m = r.mohr;
+    b.push_back({"7. Cerchio di Mohr",
+                 {"Centro C = ((Ixg + Iyg)/2; 0) = (" + n(m.centro) + "; 0), raggio R = " + n(m.raggio) + ".",
+                  "X = (Ixg; Ixgyg) = (" + n(m.ixg) + "; " + n(m.ixgyg) + "), Y = (Iyg; −Ixgyg) = (" + n(m.iyg) + "; " +
+                      n(-m.ixgyg) + "): il diametro XY.",
+                  "Ixc = C + R = " + n(m.imax) + " e Iyc = C − R = " + n(m.imin) + " sull'asse delle ascisse.",
+                  "Convenzione: ordinata verso l'alto positiva; da CX, ruotando di 2α = " + n(m.dueangolo * 180 / M_PI) +
+                      "° nello stesso verso di α nel disegno (antiorario se positivo), si arriva a Ixc."},
+                 {},
+                 true});
+    return b;
+}
+
+std::string relazionehtml(const std::vector<BloccoRelazione>& blocchi, const std::string& mohr) {
+    std::string h = "<html><head><meta charset=\"utf-8\"><title>Relazione di calcolo</title></head><body>"
+                    "<h1>Relazione di calcolo</h1>";
+    for (const BloccoRelazione& b : blocchi) {
+        if (b.titolo.empty()) {
+            for (const std::string& f : b.frasi) h += "<p><b style=\"color:#b00000\">" + escape(f) + "</b></p>";
+            continue;
+        }
+        h += "<h2>" + escape(b.titolo) + "</h2>";
+        for (const std::string& f : b.frasi) h += "<p>" + escape(f) + "</p>";
+        for (const TabellaRelazione& t : b.tabelle) {
+            h += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>";
+            for (const std::string& c : t.colonne) h += "<th>" + escape(c) + "</th>";
+            h += "</tr>";
+            for (const auto& riga : t.righe) {
+                h += "<tr>";
+                for (size_t i = 0; i < riga.size(); ++i)
+                    h += std::string(i ? "<td align=\"right\">" : "<td>") + escape(riga[i]) + "</td>";
+                h += "</tr>";
+            }
+            h += "</table>";
+        }
+        if (b.mohr) h += "<p>" + mohr + "</p>";
+    }
+    return h + "</body></html>";
+}
+
+std::string relazionetesto(const std::vector<BloccoRelazione>& blocchi) {
+    std::string t = "Relazione di calcolo\n";
+    for (const BloccoRelazione& b : blocchi) {
+        t += "\n";
+        if (!b.titolo.empty()) t += b.titolo + "\n";
+        for (const std::string& f : b.frasi) t += f + "\n";
+        for (const TabellaRelazione& tab : b.tabelle) {
+            t += "\n" + tab.titolo + "\n";
+            for (size_t i = 0; i < tab.colonne.size(); ++i) t += (i ? "\t" : "") + tab.colonne[i];
+            t += "\n";
+            for (const auto& riga : tab.righe) {
+                for (size_t i = 0; i < riga.size(); ++i) t += (i ? "\t" : "") + riga[i];
+                t += "\n";
+            }
+        }
+    }
+    return t;
+}
+
+}  // namespace vask
