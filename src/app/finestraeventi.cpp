@@ -13,6 +13,8 @@
 #include "app/archivio.h"
 #include "app/esportazione.h"
 #include "app/stampa.h"
+#include "app/mohr.h"
+#include "app/relazione.h"
 #include "app/tabella.h"
 
 namespace vask {
@@ -51,9 +53,27 @@ void FinestraPrincipale::clic(const QString& nome) {
             copiarisultati();
         else if (n == "mnuVisualizzaTabella")
             mostratabella();
+        else if (n == "mnuVisualizzaRelazione")
+            mostra(relazione_);
+        else if (n == "mnuVisualizzaMohr")
+            mostra(mohr_);
         else
             nucleo_->clic(n);
     });
+}
+
+template <typename Finestra>
+void FinestraPrincipale::mostra(Finestra*& finestra) {
+    if (!finestra) {
+        if constexpr (std::is_same_v<Finestra, FinestraMohr>)
+            finestra = new FinestraMohr(*nucleo_, this);
+        else
+            finestra = new FinestraRelazione(*nucleo_, *messaggi_, this);
+    }
+    finestra->aggiorna();
+    finestra->show();
+    finestra->raise();
+    finestra->activateWindow();
 }
 
 void FinestraPrincipale::mostratabella() {

@@ -56,6 +56,8 @@ const VoceMenu MENU[] = {
     {2, "mnuVisualizzaZoomEstensioni", "Zoom &estensioni", "F9", false},
     {1, "mnuVisualizzaRisultati", "&Risultati", nullptr, false},
     {1, "mnuVisualizzaTabella", "&Tabella elementi...", "F11", false},
+    {1, "mnuVisualizzaRelazione", "Relazione di &calcolo...", "F10", false},
+    {1, "mnuVisualizzaMohr", "Cerchio di &Mohr...", nullptr, false},
     {0, "mnuPreferenze", "&Preferenze", nullptr, false},
     {1, "mnuPreferenzeColori", "&Colori", nullptr, false},
     {2, "mnuPreferenzeColoriSfondo", "&Sfondo", nullptr, false},

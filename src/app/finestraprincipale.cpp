@@ -45,6 +45,7 @@ FinestraPrincipale::FinestraPrincipale(Messaggi* messaggi, QWidget* genitore)
         propri_ = std::make_unique<MessaggiQt>(this, [this] { sincronizza(); });
         messaggi = propri_.get();
     }
+    messaggi_ = messaggi;
     nucleo_ = std::make_unique<FrmVask_2>(*messaggi);
     archivio_ = std::make_unique<Archivio>(*nucleo_, *messaggi, this);
     setWindowTitle(QString::fromUtf8(FrmVask_2::TITOLO));

@@ -26,6 +26,8 @@ class Archivio;
 class Esportazione;
 class Stampa;
 class FinestraTabella;
+class FinestraRelazione;
+class FinestraMohr;
 class MessaggiQt;
 
 // Captions use the decimal separator of this locale (the user's, at start-up).
@@ -48,6 +50,8 @@ public:
     AreaGrafica* area() const { return area_; }
     // The element table's window, once opened (non-modal).
     FinestraTabella* tabellaelementi() const { return tabella_; }
+    FinestraRelazione* relazione() const { return relazione_; }
+    FinestraMohr* mohr() const { return mohr_; }
 
     // Copy every control state of the core onto its widget.
     void sincronizza();
@@ -62,6 +66,8 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
     void copiarisultati();
     void mostratabella();
+    template <typename Finestra>
+    void mostra(Finestra*& finestra);
 
 private:
     enum class Tipo { Pulsante, Etichetta, Casella, Area };
@@ -104,6 +110,9 @@ private:
     int pausavista_ = 0;  // the core's last no-drop request shown
     AreaGrafica* area_ = nullptr;
     FinestraTabella* tabella_ = nullptr;
+    FinestraRelazione* relazione_ = nullptr;
+    FinestraMohr* mohr_ = nullptr;
+    Messaggi* messaggi_ = nullptr;  // what the windows show their boxes through
     bool occupato_ = false;       // a core handler is running (maybe inside a message box)
     bool ridimensionare_ = false; // a resize came meanwhile
     bool caricato_ = false;

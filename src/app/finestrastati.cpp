@@ -8,6 +8,8 @@
 
 #include "app/areagrafica.h"
 #include "app/pittore.h"
+#include "app/mohr.h"
+#include "app/relazione.h"
 #include "app/tabella.h"
 
 namespace vask {
@@ -113,7 +115,11 @@ void FinestraPrincipale::sincronizza() {
     voce("mnuEditaAnnulla", nucleo_->puoiannullare(), nucleo_->descrizioneannulla());
     voce("mnuEditaRipeti", nucleo_->puoiripetere(), nucleo_->descrizioneripeti());
     voce("mnuEditaCopiaRisultati", nucleo_->ris.eseguito, "Copia i quindici risultati");
+    voce("mnuVisualizzaRelazione", nucleo_->relazionedisponibile(), "I passi dell'ultimo calcolo");
+    voce("mnuVisualizzaMohr", nucleo_->relazionedisponibile(), "Il cerchio di Mohr dei momenti centrali");
     if (tabella_ && tabella_->isVisible()) tabella_->aggiorna();
+    if (relazione_ && relazione_->isVisible()) relazione_->aggiorna();
+    if (mohr_ && mohr_->isVisible()) mohr_->aggiorna();
     area_->puntatore(nucleo_->puntatore);
     if (nucleo_->pausadivieto != pausavista_) {
         pausavista_ = nucleo_->pausadivieto;

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "app/finestraprincipale.h"
+#include "app/relazione.h"
 #include "app/risultati.h"
 #include "app/splash.h"
 
@@ -62,7 +63,8 @@ QString aiuto(const QCommandLineParser& parser) {
     // The first line names the program by the path it was started with.
     testo.replace(0, testo.indexOf(QLatin1Char('\n')),
                   QStringLiteral("Uso: vask2cad [opzioni] [file.vask]\n"
-                                 "     vask2cad --risultati file.vask..."));
+                                 "     vask2cad --risultati file.vask...\n"
+                                 "     vask2cad --relazione file.vask..."));
     testo.replace(QStringLiteral("\nOptions:\n"), QStringLiteral("\nOpzioni:\n"));
     testo.replace(QStringLiteral("\nArguments:\n"), QStringLiteral("\nArgomenti:\n"));
     return testo;
@@ -90,13 +92,18 @@ int main(int argc, char* argv[]) {
         QStringLiteral("risultati"),
         QStringLiteral("Scrive i quindici risultati di ogni sezione indicata, come nel pannello dei "
                        "risultati, senza aprire finestre, ed esce."));
+    const QCommandLineOption relazione(
+        QStringLiteral("relazione"),
+        QStringLiteral("Scrive la relazione di calcolo di ogni sezione indicata come testo (tabelle "
+                       "separate da tabulazioni), senza aprire finestre, ed esce."));
     parser.addOption(help);
     parser.addOption(versione);
     parser.addOption(risultati);
+    parser.addOption(relazione);
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        QStringLiteral("La sezione (.vask) da aprire all'avvio; con --risultati, le sezioni da "
-                       "calcolare."),
+        QStringLiteral("La sezione (.vask) da aprire all'avvio; con --risultati o --relazione, le "
+                       "sezioni da calcolare."),
         QStringLiteral("[file.vask]"));
 
     if (!parser.parse(app->arguments())) {
@@ -124,6 +131,14 @@ int main(int argc, char* argv[]) {
         }
         vask::separatoredallalocale(QLocale::system());
         return vask::stamparisultati(file, uscita, errori);
+    }
+    if (parser.isSet(relazione)) {
+        if (file.isEmpty()) {
+            errori << "vask2cad: --relazione vuole almeno un file di sezione.\n";
+            return 1;
+        }
+        vask::separatoredallalocale(QLocale::system());
+        return vask::stamparelazioni(file, uscita, errori);
     }
     if (file.size() > 1) {
         errori << "vask2cad: si apre una sezione alla volta; per i risultati di più sezioni: "

@@ -7,6 +7,7 @@
 #include "app/filesezione.h"
 #include "app/finestraprincipale.h"
 #include "edit/frmvask2.h"
+#include "edit/relazionetesto.h"
 
 namespace vask {
 
@@ -30,7 +31,7 @@ public:
 
 }  // namespace
 
-Risultatifile risultatifile(const QString& percorso) {
+Risultatifile risultatifile(const QString& percorso, bool relazione) {
     Risultatifile r;
     Documento d;
     if (QString problema = leggifilesezione(percorso, d); !problema.isEmpty()) {
@@ -54,6 +55,10 @@ Risultatifile risultatifile(const QString& percorso) {
         return r;
     }
     r.blocco = percorso + QLatin1Char('\n');
+    if (relazione) {
+        r.blocco += QString::fromStdString(relazionetesto(blocchirelazione(nucleo.relazione(), false)));
+        return r;
+    }
     for (int i = 0; i < 15; ++i) {
         const Controllo& didascalia = nucleo.ctl[DIDASCALIERISULTATI[i]];
         QString testo = QString::fromStdString(didascalia.didascalia);

@@ -18,8 +18,9 @@ struct Risultatifile {
 };
 
 // Opens the file in a core of its own and runs "Esegui" on it. Numbers use
-// the decimal separator in force (impostaseparatore).
-Risultatifile risultatifile(const QString& percorso);
+// the decimal separator in force (impostaseparatore). With `relazione` the
+// block is the name and the calculation report as plain text instead.
+Risultatifile risultatifile(const QString& percorso, bool relazione = false);
 
 // Every file in turn, the blocks separated by a blank line; a file without a
 // block leaves its problem on `errori` and the others still go on. The exit

@@ -81,6 +81,7 @@ void FrmVask_2::nuovasezione() {
     vista.snapattivo = vista.osnapattivo = false;
     vista.passogriglia = 1.0f;
     ris.eseguito = ris.attuali = modo.eseguo = modo.seleziono = false;
+    ris.calcolo = false;
     modo.disegno = true;
     modo.cancello = modo.modifico = modo.sposto = false;
     modo.rettangolopremuto = modo.triangolopremuto = modo.cerchiopremuto = modo.lineapremuto = false;

@@ -13,6 +13,7 @@
 #include "edit/documento.h"
 #include "edit/storia.h"
 #include "analysis/nocciolo.h"
+#include "analysis/relazione.h"
 #include "model/controlli.h"
 #include "model/messaggi.h"
 #include "model/numeri.h"
@@ -128,6 +129,10 @@ public:
         // The panel as the computation wrote it (or emptied it): a selection
         // shows an element's data there meanwhile.
         std::string testi[15];
+        // The elements as the last computation found them: the report shows
+        // its steps even after the section changed.
+        bool calcolo = false;
+        Sezione calcolata;
     } ris;
 
     // Central ellipse.
@@ -168,6 +173,11 @@ public:
     // The fifteen results as text, one "caption value" a line, or as a table
     // of two columns separated by a tab; empty before any computation.
     std::string testorisultati(bool tabella) const;
+
+    // The calculation report of the last computation (its elements, today's
+    // closure lines), once there is one.
+    bool relazionedisponibile() const { return ris.calcolo; }
+    Relazione relazione() const;
 
     // Window title: the program, the file's name, a mark while unsaved.
     static const char* const TITOLO;

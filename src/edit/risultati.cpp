@@ -167,6 +167,8 @@ void FrmVask_2::mnuVisualizzaRisultati_Click() {
 
     ris.eseguito = true;
     ris.attuali = true;
+    ris.calcolo = true;
+    ris.calcolata = sez;
     for (int i = 0; i < 15; ++i) ris.testi[i] = ctl.testo(ETICHETTERISULTATI[i]);
     btnNoccioloCentrale_Click();
     btnEllisseCentrale_Click();
@@ -181,6 +183,8 @@ void FrmVask_2::mnuVisualizzaRisultati_Click() {
                        "Xc.";
     ctl.testo("lblDescrizione", indicazione);
 }
+
+Relazione FrmVask_2::relazione() const { return calcolarelazione(ris.calcolata, sez, pigreco); }
 
 void FrmVask_2::btnEllisseCentrale_Click() {
     if ((sez.prossimorettangolo == 1 && sez.prossimotriangolo == 1 && sez.prossimocerchio == 1) ||

@@ -1,0 +1,201 @@
+#include "app/relazione.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QMimeData>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextObjectInterface>
+#include <QTextStream>
+#include <QAbstractTextDocumentLayout>
+#include <QFileInfo>
+#include <QVBoxLayout>
+
+#include "app/filesezione.h"
+#include "app/mohr.h"
+#include "app/risultati.h"
+#include "edit/frmvask2.h"
+#include "edit/relazionetesto.h"
+
+namespace vask {
+
+namespace {
+
+const QString SEGNAPOSTO = QStringLiteral("[[MOHR]]");
+constexpr int OGGETTOMOHR = QTextFormat::UserObject + 1;
+const int PROPRIETADISEGNO = QTextFormat::UserProperty + 1;
+
+// Mohr's circle inside the text: painted by the same code as its window, so
+// a printer or a PDF gets it as vectors.
+class OggettoMohr : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+public:
+    using QObject::QObject;
+    QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override { return QSizeF(420, 340); }
+    void drawObject(QPainter* p, const QRectF& r, QTextDocument*, int, const QTextFormat& f) override {
+        dipingimohr(*p, r, f.property(PROPRIETADISEGNO).value<DisegnoMohr>());
+    }
+};
+
+}  // namespace
+
+}  // namespace vask
+
+Q_DECLARE_METATYPE(vask::DisegnoMohr)
+
+namespace vask {
+
+void componirelazione(QTextDocument& documento, const FrmVask_2& nucleo) {
+    if (!nucleo.relazionedisponibile()) {
+        documento.setHtml(QStringLiteral("<p>Nessun calcolo eseguito.</p>"));
+        return;
+    }
+    const Relazione r = nucleo.relazione();
+    const std::vector<BloccoRelazione> blocchi = blocchirelazione(r, !nucleo.ris.attuali);
+    documento.setHtml(QString::fromStdString(relazionehtml(blocchi, SEGNAPOSTO.toStdString())));
+    if (!documento.documentLayout()->handlerForObject(OGGETTOMOHR))
+        documento.documentLayout()->registerHandler(OGGETTOMOHR, new OggettoMohr(&documento));
+    QTextCursor c = documento.find(SEGNAPOSTO);
+    if (c.isNull()) return;
+    QTextCharFormat f;
+    f.setObjectType(OGGETTOMOHR);
+    f.setProperty(PROPRIETADISEGNO, QVariant::fromValue(disegnomohr(r.mohr.ixg, r.mohr.iyg, r.mohr.ixgyg, r.mohr.dueangolo)));
+    c.insertText(QString(QChar::ObjectReplacementCharacter), f);
+}
+
+FinestraRelazione::FinestraRelazione(const FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore)
+    : QWidget(genitore, Qt::Window), nucleo_(nucleo), messaggi_(messaggi) {
+    setObjectName(QStringLiteral("frmRelazione"));
+    setWindowTitle(QStringLiteral("Relazione di calcolo"));
+    testo_ = new QTextBrowser(this);
+    testo_->setObjectName(QStringLiteral("txtRelazione"));
+    testo_->setReadOnly(true);
+    auto* pulsanti = new QHBoxLayout;
+    const auto pulsante = [&](const char* nome, const char* testo, void (FinestraRelazione::*azione)()) {
+        auto* b = new QPushButton(QString::fromUtf8(testo), this);
+        b->setObjectName(QString::fromUtf8(nome));
+        connect(b, &QPushButton::clicked, this, azione);
+        pulsanti->addWidget(b);
+    };
+    pulsante("btnRelazioneStampa", "Stampa...", &FinestraRelazione::stampa);
+    pulsante("btnRelazioneSalva", "Salva...", &FinestraRelazione::salva);
+    pulsante("btnRelazioneCopia", "Copia", &FinestraRelazione::copia);
+    pulsanti->addStretch(1);
+    auto* colonna = new QVBoxLayout(this);
+    colonna->addWidget(testo_, 1);
+    colonna->addLayout(pulsanti);
+    resize(900, 700);
+
+    sceglidispositivo = [this]() -> QPagedPaintDevice* {
+        static QPrinter stampante(QPrinter::HighResolution);
+        QPrintDialog dialogo(&stampante, this);
+        return dialogo.exec() == QDialog::Accepted ? &stampante : nullptr;
+    };
+    sceglifile = [this] {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Salva la relazione"), QString(),
+                                            QStringLiteral("Pagina HTML (*.html);;Documento PDF (*.pdf)"));
+    };
+}
+
+void FinestraRelazione::aggiorna() {
+    // Most events change nothing the report shows: keep the reader's place.
+    const QString testo = nucleo_.relazionedisponibile()
+                              ? QString::fromStdString(relazionetesto(blocchirelazione(nucleo_.relazione(), !nucleo_.ris.attuali)))
+                              : QString();
+    if (testo == mostrato_ && !testo_->document()->isEmpty()) return;
+    mostrato_ = testo;
+    componirelazione(*testo_->document(), nucleo_);
+}
+
+void FinestraRelazione::stampa() {
+    QPagedPaintDevice* d = sceglidispositivo ? sceglidispositivo() : nullptr;
+    if (!d) return;
+    QTextDocument documento;
+    componirelazione(documento, nucleo_);
+    documento.print(d);
+}
+
+QString FinestraRelazione::html() const {
+    if (!nucleo_.relazionedisponibile()) return QStringLiteral("<p>Nessun calcolo eseguito.</p>");
+    const Relazione r = nucleo_.relazione();
+    QImage immagine(840, 680, QImage::Format_RGB32);
+    immagine.fill(Qt::white);
+    QPainter p(&immagine);
+    dipingimohr(p, QRectF(10, 10, 820, 660), disegnomohr(r.mohr.ixg, r.mohr.iyg, r.mohr.ixgyg, r.mohr.dueangolo));
+    p.end();
+    QByteArray png;
+    QBuffer b(&png);
+    b.open(QIODevice::WriteOnly);
+    immagine.save(&b, "PNG");
+    const std::string img = "<img width=\"420\" height=\"340\" src=\"data:image/png;base64," +
+                            png.toBase64().toStdString() + "\">";
+    return QString::fromStdString(relazionehtml(blocchirelazione(r, !nucleo_.ris.attuali), img));
+}
+
+void FinestraRelazione::salva() {
+    const QString percorso = sceglifile ? sceglifile() : QString();
+    if (percorso.isEmpty()) return;
+    bool riuscito = false;
+    if (percorso.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        QPdfWriter pdf(percorso);
+        QTextDocument documento;
+        componirelazione(documento, nucleo_);
+        documento.print(&pdf);
+        riuscito = QFileInfo(percorso).size() > 0;
+    } else {
+        QSaveFile f(percorso);
+        if (f.open(QIODevice::WriteOnly)) {
+            f.write(html().toUtf8());
+            riuscito = f.commit();
+        }
+    }
+    if (!riuscito)
+        messaggi_.mostra("Impossibile scrivere la relazione in «" + percorso.toStdString() + "».",
+                         "Salvataggio non riuscito.", Icona::Esclamazione, Pulsanti::Ok);
+}
+
+void FinestraRelazione::copia() {
+    if (!nucleo_.relazionedisponibile()) return;
+    const Relazione r = nucleo_.relazione();
+    const std::vector<BloccoRelazione> blocchi = blocchirelazione(r, !nucleo_.ris.attuali);
+    auto* dati = new QMimeData;
+    const QString testo = QString::fromStdString(relazionetesto(blocchi));
+    dati->setText(testo);
+    dati->setData(QStringLiteral("text/tab-separated-values"), testo.toUtf8());
+    dati->setHtml(html());
+    QApplication::clipboard()->setMimeData(dati);
+}
+
+int stamparelazioni(const QStringList& percorsi, QTextStream& uscita, QTextStream& errori) {
+    int esito = 0;
+    bool primo = true;
+    for (const QString& percorso : percorsi) {
+        const Risultatifile r = risultatifile(percorso, true);
+        if (!r.problema.isEmpty()) {
+            errori << "vask2cad: " << r.problema << '\n';
+            errori.flush();
+            esito = 1;
+            continue;
+        }
+        if (!primo) uscita << '\n';
+        primo = false;
+        uscita << r.blocco;
+        uscita.flush();
+    }
+    return esito;
+}
+
+}  // namespace vask
+
+#include "relazione.moc"
