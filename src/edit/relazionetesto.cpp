@@ -59,7 +59,8 @@ std::vector<BloccoRelazione> blocchirelazione(const Relazione& r, bool cambiata)
                          n(r.ixgygstampato) != n(p.ixgygvero);
     if (diversi) {
         huygens.frasi.push_back(
-            "Lontano dall'origine la sottrazione dei numeri scritti con sette cifre perde cifre (darebbe " +
+            "Con i numeri scritti a sette cifre la sottrazione perde cifre, tanto più quanto più la sezione è "
+            "lontana dall'origine (darebbe " +
             n(r.ixgstampato) + ", " + n(r.iygstampato) + ", " + n(r.ixgygstampato) +
             "): il programma somma invece, elemento per elemento, il momento proprio e il trasporto al "
             "baricentro, come nella tabella seguente.");

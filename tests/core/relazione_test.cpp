@@ -1,0 +1,122 @@
+// The calculation report: each step against closed forms and boundary
+// integrals computed here, the totals against the panel.
+#include <random>
+
+#include "analysis/relazione.h"
+#include "sezioni.h"
+#include "supporto.h"
+
+using namespace vask;
+
+namespace {
+
+Relazione relazione(const Sezione& s) {
+    Sezione t = s;
+    prova::calcola(t);
+    return calcolarelazione(t, t, prova::pigreco);
+}
+
+// The element alone, integrated about the origin and about its centroid.
+prova::Integrali integrali(const Sezione& s, int tipo, int n, double ox, double oy) {
+    Sezione uno;
+    if (tipo == 0) prova::rettangolo(uno, s.rettangoli[n][R::x1], s.rettangoli[n][R::y1], s.rettangoli[n][R::x2],
+                                     s.rettangoli[n][R::y2], 1);
+    const float* t = s.triangoli[n];
+    if (tipo == 1) prova::triangolo(uno, t[T::x1], t[T::y1], t[T::x2], t[T::y2], t[T::x3], t[T::y3], 1);
+    if (tipo == 2) prova::cerchio(uno, s.cerchi[n][C::xc], s.cerchi[n][C::yc], s.cerchi[n][C::raggio], 1);
+    return prova::riferimento(uno, ox, oy);
+}
+
+}  // namespace
+
+// Random elements, thin triangles among them, near the origin and far out:
+// area, mass, centroid, static, own and reference moments and the transport
+// to the section's centroid, each within 1e-9 of the boundary integrals.
+TEST(Relazione, i_passi_di_ogni_elemento_sono_gli_integrali_di_contorno) {
+    std::mt19937 gen(20);
+    std::uniform_int_distribution<int> quarti(4, 76), lontano(0, 3900);
+    for (int prova = 0; prova < 60; ++prova) {
+        const float dx = prova % 2 ? float(lontano(gen)) : 0, dy = prova % 3 ? float(lontano(gen)) : 0;
+        const auto c = [&](float d) { return d + quarti(gen) * 0.25f; };
+        Sezione s = prova::componi("R 1 1 19 11 1");
+        prova::rettangolo(s, c(dx), c(dy), c(dx), c(dy), -0.5f);
+        const float x = c(dx), y = c(dy);  // now and then a sliver
+        prova::triangolo(s, x, y, c(dx), c(dy), prova % 4 ? c(dx) : x + 18, prova % 4 ? c(dy) : y + 0.25f, 2);
+        prova::cerchio(s, c(dx + 2), c(dy + 2), 0.5f, -1);
+        if (s.rettangoli[2][R::x1] == s.rettangoli[2][R::x2] || s.rettangoli[2][R::y1] == s.rettangoli[2][R::y2] ||
+            prova::atteso(s).massa <= 0 || s.triangoli[1][T::area] == 0)
+            continue;
+        const Relazione r = relazione(s);
+        ASSERT_EQ(r.elementi.size(), 4u);
+        for (const PassoElemento& q : r.elementi) {
+            SCOPED_TRACE(testing::Message() << prova << " tipo " << q.tipo);
+            const prova::Integrali o = integrali(s, q.tipo, q.numero, 0, 0);
+            const double xg = o.sy / o.area, yg = o.sx / o.area;
+            const prova::Integrali g = integrali(s, q.tipo, q.numero, xg, yg), h = integrali(s, q.tipo, q.numero, r.xg, r.yg);
+            const double m = q.rho * o.area, tol = q.tipo == 2 ? 1e-7 : 1e-9;  // circles: the float pi of the program
+            const std::pair<double, double> coppie[] = {
+                {q.area, o.area}, {q.massa, m}, {q.xg, xg}, {q.yg, yg}, {q.sx, m * yg}, {q.sy, m * xg},
+                {q.ixp, q.rho * g.ixx}, {q.iyp, q.rho * g.iyy}, {q.ixyp, q.rho * g.ixy}, {q.ix, q.rho * o.ixx},
+                {q.iy, q.rho * o.iyy}, {q.ixy, q.rho * o.ixy}, {q.ixg, q.rho * h.ixx}, {q.iyg, q.rho * h.iyy},
+                {q.ixgyg, q.rho * h.ixy}};
+            double scala = 0;
+            for (const auto& [a, b] : coppie) scala = std::max(scala, std::fabs(b));
+            for (const auto& [a, b] : coppie) EXPECT_NEAR(a, b, tol * scala) << &a - &coppie[0].first;
+        }
+    }
+}
+
+// A rectangle: W = b h^2 / 6 and the middle-third rhombus; a circle: pi r^3 / 4;
+// the T of a flange 12 x 2 over a web 1 x 10, worked by hand. Mohr's invariants.
+TEST(Relazione, moduli_antipoli_e_cerchio_di_mohr_delle_sezioni_note) {
+    // Moduli and antipoles come from the panel's float moments: 1e-6.
+    Sezione s = prova::componi("R 3 2 7 8 1");  // b 4, h 6, G (5, 5), Xc horizontal
+    for (const float* l : {(const float[]){3, 2, 7, 2}, (const float[]){7, 2, 7, 8}, (const float[]){7, 8, 3, 8},
+                           (const float[]){3, 8, 3, 2}}) {
+        float* riga = s.linee[s.l++];
+        std::copy_n(l, 4, riga + 1);
+    }
+    const Relazione r = relazione(s);
+    EXPECT_NEAR(r.moduloxc.wpiu, 4 * 36 / 6.0, 1e-6 * 24);
+    EXPECT_NEAR(r.moduloyc.wmeno, 6 * 16 / 6.0, 1e-6 * 16);
+    const double rombo[4][2] = {{5, 5 + 1}, {5 - 4 / 6.0, 5}, {5, 5 - 1}, {5 + 4 / 6.0, 5}};  // opposite each side
+    ASSERT_EQ(r.nocciolo.size(), 4u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_TRUE(std::hypot(r.nocciolo[i].x - rombo[i][0], r.nocciolo[i].y - rombo[i][1]) < 1e-6) << i;
+    EXPECT_TRUE(r.nocciolo[0].xiinfinito && !r.nocciolo[0].etainfinito && r.nocciolo[0].eta0 == -3);
+
+    const Relazione c = relazione(prova::componi("C 10 10 3 1"));
+    EXPECT_NEAR(c.moduloxc.wpiu, prova::pigreco * 27 / 4, 1e-4);
+    EXPECT_NEAR(c.moduloyc.wmeno, prova::pigreco * 27 / 4, 1e-4);
+
+    const Relazione t = relazione(prova::componi("R 0.5 10 12.5 12 1 R 6 0 7 10 1"));
+    const double yg = (24 * 11 + 10 * 5) / 34.0;
+    const double ixg = 12 * 8 / 12.0 + 24 * (11 - yg) * (11 - yg) + 1000 / 12.0 + 10 * (5 - yg) * (5 - yg);
+    const double iyg = 2 * 1728 / 12.0 + 10 / 12.0;
+    EXPECT_NEAR(t.moduloxc.dpiu, 12 - yg, 1e-9);
+    EXPECT_NEAR(t.moduloxc.wmeno, ixg / yg, 1e-6 * ixg);
+    EXPECT_NEAR(t.moduloyc.wpiu, iyg / 6, 1e-6 * iyg);
+
+    for (const char* sezione : {"R 0 0 4 2 1 T 4 0 8 0 4 5 1", "T 1 1 9 2 3 7 1 C 5 4 1 -1", "R 2 2 6 4 1"}) {
+        const Mohr m = relazione(prova::componi(sezione)).mohr;
+        EXPECT_NEAR(m.imax + m.imin, m.ixg + m.iyg, 1e-9 * m.imax) << sezione;
+        EXPECT_NEAR(m.imax * m.imin, m.ixg * m.iyg - m.ixgyg * m.ixgyg, 1e-9 * m.imax * m.imax) << sezione;
+        EXPECT_NEAR(m.raggio, std::hypot((m.ixg - m.iyg) / 2, m.ixgyg), 1e-9 * m.imax) << sezione;
+    }
+}
+
+// The report's totals and the panel, text for text, anywhere on the plane.
+TEST(Relazione, i_totali_e_i_risultati_sono_quelli_del_pannello) {
+    for (const std::string inizio : {"1;1", "2501;3500.5"}) {
+        prova::Banco b;
+        b.fai("mnuStrumentiRettangolo txtPunto=" + inizio + " Invio txtPunto=@8;2 Invio mnuStrumentiTriangolo "
+              "txtPunto=@0;0 Invio txtPunto=@-4;5 Invio txtPunto=@-4;-5 Invio btnEsegui");
+        const Relazione r = b.f.relazione();
+        const std::string panel = b.leggi("lblMassa lblIx lblIy lblIxy lblXg lblYg lblIxg lblIyg lblIxgyg");
+        std::string report;
+        for (double v : {r.massa, r.ix, r.iy, r.ixy, r.xg, r.yg, double(r.p.ixgvero), double(r.p.iygvero),
+                         double(r.p.ixgygvero)})
+            report += (report.empty() ? "" : " ") + testosingolo(float(v));
+        EXPECT_EQ(report, panel);
+    }
+}
