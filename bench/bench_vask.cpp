@@ -6,11 +6,15 @@
 #include <malloc.h>
 #include <sys/resource.h>
 #include <QImage>
+#include <QAbstractTextDocumentLayout>
 #include <QPainter>
+#include <QTextDocument>
 #include <cmath>
 #include <vector>
 
+#include "app/mohr.h"
 #include "app/pittore.h"
+#include "app/relazione.h"
 #include "edit/frmvask2.h"
 #include "view/vista.h"
 #include "../tests/app/scimmia.h"
@@ -266,6 +270,38 @@ void Cella_della_tabella_1920x1080(benchmark::State& stato) {
     }
 }
 BENCHMARK(Cella_della_tabella_1920x1080)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// The report of the largest section built and laid out as rich text, and
+// Mohr's circle painted at 1920x1080.
+void Relazione_della_sezione_piu_grande(benchmark::State& stato) {
+    Banco b;
+    b.sezione();
+    b.f.btnEsegui_Click();
+    for (auto _ : stato) {
+        QTextDocument documento;
+        componirelazione(documento, b.f);
+        documento.setTextWidth(900);
+        benchmark::DoNotOptimize(documento.documentLayout()->documentSize());
+    }
+}
+BENCHMARK(Relazione_della_sezione_piu_grande)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void Mohr_1920x1080(benchmark::State& stato) {
+    Banco b;
+    b.sezione();
+    b.f.btnEsegui_Click();
+    const Relazione r = b.f.relazione();
+    const DisegnoMohr d = disegnomohr(r.mohr.ixg, r.mohr.iyg, r.mohr.ixgyg, r.mohr.dueangolo);
+    for (auto _ : stato) {
+        b.immagine.fill(Qt::white);
+        QPainter p(&b.immagine);
+        p.setRenderHint(QPainter::Antialiasing);
+        dipingimohr(p, QRectF(b.immagine.rect()), d);
+        p.end();
+        benchmark::DoNotOptimize(b.immagine.constBits());
+    }
+}
+BENCHMARK(Mohr_1920x1080)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // The view at work: object snap over all 136 candidates, grid at ratio 80,
 // guide lines, at the origin and at the far corner of the world, on a full-HD

@@ -180,7 +180,10 @@ Propria propriatriangolo(const float* t) {
 }
 
 Propria propriacerchio(const float* c, float pigreco) {
-    const double r = c[C::raggio], area = double(pigreco) * r * r;
+    // The float pi stands for pi: in double its other digits count where
+    // holes cancel most of the mass.
+    const double pi = pigreco == float(M_PI) ? M_PI : double(pigreco);
+    const double r = c[C::raggio], area = pi * r * r;
     Propria p;
     p.geometrica = area;
     p.area = segnodoppio(c[C::densita]) * area;

@@ -325,6 +325,32 @@ private slots:
     }
 
     // The samples as the window shows them (its values judged by the random test's integration).
+    // Each sample's report parsed back: the totals row and the centroid and
+    // Huygens-Steiner lines end with the panel's texts; a broken file, one error.
+    void la_relazione_senza_display_ha_i_numeri_del_pannello() {
+        separatoredallalocale(QLocale(QLocale::Italian, QLocale::Italy));
+        const QStringList nomi = QDir(QStringLiteral(VASK_ESEMPI)).entryList({"*.vask"});
+        QStringList percorsi{dati("@app_rotto.vask")};
+        for (const QString& nome : nomi) percorsi << QStringLiteral(VASK_ESEMPI "/") + nome;
+        const Esito e = esegui(QStringList{"--relazione"} + percorsi, "it_IT.UTF-8");
+        QVERIFY2(e.codice == 1 && e.errori.count('\n') == 1, qPrintable(e.errori));
+        QStringList blocchi = e.uscita.split(QStringLiteral("\n\n") + VASK_ESEMPI);
+        QCOMPARE(blocchi.size(), int(nomi.size()));
+        for (int i = 0; i < blocchi.size(); ++i) {
+            Copione c;
+            FinestraPrincipale f(&c);
+            QVERIFY(f.apri(percorsi[i + 1]));
+            f.findChild<QPushButton*>("btnEsegui")->click();
+            const auto t = [&f](const char* n) { return f.findChild<QLabel*>(n)->text(); };
+            const QStringList linee = blocchi[i].split('\n');
+            const QStringList totale = linee.filter(QRegularExpression("^Totale\t\t\t")).value(0).split('\t');
+            QCOMPARE(QStringList({totale.value(3), totale.value(11), totale.value(12), totale.value(13)}),
+                     QStringList({t("lblMassa"), t("lblIx"), t("lblIy"), t("lblIxy")}));
+            for (const auto& [inizio, etichetta] : {std::pair{"Xg = Sy", "lblXg"}, {"Yg = Sx", "lblYg"}, {"Ixg = Ix", "lblIxg"},
+                                                    {"Iyg = Iy", "lblIyg"}, {"Ixgyg = Ixy", "lblIxgyg"}})
+                QCOMPARE(linee.filter(QRegularExpression(QStringLiteral("^") + inizio)).value(0).section(" = ", -1), t(etichetta));
+        }
+    }
     void i_risultati_senza_display_sono_quelli_del_pannello_nella_lingua_del_sistema() {
         separatoredallalocale(QLocale(QLocale::Italian, QLocale::Italy));
         QStringList percorsi;

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "app/messaggiqt.h"
+#include "app/relazione.h"
 #include "app/pittore.h"
 #include "app/splash.h"
 #include "scimmia.h"
@@ -333,6 +334,38 @@ private slots:
         griglia->selectRow(0);
         f->findChild<QPushButton*>("btnTabellaCopia")->click();
         QVERIFY(QApplication::clipboard()->text().endsWith(QStringLiteral("Rettangolo 1\t1\t1\t4\t3\t\t\t\t\t\t1\t6\t6\n")));
+    }
+
+    // F10 after Esegui: the steps, the stale line, a copy for a spreadsheet, a PDF; Mohr painted.
+    void la_relazione_e_il_cerchio_di_mohr_seguono_il_calcolo() {
+        mostra();
+        QVERIFY(!trova<QAction>("mnuVisualizzaRelazione")->isEnabled());
+        clicca("btnRettangolo");
+        for (const char* p : {"1;1", "@4;6"}) digita(p);
+        clicca("btnEsegui");
+        QTest::keyClick(f, Qt::Key_F10);
+        auto* relazione = qobject_cast<FinestraRelazione*>(f->findChild<QWidget*>("frmRelazione"));
+        auto* testo = trova<QTextBrowser>("txtRelazione");
+        QVERIFY(relazione && relazione->isVisible() && relazione->windowTitle() == "Relazione di calcolo");
+        QVERIFY(testo->toPlainText().contains(QStringLiteral("Ixg = Ix − M·Yg² = 456 − 24·4² = 72")));
+        relazione->findChild<QPushButton*>("btnRelazioneCopia")->click();
+        const QMimeData* copiati = QApplication::clipboard()->mimeData();
+        QVERIFY(copiati->hasHtml() && copiati->text().contains(QStringLiteral("Rettangolo 1\t1\t24\t24\t3\t4\t96\t72\t")));
+        clicca("btnDisegna");
+        clicca("btnRettangolo");
+        for (const char* p : {"10;1", "@1;1"}) digita(p);
+        QCOMPARE(testo->toPlainText().section('\n', 1, 1), QStringLiteral("La sezione è cambiata dopo l'ultimo calcolo: premi Esegui."));
+        QTemporaryDir cartella;
+        relazione->sceglifile = [&cartella] { return cartella.filePath("r.pdf"); };
+        relazione->findChild<QPushButton*>("btnRelazioneSalva")->click();
+        QFile pdf(cartella.filePath("r.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
+        trova<QAction>("mnuVisualizzaMohr")->trigger();
+        const QImage mohr = f->findChild<QWidget*>("frmMohr")->grab().toImage();
+        QSet<QRgb> colori;
+        for (int y = 0; y < mohr.height(); y += 3)
+            for (int x = 0; x < mohr.width(); x += 3) colori.insert(mohr.pixel(x, y));
+        QVERIFY(mohr.width() > 100 && colori.size() > 3);
     }
 };
 

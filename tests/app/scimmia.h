@@ -329,10 +329,13 @@ public:
         }
         for (auto [nome, attiva, suggerimento] : {std::tuple{"mnuEditaAnnulla", f.puoiannullare(), f.descrizioneannulla()},
                                                   {"mnuEditaRipeti", f.puoiripetere(), f.descrizioneripeti()},
-                                                  {"mnuEditaCopiaRisultati", r.eseguito, std::string("Copia i quindici risultati")}})
+                                                  {"mnuEditaCopiaRisultati", r.eseguito, std::string("Copia i quindici risultati")},
+                                                  {"mnuVisualizzaRelazione", f.relazionedisponibile(), "I passi dell'ultimo calcolo"},
+                                                  {"mnuVisualizzaMohr", f.relazionedisponibile(),
+                                                   "Il cerchio di Mohr dei momenti centrali"}})
             if (auto* a = f_->findChild<QAction*>(nome); a->isEnabled() != attiva || a->statusTip().toStdString() != suggerimento)
                 return std::string(nome) + " non segue la storia";
-        for (QAction* a : f_->findChildren<QAction*>(QRegularExpression("^mnu(?!Edita)")))  // the others are always there to use
+        for (QAction* a : f_->findChildren<QAction*>(QRegularExpression("^mnu(?!Edita|VisualizzaRelazione|VisualizzaMohr)")))  // the others are always there to use
             if (!a->isEnabled()) return a->objectName().toStdString() + " spenta";
         if (f_->windowTitle().toStdString() != f.titolo()) return "il titolo non è quello del nucleo";
         if (auto* t = f_->findChild<QTableWidget*>("grdElementi"); t && t->isVisible()) {
@@ -460,16 +463,27 @@ public:
             if (const QString e = leggisezione(testo, d); !e.isEmpty()) return "il file non si rilegge: " + e.toStdString();
             if (const std::string e = lettore_.apridocumento(d, "casuale.vask"); !e.empty()) return "non si riaprirebbe: " + e;
             riaperta_ = lettore_.sez;
-            const auto vicino = [](float a, float& b) {  // then taken as equal, for the bytes compared below
-                const bool si = std::fabs(a - b) <= 3e-7f * std::fabs(a) + 1e-44f;
+            // A float step of a corner far from the origin is a larger part of a small side: the steps
+            // allowed grow with the coordinates over the sides.
+            const auto vicino = [](float a, float& b, const float* x, const float* y, int n) {  // then taken as equal
+                float x0 = x[0], x1 = x[0], y0 = y[0], y1 = y[0], grandi = 0;
+                for (int k = 0; k < n; ++k) {
+                    x0 = std::min(x0, x[2 * k]), x1 = std::max(x1, x[2 * k]), y0 = std::min(y0, y[2 * k]), y1 = std::max(y1, y[2 * k]);
+                    grandi = std::max({grandi, std::fabs(x[2 * k]), std::fabs(y[2 * k])});
+                }
+                const float passi = 1 + grandi / std::max(std::min(x1 - x0, y1 - y0), 1e-30f);
+                const bool si = std::fabs(a - b) <= 3e-7f * passi * std::fabs(a) + 1e-44f;
                 b = a;
                 return si;
             };
             for (int i = 1; i < s.prossimorettangolo; ++i)
                 for (int c : {R::area, R::massa})
-                    if (!vicino(s.rettangoli[i][c], riaperta_.rettangoli[i][c])) return "area riaperta diversa";
+                    if (const float* r = s.rettangoli[i]; !vicino(r[c], riaperta_.rettangoli[i][c], r + R::x1, r + R::y1, 2))
+                        return "area riaperta diversa";
             for (int i = 1; i < s.prossimotriangolo; ++i)
-                for (int c : {T::area, T::massa}) if (!vicino(s.triangoli[i][c], riaperta_.triangoli[i][c])) return "area riaperta diversa";
+                for (int c : {T::area, T::massa})
+                    if (const float* t = s.triangoli[i]; !vicino(t[c], riaperta_.triangoli[i][c], t + T::x1, t + T::y1, 3))
+                        return "area riaperta diversa";
             if (std::memcmp(ora.data(), &riaperta_, sizeof(Sezione)) != 0) return "la sezione riaperta è diversa";
             Documento vista = lettore_.documento();  // its rows as saved: compared above
             vista.rettangoli = d.rettangoli, vista.triangoli = d.triangoli;

@@ -53,7 +53,7 @@ TEST(Relazione, i_passi_di_ogni_elemento_sono_gli_integrali_di_contorno) {
             const prova::Integrali o = integrali(s, q.tipo, q.numero, 0, 0);
             const double xg = o.sy / o.area, yg = o.sx / o.area;
             const prova::Integrali g = integrali(s, q.tipo, q.numero, xg, yg), h = integrali(s, q.tipo, q.numero, r.xg, r.yg);
-            const double m = q.rho * o.area, tol = q.tipo == 2 ? 1e-7 : 1e-9;  // circles: the float pi of the program
+            const double m = q.rho * o.area, tol = 1e-9;
             const std::pair<double, double> coppie[] = {
                 {q.area, o.area}, {q.massa, m}, {q.xg, xg}, {q.yg, yg}, {q.sx, m * yg}, {q.sy, m * xg},
                 {q.ixp, q.rho * g.ixx}, {q.iyp, q.rho * g.iyy}, {q.ixyp, q.rho * g.ixy}, {q.ix, q.rho * o.ixx},
@@ -102,6 +102,8 @@ TEST(Relazione, moduli_antipoli_e_cerchio_di_mohr_delle_sezioni_note) {
         EXPECT_NEAR(m.imax + m.imin, m.ixg + m.iyg, 1e-9 * m.imax) << sezione;
         EXPECT_NEAR(m.imax * m.imin, m.ixg * m.iyg - m.ixgyg * m.ixgyg, 1e-9 * m.imax * m.imax) << sezione;
         EXPECT_NEAR(m.raggio, std::hypot((m.ixg - m.iyg) / 2, m.ixgyg), 1e-9 * m.imax) << sezione;
+        // From CX, turning by 2 alfa (anticlockwise when positive) reaches Ixc on the axis.
+        EXPECT_NEAR(std::remainder(std::atan2(m.ixgyg, m.ixg - m.centro) + m.dueangolo, 2 * prova::PI), 0, 1e-6) << sezione;
     }
 }
 
