@@ -15,14 +15,28 @@ double stampato(double v) { return valoredidascalia(testosingolo(float(v))); }
 
 }  // namespace
 
+namespace {
+
+// Straight axes exactly: a line parallel to one has an intercept at infinity,
+// not at 1E+08 from the rounding of pi / 2.
+void direzione(const Relazione& r, double& c, double& s) {
+    c = r.assi == Assi::Obliqui ? std::cos(r.alfa) : r.assi == Assi::Orizzontale ? 1 : 0;
+    s = r.assi == Assi::Obliqui ? std::sin(r.alfa) : r.assi == Assi::Orizzontale ? 0 : 1;
+}
+
+}  // namespace
+
 void centrali(const Relazione& r, double x, double y, double& xi, double& eta) {
-    const double c = std::cos(r.alfa), s = std::sin(r.alfa), dx = x - r.xg, dy = y - r.yg;
+    double c, s;
+    direzione(r, c, s);
+    const double dx = x - r.xg, dy = y - r.yg;
     xi = dx * c + dy * s;
     eta = dy * c - dx * s;
 }
 
 void mondo(const Relazione& r, double xi, double eta, double& x, double& y) {
-    const double c = std::cos(r.alfa), s = std::sin(r.alfa);
+    double c, s;
+    direzione(r, c, s);
     x = r.xg + xi * c - eta * s;
     y = r.yg + xi * s + eta * c;
 }

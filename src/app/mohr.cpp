@@ -53,7 +53,8 @@ void dipingimohr(QPainter& p, const QRectF& zona, const DisegnoMohr& d) {
         p.setBrush(QColor(0, 0, 0));
         p.drawEllipse(c, 2.5 * penna, 2.5 * penna);
         p.setPen(QColor(0, 0, 0));
-        p.drawText(c + QPointF(4 * penna, -4 * penna), QString::fromStdString(k.nome + " " + k.valore));
+        const double giu = k.sotto ? 4 * penna + QFontMetricsF(f).ascent() : -4 * penna;
+        p.drawText(c + QPointF(4 * penna, giu), QString::fromStdString(k.nome + " " + k.valore));
     }
     p.restore();
 }

@@ -11,6 +11,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSaveFile>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -114,8 +115,12 @@ void FinestraRelazione::aggiorna() {
                               ? QString::fromStdString(relazionetesto(blocchirelazione(nucleo_.relazione(), !nucleo_.ris.attuali)))
                               : QString();
     if (testo == mostrato_ && !testo_->document()->isEmpty()) return;
+    // A new report opens at its top; an updated one where the reader was.
+    const int posto = mostrato_.isEmpty() ? 0 : testo_->verticalScrollBar()->value();
     mostrato_ = testo;
     componirelazione(*testo_->document(), nucleo_);
+    testo_->moveCursor(QTextCursor::Start);
+    testo_->verticalScrollBar()->setValue(posto);
 }
 
 void FinestraRelazione::stampa() {

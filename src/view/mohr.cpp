@@ -20,8 +20,8 @@ DisegnoMohr disegnomohr(double ixg, double iyg, double ixgyg, double dueangolo) 
     d.punti = {{ixg, ixgyg, "X", "(" + t(ixg) + "; " + t(ixgyg) + ")"},
                {iyg, -ixgyg, "Y", "(" + t(iyg) + "; " + t(-ixgyg) + ")"},
                {d.centro, 0, "C", t(d.centro)},
-               {d.centro + d.raggio, 0, "Ixc", t(d.centro + d.raggio)},
-               {d.centro - d.raggio, 0, "Iyc", t(d.centro - d.raggio)}};
+               {d.centro + d.raggio, 0, "Ixc", t(d.centro + d.raggio), true},
+               {d.centro - d.raggio, 0, "Iyc", t(d.centro - d.raggio), true}};
     d.inizioarco = std::atan2(ixgyg, (ixg - iyg) / 2);
     d.ampiezzaarco = dueangolo;
     d.angolo = "2α = " + testosingolo(float(dueangolo * 180 / 3.14159265358979323846)) + "°";

@@ -12,6 +12,7 @@ namespace vask {
 struct PuntoMohr {
     double x = 0, y = 0;
     std::string nome, valore;
+    bool sotto = false;  // the label below the point, clear of X and Y on the axis
 };
 
 struct DisegnoMohr {

@@ -84,6 +84,12 @@ TEST(Relazione, moduli_antipoli_e_cerchio_di_mohr_delle_sezioni_note) {
     for (int i = 0; i < 4; ++i)
         EXPECT_TRUE(std::hypot(r.nocciolo[i].x - rombo[i][0], r.nocciolo[i].y - rombo[i][1]) < 1e-6) << i;
     EXPECT_TRUE(r.nocciolo[0].xiinfinito && !r.nocciolo[0].etainfinito && r.nocciolo[0].eta0 == -3);
+    // Turned on its side Xc is vertical: the bottom side is parallel to Yc, exactly.
+    Sezione v = prova::componi("R 3 2 9 6 1");
+    ++v.l;
+    v.linee[1][L::x1] = 3, v.linee[1][L::y1] = 2, v.linee[1][L::x2] = 9, v.linee[1][L::y2] = 2;
+    const PassoNocciolo k = relazione(v).nocciolo.at(0);
+    EXPECT_TRUE(k.etainfinito && !k.xiinfinito && k.xi0 == -2 && k.v == 0) << k.xi0 << " " << k.v;
 
     const Relazione c = relazione(prova::componi("C 10 10 3 1"));
     EXPECT_NEAR(c.moduloxc.wpiu, prova::pigreco * 27 / 4, 1e-4);
