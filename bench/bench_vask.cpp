@@ -17,7 +17,7 @@
 #include "app/relazione.h"
 #include "edit/frmvask2.h"
 #include "view/vista.h"
-#include "../tests/app/scimmia.h"
+#include "../tests/app/generatore.h"
 
 using namespace vask;
 

@@ -43,7 +43,8 @@ bool numerocella(const std::string& testo, float& valore, Portata& portata) {
     const char* inizio = s.data() + (s[0] == '+' ? 1 : 0);
     const auto r = std::from_chars(inizio, s.data() + s.size(), d);
     if (r.ptr != s.data() + s.size()) return false;
-    if (r.ec == std::errc::result_out_of_range) d = s.find("e-") != std::string::npos || s.find("E-") != std::string::npos ? 1e-300 : INFINITY;
+    if (r.ec == std::errc::result_out_of_range)
+        d = s.find("e-") != std::string::npos || s.find("E-") != std::string::npos ? 1e-300 : INFINITY;
     portata = std::fabs(d) > FLT_MAX ? Portata::Troppogrande : (d != 0 && float(d) == 0 ? Portata::Troppopiccolo : Portata::Ammesso);
     valore = portata == Portata::Ammesso ? float(d) + 0.0f : 0.0f;
     return true;

@@ -6,7 +6,7 @@
 #include <time.h>
 #include <unistd.h>
 
-#include "scimmia.h"
+#include "generatore.h"
 
 using namespace scimmia;
 
