@@ -45,6 +45,7 @@ TEST_F(Finestra, un_esercizio_incollato_da_i_risultati_dell_integrazione_e_si_ri
     // A refused row stops the paste; the rows before it are one step.
     fai("Si mnuFileNuovo");
     avvisi();
-    f.incollatabella("Cerchio\t\t\t\t\t\t\t5\t5\t2\t1\nCerchio\t\t\t\t\t\t\t1\t1\t2\t1\nLinea\t0\t0\t1\t1\n");
+    // Lines ending in CR LF, as a spreadsheet on another system copies them.
+    f.incollatabella("Cerchio\t\t\t\t\t\t\t5\t5\t2\t1\r\nCerchio\t\t\t\t\t\t\t1\t1\t2\t1\r\nLinea\t0\t0\t1\t1\r\n");
     EXPECT_EQ(leggi("! #C #L annulla"), "Cerchio fuori dei limiti dell'area grafica. 1 0 Annulla: incolla 1 riga");
 }
