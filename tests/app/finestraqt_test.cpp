@@ -332,6 +332,11 @@ private slots:
         f->findChild<QAction*>("mnuEditaAnnulla")->trigger();
         QCOMPARE(griglia->item(0, 3)->text(), QStringLiteral("4"));
         griglia->selectRow(0);
+        QApplication::clipboard()->clear();
+        QApplication::setActiveWindow(finestra);
+        griglia->setFocus();
+        QTest::keyClick(griglia, Qt::Key_C, Qt::ControlModifier);  // whole rows, not the text of a cell
+        QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("Elemento\t")));
         f->findChild<QPushButton*>("btnTabellaCopia")->click();
         QVERIFY(QApplication::clipboard()->text().endsWith(QStringLiteral("Rettangolo 1\t1\t1\t4\t3\t\t\t\t\t\t1\t6\t6\n")));
     }
