@@ -43,7 +43,12 @@ class OggettoMohr : public QObject, public QTextObjectInterface {
     Q_INTERFACES(QTextObjectInterface)
 public:
     using QObject::QObject;
-    QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override { return QSizeF(420, 340); }
+    // 420 x 340 at the screen's 96 dpi; a printer or a PDF lays the text out at its own resolution.
+    QSizeF intrinsicSize(QTextDocument* d, int, const QTextFormat&) override {
+        const QPaintDevice* dispositivo = d->documentLayout()->paintDevice();
+        const double k = dispositivo ? dispositivo->logicalDpiX() / 96.0 : 1;
+        return QSizeF(420 * k, 340 * k);
+    }
     void drawObject(QPainter* p, const QRectF& r, QTextDocument*, int, const QTextFormat& f) override {
         dipingimohr(*p, r, f.property(PROPRIETADISEGNO).value<DisegnoMohr>());
     }
