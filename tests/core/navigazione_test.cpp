@@ -9,6 +9,14 @@ TEST(Navigazione, zoom_pan_griglia_e_snap_danno_le_didascalie_e_i_pulsanti_dei_d
     prova::recita("core_navigazione.tsv");
 }
 
+// The arrows stop at the far right and top limits and say so.
+TEST_F(Finestra, il_pan_statico_si_ferma_ai_limiti_lontani) {
+    for (int i = 0; i < 10000 && f.vista.nuovooriginex < LIMITEDESTRO; ++i) f.Command4_Click();
+    for (int i = 0; i < 10000 && -f.vista.nuovooriginey < LIMITESUPERIORE; ++i) f.btnPanSu_Click();
+    EXPECT_EQ(fa("Command4", "lblDescrizione ^Command4"), "Pan: Raggiungimento del limite destro dell'area grafica di lavoro. R");
+    EXPECT_EQ(fa("btnPanSu", "^btnPanSu lblOriginex lblOriginey"), "R 4016 4048");
+}
+
 TEST_F(Finestra, il_pan_dinamico_trascina_arrotonda_e_si_ferma_al_limite) {
     recita("core_pan.tsv");
     for (int i = 0; i < 10000 && f.vista.nuovooriginex < LIMITEDESTRO - 2; ++i) f.Command4_Click();
