@@ -356,6 +356,7 @@ private slots:
         relazione->findChild<QPushButton*>("btnRelazioneCopia")->click();
         const QMimeData* copiati = QApplication::clipboard()->mimeData();
         QVERIFY(copiati->hasHtml() && copiati->text().contains(QStringLiteral("Rettangolo 1\t1\t24\t24\t3\t4\t96\t72\t")));
+        QVERIFY(copiati->html().contains(QStringLiteral("<td>Rettangolo 1</td>")) && testo->toPlainText().contains("Rettangolo 1"));
         clicca("btnDisegna");
         clicca("btnRettangolo");
         for (const char* p : {"10;1", "@1;1"}) digita(p);

@@ -3,6 +3,7 @@
 #include <random>
 
 #include "analysis/relazione.h"
+#include "edit/relazionetesto.h"
 #include "sezioni.h"
 #include "supporto.h"
 
@@ -90,6 +91,13 @@ TEST(Relazione, moduli_antipoli_e_cerchio_di_mohr_delle_sezioni_note) {
     v.linee[1][L::x1] = 3, v.linee[1][L::y1] = 2, v.linee[1][L::x2] = 9, v.linee[1][L::y2] = 2;
     const PassoNocciolo k = relazione(v).nocciolo.at(0);
     EXPECT_TRUE(k.etainfinito && !k.xiinfinito && k.xi0 == -2 && k.v == 0) << k.xi0 << " " << k.v;
+
+    // A weightless triangle is no material. Near the origin the printed numbers
+    // subtract exactly: no transport table; far out they do not.
+    EXPECT_EQ(relazione(prova::componi("R 3 2 7 8 1 T 30 30 31 30 30 31 0")).moduloxc.dpiu, r.moduloxc.dpiu);
+    const auto testo = [](const char* s) { return relazionetesto(blocchirelazione(relazione(prova::componi(s)), false)); };
+    EXPECT_EQ(testo("R 3 2 7 8 1").find("Trasporto al baricentro"), std::string::npos);
+    EXPECT_NE(testo("R 2503 3502 2507 3508 1 T 2500 3500 2510 3501 2502 3509 1").find("Trasporto al baricentro"), std::string::npos);
 
     const Relazione c = relazione(prova::componi("C 10 10 3 1"));
     EXPECT_NEAR(c.moduloxc.wpiu, prova::pigreco * 27 / 4, 1e-4);
