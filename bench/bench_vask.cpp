@@ -93,6 +93,12 @@ struct Banco {
         linea(0, 7, 5, 12);
     }
 
+    // The largest section, computed.
+    void calcola() {
+        sezione();
+        f.btnEsegui_Click();
+    }
+
     // The drawing area's own painting: what changed since the last paint.
     Tela tela;
     void dipingi() { tela.aggiorna(f.pic, immagine.size()); }
@@ -136,8 +142,7 @@ void tratteggio(Superficie& s) {
 
 void Rigenerazione_e_pittura_1920x1080(benchmark::State& stato) {
     Banco b;
-    b.sezione();
-    b.f.btnEsegui_Click();
+    b.calcola();
     for (auto _ : stato) {
         b.f.mnuVisualizzaRigenera_Click();
         b.dipingitutto();
@@ -149,8 +154,7 @@ BENCHMARK(Rigenerazione_e_pittura_1920x1080)->Unit(benchmark::kMillisecond)->Min
 
 void Rigenerazione_e_pittura_a_tratti_1920x1080(benchmark::State& stato) {
     Banco b;
-    b.sezione();
-    b.f.btnEsegui_Click();
+    b.calcola();
     for (auto _ : stato) {
         b.f.mnuVisualizzaRigenera_Click();
         tratteggio(b.f.pic);
@@ -165,8 +169,7 @@ BENCHMARK(Rigenerazione_e_pittura_a_tratti_1920x1080)->Unit(benchmark::kMillisec
 // the whole section scaled up and viewed in the widest window.
 void Esegui_con_nocciolo_ed_ellisse(benchmark::State& stato) {
     Banco b;
-    b.sezione();
-    b.f.btnEsegui_Click();
+    b.calcola();
     const float k = 10 / b.f.ris.raggiocentralexc;
     Sezione& s = b.f.sez;
     for (int i = 1; i < s.prossimorettangolo; ++i)
@@ -259,8 +262,7 @@ BENCHMARK(Invio_punto_digitato_1920x1080)->Unit(benchmark::kMillisecond)->MinTim
 // regeneration it causes and the paint.
 void Cella_della_tabella_1920x1080(benchmark::State& stato) {
     Banco b;
-    b.sezione();
-    b.f.btnEsegui_Click();
+    b.calcola();
     bool lungo = false;
     for (auto _ : stato) {
         lungo = !lungo;
@@ -275,8 +277,7 @@ BENCHMARK(Cella_della_tabella_1920x1080)->Unit(benchmark::kMillisecond)->MinTime
 // Mohr's circle painted at 1920x1080.
 void Relazione_della_sezione_piu_grande(benchmark::State& stato) {
     Banco b;
-    b.sezione();
-    b.f.btnEsegui_Click();
+    b.calcola();
     for (auto _ : stato) {
         QTextDocument documento;
         componirelazione(documento, b.f);
@@ -288,8 +289,7 @@ BENCHMARK(Relazione_della_sezione_piu_grande)->Unit(benchmark::kMillisecond)->Mi
 
 void Mohr_1920x1080(benchmark::State& stato) {
     Banco b;
-    b.sezione();
-    b.f.btnEsegui_Click();
+    b.calcola();
     const Relazione r = b.f.relazione();
     const DisegnoMohr d = disegnomohr(r.mohr.ixg, r.mohr.iyg, r.mohr.ixgyg, r.mohr.dueangolo);
     for (auto _ : stato) {
@@ -405,8 +405,7 @@ BENCHMARK_CAPTURE(mossavista, osnap_snap_anteprima_3840x2160, 3840, 2160)
 // moves at every click.
 void Selezione_1920x1080(benchmark::State& stato) {
     Banco b;
-    b.sezione();
-    b.f.btnEsegui_Click();
+    b.calcola();
     b.f.mnuModificaRettangolo_Click();
     b.dipingi();
     bool primo = true;
@@ -427,8 +426,7 @@ BENCHMARK(Selezione_1920x1080)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 // one undone. The memory it holds, and the time of one undo.
 void Storia_piena_200_passi(benchmark::State& stato) {
     Banco b;
-    b.sezione();
-    b.f.btnEsegui_Click();
+    b.calcola();
     b.f.mnuModificaRettangolo_Click();
     rusage prima{};
     getrusage(RUSAGE_SELF, &prima);

@@ -17,7 +17,6 @@
 #include <string>
 
 #include "app/finestraprincipale.h"
-#include "app/relazione.h"
 #include "app/risultati.h"
 #include "app/splash.h"
 
@@ -124,21 +123,14 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     const QStringList file = parser.positionalArguments();
-    if (parser.isSet(risultati)) {
+    if (parser.isSet(risultati) || parser.isSet(relazione)) {
+        const bool passi = !parser.isSet(risultati);
         if (file.isEmpty()) {
-            errori << "vask2cad: --risultati vuole almeno un file di sezione.\n";
+            errori << "vask2cad: " << (passi ? "--relazione" : "--risultati") << " vuole almeno un file di sezione.\n";
             return 1;
         }
         vask::separatoredallalocale(QLocale::system());
-        return vask::stamparisultati(file, uscita, errori);
-    }
-    if (parser.isSet(relazione)) {
-        if (file.isEmpty()) {
-            errori << "vask2cad: --relazione vuole almeno un file di sezione.\n";
-            return 1;
-        }
-        vask::separatoredallalocale(QLocale::system());
-        return vask::stamparelazioni(file, uscita, errori);
+        return vask::stamparisultati(file, uscita, errori, passi);
     }
     if (file.size() > 1) {
         errori << "vask2cad: si apre una sezione alla volta; per i risultati di più sezioni: "

@@ -187,25 +187,6 @@ void FinestraRelazione::copia() {
     QApplication::clipboard()->setMimeData(dati);
 }
 
-int stamparelazioni(const QStringList& percorsi, QTextStream& uscita, QTextStream& errori) {
-    int esito = 0;
-    bool primo = true;
-    for (const QString& percorso : percorsi) {
-        const Risultatifile r = risultatifile(percorso, true);
-        if (!r.problema.isEmpty()) {
-            errori << "vask2cad: " << r.problema << '\n';
-            errori.flush();
-            esito = 1;
-            continue;
-        }
-        if (!primo) uscita << '\n';
-        primo = false;
-        uscita << r.blocco;
-        uscita.flush();
-    }
-    return esito;
-}
-
 }  // namespace vask
 
 #include "relazione.moc"

@@ -46,8 +46,5 @@ private:
     QString mostrato_;  // the plain text now shown: rebuilt only when it changes
 };
 
-// `vask2cad --relazione`: each file's report as plain text, tables as
-// tab-separated lines; the exit status 1 when a file gave none.
-int stamparelazioni(const QStringList& percorsi, QTextStream& uscita, QTextStream& errori);
 
 }  // namespace vask

@@ -69,11 +69,11 @@ Risultatifile risultatifile(const QString& percorso, bool relazione) {
     return r;
 }
 
-int stamparisultati(const QStringList& percorsi, QTextStream& uscita, QTextStream& errori) {
+int stamparisultati(const QStringList& percorsi, QTextStream& uscita, QTextStream& errori, bool relazione) {
     int esito = 0;
     bool primo = true;
     for (const QString& percorso : percorsi) {
-        const Risultatifile r = risultatifile(percorso);
+        const Risultatifile r = risultatifile(percorso, relazione);
         if (!r.problema.isEmpty()) {
             errori << "vask2cad: " << r.problema << '\n';
             errori.flush();

@@ -24,7 +24,8 @@ Risultatifile risultatifile(const QString& percorso, bool relazione = false);
 
 // Every file in turn, the blocks separated by a blank line; a file without a
 // block leaves its problem on `errori` and the others still go on. The exit
-// status: 0 when every file gave its block, 1 otherwise.
-int stamparisultati(const QStringList& percorsi, QTextStream& uscita, QTextStream& errori);
+// status: 0 when every file gave its block, 1 otherwise. With `relazione`
+// the blocks are the calculation reports (`--relazione`).
+int stamparisultati(const QStringList& percorsi, QTextStream& uscita, QTextStream& errori, bool relazione = false);
 
 }  // namespace vask
