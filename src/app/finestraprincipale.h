@@ -110,6 +110,15 @@ private:
     int pausavista_ = 0;  // the core's last no-drop request shown
     AreaGrafica* area_ = nullptr;
     FinestraTabella* tabella_ = nullptr;
+    // What the table, report and circle windows are made of: most events (a
+    // mouse move) leave it as it was, and then those windows are not rebuilt.
+    struct Impronta {
+        Sezione sez, calcolata;
+        bool calcolo = false, attuali = false;
+        int riga = -1;
+    };
+    Impronta impronta_;
+    bool improntacambiata();
     FinestraRelazione* relazione_ = nullptr;
     FinestraMohr* mohr_ = nullptr;
     Messaggi* messaggi_ = nullptr;  // what the windows show their boxes through

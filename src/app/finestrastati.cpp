@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cstring>
 
 #include "app/areagrafica.h"
 #include "app/pittore.h"
@@ -101,6 +102,18 @@ void FinestraPrincipale::applica(Voce& v) {
     v.nuovo = false;
 }
 
+bool FinestraPrincipale::improntacambiata() {
+    const FrmVask_2& n = *nucleo_;
+    const int riga = n.rigaselezionata();
+    if (std::memcmp(&impronta_.sez, &n.sez, sizeof n.sez) == 0 &&
+        std::memcmp(&impronta_.calcolata, &n.ris.calcolata, sizeof n.sez) == 0 && impronta_.calcolo == n.ris.calcolo &&
+        impronta_.attuali == n.ris.attuali && impronta_.riga == riga)
+        return false;
+    impronta_.sez = n.sez, impronta_.calcolata = n.ris.calcolata;
+    impronta_.calcolo = n.ris.calcolo, impronta_.attuali = n.ris.attuali, impronta_.riga = riga;
+    return true;
+}
+
 void FinestraPrincipale::sincronizza() {
     for (Voce& v : voci_) applica(v);
     const QString titolo = QString::fromStdString(nucleo_->titolo());
@@ -117,9 +130,11 @@ void FinestraPrincipale::sincronizza() {
     voce("mnuEditaCopiaRisultati", nucleo_->ris.eseguito, "Copia i quindici risultati");
     voce("mnuVisualizzaRelazione", nucleo_->relazionedisponibile(), "I passi dell'ultimo calcolo");
     voce("mnuVisualizzaMohr", nucleo_->relazionedisponibile(), "Il cerchio di Mohr dei momenti centrali");
-    if (tabella_ && tabella_->isVisible()) tabella_->aggiorna();
-    if (relazione_ && relazione_->isVisible()) relazione_->aggiorna();
-    if (mohr_ && mohr_->isVisible()) mohr_->aggiorna();
+    if (improntacambiata()) {
+        if (tabella_ && tabella_->isVisible()) tabella_->aggiorna();
+        if (relazione_ && relazione_->isVisible()) relazione_->aggiorna();
+        if (mohr_ && mohr_->isVisible()) mohr_->aggiorna();
+    }
     area_->puntatore(nucleo_->puntatore);
     if (nucleo_->pausadivieto != pausavista_) {
         pausavista_ = nucleo_->pausadivieto;

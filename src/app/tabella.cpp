@@ -55,6 +55,7 @@ FinestraTabella::FinestraTabella(FrmVask_2& nucleo, std::function<void(const std
         if (aggiornando_) return;
         const std::string testo = griglia_->item(riga, colonna)->text().toStdString();
         esegui_([&] { nucleo_.modificacella(riga, colonna, testo); });
+        aggiorna();  // a refused value leaves the section as it was: show the old one again
     });
     connect(griglia_, &QTableWidget::itemSelectionChanged, this, [this] {
         if (aggiornando_) return;

@@ -2,13 +2,13 @@
 // cell editable as if the element were drawn with it, copied and pasted as
 // tab-separated text.
 #include <cfloat>
-#include <charconv>
 #include <cmath>
 #include <cstring>
 
 #include "edit/frmvask2.h"
 #include "edit/tipi.h"
 #include "model/geometria.h"
+#include "model/puntodigitato.h"
 
 namespace vask {
 
@@ -29,22 +29,11 @@ constexpr int DERIVATE = 11;  // area and mass are computed, not typed
 const int CAPIENZA[4] = {MAXRETTANGOLI, MAXTRIANGOLI, MAXCERCHI, MAXLINEE};
 const char* const NOMI[4] = {"Rettangolo", "Triangolo", "Cerchio", "Linea"};
 
-// The whole cell is one number: digits, a sign, one "." or "," and an
-// exponent; `portata` says whether a float holds it.
+// The whole cell is one number, as a typed point takes it; `portata` says
+// whether a float holds it.
 bool numerocella(const std::string& testo, float& valore, Portata& portata) {
-    std::string s;
-    for (char c : testo) {
-        if (c == ' ' || c == '\t' || c == '\r') continue;
-        if (!(std::strchr("0123456789+-.,eE", c))) return false;
-        s += c == ',' ? '.' : c;
-    }
-    if (s.empty()) return false;
     double d = 0;
-    const char* inizio = s.data() + (s[0] == '+' ? 1 : 0);
-    const auto r = std::from_chars(inizio, s.data() + s.size(), d);
-    if (r.ptr != s.data() + s.size()) return false;
-    if (r.ec == std::errc::result_out_of_range)
-        d = s.find("e-") != std::string::npos || s.find("E-") != std::string::npos ? 1e-300 : INFINITY;
+    if (!legginumero(testo, d)) return false;
     portata = std::fabs(d) > FLT_MAX ? Portata::Troppogrande : (d != 0 && float(d) == 0 ? Portata::Troppopiccolo : Portata::Ammesso);
     valore = portata == Portata::Ammesso ? float(d) + 0.0f : 0.0f;
     return true;
@@ -255,7 +244,9 @@ void FrmVask_2::incollatabella(const std::string& testo) {
     while (inizio < testo.size()) {
         size_t fine = testo.find('\n', inizio);
         if (fine == std::string::npos) fine = testo.size();
-        const std::string riga = testo.substr(inizio, fine - inizio);
+        // A spreadsheet on another system ends its lines with CR LF.
+        const size_t cr = fine > inizio && testo[fine - 1] == '\r';
+        const std::string riga = testo.substr(inizio, fine - inizio - cr);
         inizio = fine + 1;
         ++numeroriga;
         std::string celle[COLONNE];
@@ -265,8 +256,7 @@ void FrmVask_2::incollatabella(const std::string& testo) {
             celle[c] = riga.substr(p, q - p);
             p = q + 1;
         }
-        if (celle[0].find_first_not_of(" \r") == std::string::npos && riga.find_first_not_of(" \t\r") == std::string::npos)
-            continue;
+        if (riga.find_first_not_of(" \t") == std::string::npos) continue;
         if (celle[0] == COLONNETABELLA[0]) continue;  // the column names
         const std::string dove = "Riga " + testointero(numeroriga) + ": ";
         int k = -1;

@@ -78,4 +78,12 @@ EsitoPunto leggipunto(std::string_view t, PuntoDigitato& punto) {
     return EsitoPunto::Ammesso;
 }
 
+bool legginumero(std::string_view t, double& valore) {
+    size_t i = 0;
+    spazi(t, i);
+    if (!numero(t, i, valore)) return false;
+    spazi(t, i);
+    return i == t.size();
+}
+
 }  // namespace vask

@@ -20,4 +20,8 @@ struct PuntoDigitato {
 
 EsitoPunto leggipunto(std::string_view testo, PuntoDigitato& punto);
 
+// The whole text as one number in the same form, spaces around it allowed
+// (a cell of the element table); false when it is none.
+bool legginumero(std::string_view testo, double& valore);
+
 }  // namespace vask
