@@ -373,6 +373,8 @@ private:
     // The window set to (left, bottom) and `larghezza`, captions and arrows
     // following; the caller regenerates.
     void impostavista(float sinistra, float basso, float larghezza);
+    // The colours and hint of a zoom step in or out; false at the limit.
+    bool passozoom(bool piu);
     // A row of kind `tipo` about to be stored (all its fields set): true when
     // it passes the checks of drawing, otherwise the message is shown.
     bool elementoammesso(int tipo, const float* riga, Portata densita, Portata raggio);

@@ -26,17 +26,23 @@ void FrmVask_2::cambioetichetteascisseordinatezoommeno() { cambioetichetteasciss
 void FrmVask_2::btnZoomPiu_Click() { mnuVisualizzaZoomPiu_Click(); }
 void FrmVask_2::BtnZoomMeno_Click() { mnuVisualizzaZoomMeno_Click(); }
 
-void FrmVask_2::mnuVisualizzaZoomPiu_Click() {
-    ctl.sfondo("BtnZoomMeno", VERDE);
-    ctl.testo("lblDescrizione", "Zoom+: Clicca per ingrandire.");
+bool FrmVask_2::passozoom(bool piu) {
+    ctl.sfondo(piu ? "BtnZoomMeno" : "btnZoomPiu", VERDE);
+    ctl.testo("lblDescrizione", piu ? "Zoom+: Clicca per ingrandire." : "Zoom-: Clicca per rimpicciolire.");
     // Widths only ever halve and double from 20, so the limit is met exactly;
     // "at or beyond" keeps it a limit whatever happens.
-    if (pic.scalewidth <= 1.25f) {
-        ctl.testo("lblDescrizione", "Zoom+: Non sono ammessi ulteriori zoom+.");
-        ctl.sfondo("btnZoomPiu", ROSSO);
-        return;
+    if (piu ? pic.scalewidth <= 1.25f : pic.scalewidth >= LARGHEZZAMASSIMA) {
+        ctl.testo("lblDescrizione",
+                  piu ? "Zoom+: Non sono ammessi ulteriori zoom+." : "Zoom-: Non sono ammessi ulteriori zoom-.");
+        ctl.sfondo(piu ? "btnZoomPiu" : "BtnZoomMeno", ROSSO);
+        return false;
     }
-    vista.fattorezoompiu = 2;
+    (piu ? vista.fattorezoompiu : vista.fattorezoommeno) = 2;
+    return true;
+}
+
+void FrmVask_2::mnuVisualizzaZoomPiu_Click() {
+    if (!passozoom(true)) return;
     pic.dimensioni(pic.scalewidth / vista.fattorezoompiu, pic.scaleheight / vista.fattorezoompiu);
     cambioetichetteascisseordinatezoompiu();
     mnuVisualizzaRigenera_Click();
@@ -45,14 +51,7 @@ void FrmVask_2::mnuVisualizzaZoomPiu_Click() {
 }
 
 void FrmVask_2::mnuVisualizzaZoomMeno_Click() {
-    ctl.sfondo("btnZoomPiu", VERDE);
-    ctl.testo("lblDescrizione", "Zoom-: Clicca per rimpicciolire.");
-    if (pic.scalewidth >= LARGHEZZAMASSIMA) {
-        ctl.testo("lblDescrizione", "Zoom-: Non sono ammessi ulteriori zoom-.");
-        ctl.sfondo("BtnZoomMeno", ROSSO);
-        return;
-    }
-    vista.fattorezoommeno = 2;
+    if (!passozoom(false)) return;
     pic.dimensioni(pic.scalewidth * vista.fattorezoommeno, pic.scaleheight * vista.fattorezoommeno);
     cambioetichetteascisseordinatezoommeno();
     mnuVisualizzaRigenera_Click();
@@ -146,26 +145,7 @@ void FrmVask_2::picAreagrafica_MouseWheel(float x, float y, bool piu) {
     const float w = pic.scalewidth, h = pic.scaleheight;
     const double sinistra = pic.scaleleft, basso = -pic.scaletop;
     const double px = x, py = double(h) - y;
-    // The same colours, hints and limits as the buttons.
-    if (piu) {
-        ctl.sfondo("BtnZoomMeno", VERDE);
-        ctl.testo("lblDescrizione", "Zoom+: Clicca per ingrandire.");
-        if (w <= 1.25f) {
-            ctl.testo("lblDescrizione", "Zoom+: Non sono ammessi ulteriori zoom+.");
-            ctl.sfondo("btnZoomPiu", ROSSO);
-            return;
-        }
-        vista.fattorezoompiu = 2;
-    } else {
-        ctl.sfondo("btnZoomPiu", VERDE);
-        ctl.testo("lblDescrizione", "Zoom-: Clicca per rimpicciolire.");
-        if (w >= LARGHEZZAMASSIMA) {
-            ctl.testo("lblDescrizione", "Zoom-: Non sono ammessi ulteriori zoom-.");
-            ctl.sfondo("BtnZoomMeno", ROSSO);
-            return;
-        }
-        vista.fattorezoommeno = 2;
-    }
+    if (!passozoom(piu)) return;  // the same colours, hints and limits as the buttons
     const float nuova = piu ? w / 2 : w * 2;
     const double fattore = double(nuova) / w;
     // The world point under the cursor stays there, to the nearest whole unit.
