@@ -1,7 +1,5 @@
 // Points typed on the keyboard, given to the command that waits for one as a
 // click would give it; Esc abandons the command in progress.
-#include <cmath>
-
 #include "edit/frmvask2.h"
 #include "model/geometria.h"
 #include "model/puntodigitato.h"
