@@ -98,6 +98,15 @@ struct Banco {
         sezione();
         f.btnEsegui_Click();
     }
+    // Four rectangles computed, then Diseg and Rett. (which keep the results,
+    // so the kern is drawn again at each regeneration), the density typed.
+    void rettangoloinattesa(const char* densita) {
+        sezione(4);
+        f.btnEsegui_Click();
+        f.btnDisegna_Click();
+        f.btnRettangolo_Click();
+        f.testomodificato("txtDensita", densita);
+    }
 
     // The drawing area's own painting: what changed since the last paint.
     Tela tela;
@@ -212,12 +221,8 @@ BENCHMARK(Esegui_con_nocciolo_ed_ellisse)->Unit(benchmark::kMillisecond)->MinTim
 // preview regenerates with the kern computed and drawn again.
 void Mossa_con_anteprima_1920x1080(benchmark::State& stato) {
     Banco b;
-    b.sezione(4);
-    b.f.btnEsegui_Click();
-    b.f.btnDisegna_Click();
-    b.f.btnRettangolo_Click();
+    b.rettangoloinattesa("1");
     if (!b.f.ris.eseguito || b.f.sez.l < 11) stato.SkipWithError("nocciolo non attivo");
-    b.f.testomodificato("txtDensita", "1");
     b.clicca(3, 6);
     float x = 5;
     for (auto _ : stato) {
@@ -234,11 +239,7 @@ BENCHMARK(Mossa_con_anteprima_1920x1080)->Unit(benchmark::kMillisecond)->MinTime
 // and typing the first corner again are not timed.
 void Invio_punto_digitato_1920x1080(benchmark::State& stato) {
     Banco b;
-    b.sezione(4);
-    b.f.btnEsegui_Click();
-    b.f.btnDisegna_Click();
-    b.f.btnRettangolo_Click();
-    b.f.testomodificato("txtDensita", "-0.5");
+    b.rettangoloinattesa("-0.5");
     const auto digita = [&b](const char* t) {
         b.f.testomodificato("txtPunto", t);
         b.f.txtPunto_Invio();
