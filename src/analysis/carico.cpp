@@ -17,8 +17,13 @@ Carico calcolacarico(const Relazione& r, const Sezione& s, double x, double y, c
     Carico c;
     c.x = x, c.y = y;
     centrali(r, x, y, c.xi, c.eta);
-    const double ry2 = double(r.p.raggiocentraleyc) * r.p.raggiocentraleyc;
-    const double rx2 = double(r.p.raggiocentralexc) * r.p.raggiocentralexc;
+    // The squared radii in double from the true central moments, in the frame
+    // of the axes as drawn: straight axes take Ixg and Iyg as they are.
+    const double ixg = r.p.ixgvero, iyg = r.p.iygvero, centro = (ixg + iyg) / 2;
+    const double mezzo = std::hypot((ixg - iyg) / 2, double(r.p.ixgygvero));
+    const double ixc = r.assi == Assi::Obliqui ? centro + mezzo : r.assi == Assi::Orizzontale ? ixg : iyg;
+    const double iyc = r.assi == Assi::Obliqui ? centro - mezzo : r.assi == Assi::Orizzontale ? iyg : ixg;
+    const double rx2 = ixc / r.massa, ry2 = iyc / r.massa;
     const double scala = std::max(std::sqrt(rx2), std::sqrt(ry2));
     c.baricentro = std::hypot(c.xi, c.eta) <= TOLLERANZA * scala;
     if (c.baricentro) c.xi = c.eta = 0;
