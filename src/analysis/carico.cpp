@@ -2,38 +2,59 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace vask {
 
 namespace {
 
-// Relative size under which a quantity counts as zero: the float steps the
-// kern and the results are stored with.
+// Relative size under which a quantity counts as zero: a few float steps of
+// the numbers the results and the readout are stored with.
 constexpr double TOLLERANZA = 1e-6;
+
+// The valid antipoles in their order around G, as the kern is drawn.
+std::vector<std::pair<double, double>> poligononocciolo(const Relazione& r) {
+    std::vector<std::pair<double, double>> v;
+    std::vector<double> angoli;
+    for (const PassoNocciolo& k : r.nocciolo) {
+        if (k.perbaricentro || !std::isfinite(k.x) || !std::isfinite(k.y)) continue;
+        const double a = std::atan2(k.v, k.u);
+        // Stable: vertices at the same angle keep the order of their lines.
+        size_t i = angoli.size();
+        while (i > 0 && angoli[i - 1] > a) --i;
+        angoli.insert(angoli.begin() + long(i), a);
+        v.insert(v.begin() + long(i), {k.x, k.y});
+    }
+    return v;
+}
 
 }  // namespace
 
-Carico calcolacarico(const Relazione& r, const Sezione& s, double x, double y, const std::vector<double>& vertici) {
+bool caricoammesso(const Relazione& r) {
+    return r.massa > 0 && r.rx2 > 0 && r.ry2 > 0 && r.rx2 * r.ry2 - r.rxy * r.rxy > 0;
+}
+
+Carico calcolacarico(const Relazione& r, const Sezione& s, double x, double y) {
     Carico c;
     c.x = x, c.y = y;
     centrali(r, x, y, c.xi, c.eta);
-    // The squared radii in double from the true central moments, in the frame
-    // of the axes as drawn: straight axes take Ixg and Iyg as they are.
-    const double ixg = r.p.ixgvero, iyg = r.p.iygvero, centro = (ixg + iyg) / 2;
-    const double mezzo = std::hypot((ixg - iyg) / 2, double(r.p.ixgygvero));
-    const double ixc = r.assi == Assi::Obliqui ? centro + mezzo : r.assi == Assi::Orizzontale ? ixg : iyg;
-    const double iyc = r.assi == Assi::Obliqui ? centro - mezzo : r.assi == Assi::Orizzontale ? iyg : ixg;
-    const double rx2 = ixc / r.massa, ry2 = iyc / r.massa;
-    const double scala = std::max(std::sqrt(rx2), std::sqrt(ry2));
-    c.baricentro = std::hypot(c.xi, c.eta) <= TOLLERANZA * scala;
+    const double scala = std::sqrt(std::max(r.rx2, r.ry2));
+    // The readout holds seven digits of a world coordinate.
+    const double lettura = 4 * TOLLERANZA * std::max(std::fabs(x), std::fabs(y));
+    c.baricentro = std::hypot(c.xi, c.eta) <= TOLLERANZA * scala + lettura;
     if (c.baricentro) c.xi = c.eta = 0;
-    c.xiinfinito = c.xi == 0;
-    c.etainfinito = c.eta == 0;
-    if (!c.xiinfinito) c.xi0 = -ry2 / c.xi;
-    if (!c.etainfinito) c.eta0 = -rx2 / c.eta;
-    // The gradient of s in central coordinates: a circle's extreme points lie
-    // along it.
-    const double gx = c.xi / ry2, gy = c.eta / rx2, g = std::hypot(gx, gy);
+    // The gradient of s in central coordinates, (gx, gy) = M J^-1 (xiC, etaC)
+    // for the inertia J in that frame: (xiC / Ryc^2, etaC / Rxc^2) on
+    // principal axes. A circle's extreme points lie along it.
+    const double det = r.rx2 * r.ry2 - r.rxy * r.rxy;
+    const double gx = (r.rx2 * c.xi - r.rxy * c.eta) / det, gy = (r.ry2 * c.eta - r.rxy * c.xi) / det;
+    const double g = std::hypot(gx, gy);
+    // The neutral axis 1 + gx xi + gy eta = 0.
+    c.xiinfinito = gx == 0;
+    c.etainfinito = gy == 0;
+    if (!c.xiinfinito) c.xi0 = -1 / gx;
+    if (!c.etainfinito) c.eta0 = -1 / gy;
     bool primo = true;
     const auto prova = [&](double px, double py, double rho) {
         double xi, eta;
@@ -69,28 +90,29 @@ Carico calcolacarico(const Relazione& r, const Sezione& s, double x, double y, c
         prova(q[C::xc] + raggio * ux, q[C::yc] + raggio * uy, q[C::densita]);
         prova(q[C::xc] - raggio * ux, q[C::yc] - raggio * uy, q[C::densita]);
     }
+    // On the kern's boundary the least stress is 0 but for rounding.
+    const double zero = TOLLERANZA * std::max({1.0, std::fabs(c.smin), std::fabs(c.smax)});
+    if (std::fabs(c.smin) <= zero) c.smin = 0;
+    if (std::fabs(c.smax) <= zero) c.smax = 0;
 
-    const size_t n = vertici.size() / 2;
-    if (n == 0) {
-        c.verdetto = Verdetto::Assente;
-        return c;
-    }
-    // Inside a convex polygon given around G: on the inner side of every
-    // edge; on it within the tolerance.
-    double peggiore = INFINITY, lato = 0;
+    const auto v = poligononocciolo(r);
+    const size_t n = v.size();
+    if (n < 3) return c;
+    // Within the margin of an edge: on the boundary; otherwise inside when a
+    // ray from C crosses the edges an odd number of times.
+    double distanza = INFINITY, lato = 0;
+    bool dentro = false;
     for (size_t i = 0; i < n; ++i) {
-        const double ax = vertici[2 * i], ay = vertici[2 * i + 1];
-        const double bx = vertici[2 * ((i + 1) % n)], by = vertici[2 * ((i + 1) % n) + 1];
-        const double lx = bx - ax, ly = by - ay, l = std::hypot(lx, ly);
-        lato = std::max(lato, l);
-        if (l == 0) continue;
-        // Positive on G's side of the edge.
-        const double versog = (lx * (r.yg - ay) - ly * (r.xg - ax)) >= 0 ? 1 : -1;
-        peggiore = std::min(peggiore, versog * (lx * (y - ay) - ly * (x - ax)) / l);
+        const auto [ax, ay] = v[i];
+        const auto [bx, by] = v[(i + 1) % n];
+        const double lx = bx - ax, ly = by - ay, l2 = lx * lx + ly * ly;
+        lato = std::max(lato, std::sqrt(l2));
+        const double t = l2 > 0 ? std::clamp(((x - ax) * lx + (y - ay) * ly) / l2, 0.0, 1.0) : 0;
+        distanza = std::min(distanza, std::hypot(x - ax - t * lx, y - ay - t * ly));
+        if ((ay > y) != (by > y) && x < ax + (y - ay) * lx / ly) dentro = !dentro;
     }
-    if (!std::isfinite(peggiore)) peggiore = -std::hypot(x - vertici[0], y - vertici[1]);
-    const double margine = TOLLERANZA * std::max(lato, scala);
-    c.verdetto = std::fabs(peggiore) <= margine ? Verdetto::Contorno : peggiore > 0 ? Verdetto::Interno : Verdetto::Esterno;
+    const double margine = TOLLERANZA * std::max(lato, scala) + lettura;
+    c.verdetto = distanza <= margine ? Verdetto::Contorno : dentro ? Verdetto::Interno : Verdetto::Esterno;
     return c;
 }
 
@@ -109,10 +131,14 @@ bool asseneutro(const Relazione& r, const Carico& c, double x1, double y1, doubl
     double wx, wy, qx, qy;
     mondo(r, px, py, wx, wy);
     mondo(r, px + dx, py + dy, qx, qy);
-    const double ux = qx - wx, uy = qy - wy;
-    // Clipped to the box (Liang-Barsky).
-    double t0 = -INFINITY, t1 = INFINITY;
-    const double p[4] = {-ux, ux, -uy, uy}, q[4] = {wx - x1, x2 - wx, wy - y1, y2 - wy};
+    return ritaglia(wx, wy, qx, qy, -INFINITY, INFINITY, x1, y1, x2, y2, ax, ay, bx, by);
+}
+
+bool ritaglia(double px, double py, double qx, double qy, double t0, double t1, double x1, double y1, double x2,
+              double y2, double& ax, double& ay, double& bx, double& by) {
+    // Liang-Barsky.
+    const double ux = qx - px, uy = qy - py;
+    const double p[4] = {-ux, ux, -uy, uy}, q[4] = {px - x1, x2 - px, py - y1, y2 - py};
     for (int i = 0; i < 4; ++i) {
         if (p[i] == 0) {
             if (q[i] < 0) return false;
@@ -125,8 +151,35 @@ bool asseneutro(const Relazione& r, const Carico& c, double x1, double y1, doubl
             t1 = std::min(t1, t);
     }
     if (!(t0 <= t1) || !std::isfinite(t0) || !std::isfinite(t1)) return false;
-    ax = wx + t0 * ux, ay = wy + t0 * uy, bx = wx + t1 * ux, by = wy + t1 * uy;
+    ax = px + t0 * ux, ay = py + t0 * uy, bx = px + t1 * ux, by = py + t1 * uy;
     return true;
+}
+
+const char* parolaverdetto(Verdetto v) {
+    switch (v) {
+    case Verdetto::Interno: return "interno";
+    case Verdetto::Contorno: return "contorno";
+    case Verdetto::Esterno: return "esterno";
+    case Verdetto::Assente: break;
+    }
+    return "assente";
+}
+
+std::string frasecarico(const Carico& c) {
+    if (c.baricentro)
+        return "Centro di sollecitazione nel baricentro: l'asse neutro è all'infinito, la sezione è compressa "
+               "uniformemente.";
+    switch (c.verdetto) {
+    case Verdetto::Interno: return "Centro di sollecitazione interno al nocciolo: la sezione è tutta compressa.";
+    case Verdetto::Contorno:
+        return "Centro di sollecitazione sul contorno del nocciolo: l'asse neutro è tangente alla sezione.";
+    case Verdetto::Esterno: return "Centro di sollecitazione esterno al nocciolo: l'asse neutro taglia la sezione.";
+    case Verdetto::Assente: break;
+    }
+    const std::string inizio = "Nocciolo non disegnato (servono almeno tre linee di chiusura): ";
+    if (c.smin > 0) return inizio + "smin > 0, la sezione è tutta compressa.";
+    if (c.smin == 0) return inizio + "smin = 0, l'asse neutro è tangente alla sezione.";
+    return inizio + "smin < 0, l'asse neutro taglia la sezione.";
 }
 
 }  // namespace vask

@@ -80,6 +80,14 @@ Relazione calcolarelazione(const Sezione& s, const Sezione& linee, float pigreco
     // The axes as drawn.
     r.assi = casoassi(r.p.angologradi, float(r.p.ixgvero), float(r.p.iygvero));
     r.alfa = r.assi == Assi::Obliqui ? double(r.p.alfa) : r.assi == Assi::Verticale ? double(pigreco / 2) : 0.0;
+    {
+        double c, s;
+        direzione(r, c, s);
+        const double ixg = r.p.ixgvero / r.massa, iyg = r.p.iygvero / r.massa, pxy = r.p.ixgygvero / r.massa;
+        r.ry2 = c * c * iyg + 2 * c * s * pxy + s * s * ixg;
+        r.rx2 = c * c * ixg - 2 * c * s * pxy + s * s * iyg;
+        r.rxy = c * s * (ixg - iyg) + (c * c - s * s) * pxy;
+    }
 
     // Section moduli over the solid elements' extreme points.
     std::vector<std::array<double, 3>> punti;  // x, y and a circle's radius
@@ -118,8 +126,6 @@ Relazione calcolarelazione(const Sezione& s, const Sezione& linee, float pigreco
 
     // The antipole of each closure line: the line xi / xi0 + eta / eta0 = 1
     // has it at (-Ryc^2 / xi0, -Rxc^2 / eta0).
-    const double rx2 = double(r.p.raggiocentralexc) * r.p.raggiocentralexc;
-    const double ry2 = double(r.p.raggiocentraleyc) * r.p.raggiocentraleyc;
     for (int i = 1; i <= linee.numerolinee(); ++i) {
         const float* l = linee.linee[i];
         PassoNocciolo k;
@@ -137,8 +143,10 @@ Relazione calcolarelazione(const Sezione& s, const Sezione& linee, float pigreco
             k.etainfinito = std::fabs(b) <= 1e-12 * std::hypot(a, b);
             if (!k.xiinfinito) k.xi0 = c / a;
             if (!k.etainfinito) k.eta0 = c / b;
-            k.u = k.xiinfinito ? 0 : -ry2 / k.xi0;
-            k.v = k.etainfinito ? 0 : -rx2 / k.eta0;
+            // The antipole: minus the inertia over M times (1 / xi0, 1 / eta0).
+            const double p = k.xiinfinito ? 0 : 1 / k.xi0, q = k.etainfinito ? 0 : 1 / k.eta0;
+            k.u = -(r.ry2 * p + r.rxy * q);
+            k.v = -(r.rxy * p + r.rx2 * q);
             mondo(r, k.u, k.v, k.x, k.y);
         }
         r.nocciolo.push_back(k);

@@ -56,6 +56,11 @@ struct Relazione {
     // the origin it no longer gives the centroidal values.
     double ixgstampato = 0, iygstampato = 0, ixgygstampato = 0;
     double alfa = 0;           // the axis Xc as drawn (0 or pi/2 when straight), radians
+    // The central inertia over M in the frame of the axes as drawn, in
+    // double: ry2 = the integral of xi^2 / M (Ryc^2), rx2 = of eta^2 (Rxc^2),
+    // rxy = of xi eta, 0 but for rounding unless straight axes were drawn
+    // for a slightly oblique section.
+    double rx2 = 0, ry2 = 0, rxy = 0;
     Assi assi = Assi::Orizzontale;
     Modulo moduloxc, moduloyc;
     std::vector<PassoNocciolo> nocciolo;

@@ -42,6 +42,7 @@ const VoceMenu MENU[] = {
     {2, "mnuStrumentiCerchio", "&Cerchio", "Ctrl+C", false},
     {2, "mnuStrumentiLinea", "&Linea", "Ctrl+L", false},
     {1, "mnuStrumentiDistanza", "Distanza", "Ctrl+D", false},
+    {1, "mnuStrumentiCarico", "&Carico", "Ctrl+K", false},
     {0, "mnuModifica", "&Seleziona", nullptr, false},
     {1, "mnuModificaRettangolo", "&Rettangolo", nullptr, false},
     {1, "mnuModificaTriangolo", "&Triangolo", nullptr, false},

@@ -188,6 +188,7 @@ QWidget* FinestraPrincipale::costruiscistrumenti() {
     coppia("btnSposta", "btnCancella");
     coppia("btnModifica", "btnEsegui");
     coppia("btnNoccioloCentrale", "btnEllisseCentrale");
+    coppia("btnCarico", nullptr);
     linea("Line4");
     coppia("btnRigenera", "btnZoomPiu");
     coppia("btnZoomEstensioni", "BtnZoomMeno");
@@ -274,6 +275,27 @@ QWidget* FinestraPrincipale::costruiscirisultati() {
             QLabel* l = pannello(etichetta(p[k]));
             l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
             g->addWidget(l, r, 1 + k);
+        }
+        ++r;
+    }
+    // The load point: a title, then C, the neutral axis and s, two values a row.
+    g->addItem(new QSpacerItem(1, 6), r++, 0);
+    QLabel* titolo = etichetta("lblCarico");
+    QFont grassetto = titolo->font();
+    grassetto.setBold(true);
+    titolo->setFont(grassetto);
+    g->addWidget(titolo, r++, 0, 1, 3);
+    const char* carico[3][3] = {{"lblCaricoC", "lblCaricoXi", "lblCaricoEta"},
+                                {"lblCaricoAsse", "lblAsseNeutroXi", "lblAsseNeutroEta"},
+                                {"lblCaricoSigma", "lblSigmaMin", "lblSigmaMax"}};
+    for (auto& riga : carico) {
+        QLabel* d = etichetta(riga[0]);
+        d->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        g->addWidget(d, r, 0);
+        for (int k = 1; k < 3; ++k) {
+            QLabel* l = pannello(etichetta(riga[k]));
+            l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            g->addWidget(l, r, k);
         }
         ++r;
     }

@@ -116,6 +116,8 @@ private:
         Sezione sez, calcolata;
         bool calcolo = false, attuali = false;
         int riga = -1;
+        bool carico = false;
+        double caricox = 0, caricoy = 0;
     };
     Impronta impronta_;
     bool improntacambiata();

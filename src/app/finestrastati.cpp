@@ -107,10 +107,13 @@ bool FinestraPrincipale::improntacambiata() {
     const int riga = n.rigaselezionata();
     if (std::memcmp(&impronta_.sez, &n.sez, sizeof n.sez) == 0 &&
         std::memcmp(&impronta_.calcolata, &n.ris.calcolata, sizeof n.sez) == 0 && impronta_.calcolo == n.ris.calcolo &&
-        impronta_.attuali == n.ris.attuali && impronta_.riga == riga)
+        impronta_.attuali == n.ris.attuali && impronta_.riga == riga && impronta_.carico == n.sollecitazione.fissato &&
+        impronta_.caricox == n.sollecitazione.carico.x && impronta_.caricoy == n.sollecitazione.carico.y)
         return false;
     impronta_.sez = n.sez, impronta_.calcolata = n.ris.calcolata;
     impronta_.calcolo = n.ris.calcolo, impronta_.attuali = n.ris.attuali, impronta_.riga = riga;
+    impronta_.carico = n.sollecitazione.fissato;
+    impronta_.caricox = n.sollecitazione.carico.x, impronta_.caricoy = n.sollecitazione.carico.y;
     return true;
 }
 

@@ -19,6 +19,7 @@
 #include "app/finestraprincipale.h"
 #include "app/risultati.h"
 #include "app/splash.h"
+#include "model/puntodigitato.h"
 
 namespace {
 
@@ -63,7 +64,8 @@ QString aiuto(const QCommandLineParser& parser) {
     testo.replace(0, testo.indexOf(QLatin1Char('\n')),
                   QStringLiteral("Uso: vask2cad [opzioni] [file.vask]\n"
                                  "     vask2cad --risultati file.vask...\n"
-                                 "     vask2cad --relazione file.vask..."));
+                                 "     vask2cad --relazione file.vask...\n"
+                                 "     vask2cad --carico x;y file.vask..."));
     testo.replace(QStringLiteral("\nOptions:\n"), QStringLiteral("\nOpzioni:\n"));
     testo.replace(QStringLiteral("\nArguments:\n"), QStringLiteral("\nArgomenti:\n"));
     return testo;
@@ -95,7 +97,14 @@ int main(int argc, char* argv[]) {
         QStringLiteral("relazione"),
         QStringLiteral("Scrive la relazione di calcolo di ogni sezione indicata come testo (tabelle "
                        "separate da tabulazioni), senza aprire finestre, ed esce."));
+    const QCommandLineOption carico(
+        QStringLiteral("carico"),
+        QStringLiteral("Con il centro di sollecitazione nel punto x;y: scrive, dopo i quindici risultati, le sue "
+                       "coordinate centrali, l'asse neutro, le tensioni estreme e il confronto con il nocciolo "
+                       "(con --relazione, la sezione Carico della relazione), ed esce."),
+        QStringLiteral("x;y"));
     parser.addOption(help);
+    parser.addOption(carico);
     parser.addOption(versione);
     parser.addOption(risultati);
     parser.addOption(relazione);
@@ -123,14 +132,25 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     const QStringList file = parser.positionalArguments();
-    if (parser.isSet(risultati) || parser.isSet(relazione)) {
-        const bool passi = !parser.isSet(risultati);
+    if (parser.isSet(risultati) || parser.isSet(relazione) || parser.isSet(carico)) {
+        const bool passi = parser.isSet(relazione) && !parser.isSet(risultati);
+        const char* opzione = parser.isSet(carico) ? "--carico" : passi ? "--relazione" : "--risultati";
         if (file.isEmpty()) {
-            errori << "vask2cad: " << (passi ? "--relazione" : "--risultati") << " vuole almeno un file di sezione.\n";
+            errori << "vask2cad: " << opzione << " vuole almeno un file di sezione.\n";
             return 1;
         }
+        vask::Puntocarico punto;
+        if (parser.isSet(carico)) {
+            vask::PuntoDigitato p;
+            if (vask::leggipunto(parser.value(carico).toStdString(), p) != vask::EsitoPunto::Ammesso || p.relativo) {
+                errori << "vask2cad: --carico vuole il centro di sollecitazione come x;y (per esempio 3.5;2), non \""
+                       << parser.value(carico) << "\".\n";
+                return 1;
+            }
+            punto = {true, p.x, p.y};
+        }
         vask::separatoredallalocale(QLocale::system());
-        return vask::stamparisultati(file, uscita, errori, passi);
+        return vask::stamparisultati(file, uscita, errori, passi, punto);
     }
     if (file.size() > 1) {
         errori << "vask2cad: si apre una sezione alla volta; per i risultati di più sezioni: "

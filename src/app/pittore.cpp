@@ -377,6 +377,7 @@ void dipingipixel(QImage& immagine, const Superficie& s, const QRect& z, int sca
         Stato stato(p);
         strato(p, stato, s.immagine, m, memoria, immagine, parte, std::max(1, scala));
         strato(p, stato, s.sovrapposto, m, memoria, immagine, parte, std::max(1, scala));
+        strato(p, stato, s.segni, m, memoria, immagine, parte, std::max(1, scala));
     }
 }
 
@@ -413,7 +414,8 @@ QRegion Tela::aggiorna(const Superficie& s, QSize pixel, qreal rapporto) {
     } else if (s.scalewidth != 0 && s.scaleheight != 0) {
         const Mappa m = mappa(s, pixel);
         zona = (differenza(dipinta_.immagine, s.immagine, m, scala) |
-                differenza(dipinta_.sovrapposto, s.sovrapposto, m, scala)) &
+                differenza(dipinta_.sovrapposto, s.sovrapposto, m, scala) |
+                differenza(dipinta_.segni, s.segni, m, scala)) &
                tutto;
     }
     immagine_.setDevicePixelRatio(rapporto);
@@ -424,6 +426,7 @@ QRegion Tela::aggiorna(const Superficie& s, QSize pixel, qreal rapporto) {
     dipinta_.sfondo = s.sfondo;
     dipinta_.immagine = s.immagine;
     dipinta_.sovrapposto = s.sovrapposto;
+    dipinta_.segni = s.segni;
     scala_ = scala;
     valida_ = true;
     return zona;

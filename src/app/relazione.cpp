@@ -68,7 +68,7 @@ void componirelazione(QTextDocument& documento, const FrmVask_2& nucleo) {
         return;
     }
     const Relazione r = nucleo.relazione();
-    const std::vector<BloccoRelazione> blocchi = blocchirelazione(r, !nucleo.ris.attuali);
+    const std::vector<BloccoRelazione> blocchi = blocchirelazione(r, !nucleo.ris.attuali, nucleo.caricofissato());
     documento.setHtml(QString::fromStdString(relazionehtml(blocchi, SEGNAPOSTO.toStdString())));
     if (!documento.documentLayout()->handlerForObject(OGGETTOMOHR))
         documento.documentLayout()->registerHandler(OGGETTOMOHR, new OggettoMohr(&documento));
@@ -117,7 +117,7 @@ FinestraRelazione::FinestraRelazione(const FrmVask_2& nucleo, Messaggi& messaggi
 void FinestraRelazione::aggiorna() {
     // Most events change nothing the report shows: keep the reader's place.
     const QString testo = nucleo_.relazionedisponibile()
-                              ? QString::fromStdString(relazionetesto(blocchirelazione(nucleo_.relazione(), !nucleo_.ris.attuali)))
+                              ? QString::fromStdString(relazionetesto(blocchirelazione(nucleo_.relazione(), !nucleo_.ris.attuali, nucleo_.caricofissato())))
                               : QString();
     if (testo == mostrato_ && !testo_->document()->isEmpty()) return;
     // A new report opens at its top; an updated one where the reader was.
@@ -150,7 +150,7 @@ QString FinestraRelazione::html() const {
     immagine.save(&b, "PNG");
     const std::string img = "<img width=\"420\" height=\"340\" src=\"data:image/png;base64," +
                             png.toBase64().toStdString() + "\">";
-    return QString::fromStdString(relazionehtml(blocchirelazione(r, !nucleo_.ris.attuali), img));
+    return QString::fromStdString(relazionehtml(blocchirelazione(r, !nucleo_.ris.attuali, nucleo_.caricofissato()), img));
 }
 
 void FinestraRelazione::salva() {
@@ -178,7 +178,7 @@ void FinestraRelazione::salva() {
 void FinestraRelazione::copia() {
     if (!nucleo_.relazionedisponibile()) return;
     const Relazione r = nucleo_.relazione();
-    const std::vector<BloccoRelazione> blocchi = blocchirelazione(r, !nucleo_.ris.attuali);
+    const std::vector<BloccoRelazione> blocchi = blocchirelazione(r, !nucleo_.ris.attuali, nucleo_.caricofissato());
     auto* dati = new QMimeData;
     const QString testo = QString::fromStdString(relazionetesto(blocchi));
     dati->setText(testo);

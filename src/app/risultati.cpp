@@ -31,7 +31,7 @@ public:
 
 }  // namespace
 
-Risultatifile risultatifile(const QString& percorso, bool relazione) {
+Risultatifile risultatifile(const QString& percorso, bool relazione, Puntocarico carico) {
     Risultatifile r;
     Documento d;
     if (QString problema = leggifilesezione(percorso, d); !problema.isEmpty()) {
@@ -54,9 +54,13 @@ Risultatifile risultatifile(const QString& percorso, bool relazione) {
                                             : QString::fromStdString(raccolta.testi.front()));
         return r;
     }
+    if (std::string perche; carico.dato && !nucleo.fissacarico(carico.x, carico.y, perche)) {
+        r.problema = QStringLiteral("Impossibile studiare il carico di «%1»: %2").arg(percorso, QString::fromStdString(perche));
+        return r;
+    }
     r.blocco = percorso + QLatin1Char('\n');
     if (relazione) {
-        r.blocco += QString::fromStdString(relazionetesto(blocchirelazione(nucleo.relazione(), false)));
+        r.blocco += QString::fromStdString(relazionetesto(blocchirelazione(nucleo.relazione(), false, nucleo.caricofissato())));
         return r;
     }
     for (int i = 0; i < 15; ++i) {
@@ -66,14 +70,16 @@ Risultatifile risultatifile(const QString& percorso, bool relazione) {
         r.blocco += testo + QLatin1Char(' ') +
                     QString::fromStdString(nucleo.ctl.testo(ETICHETTERISULTATI[i])) + QLatin1Char('\n');
     }
+    r.blocco += QString::fromStdString(nucleo.righecarico());
     return r;
 }
 
-int stamparisultati(const QStringList& percorsi, QTextStream& uscita, QTextStream& errori, bool relazione) {
+int stamparisultati(const QStringList& percorsi, QTextStream& uscita, QTextStream& errori, bool relazione,
+                    Puntocarico carico) {
     int esito = 0;
     bool primo = true;
     for (const QString& percorso : percorsi) {
-        const Risultatifile r = risultatifile(percorso, relazione);
+        const Risultatifile r = risultatifile(percorso, relazione, carico);
         if (!r.problema.isEmpty()) {
             errori << "vask2cad: " << r.problema << '\n';
             errori.flush();

@@ -20,12 +20,19 @@ struct Risultatifile {
 // Opens the file in a core of its own and runs "Esegui" on it. Numbers use
 // the decimal separator in force (impostaseparatore). With `relazione` the
 // block is the name and the calculation report as plain text instead.
-Risultatifile risultatifile(const QString& percorso, bool relazione = false);
+// A load point (`carico`) adds its seven lines to the results, its section
+// to the report.
+struct Puntocarico {
+    bool dato = false;
+    double x = 0, y = 0;
+};
+Risultatifile risultatifile(const QString& percorso, bool relazione = false, Puntocarico carico = {});
 
 // Every file in turn, the blocks separated by a blank line; a file without a
 // block leaves its problem on `errori` and the others still go on. The exit
 // status: 0 when every file gave its block, 1 otherwise. With `relazione`
 // the blocks are the calculation reports (`--relazione`).
-int stamparisultati(const QStringList& percorsi, QTextStream& uscita, QTextStream& errori, bool relazione = false);
+int stamparisultati(const QStringList& percorsi, QTextStream& uscita, QTextStream& errori, bool relazione = false,
+                    Puntocarico carico = {});
 
 }  // namespace vask

@@ -31,9 +31,11 @@ FrmVask_2::Istantanea FrmVask_2::fotografia(bool file) const {
 
 void FrmVask_2::registra(const std::string& descrizione, bool file) {
     storia.registra(descrizione, fotografia(file));
+    abbandonacarico();
 }
 
 void FrmVask_2::ripristina(Istantanea i) {
+    abbandonacarico();
     // Nothing half done may point into tables that changed under it.
     costruzione.puntorettangolo = costruzione.puntotriangolo = costruzione.puntocerchio =
         costruzione.puntolinea = 0;
@@ -68,7 +70,7 @@ void FrmVask_2::ripristina(Istantanea i) {
 bool FrmVask_2::comandoinsospeso() const {
     return costruzione.puntorettangolo || costruzione.puntotriangolo || costruzione.puntolinea ||
            modo.sposto || cambioestremo.cambioestremodellalinea ||
-           (misura.distanza && misura.distmettipunto == 2);
+           (misura.distanza && misura.distmettipunto == 2) || sollecitazione.modo;
 }
 
 // Half-done commands end as their own buttons would end them.
@@ -93,6 +95,11 @@ bool FrmVask_2::abbandonacomando() {
     }
     if (misura.distanza && misura.distmettipunto == 2) {
         misura.distmettipunto = 0;
+        return true;
+    }
+    if (sollecitazione.modo) {
+        abbandonacarico();
+        ctl.testo("lblDescrizione", "");
         return true;
     }
     return false;

@@ -5,13 +5,19 @@
 
 namespace vask {
 
-void FrmVask_2::mnuStrumentiDistanza_Click() {
+bool FrmVask_2::funzioniattive() const {
     for (const char* b : {"btnSposta", "btnCancella", "btnModifica", "btnRettangolo",
                           "btnTriangolo", "btnCerchio", "btnLinea"})
-        if (ctl.sfondo(b) != FACCIA) {
-            avviso("Disattivare le funzioni di disegno e modifica.", "Distanza negato.");
-            return;
-        }
+        if (ctl.sfondo(b) != FACCIA) return true;
+    return false;
+}
+
+void FrmVask_2::mnuStrumentiDistanza_Click() {
+    if (funzioniattive()) {
+        avviso("Disattivare le funzioni di disegno e modifica.", "Distanza negato.");
+        return;
+    }
+    if (sollecitazione.modo) abbandonacarico();
     misura.distanza = true;
     misura.distmettipunto = 1;
 }

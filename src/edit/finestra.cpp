@@ -69,6 +69,7 @@ void FrmVask_2::mnuFileNuovo_Click() {
 }
 
 void FrmVask_2::nuovasezione() {
+    abbandonacarico();
     etichettepunti(1);
     abbandonacambioestremo();  // it would edit the emptied record of its line
     ctl.testo("txtRaggio", "1");
@@ -200,6 +201,8 @@ bool FrmVask_2::clic(std::string_view nome) {
         {"btnCancella", &FrmVask_2::btnCancella_Click},
         {"btnModifica", &FrmVask_2::btnModifica_Click},
         {"mnuStrumentiDistanza", &FrmVask_2::mnuStrumentiDistanza_Click},
+        {"btnCarico", &FrmVask_2::btnCarico_Click},
+        {"mnuStrumentiCarico", &FrmVask_2::mnuStrumentiCarico_Click},
         {"mnuEditaAnnulla", &FrmVask_2::mnuEditaAnnulla_Click},
         {"mnuEditaRipeti", &FrmVask_2::mnuEditaRipeti_Click},
     };

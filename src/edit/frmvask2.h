@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/carico.h"
 #include "analysis/ellisse.h"
 #include "edit/documento.h"
 #include "edit/storia.h"
@@ -90,6 +91,15 @@ public:
         bool distanza = false;
         int distmettipunto = 0;
     } misura;
+
+    // The load tool: on while it waits for the load point; the point its
+    // last click fixed, with the results it was computed from. View state:
+    // neither saved nor undone.
+    struct Sollecitazione {
+        bool modo = false, fissato = false;
+        Relazione relazione;
+        Carico carico;
+    } sollecitazione;
 
     // Base and end point of the last move, line-end change or distance.
     struct PuntiComando {
@@ -230,6 +240,17 @@ public:
     void btnCancella_Click();
     void btnModifica_Click();
     void mnuStrumentiDistanza_Click();
+
+    // The load point and its neutral axis.
+    void btnCarico_Click();
+    void mnuStrumentiCarico_Click();
+    // The fixed load point, or null.
+    const Carico* caricofissato() const { return sollecitazione.fissato ? &sollecitazione.carico : nullptr; }
+    // The load point fixed at (x, y) as a click there would fix it; false,
+    // with the reason, where the tool refuses.
+    bool fissacarico(double x, double y, std::string& perche);
+    // The seven lines of the fixed load point, each "caption = value".
+    std::string righecarico() const;
 
     // Grid, snaps, guide lines.
     void btnGriglia_Click();
@@ -425,6 +446,17 @@ private:
     bool spostaclic(int tipo);
     bool cambioestremoclic();
     bool distanzaclic();
+    bool caricoclic();
+    // The load point at (x, y): labels and marks, fixed or as a preview.
+    void mostracarico(double x, double y, bool fissa);
+    void figuracarico(const Carico& c);
+    // Mode off, point dropped, labels and marks cleared.
+    void abbandonacarico();
+    // A drawing or editing button is down: the measuring tools wait.
+    bool funzioniattive() const;
+    // The reason the tool cannot start now, or empty (and the results it
+    // will work on taken).
+    std::string caricorifiutato();
     // The base point of a move, a line-end change or a distance, shown in the
     // first point labels.
     void puntobase(float x, float y);

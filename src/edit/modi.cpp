@@ -10,6 +10,7 @@ const char* const PULSANTITIPO[4] = {"btnRettangolo", "btnTriangolo", "btnCerchi
 
 void FrmVask_2::entraindisegno() {
     fermapan();
+    if (sollecitazione.modo) abbandonacarico();
     abbandonacambioestremo();
     ctl.sfondo("btnDisegna", GIALLO);
     for (const char* nome : {"btnSeleziona", "btnSposta", "btnCancella", "btnModifica", "btnEsegui",
@@ -52,6 +53,7 @@ void FrmVask_2::btnDisegna_Click() {
 void FrmVask_2::btnSeleziona_Click() {
     if (!modo.seleziono) {
         fermapan();
+        if (sollecitazione.modo) abbandonacarico();
         ctl.sfondo("btnDisegna", FACCIA);
         ctl.sfondo("btnSeleziona", GIALLO);
         for (const char* nome : {"btnSposta", "btnCancella", "btnModifica", "btnEsegui",
@@ -106,6 +108,7 @@ void FrmVask_2::btnLinea_Click() { sceltatipo(3); }
 
 void FrmVask_2::sceltaselezione(int k) {
     fermapan();
+    if (sollecitazione.modo) abbandonacarico();
     modo.seleziono = true;
     modo.disegno = false;
     modo.eseguo = false;
@@ -199,6 +202,7 @@ void FrmVask_2::indicazioni() {
     regola(cambioestremo.cambioestremodellalinea && cambioestremo.modlineamettipunto == 2,
            "Modifica linea: Seleziona il punto finale dello spostamento.");
     regola(misura.distanza && misura.distmettipunto == 1, "Distanza tra due punti: Inserisci il primo punto.");
+    regola(sollecitazione.modo, "Carico: Clicca il centro di sollecitazione (o digita x;y nella casella Punto).");
     if (testo) ctl.testo("lblDescrizione", testo);
 }
 

@@ -50,6 +50,7 @@ void FrmVask_2::picAreagrafica_MouseMove(float x, float y) {
     indicazioni();
     anteprima();
     letturacursore(x, y);
+    if (sollecitazione.modo) mostracarico(puntox(), puntoy(), false);
 }
 
 void FrmVask_2::picAreagrafica_MouseDown(float x, float y) {
@@ -70,6 +71,7 @@ void FrmVask_2::smistaclic(bool conpan) {
     // The click is offered to the commands in this fixed order; a branch that
     // answers true (a message, or a command completed) ends it. The base point
     // of a move and the first point of a distance let it go on.
+    if (sollecitazione.modo && caricoclic()) return;
     if (costruzione.disegnorettangolo && disegnarettangolo()) return;
     if (costruzione.disegnotriangolo && disegnatriangolo()) return;
     if (costruzione.disegnolinea && disegnalinea()) return;

@@ -89,6 +89,7 @@ void FrmVask_2::mnuVisualizzaPan_Click() {
         puntatore = Puntatore::Croce;
         return;
     }
+    if (sollecitazione.modo) abbandonacarico();
     const bool incostruzione = costruzione.puntorettangolo || costruzione.puntotriangolo ||
                                costruzione.puntolinea || costruzione.puntocerchio;
     if (!incostruzione && !modo.seleziono && !modo.disegno) {

@@ -21,7 +21,8 @@ bool FrmVask_2::attendepunto() const {
            costruzione.disegnolinea || spostamento.spostorettangolo || spostamento.spostotriangolo ||
            spostamento.spostocerchio || spostamento.spostolinea || selezione.selezionorettangolo ||
            selezione.selezionotriangolo || selezione.selezionocerchio || selezione.selezionolinea ||
-           cambioestremo.cambioestremodellalinea || misura.distanza;
+           cambioestremo.cambioestremodellalinea || misura.distanza ||
+           sollecitazione.modo;
 }
 
 void FrmVask_2::txtPunto_Invio() {

@@ -21,9 +21,31 @@ std::string escape(const std::string& s) {
     return o;
 }
 
+BloccoRelazione bloccocarico(const Relazione& r, const Carico& c) {
+    const auto punto = [](double x, double y) { return "(" + n(x) + "; " + n(y) + ")"; };
+    BloccoRelazione b{"8. Carico", {}, {}, false};
+    b.frasi.push_back("Centro di sollecitazione C = " + punto(c.x, c.y) + ", in coordinate centrali ξC = " + n(c.xi) +
+                      ", ηC = " + n(c.eta) + ".");
+    if (c.baricentro) {
+        b.frasi.push_back("C coincide con G: l'asse neutro è all'infinito e s = ρ in ogni punto.");
+    } else {
+        b.frasi.push_back("Asse neutro, antipolare di C rispetto all'ellisse centrale: ξ0 = −Ryc²/ξC = " +
+                          (c.xiinfinito ? std::string(INFINITO) : "−" + n(r.ry2) + " / " + n(c.xi) + " = " + n(c.xi0)) +
+                          ", η0 = −Rxc²/ηC = " +
+                          (c.etainfinito ? std::string(INFINITO) : "−" + n(r.rx2) + " / " + n(c.eta) + " = " + n(c.eta0)) +
+                          ".");
+    }
+    b.frasi.push_back("s = ρ·(1 + ξC·ξ/Ryc² + ηC·η/Rxc²) è la tensione in multipli della tensione media N/M di "
+                      "compressione, sui vertici degli elementi pieni e sui punti estremi dei cerchi pieni: smin = " +
+                      n(c.smin) + " in " + punto(c.xmin, c.ymin) + ", smax = " + n(c.smax) + " in " +
+                      punto(c.xmax, c.ymax) + ".");
+    b.frasi.push_back(frasecarico(c));
+    return b;
+}
+
 }  // namespace
 
-std::vector<BloccoRelazione> blocchirelazione(const Relazione& r, bool cambiata) {
+std::vector<BloccoRelazione> blocchirelazione(const Relazione& r, bool cambiata, const Carico* carico) {
     std::vector<BloccoRelazione> b;
     const Proprieta& p = r.p;
     if (cambiata) b.push_back({"", {SEZIONECAMBIATA}, {}, false});
@@ -135,6 +157,7 @@ std::vector<BloccoRelazione> blocchirelazione(const Relazione& r, bool cambiata)
                       "° nello stesso verso di α nel disegno (antiorario se positivo), si arriva a Ixc."},
                  {},
                  true});
+    if (carico) b.push_back(bloccocarico(r, *carico));
     return b;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/carico.h"
 #include "analysis/relazione.h"
 
 namespace vask {
@@ -24,8 +25,9 @@ struct BloccoRelazione {
 };
 
 // The blocks of the report, numbers in the panel's form; `cambiata` puts the
-// warning that the section changed since at the top.
-std::vector<BloccoRelazione> blocchirelazione(const Relazione& r, bool cambiata);
+// warning that the section changed since at the top; a load point adds its
+// section at the end.
+std::vector<BloccoRelazione> blocchirelazione(const Relazione& r, bool cambiata, const Carico* carico = nullptr);
 
 // HTML of the blocks; `mohr` is put where the circle goes (an <img> tag).
 std::string relazionehtml(const std::vector<BloccoRelazione>& blocchi, const std::string& mohr);

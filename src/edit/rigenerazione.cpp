@@ -18,6 +18,7 @@ void FrmVask_2::rigenera(bool connocciolo) {
     if (vista.lineeguidaattive) lineeguida();
     if (connocciolo && sez.l > 1) btnNoccioloCentrale_Click();
     lineedichiusura();
+    if (sollecitazione.fissato) figuracarico(sollecitazione.carico);
 }
 
 void FrmVask_2::lineedichiusura() {

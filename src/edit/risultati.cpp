@@ -46,6 +46,7 @@ void FrmVask_2::momentoinerziaycerchio() {
 }
 
 void FrmVask_2::btnEsegui_Click() {
+    abbandonacarico();
     // The kern of the previous results would stay beside the new one.
     rigenera(false);
     mnuVisualizzaRisultati_Click();

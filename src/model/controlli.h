@@ -24,6 +24,7 @@ constexpr uint32_t BLU = 0xFF0000;
 constexpr uint32_t GIALLO = 0x00FFFF;
 constexpr uint32_t CIANO = 0xFFFF00;
 constexpr uint32_t VIOLA = 0xFF00FF;
+constexpr uint32_t ARANCIONE = 0x0080FF;
 
 enum class Puntatore { Croce, Freccia, FrecciaSu, Sposta, Divieto };
 

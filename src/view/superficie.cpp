@@ -19,11 +19,17 @@ void Superficie::dimensioni(float larghezza, float altezza) {
 void Superficie::pulisci() {
     immagine.svuota();
     sovrapposto.svuota();
+    segni.svuota();
     ++versione;
 }
 
 void Superficie::svuotasovrapposto() {
     sovrapposto.svuota();
+    ++versione;
+}
+
+void Superficie::svuotasegni() {
+    segni.svuota();
     ++versione;
 }
 

@@ -51,9 +51,13 @@ public:
     bool riempimentopieno = false;  // fill style solid (never set back)
     int spessore = 1;               // draw width
     bool persistente = true;        // false: draw on the screen-only overlay
+    bool strumento = false;         // true: draw on the tool marks (before `persistente`)
 
     Strato immagine;     // the persistent picture
     Strato sovrapposto;  // the screen-only overlay
+    // What a tool shows over everything (the load point and its neutral
+    // axis): screen-only, replaced whole at each change, painted last.
+    Strato segni;
 
     // Grows with every change of the lists or of the scale: the shell repaints
     // only when it moved.
@@ -66,8 +70,9 @@ public:
 
     // Clear to the background colour: empties picture and overlay.
     void pulisci();
-    // Drop what was drawn on the screen only.
+    // Drop what was drawn on the screen only (the tool marks stay).
     void svuotasovrapposto();
+    void svuotasegni();
 
     // Drawing in world coordinates.
     void linea(float x1, float y1, float x2, float y2, uint32_t colore);
@@ -85,7 +90,7 @@ public:
 private:
     Strato& strato() {
         ++versione;
-        return persistente ? immagine : sovrapposto;
+        return strumento ? segni : persistente ? immagine : sovrapposto;
     }
     Primitiva base(Forma forma, uint32_t colore) const;
 };

@@ -195,6 +195,7 @@ std::string svg(const Superficie& s, int larghezza, int altezza, int scala) {
                       (h > 1 ? h - 1 : 1) / double(s.scaleheight)};
         strato(o, s.immagine, m, scala, w, h);
         strato(o, s.sovrapposto, m, scala, w, h);
+        strato(o, s.segni, m, scala, w, h);
     }
     o += "</svg>\n";
     return o;

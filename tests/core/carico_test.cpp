@@ -1,4 +1,6 @@
-// The load point: the middle-third rule, the antipolar relation, C at G.
+// The load point against an independent computation: the linear stress
+// field that carries N at C, solved from the reference integrals in world
+// directions, s(P) = rho (1 + M w.(P - G)) with J w = C - G.
 #include "analysis/carico.h"
 #include "sezioni.h"
 #include "supporto.h"
@@ -7,30 +9,167 @@ using namespace vask;
 
 namespace {
 
-Relazione relazione(Sezione s) {
+struct Campo {
+    prova::Atteso e;
+    double wx = 0, wy = 0;
+    double operator()(double x, double y) const { return 1 + e.massa * (wx * (x - e.xg) + wy * (y - e.yg)); }
+};
+
+Campo campo(const Sezione& s, double cx, double cy) {
+    Campo f{prova::atteso(s)};
+    // J = [[int u^2, int uv], [int uv, int v^2]] about G.
+    const double a = f.e.iyg, b = f.e.ixgyg, d = f.e.ixg, det = a * d - b * b;
+    const double u = cx - f.e.xg, v = cy - f.e.yg;
+    f.wx = (d * u - b * v) / det, f.wy = (a * v - b * u) / det;
+    return f;
+}
+
+// The section with closure lines through the given corners, in order.
+Relazione relazione(Sezione s, const std::vector<double>& contorno = {}) {
     prova::calcola(s);
-    return calcolarelazione(s, s, prova::pigreco);
+    Sezione linee;
+    for (size_t i = 0, n = contorno.size() / 2; i < n; ++i) {
+        float* l = linee.linee[linee.l++];
+        l[L::x1] = float(contorno[2 * i]), l[L::y1] = float(contorno[2 * i + 1]);
+        l[L::x2] = float(contorno[2 * ((i + 1) % n)]), l[L::y2] = float(contorno[2 * ((i + 1) % n) + 1]);
+    }
+    return calcolarelazione(s, linee, prova::pigreco);
+}
+
+// The solid material points with their densities: vertices, and the two
+// points of each circle along the gradient.
+double estremo(const Sezione& s, const Campo& f, bool massimo) {
+    std::vector<std::array<double, 3>> p;
+    for (int i = 1; i <= s.numerorettangoli(); ++i) {
+        const float* q = s.rettangoli[i];
+        if (q[R::densita] > 0)
+            for (int a : {R::x1, R::x2})
+                for (int b : {R::y1, R::y2}) p.push_back({q[a], q[b], q[R::densita]});
+    }
+    for (int i = 1; i <= s.numerotriangoli(); ++i) {
+        const float* q = s.triangoli[i];
+        if (q[T::densita] > 0)
+            for (int a : {T::x1, T::x2, T::x3}) p.push_back({q[a], q[a + 1], q[T::densita]});
+    }
+    const double w = std::hypot(f.wx, f.wy);
+    for (int i = 1; i <= s.numerocerchi(); ++i) {
+        const float* q = s.cerchi[i];
+        const double r = w > 0 ? q[C::raggio] / w : 0;
+        if (q[C::densita] > 0)
+            for (int k : {-1, 1}) p.push_back({q[C::xc] + k * r * f.wx, q[C::yc] + k * r * f.wy, q[C::densita]});
+    }
+    double v = massimo ? -INFINITY : INFINITY;
+    for (const auto& [x, y, rho] : p) v = massimo ? std::max(v, rho * f(x, y)) : std::min(v, rho * f(x, y));
+    return v;
 }
 
 }  // namespace
 
+// Sections near and far from the origin, oblique, with circles and holes,
+// one whose axes are drawn straight though it is slightly oblique; load
+// points on a ring around G and beyond.
+TEST(Carico, tensioni_e_asse_neutro_contro_il_campo_indipendente) {
+    const std::pair<const char*, float> sezioni[] = {
+        {"R 2 1 8 4 1", 0},
+        {"T 1 1 9 2 4 7 1", 0},
+        {"T 1 1 9 2 4 7 2 R 3 -2 6 1 1 C 10 3 1.5 1", 0},
+        {"R 0 0 8 8 1 R 2 2 5 5 -1 C 6 6 1 -1", 0},
+        {"T 1 1 9 2 4 7 1 C 6 6 2 0.5", 3000},
+        {"R 0 0 100 4 1 T 0 4 100 4 0 4.6 1", 0},  // about 0.2 degrees
+    };
+    for (const auto& [testo, via] : sezioni) {
+        const Sezione s = prova::componi(testo, via, via);
+        const Relazione r = relazione(s);
+        ASSERT_TRUE(caricoammesso(r)) << testo;
+        const double raggio = std::sqrt(std::max(r.rx2, r.ry2));
+        for (int k = 0; k < 24; ++k) {
+            const double t = k * 0.7, d = raggio * (0.2 + 0.25 * (k % 9));
+            const double cx = r.xg + d * std::cos(t), cy = r.yg + d * std::sin(t);
+            const Carico c = calcolacarico(r, s, cx, cy);
+            const Campo f = campo(s, cx, cy);
+            SCOPED_TRACE(testing::Message() << testo << " +" << via << " C " << k);
+            const double scala = 1 + std::fabs(c.smax) + std::fabs(c.smin);
+            EXPECT_NEAR(c.smin, estremo(s, f, false), 1e-6 * scala);
+            EXPECT_NEAR(c.smax, estremo(s, f, true), 1e-6 * scala);
+            // The intercepts and the drawn axis lie where s = 0.
+            double x, y, ax, ay, bx, by;
+            mondo(r, c.xi0, 0, x, y);
+            EXPECT_NEAR(c.xiinfinito ? 0 : f(x, y), 0, 1e-6);
+            mondo(r, 0, c.eta0, x, y);
+            EXPECT_NEAR(c.etainfinito ? 0 : f(x, y), 0, 1e-6);
+            ASSERT_TRUE(asseneutro(r, c, r.xg - 1e4, r.yg - 1e4, r.xg + 1e4, r.yg + 1e4, ax, ay, bx, by));
+            EXPECT_NEAR(f(ax, ay), 0, 1e-6);
+            EXPECT_NEAR(f(bx, by), 0, 1e-6);
+        }
+    }
+}
+
 // A 6 x 3 rectangle at (2, 1): the kern is the rhombus of half-diagonals 1
 // and 0.5 about G (5, 2.5). On it the least stress is 0; inside, positive;
-// outside, negative, in every direction.
+// outside, negative, in every direction; the verdict agrees.
 TEST(Carico, la_regola_del_terzo_medio_del_rettangolo) {
     const Sezione s = prova::componi("R 2 1 8 4 1");
-    const Relazione r = relazione(s);
+    const Relazione r = relazione(s, {2, 1, 8, 1, 8, 4, 2, 4});
     for (int k = 0; k < 16; ++k) {
         const double t = k * prova::PI / 8, dx = std::cos(t), dy = std::sin(t);
         const double bordo = 1 / (std::fabs(dx) / 1 + std::fabs(dy) / 0.5);  // the rhombus along (dx, dy)
         for (const auto& [f, segno] : {std::pair{1.0, 0}, {0.9, 1}, {1.1, -1}}) {
-            const Carico c = calcolacarico(r, s, 5 + f * bordo * dx, 2.5 + f * bordo * dy, {});
+            const Carico c = calcolacarico(r, s, 5 + f * bordo * dx, 2.5 + f * bordo * dy);
             SCOPED_TRACE(testing::Message() << k << " " << f);
-            if (segno == 0) EXPECT_NEAR(c.smin, 0, 1e-9);
-            else EXPECT_EQ(c.smin > 1e-9 ? 1 : c.smin < -1e-9 ? -1 : 0, segno);
+            EXPECT_EQ(c.smin > 0 ? 1 : c.smin < 0 ? -1 : 0, segno);
+            EXPECT_EQ(c.verdetto, segno == 0 ? Verdetto::Contorno : segno > 0 ? Verdetto::Interno : Verdetto::Esterno);
             EXPECT_NEAR(c.smax, 1 + f * 1, 1e-9);  // the farthest corner across sees 1 + 1
         }
     }
-    const Carico g = calcolacarico(r, s, 5, 2.5, {});
-    EXPECT_TRUE(g.baricentro && g.smin == 1 && g.smax == 1);
+    // C at G: no axis, s = 1 everywhere; on a central axis one intercept is infinite.
+    const Carico g = calcolacarico(r, s, 5, 2.5);
+    EXPECT_TRUE(g.baricentro && g.xiinfinito && g.etainfinito && g.smin == 1 && g.smax == 1);
+    EXPECT_EQ(frasecarico(g).rfind("Centro di sollecitazione nel baricentro", 0), 0u);
+    const Carico x = calcolacarico(r, s, 5.5, 2.5);
+    EXPECT_TRUE(x.xiinfinito && !x.etainfinito);  // Xc is the vertical axis here
+    EXPECT_NEAR(x.eta0, 6, 1e-9);                 // -Rxc^2 / etaC = -3 / -0.5
+    EXPECT_TRUE(x.xmin == 2 && x.xmax == 8);     // the least stress on the far side
+    // Without closure lines the verdict is left to smin.
+    const Relazione senza = relazione(s);
+    for (const auto& [cx, frase] : {std::pair{5.5, "smin > 0"}, {6.0, "smin = 0"}, {7.0, "smin < 0"}}) {
+        const Carico c = calcolacarico(senza, s, cx, 2.5);
+        EXPECT_EQ(c.verdetto, Verdetto::Assente);
+        EXPECT_NE(frasecarico(c).find(frase), std::string::npos) << cx;
+    }
+}
+
+// Triangles turned every way, closure lines along their edges: the kern
+// vertex of an edge (C - G = -J n / (M d) for the edge n.(P - G) = d) makes
+// that edge the neutral axis and lies on the kern; scaled about G it moves
+// inside or outside, and the sign of smin follows.
+TEST(Carico, il_nocciolo_dei_triangoli_ruotati_e_l_antipolarita) {
+    for (int k = 0; k < 8; ++k) {
+        const double t = 0.4 + k * 0.8, c = std::cos(t), sn = std::sin(t);
+        std::vector<double> v;
+        for (const auto& [px, py] : {std::pair{0.0, 0.0}, {7.0, 1.0}, {2.0, 5.0}})
+            v.push_back(std::round((20 + px * c - py * sn) * 8) / 8), v.push_back(std::round((20 + px * sn + py * c) * 8) / 8);
+        std::ostringstream testo;
+        testo << "T";
+        for (double q : v) testo << " " << q;
+        const Sezione s = prova::componi(testo.str() + " 1");
+        const Relazione r = relazione(s, v);
+        const Campo zero = campo(s, r.xg, r.yg);
+        for (int i = 0; i < 3; ++i) {
+            const double ax = v[2 * i], ay = v[2 * i + 1], bx = v[(2 * i + 2) % 6], by = v[(2 * i + 3) % 6];
+            const double l = std::hypot(bx - ax, by - ay), nx = (by - ay) / l, ny = (ax - bx) / l;
+            const double d = nx * (ax - zero.e.xg) + ny * (ay - zero.e.yg), m = zero.e.massa;
+            const double ux = -(zero.e.iyg * nx + zero.e.ixgyg * ny) / (m * d), uy = -(zero.e.ixgyg * nx + zero.e.ixg * ny) / (m * d);
+            SCOPED_TRACE(testing::Message() << "giro " << k << " lato " << i);
+            for (const auto& [f, atteso] : {std::pair{1.0, Verdetto::Contorno}, {0.9, Verdetto::Interno}, {1.1, Verdetto::Esterno}}) {
+                const Carico q = calcolacarico(r, s, zero.e.xg + f * ux, zero.e.yg + f * uy);
+                EXPECT_EQ(q.verdetto, atteso) << f;
+                EXPECT_EQ(q.smin > 0 ? Verdetto::Interno : q.smin < 0 ? Verdetto::Esterno : Verdetto::Contorno, atteso) << f;
+            }
+            const Carico q = calcolacarico(r, s, zero.e.xg + ux, zero.e.yg + uy);
+            double px, py, qx, qy;
+            ASSERT_TRUE(asseneutro(r, q, 0, 0, 60, 60, px, py, qx, qy));
+            EXPECT_NEAR(nx * (px - ax) + ny * (py - ay), 0, 1e-4);
+            EXPECT_NEAR(nx * (qx - ax) + ny * (qy - ay), 0, 1e-4);
+        }
+    }
 }
