@@ -10,7 +10,7 @@ namespace vask {
 
 namespace {
 
-const char* const TITOLO = "Carico negato.";
+const char* const NEGATO = "Carico negato.";
 const char* const INFINITO = "∞";
 // The long load lines of a far point are cut into at most this many dashes.
 constexpr int MAXTRATTI = 200;
@@ -20,12 +20,12 @@ std::string numero(double v) { return testosingolo(float(v)); }
 }  // namespace
 
 std::string FrmVask_2::caricorifiutato() {
-    if (funzioniattive()) return "Disattivare le funzioni di disegno e modifica.";
     if (!ris.eseguito || !ris.attuali)
         return "Premi prima Esegui: il centro di sollecitazione si studia sui risultati della sezione così com'è.";
     sollecitazione.relazione = relazione();
     if (!caricoammesso(sollecitazione.relazione))
         return "Un raggio centrale d'inerzia è nullo (per i fori della sezione): l'asse neutro non è definito.";
+    if (funzioniattive()) return "Disattivare le funzioni di disegno e modifica.";
     return "";
 }
 
@@ -39,7 +39,7 @@ void FrmVask_2::mnuStrumentiCarico_Click() {
         return;
     }
     if (const std::string perche = caricorifiutato(); !perche.empty()) {
-        avviso(perche, TITOLO);
+        avviso(perche, NEGATO);
         return;
     }
     abbandonacarico();

@@ -132,6 +132,7 @@ void FrmVask_2::sceltadisegno(int k) {
     mnuVisualizzaRigenera_Click();
     entraindisegno();
     ris.eseguito = false;
+    abbandonacarico();
     solo(costruzione.disegnorettangolo, costruzione.disegnotriangolo, costruzione.disegnocerchio, costruzione.disegnolinea, k);
     etichettepunti(1);
 }

@@ -442,6 +442,23 @@ public:
                 if (!e.empty()) return e;
         }
 
+        // A load point lives with current results only; its least and greatest stress are those of the
+        // reference field where the section is well conditioned (no holes, radii far from 0).
+        const auto& c = f.sollecitazione;
+        if ((c.fissato || c.modo) && !(r.eseguito && r.attuali)) return "un carico senza risultati attuali";
+        if (!c.fissato && !c.modo && (!p.segni.primitive.empty() || !f.ctl.testo("lblSigmaMin").empty()))
+            return "i segni del carico restano";
+        if (p.segni.primitive.size() > 210) return "troppi segni del carico";
+        for (const Primitiva& q : p.segni.primitive)
+            for (float x : {q.x1, q.y1, q.x2, q.y2}) if (!finito(x)) return "un segno del carico non finito";
+        if (const prova::Atteso e = prova::atteso(s); c.fissato && e.massalorda == e.massa && e.imin > 1e-4 * e.imax) {
+            const prova::Campo campo = prova::campo(s, c.carico.x, c.carico.y);
+            for (auto [nome, massimo] : {std::pair{"lblSigmaMin", false}, {"lblSigmaMax", true}})
+                if (const double v = prova::estremo(s, campo, massimo);
+                    !(std::fabs(valoredidascalia(f.ctl.testo(nome)) - v) <= 1e-4 * (1 + std::fabs(v))))
+                    return std::string(nome) + " diverso dal campo di riferimento";
+        }
+
         // An undo goes back to the state before the step, and a redo forward to this one: on a copy of
         // the core, so that the selection and the commands of the sequence stay.
         const std::string ora = istantanea(f);

@@ -1,28 +1,13 @@
-// The load point against an independent computation: the linear stress
-// field that carries N at C, solved from the reference integrals in world
-// directions, s(P) = rho (1 + M w.(P - G)) with J w = C - G.
+// The load point against an independent computation: the stress field of
+// the reference integrals (sezioni.h).
 #include "analysis/carico.h"
+#include "edit/relazionetesto.h"
 #include "sezioni.h"
 #include "supporto.h"
 
 using namespace vask;
 
 namespace {
-
-struct Campo {
-    prova::Atteso e;
-    double wx = 0, wy = 0;
-    double operator()(double x, double y) const { return 1 + e.massa * (wx * (x - e.xg) + wy * (y - e.yg)); }
-};
-
-Campo campo(const Sezione& s, double cx, double cy) {
-    Campo f{prova::atteso(s)};
-    // J = [[int u^2, int uv], [int uv, int v^2]] about G.
-    const double a = f.e.iyg, b = f.e.ixgyg, d = f.e.ixg, det = a * d - b * b;
-    const double u = cx - f.e.xg, v = cy - f.e.yg;
-    f.wx = (d * u - b * v) / det, f.wy = (a * v - b * u) / det;
-    return f;
-}
 
 // The section with closure lines through the given corners, in order.
 Relazione relazione(Sezione s, const std::vector<double>& contorno = {}) {
@@ -34,33 +19,6 @@ Relazione relazione(Sezione s, const std::vector<double>& contorno = {}) {
         l[L::x2] = float(contorno[2 * ((i + 1) % n)]), l[L::y2] = float(contorno[2 * ((i + 1) % n) + 1]);
     }
     return calcolarelazione(s, linee, prova::pigreco);
-}
-
-// The solid material points with their densities: vertices, and the two
-// points of each circle along the gradient.
-double estremo(const Sezione& s, const Campo& f, bool massimo) {
-    std::vector<std::array<double, 3>> p;
-    for (int i = 1; i <= s.numerorettangoli(); ++i) {
-        const float* q = s.rettangoli[i];
-        if (q[R::densita] > 0)
-            for (int a : {R::x1, R::x2})
-                for (int b : {R::y1, R::y2}) p.push_back({q[a], q[b], q[R::densita]});
-    }
-    for (int i = 1; i <= s.numerotriangoli(); ++i) {
-        const float* q = s.triangoli[i];
-        if (q[T::densita] > 0)
-            for (int a : {T::x1, T::x2, T::x3}) p.push_back({q[a], q[a + 1], q[T::densita]});
-    }
-    const double w = std::hypot(f.wx, f.wy);
-    for (int i = 1; i <= s.numerocerchi(); ++i) {
-        const float* q = s.cerchi[i];
-        const double r = w > 0 ? q[C::raggio] / w : 0;
-        if (q[C::densita] > 0)
-            for (int k : {-1, 1}) p.push_back({q[C::xc] + k * r * f.wx, q[C::yc] + k * r * f.wy, q[C::densita]});
-    }
-    double v = massimo ? -INFINITY : INFINITY;
-    for (const auto& [x, y, rho] : p) v = massimo ? std::max(v, rho * f(x, y)) : std::min(v, rho * f(x, y));
-    return v;
 }
 
 }  // namespace
@@ -86,11 +44,11 @@ TEST(Carico, tensioni_e_asse_neutro_contro_il_campo_indipendente) {
             const double t = k * 0.7, d = raggio * (0.2 + 0.25 * (k % 9));
             const double cx = r.xg + d * std::cos(t), cy = r.yg + d * std::sin(t);
             const Carico c = calcolacarico(r, s, cx, cy);
-            const Campo f = campo(s, cx, cy);
+            const prova::Campo f = prova::campo(s, cx, cy);
             SCOPED_TRACE(testing::Message() << testo << " +" << via << " C " << k);
             const double scala = 1 + std::fabs(c.smax) + std::fabs(c.smin);
-            EXPECT_NEAR(c.smin, estremo(s, f, false), 1e-6 * scala);
-            EXPECT_NEAR(c.smax, estremo(s, f, true), 1e-6 * scala);
+            EXPECT_NEAR(c.smin, prova::estremo(s, f, false), 1e-6 * scala);
+            EXPECT_NEAR(c.smax, prova::estremo(s, f, true), 1e-6 * scala);
             // The intercepts and the drawn axis lie where s = 0.
             double x, y, ax, ay, bx, by;
             mondo(r, c.xi0, 0, x, y);
@@ -153,7 +111,7 @@ TEST(Carico, il_nocciolo_dei_triangoli_ruotati_e_l_antipolarita) {
         for (double q : v) testo << " " << q;
         const Sezione s = prova::componi(testo.str() + " 1");
         const Relazione r = relazione(s, v);
-        const Campo zero = campo(s, r.xg, r.yg);
+        const prova::Campo zero = prova::campo(s, r.xg, r.yg);
         for (int i = 0; i < 3; ++i) {
             const double ax = v[2 * i], ay = v[2 * i + 1], bx = v[(2 * i + 2) % 6], by = v[(2 * i + 3) % 6];
             const double l = std::hypot(bx - ax, by - ay), nx = (by - ay) / l, ny = (ax - bx) / l;
@@ -172,4 +130,25 @@ TEST(Carico, il_nocciolo_dei_triangoli_ruotati_e_l_antipolarita) {
             EXPECT_NEAR(nx * (qx - ax) + ny * (qy - ay), 0, 1e-4);
         }
     }
+}
+
+TEST(Carico, lo_strumento_nella_finestra) { prova::recita("core_carico.tsv"); }
+
+// The preview draws on the tool marks only; the report gets the section.
+using prova::Finestra;
+
+TEST_F(Finestra, l_anteprima_del_carico_lascia_il_disegno_e_la_relazione_lo_riporta) {
+    fai("R 2 1 8 4 1 btnEsegui btnEllisseCentrale btnCarico");
+    const Strato immagine = f.pic.immagine, sovrapposto = f.pic.sovrapposto;
+    for (const char* p : {"~7,2.5", "~3,3.9", "~5,2.5"}) {
+        fai(p);
+        EXPECT_TRUE(prova::uguali(f.pic.immagine, immagine) && prova::uguali(f.pic.sovrapposto, sovrapposto)) << p;
+        EXPECT_EQ(prova::dicolore(f.pic.segni, Forma::Segmento, ARANCIONE).size(), p[1] == '5' ? 0u : 1u) << p;
+    }
+    EXPECT_EQ(blocchirelazione(f.relazione(), false, f.caricofissato()).size(), 7u);
+    fai("7,2.5");
+    const auto b = blocchirelazione(f.relazione(), false, f.caricofissato());
+    ASSERT_EQ(b.size(), 8u);
+    EXPECT_EQ(b.back().titolo, "8. Carico");
+    EXPECT_EQ(b.back().frasi.back(), f.ctl.testo("lblDescrizione"));
 }

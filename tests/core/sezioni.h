@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -183,6 +184,52 @@ inline Atteso atteso(const vask::Sezione& s) {
     e.rmax = std::sqrt(std::max(0.0, e.imax) / e.massa), e.rmin = std::sqrt(std::max(0.0, e.imin) / e.massa);
     e.alfa = 0.5 * std::atan2(-2 * e.ixgyg, e.ixg - e.iyg);
     return e;
+}
+
+// The linear stress field that carries a compressive N at C, from the
+// reference integrals in world directions: s(P) = 1 + M w.(P - G) with
+// J w = C - G, J the centroidal inertia; an element multiplies it by rho.
+struct Campo {
+    prova::Atteso e;
+    double wx = 0, wy = 0;
+    double operator()(double x, double y) const { return 1 + e.massa * (wx * (x - e.xg) + wy * (y - e.yg)); }
+};
+
+inline Campo campo(const vask::Sezione& s, double cx, double cy) {
+    Campo f{prova::atteso(s)};
+    // J = [[int u^2, int uv], [int uv, int v^2]] about G.
+    const double a = f.e.iyg, b = f.e.ixgyg, d = f.e.ixg, det = a * d - b * b;
+    const double u = cx - f.e.xg, v = cy - f.e.yg;
+    f.wx = (d * u - b * v) / det, f.wy = (a * v - b * u) / det;
+    return f;
+}
+
+// The solid material points with their densities: vertices, and the two
+// points of each circle along the gradient.
+inline double estremo(const vask::Sezione& s, const Campo& f, bool massimo) {
+    using namespace vask;
+    std::vector<std::array<double, 3>> p;
+    for (int i = 1; i <= s.numerorettangoli(); ++i) {
+        const float* q = s.rettangoli[i];
+        if (q[R::densita] > 0)
+            for (int a : {R::x1, R::x2})
+                for (int b : {R::y1, R::y2}) p.push_back({q[a], q[b], q[R::densita]});
+    }
+    for (int i = 1; i <= s.numerotriangoli(); ++i) {
+        const float* q = s.triangoli[i];
+        if (q[T::densita] > 0)
+            for (int a : {T::x1, T::x2, T::x3}) p.push_back({q[a], q[a + 1], q[T::densita]});
+    }
+    const double w = std::hypot(f.wx, f.wy);
+    for (int i = 1; i <= s.numerocerchi(); ++i) {
+        const float* q = s.cerchi[i];
+        const double r = w > 0 ? q[C::raggio] / w : 0;
+        if (q[C::densita] > 0)
+            for (int k : {-1, 1}) p.push_back({q[C::xc] + k * r * f.wx, q[C::yc] + k * r * f.wy, q[C::densita]});
+    }
+    double v = massimo ? -INFINITY : INFINITY;
+    for (const auto& [x, y, rho] : p) v = massimo ? std::max(v, rho * f(x, y)) : std::min(v, rho * f(x, y));
+    return v;
 }
 
 }  // namespace prova

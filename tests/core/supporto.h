@@ -185,7 +185,7 @@ struct Banco {
     // l, or -); "vista" grid, snap, osnap, guides, step and line width;
     // "colori" the colours chosen and the background; a control's name its
     // caption; "|i" the non-empty cells of row i of the element table;
-    // "sceltariga" the row of the selected element.
+    // "sceltariga" the row of the selected element; "segni" how many tool marks.
     std::string leggi(const std::string& cosa) {
         std::istringstream in(cosa);
         std::string s;
@@ -214,7 +214,7 @@ struct Banco {
                 {"modificata", z(f.modificata())}, {"titolo", f.titolo()}, {"annulla", f.descrizioneannulla()},
                 {"ripeti", f.descrizioneripeti()}, {"vertici", std::to_string(f.copianocciolo.vask)},
                 {"mettipunto", std::to_string(f.spostamento.mettipunto)}, {"puntatore", puntatori[int(f.puntatore)]},
-                {"pan", std::to_string(f.vista.pan)}, {"pausa", std::to_string(f.pausadivieto)},
+                {"pan", std::to_string(f.vista.pan)}, {"segni", std::to_string(f.pic.segni.primitive.size())}, {"pausa", std::to_string(f.pausadivieto)},
                 {"finex", vask::testosingolo(f.vista.nuovofinex)},
                 {"estremo", std::to_string(f.cambioestremo.modlineamettipunto)},
                 {"colonna", f.cambioestremo.colonnax == vask::L::x1 ? "x1" : f.cambioestremo.colonnax == vask::L::x2 ? "x2" : "-"},
