@@ -401,6 +401,26 @@ BENCHMARK_CAPTURE(mossavista, osnap_snap_anteprima_1920x1080, 1920, 1080)
 BENCHMARK_CAPTURE(mossavista, osnap_snap_anteprima_3840x2160, 3840, 2160)
     ->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// The load point dragged across the kern of the largest section, with grid,
+// guides and both snaps: its neutral axis, marks and labels, and the paint.
+void Carico_trascinato_3840x2160(benchmark::State& stato) {
+    BancoVista b(3840, 2160, false);
+    b.f.btnEllisseCentrale_Click();
+    b.f.mnuStrumentiCarico_Click();
+    float x = 5;
+    double pixel = 0, mosse = 0;
+    for (auto _ : stato) {
+        x = x > 15 ? 5 : x + 0.27f;
+        b.f.picAreagrafica_MouseMove(x, b.f.pic.scaleheight - 5.63f);
+        for (const QRect& r : b.tela.aggiorna(b.f.pic, b.immagine.size())) pixel += double(r.width()) * r.height();
+        ++mosse;
+        benchmark::DoNotOptimize(b.tela.immagine().constBits());
+    }
+    if (!b.f.sollecitazione.modo || b.f.pic.segni.primitive.empty()) stato.SkipWithError("nessun carico");
+    stato.counters["ridipinta"] = pixel / mosse / (3840.0 * 2160);
+}
+BENCHMARK(Carico_trascinato_3840x2160)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
 // A selection click on the largest section: regeneration, highlight, kern
 // and the paint, alternating between two rectangles so that the highlight
 // moves at every click.

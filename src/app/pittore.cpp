@@ -5,6 +5,7 @@
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace vask {
@@ -24,14 +25,15 @@ public:
         p_.setPen(Qt::NoPen);
     }
 
-    void penna(uint32_t colore, int spessore) {
-        if (conpenna_ && colore == colore_ && spessore == spessore_) return;
-        QPen pen(colorerg(colore), spessore < 1 ? 1 : spessore, Qt::SolidLine, Qt::SquareCap,
-                 Qt::MiterJoin);
+    void penna(uint32_t colore, int spessore, bool tratteggio = false) {
+        if (conpenna_ && colore == colore_ && spessore == spessore_ && tratteggio == tratteggio_) return;
+        QPen pen(colorerg(colore), spessore < 1 ? 1 : spessore, tratteggio ? Qt::DashLine : Qt::SolidLine,
+                 tratteggio ? Qt::FlatCap : Qt::SquareCap, Qt::MiterJoin);
         p_.setPen(pen);
         conpenna_ = true;
         colore_ = colore;
         spessore_ = spessore;
+        tratteggio_ = tratteggio;
     }
     void senzapenna() {
         if (!conpenna_) return;
@@ -58,6 +60,7 @@ private:
     bool conpenna_ = false;
     uint32_t colore_ = 0;
     int spessore_ = 0;
+    bool tratteggio_ = false;
     bool pieno_ = false;
     uint32_t riempimento_ = 0;
     bool smussato_ = false;
@@ -199,7 +202,7 @@ void strato(QPainter& p, Stato& stato, const Strato& s, const Mappa& m, Memoria&
         // Whatever lies outside the zone costs nothing, however it is drawn.
         if (!ingombro(q, s, m, scala).intersects(zona)) continue;
         const int spessore = std::max(1, int(q.spessore)) * scala;
-        if (q.forma == Forma::Segmento) {
+        if (q.forma == Forma::Segmento && !q.tratteggiato) {
             const QLineF l(m.x(q.x1), m.y(q.y1), m.x(q.x2), m.y(q.y2));
             // Only slanted lines are smoothed: axis-parallel strokes (the triangle
             // fill, the grid, the axes) stay crisp and take the fast path.
@@ -256,6 +259,9 @@ void strato(QPainter& p, Stato& stato, const Strato& s, const Mappa& m, Memoria&
             break;
         }
         case Forma::Segmento:
+            stato.smussato(true);
+            stato.penna(q.colore, spessore, true);
+            p.drawLine(QLineF(m.x(q.x1), m.y(q.y1), m.x(q.x2), m.y(q.y2)));
             break;
         }
     }
@@ -272,7 +278,7 @@ Mappa mappa(const Superficie& s, QSize pixel) {
 }
 
 bool uguali(const Primitiva& a, const Strato& sa, const Primitiva& b, const Strato& sb) {
-    if (a.forma != b.forma || a.spessore != b.spessore || a.riempito != b.riempito ||
+    if (a.forma != b.forma || a.spessore != b.spessore || a.riempito != b.riempito || a.tratteggiato != b.tratteggiato ||
         a.x1 != b.x1 || a.y1 != b.y1 || a.x2 != b.x2 || a.y2 != b.y2 || a.raggio != b.raggio ||
         a.colore != b.colore || a.riempimento != b.riempimento || a.quanti != b.quanti)
         return false;
@@ -357,7 +363,38 @@ QRegion differenza(const Strato& prima, const Strato& dopo, const Mappa& m, int 
     return QRegion(r);
 }
 
-void dipingipixel(QImage& immagine, const Superficie& s, const QRect& z, int scala) {
+// A tool mark changed: the pixels its old and new forms may touch, a long
+// segment as strips along it, so that a slanted line across the area
+// repaints a narrow band rather than its whole box.
+QRegion differenzasegni(const Strato& prima, const Strato& dopo, const Mappa& m, int scala) {
+    if (prima.primitive.size() == dopo.primitive.size() &&
+        std::equal(prima.primitive.begin(), prima.primitive.end(), dopo.primitive.begin(),
+                   [&](const Primitiva& a, const Primitiva& b) { return uguali(a, prima, b, dopo); }))
+        return QRegion();
+    QRegion r;
+    for (const Strato* st : {&prima, &dopo})
+        for (const Primitiva& q : st->primitive) {
+            if (q.forma != Forma::Segmento) {
+                r += ingombro(q, *st, m, scala);
+                continue;
+            }
+            const double limite = 1e6, margine = std::max(1, int(q.spessore)) * scala + 2;
+            const double x1 = std::clamp(m.x(q.x1), -limite, limite), y1 = std::clamp(m.y(q.y1), -limite, limite);
+            const double x2 = std::clamp(m.x(q.x2), -limite, limite), y2 = std::clamp(m.y(q.y2), -limite, limite);
+            const int n = int(std::clamp(std::max(std::fabs(x2 - x1), std::fabs(y2 - y1)) / 64, 1.0, 128.0));
+            for (int k = 0; k < n; ++k) {
+                const double a = double(k) / n, b = double(k + 1) / n;
+                const double xa = x1 + a * (x2 - x1), xb = x1 + b * (x2 - x1), ya = y1 + a * (y2 - y1), yb = y1 + b * (y2 - y1);
+                r += QRect(QPoint(int(std::floor(std::min(xa, xb) - margine)), int(std::floor(std::min(ya, yb) - margine))),
+                           QPoint(int(std::ceil(std::max(xa, xb) + margine)), int(std::ceil(std::max(ya, yb) + margine))));
+            }
+        }
+    return r;
+}
+
+// The layers below the tool marks (background, picture, overlay) and the
+// marks themselves, each on request.
+void dipingipixel(QImage& immagine, const Superficie& s, const QRect& z, int scala, bool sotto = true, bool segni = true) {
     QPainter p(&immagine);
     const bool vuota = s.scalewidth == 0 || s.scaleheight == 0;
 
@@ -372,18 +409,20 @@ void dipingipixel(QImage& immagine, const Superficie& s, const QRect& z, int sca
     for (int y = z.top(); y <= z.bottom(); y += banda) {
         const QRect parte(z.left(), y, z.width(), std::min(banda, z.bottom() + 1 - y));
         p.setClipRect(parte);
-        p.fillRect(parte, colorerg(s.sfondo));
+        if (sotto) p.fillRect(parte, colorerg(s.sfondo));
         if (vuota) continue;
         Stato stato(p);
-        strato(p, stato, s.immagine, m, memoria, immagine, parte, std::max(1, scala));
-        strato(p, stato, s.sovrapposto, m, memoria, immagine, parte, std::max(1, scala));
-        strato(p, stato, s.segni, m, memoria, immagine, parte, std::max(1, scala));
+        if (sotto) {
+            strato(p, stato, s.immagine, m, memoria, immagine, parte, std::max(1, scala));
+            strato(p, stato, s.sovrapposto, m, memoria, immagine, parte, std::max(1, scala));
+        }
+        if (segni) strato(p, stato, s.segni, m, memoria, immagine, parte, std::max(1, scala));
     }
 }
 
 }  // namespace
 
-void dipingi(QImage& immagine, const Superficie& s, const QRect& zona, int scala) {
+void dipingi(QImage& immagine, const Superficie& s, const QRect& zona, int scala, bool sotto, bool segni) {
     const QRect z = zona & immagine.rect();
     if (z.isEmpty()) return;
     immagine.detach();  // the pixels written below and the painter's are the same
@@ -391,9 +430,22 @@ void dipingi(QImage& immagine, const Superficie& s, const QRect& zona, int scala
     // a scaled screen would scale it all a second time.
     const qreal rapporto = immagine.devicePixelRatio();
     immagine.setDevicePixelRatio(1);
-    dipingipixel(immagine, s, z, scala);
+    dipingipixel(immagine, s, z, scala, sotto, segni);
     immagine.setDevicePixelRatio(rapporto);
 }
+
+namespace {
+
+// The pixels of a zone copied from one image to another of the same size and format.
+void copia(const QImage& da, QImage& a, const QRect& zona) {
+    const QRect z = zona & a.rect();
+    if (z.isEmpty()) return;
+    const size_t byte = size_t(z.width()) * 4;
+    for (int y = z.top(); y <= z.bottom(); ++y)
+        std::memcpy(a.scanLine(y) + size_t(z.left()) * 4, da.constScanLine(y) + size_t(z.left()) * 4, byte);
+}
+
+}  // namespace
 
 QPointF puntosuperficie(const Superficie& s, QSize pixel, QPointF posizione) {
     const double w = campo(pixel.width()), h = campo(pixel.height());
@@ -414,13 +466,26 @@ QRegion Tela::aggiorna(const Superficie& s, QSize pixel, qreal rapporto) {
     } else if (s.scalewidth != 0 && s.scaleheight != 0) {
         const Mappa m = mappa(s, pixel);
         zona = (differenza(dipinta_.immagine, s.immagine, m, scala) |
-                differenza(dipinta_.sovrapposto, s.sovrapposto, m, scala) |
-                differenza(dipinta_.segni, s.segni, m, scala)) &
+                differenza(dipinta_.sovrapposto, s.sovrapposto, m, scala)) &
                tutto;
     }
     immagine_.setDevicePixelRatio(rapporto);
-    // Rectangle by rectangle: a painter clipped to a region is many times slower.
-    for (const QRect& r : zona) dipingi(immagine_, s, r, scala);
+    if (s.segni.primitive.empty() && dipinta_.segni.primitive.empty()) {
+        sotto_ = QImage();
+        // Rectangle by rectangle: a painter clipped to a region is many times slower.
+        for (const QRect& r : zona) dipingi(immagine_, s, r, scala);
+    } else {
+        // While a tool shows its marks, what lies below them is kept apart:
+        // a moving mark only copies back the pixels it leaves.
+        if (sotto_.size() != pixel) sotto_ = QImage(pixel, QImage::Format_RGB32), zona = tutto;
+        for (const QRect& r : zona) dipingi(sotto_, s, r, scala, true, false);
+        if (zona != QRegion(tutto)) zona = (zona | differenzasegni(dipinta_.segni, s.segni, mappa(s, pixel), scala)) & tutto;
+        immagine_.detach();
+        for (const QRect& r : zona) {
+            copia(sotto_, immagine_, r);
+            dipingi(immagine_, s, r, scala, false, true);
+        }
+    }
     dipinta_.scaleleft = s.scaleleft, dipinta_.scaletop = s.scaletop;
     dipinta_.scalewidth = s.scalewidth, dipinta_.scaleheight = s.scaleheight;
     dipinta_.sfondo = s.sfondo;

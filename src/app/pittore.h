@@ -16,12 +16,14 @@ namespace vask {
 // A 0x00BBGGRR colour as a QColor (the high byte is ignored).
 inline QColor colorerg(uint32_t c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
-// Background, then the picture, then the overlay, on an RGB32 image, only
+// Background, then the picture, the overlay and the tool marks, on an RGB32 image, only
 // inside `zona`; surface units map to the image's pixels as
 // px = (xs - scaleleft) / scalewidth * (width - 1), so that the left and right
 // edges of the scale fall on the first and last pixel. Pen widths are
 // multiplied by `scala` (device pixels per logical pixel).
-void dipingi(QImage& immagine, const Superficie& s, const QRect& zona, int scala = 1);
+// `sotto`: background, picture and overlay; `segni`: the tool marks.
+void dipingi(QImage& immagine, const Superficie& s, const QRect& zona, int scala = 1, bool sotto = true,
+             bool segni = true);
 
 // The surface point under a position on a device of `pixel` size, the
 // inverse of the mapping above.
@@ -40,6 +42,7 @@ public:
 
 private:
     QImage immagine_;
+    QImage sotto_;  // the picture without the tool marks, while there are some
     Superficie dipinta_;  // what the image shows: scale, background, lists
     int scala_ = 0;
     bool valida_ = false;

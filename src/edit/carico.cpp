@@ -12,8 +12,6 @@ namespace {
 
 const char* const NEGATO = "Carico negato.";
 const char* const INFINITO = "∞";
-// The long load lines of a far point are cut into at most this many dashes.
-constexpr int MAXTRATTI = 200;
 
 std::string numero(double v) { return testosingolo(float(v)); }
 
@@ -91,15 +89,8 @@ void FrmVask_2::figuracarico(const Carico& c) {
     if (asseneutro(r, c, x1, y1, x2, y2, ax, ay, bx, by))
         pic.linea(float(ax), float(ay), float(bx), float(by), ARANCIONE);
     // The line of the load, G to C, dashed; only its part in the view.
-    if (!c.baricentro && ritaglia(r.xg, r.yg, c.x, c.y, 0, 1, x1, y1, x2, y2, ax, ay, bx, by)) {
-        const double trattino = pic.scalewidth / 120, lunghezza = std::hypot(bx - ax, by - ay);
-        const int n = std::clamp(int(std::ceil(lunghezza / (2 * trattino))), 1, MAXTRATTI);
-        for (int k = 0; k < n; ++k) {
-            const double t0 = double(k) / n, t1 = (k + 0.5) / n;
-            pic.linea(float(ax + t0 * (bx - ax)), float(ay + t0 * (by - ay)), float(ax + t1 * (bx - ax)),
-                      float(ay + t1 * (by - ay)), ROSSO);
-        }
-    }
+    if (!c.baricentro && ritaglia(r.xg, r.yg, c.x, c.y, 0, 1, x1, y1, x2, y2, ax, ay, bx, by))
+        pic.lineatratteggiata(float(ax), float(ay), float(bx), float(by), ROSSO);
     const float d = pic.scalewidth / 150;
     const float cx = float(c.x), cy = float(c.y);
     pic.linea(cx - d, cy - d, cx + d, cy + d, ROSSO);

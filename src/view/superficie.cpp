@@ -53,6 +53,11 @@ void Superficie::linea(float x1, float y1, float x2, float y2, uint32_t colore) 
     strato().primitive.push_back(p);
 }
 
+void Superficie::lineatratteggiata(float x1, float y1, float x2, float y2, uint32_t colore) {
+    linea(x1, y1, x2, y2, colore);
+    strato().primitive.back().tratteggiato = true;
+}
+
 void Superficie::rettangolo(float x1, float y1, float x2, float y2, uint32_t contorno) {
     Primitiva p = base(Forma::Rettangolo, contorno);
     p.x1 = x1;

@@ -23,6 +23,7 @@ struct Primitiva {
     Forma forma;
     uint8_t spessore;       // draw width in pixels
     bool riempito;          // rectangle / circle: interior filled with `riempimento`
+    bool tratteggiato;      // segment: dashed
     float x1, y1, x2, y2;   // segment ends, box corners, circle centre (x1, y1)
     float raggio;           // circle
     uint32_t colore;        // line, outline, point or polygon colour
@@ -76,6 +77,7 @@ public:
 
     // Drawing in world coordinates.
     void linea(float x1, float y1, float x2, float y2, uint32_t colore);
+    void lineatratteggiata(float x1, float y1, float x2, float y2, uint32_t colore);
     // Box outlined in `contorno`, filled with the fill colour when the fill style is solid.
     void rettangolo(float x1, float y1, float x2, float y2, uint32_t contorno);
     void cerchio(float xc, float yc, float raggio, uint32_t contorno);

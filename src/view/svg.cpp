@@ -80,7 +80,7 @@ void strato(std::string& o, const Strato& s, const Mappa& m, int scala, int w, i
             attributo(o, "x1", x1), attributo(o, "y1", y1);
             attributo(o, "x2", x2), attributo(o, "y2", y2);
             penna(o, q.colore, spessore);
-            o += " stroke-linecap=\"square\"";
+            o += q.tratteggiato ? " stroke-dasharray=\"8 6\"" : " stroke-linecap=\"square\"";
             // The painter smooths only slanted lines.
             if (q.x1 == q.x2 || q.y1 == q.y2) o += " shape-rendering=\"crispEdges\"";
             o += "/>\n";

@@ -135,6 +135,15 @@ private slots:
                 s.persistente = true;
             }
             if (passo % 50 == 49) s.immagine.svuota();
+            // Tool marks come, move and go, over whatever changed below them.
+            if (passo % 3 == 0 || passo % 40 == 39) s.svuotasegni();
+            if (passo % 3 == 0 && passo % 120 < 80) {
+                s.strumento = true;
+                s.lineatratteggiata(t[4], t[5], t[0], t[1], ROSSO);
+                s.linea(t[2], t[3], t[5], t[4], colore());
+                s.rettangolo(t[0] - 0.2f, t[1] - 0.2f, t[0] + 0.2f, t[1] + 0.2f, BLU);
+                s.strumento = false;
+            }
             for (auto [t, scala] : {std::pair{&tela, 1}, {&doppia, 2}}) {
                 const QRegion zona = t->aggiorna(s, d, scala);
                 parziali += scala == 1 && !zona.isEmpty() && zona.boundingRect() != QRect(QPoint(0, 0), d);

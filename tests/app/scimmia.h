@@ -448,7 +448,7 @@ public:
         if ((c.fissato || c.modo) && !(r.eseguito && r.attuali)) return "un carico senza risultati attuali";
         if (!c.fissato && !c.modo && (!p.segni.primitive.empty() || !f.ctl.testo("lblSigmaMin").empty()))
             return "i segni del carico restano";
-        if (p.segni.primitive.size() > 210) return "troppi segni del carico";
+        if (p.segni.primitive.size() > 6) return "troppi segni del carico";
         for (const Primitiva& q : p.segni.primitive)
             for (float x : {q.x1, q.y1, q.x2, q.y2}) if (!finito(x)) return "un segno del carico non finito";
         if (const prova::Atteso e = prova::atteso(s); c.fissato && e.massalorda == e.massa && e.imin > 1e-4 * e.imax) {

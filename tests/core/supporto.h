@@ -53,7 +53,7 @@ inline bool uguali(const vask::Sezione& a, const vask::Sezione& b) { return std:
 
 inline bool uguali(const vask::Strato& a, const vask::Strato& b) {
     const auto campi = [](const vask::Primitiva& p) {
-        return std::tie(p.forma, p.spessore, p.riempito, p.x1, p.y1, p.x2, p.y2, p.raggio, p.colore, p.riempimento,
+        return std::tie(p.forma, p.spessore, p.riempito, p.tratteggiato, p.x1, p.y1, p.x2, p.y2, p.raggio, p.colore, p.riempimento,
                         p.primo, p.quanti);
     };
     return a.punti == b.punti && std::equal(a.primitive.begin(), a.primitive.end(), b.primitive.begin(),
