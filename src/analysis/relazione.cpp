@@ -143,10 +143,11 @@ Relazione calcolarelazione(const Sezione& s, const Sezione& linee, float pigreco
             k.etainfinito = std::fabs(b) <= 1e-12 * std::hypot(a, b);
             if (!k.xiinfinito) k.xi0 = c / a;
             if (!k.etainfinito) k.eta0 = c / b;
-            // The antipole: minus the inertia over M times (1 / xi0, 1 / eta0).
+            // The antipole: minus the inertia over M times (1 / xi0, 1 / eta0);
+            // a radius that holes make imaginary counts as 0, as in the drawing.
             const double p = k.xiinfinito ? 0 : 1 / k.xi0, q = k.etainfinito ? 0 : 1 / k.eta0;
-            k.u = -(r.ry2 * p + r.rxy * q);
-            k.v = -(r.rxy * p + r.rx2 * q);
+            k.u = -(std::max(0.0, r.ry2) * p + r.rxy * q);
+            k.v = -(r.rxy * p + std::max(0.0, r.rx2) * q);
             mondo(r, k.u, k.v, k.x, k.y);
         }
         r.nocciolo.push_back(k);

@@ -232,10 +232,11 @@ QWidget* FinestraPrincipale::costruiscirisultati() {
     g->setContentsMargins(0, 0, 0, 0);
     g->setHorizontalSpacing(6);
     g->setVerticalSpacing(3);
-    // The first column holds an x coordinate (at most "4048.875"); the second
-    // also the density and radius as stored, as long as "-3.402823E+38".
+    // The first column holds an x coordinate (at most "4048.875") or a load
+    // value ("-0.9136578"); the second also the density and radius as stored,
+    // as long as "-3.402823E+38".
     QLabel* campione = pannello(etichetta(ETICHETTERISULTATI[0]));
-    g->setColumnMinimumWidth(1, larghezzapannello(campione, 8));
+    g->setColumnMinimumWidth(1, larghezzapannello(campione, 10));
     g->setColumnMinimumWidth(2, larghezzapannello(campione, 13));
     int r = 0;
     for (int i = 0; i < 15; ++i, ++r) {

@@ -110,7 +110,7 @@ int main(int argc, char* argv[]) {
     parser.addOption(relazione);
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        QStringLiteral("La sezione (.vask) da aprire all'avvio; con --risultati o --relazione, le "
+        QStringLiteral("La sezione (.vask) da aprire all'avvio; con --risultati, --relazione o --carico, le "
                        "sezioni da calcolare."),
         QStringLiteral("[file.vask]"));
 
