@@ -8,6 +8,7 @@ namespace vask {
 void tracciaellisse(float xg, float yg, float alfa, float rx, float ry, float xmin, float xmax,
                     Ellisse& e) {
     e.punti.clear();
+    e.tagliatasinistra = e.tagliatadestra = false;
     for (float v : {xg, yg, alfa, rx, ry, xmin, xmax})
         if (!std::isfinite(v)) return;
 
@@ -39,10 +40,17 @@ void tracciaellisse(float xg, float yg, float alfa, float rx, float ry, float xm
     const double primok = std::ceil((primo - inizio) / passo);
     if (primok > 1e15) return;
     long long k = (long long)primok;
+    // Points at the first or last abscissa of a sweep the window cut: the
+    // curve goes on beyond the window there.
+    bool primaascissa = true;
     for (;; ++k) {
         const double x = inizio + double(k) * passo;
         if (x > ultimo) break;
         if (x < primo) continue;
+        const bool prima = primaascissa;
+        primaascissa = false;
+        const size_t prima_n = e.punti.size();
+        e.tagliatadestra = false;
         e.iii = float(x);
         const double X = x - xg;
         const double B = 8 * X * dx * dy + 4 * K * dy + 32 * r2 * f2y;
@@ -68,7 +76,35 @@ void tracciaellisse(float xg, float yg, float alfa, float rx, float ry, float xm
             e.punti.push_back(float(x));
             e.punti.push_back(float(y));
         }
+        if (e.punti.size() == prima_n) continue;
+        if (prima && primo > inizio) e.tagliatasinistra = true;
+        if (x + passo > ultimo && ultimo < fine) e.tagliatadestra = true;
     }
+}
+
+std::vector<float> lineaellisse(const Ellisse& e, float xmin, float xmax, float fuori, float passo) {
+    // The roots of each abscissa: two, or one where a flat ellipse kept one.
+    std::vector<float> x, a, b;
+    for (size_t i = 0; i + 1 < e.punti.size();) {
+        const float xi = e.punti[i], ya = e.punti[i + 1];
+        const bool coppia = i + 3 < e.punti.size() && e.punti[i + 2] == xi;
+        x.push_back(xi), a.push_back(ya), b.push_back(coppia ? e.punti[i + 3] : ya);
+        i += coppia ? 4 : 2;
+    }
+    std::vector<float> l;
+    if (x.empty()) return l;
+    const auto aggiungi = [&l, passo](float px, float py, bool sempre) {
+        const size_t n = l.size();
+        if (!sempre && n && std::hypot(px - l[n - 2], py - l[n - 1]) < passo) return;
+        l.push_back(px), l.push_back(py);
+    };
+    const size_t n = x.size();
+    for (size_t i = 0; i < n; ++i) aggiungi(x[i], a[i], i == 0 || i + 1 == n);
+    if (e.tagliatadestra) aggiungi(xmax + fuori, a[n - 1], true), aggiungi(xmax + fuori, b[n - 1], true);
+    for (size_t i = n; i-- > 0;) aggiungi(x[i], b[i], i == 0 || i + 1 == n);
+    if (e.tagliatasinistra) aggiungi(xmin - fuori, b[0], true), aggiungi(xmin - fuori, a[0], true);
+    aggiungi(x[0], a[0], true);
+    return l;
 }
 
 }  // namespace vask

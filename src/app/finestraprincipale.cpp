@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QVBoxLayout>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -72,6 +73,13 @@ FinestraPrincipale::FinestraPrincipale(Messaggi* messaggi, QWidget* genitore)
     colonna->addLayout(riga, 1);
     colonna->addWidget(costruiscibarra(), 0);
     setCentralWidget(centro);
+    // One thin line under the hint bar: the menus' tips (the undo step among
+    // them) pass over the text a command left there.
+    statusBar()->setObjectName(QStringLiteral("barraStato"));
+    statusBar()->setSizeGripEnabled(false);
+    statoBarra_ = new QLabel(this);
+    statoBarra_->setObjectName(QStringLiteral("lblStato"));
+    statusBar()->addWidget(statoBarra_, 1);
 
     // The y captions show their full text as tooltip when hovered.
     for (const char* n : ETICHETTEY) {

@@ -108,6 +108,7 @@ private:
     uint64_t versionedipinta_ = ~uint64_t(0);  // the picture last sent to the area
     uint32_t sfondodipinto_ = 0;
     int pausavista_ = 0;  // the core's last no-drop request shown
+    QLabel* statoBarra_ = nullptr;  // the core's status text in the status bar
     AreaGrafica* area_ = nullptr;
     FinestraTabella* tabella_ = nullptr;
     // What the table, report and circle windows are made of: most events (a

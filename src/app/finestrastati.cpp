@@ -138,6 +138,8 @@ void FinestraPrincipale::sincronizza() {
         if (relazione_ && relazione_->isVisible()) relazione_->aggiorna();
         if (mohr_ && mohr_->isVisible()) mohr_->aggiorna();
     }
+    if (const QString stato = QString::fromStdString(nucleo_->statobarra); statoBarra_->text() != stato)
+        statoBarra_->setText(stato);
     area_->puntatore(nucleo_->puntatore);
     if (nucleo_->pausadivieto != pausavista_) {
         pausavista_ = nucleo_->pausadivieto;

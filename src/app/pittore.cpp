@@ -246,6 +246,18 @@ void strato(QPainter& p, Stato& stato, const Strato& s, const Mappa& m, Memoria&
             p.drawPoints(punti.data(), static_cast<int>(q.quanti));
             break;
         }
+        case Forma::Polilinea: {
+            if (q.quanti < 2 || size_t(q.primo) + q.quanti > npool) break;
+            punti.resize(q.quanti);
+            const float* xy = s.punti.data() + 2 * size_t(q.primo);
+            for (uint32_t i = 0; i < q.quanti; ++i)
+                punti[i] = QPointF(m.x(xy[2 * i]), m.y(xy[2 * i + 1]));
+            stato.smussato(true);
+            stato.penna(q.colore, spessore);
+            stato.riempimento(false, 0);
+            p.drawPolyline(punti.data(), static_cast<int>(q.quanti));
+            break;
+        }
         case Forma::Poligono: {
             if (q.quanti < 3 || size_t(q.primo) + q.quanti > npool) break;
             punti.resize(q.quanti);
@@ -282,7 +294,7 @@ bool uguali(const Primitiva& a, const Strato& sa, const Primitiva& b, const Stra
         a.x1 != b.x1 || a.y1 != b.y1 || a.x2 != b.x2 || a.y2 != b.y2 || a.raggio != b.raggio ||
         a.colore != b.colore || a.riempimento != b.riempimento || a.quanti != b.quanti)
         return false;
-    if (a.forma != Forma::Punti && a.forma != Forma::Poligono) return true;
+    if (a.forma != Forma::Punti && a.forma != Forma::Poligono && a.forma != Forma::Polilinea) return true;
     const size_t n = 2 * size_t(a.quanti);
     if (2 * size_t(a.primo) + n > sa.punti.size() || 2 * size_t(b.primo) + n > sb.punti.size())
         return false;
@@ -300,6 +312,7 @@ QRect ingombro(const Primitiva& q, const Strato& s, const Mappa& m, int scala) {
         break;
     }
     case Forma::Punti:
+    case Forma::Polilinea:
     case Forma::Poligono: {
         if (q.quanti == 0 || 2 * (size_t(q.primo) + q.quanti) > s.punti.size()) return QRect();
         const float* xy = s.punti.data() + 2 * size_t(q.primo);

@@ -65,6 +65,11 @@ void FrmVask_2::ripristina(Istantanea i) {
     nocciolo = i.nocciolo;
     copianocciolo = i.copianocciolo;
     mnuVisualizzaRigenera_Click();
+    // The counter of the kind being drawn follows the tables brought back.
+    const bool premuti[4] = {modo.rettangolopremuto, modo.triangolopremuto, modo.cerchiopremuto, modo.lineapremuto};
+    const int contatori[4] = {sez.prossimorettangolo, sez.prossimotriangolo, sez.prossimocerchio, sez.l};
+    for (int k = 0; k < 4; ++k)
+        if (modo.disegno && premuti[k]) ctl.testo("lblContatore", testointero(contatori[k] - 1));
 }
 
 bool FrmVask_2::comandoinsospeso() const {

@@ -1,4 +1,6 @@
-// The distance between two picked points, shown as a bare number in the hint bar.
+// The distance between two picked points: a bare number in the hint bar, its
+// components in the status bar, the segment on the screen.
+#include <algorithm>
 #include <cmath>
 
 #include "edit/frmvask2.h"
@@ -18,6 +20,7 @@ void FrmVask_2::mnuStrumentiDistanza_Click() {
         return;
     }
     if (sollecitazione.modo) abbandonacarico();
+    statobarra.clear();
     misura.distanza = true;
     misura.distmettipunto = 1;
 }
@@ -38,6 +41,16 @@ bool FrmVask_2::distanzaclic() {
         const float dy = punti.puntofinaley - punti.puntobasey;
         const float d = float(std::sqrt(double(dx) * dx + double(dy) * dy));
         ctl.testo("lblDescrizione", testosingolo(d));
+        statobarra = "Distanza: " + testosingolo(d) + " (Δx = " + testosingolo(dx) + "; Δy = " + testosingolo(dy) + ")";
+        // The measured segment stays on the screen until the next regeneration;
+        // the overlay's only other strokes are the ellipse's, so a segment
+        // there is the last measure's.
+        auto& sopra = pic.sovrapposto.primitive;
+        sopra.erase(std::remove_if(sopra.begin(), sopra.end(), [](const Primitiva& q) { return q.forma == Forma::Segmento; }),
+                    sopra.end());
+        pic.persistente = false;
+        pic.linea(punti.puntobasex, punti.puntobasey, punti.puntofinalex, punti.puntofinaley, GIALLO);
+        pic.persistente = true;
         misura.distmettipunto = 0;
         return true;
     }

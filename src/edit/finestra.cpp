@@ -70,6 +70,7 @@ void FrmVask_2::mnuFileNuovo_Click() {
 
 void FrmVask_2::nuovasezione() {
     abbandonacarico();
+    statobarra.clear();
     etichettepunti(1);
     abbandonacambioestremo();  // it would edit the emptied record of its line
     ctl.testo("txtRaggio", "1");

@@ -92,6 +92,10 @@ public:
         int distmettipunto = 0;
     } misura;
 
+    // What the status bar shows once a command is done (the menus' own tips
+    // pass over it): the components of a distance.
+    std::string statobarra;
+
     // The load tool: on while it waits for the load point; the point its
     // last click fixed, with the results it was computed from. View state:
     // neither saved nor undone.

@@ -201,8 +201,10 @@ void FrmVask_2::btnEllisseCentrale_Click() {
     pic.persistente = false;
     tracciaellisse(ris.xg, ris.yg, ris.inclinazioneassicentraliradianti, ris.raggiocentralexc, ris.raggiocentraleyc,
                    pic.scaleleft, pic.scaleleft + pic.scalewidth, ellisse);
-    if (!ellisse.punti.empty())
-        pic.punti(ellisse.punti.data(), static_cast<uint32_t>(ellisse.punti.size() / 2), BLU);
+    // One closed line through the swept points, a few thousand at most.
+    const std::vector<float> linea = lineaellisse(ellisse, pic.scaleleft, pic.scaleleft + pic.scalewidth,
+                                                  pic.scalewidth, pic.scalewidth / 4000);
+    if (linea.size() >= 4) pic.polilinea(linea.data(), static_cast<uint32_t>(linea.size() / 2), BLU);
     pic.cerchio(ris.xg, ris.yg, pic.scalewidth / 400, CIANO);
     pic.persistente = true;
 }

@@ -75,9 +75,15 @@ void Superficie::cerchio(float xc, float yc, float raggio, uint32_t contorno) {
     strato().primitive.push_back(p);
 }
 
-void Superficie::punti(const float* xy, uint32_t quanti, uint32_t colore) {
+void Superficie::punti(const float* xy, uint32_t quanti, uint32_t colore) { serie(Forma::Punti, xy, quanti, colore); }
+
+void Superficie::polilinea(const float* xy, uint32_t quanti, uint32_t colore) {
+    serie(Forma::Polilinea, xy, quanti, colore);
+}
+
+void Superficie::serie(Forma forma, const float* xy, uint32_t quanti, uint32_t colore) {
     Strato& s = strato();
-    Primitiva p = base(Forma::Punti, colore);
+    Primitiva p = base(forma, colore);
     p.riempito = false;
     p.primo = static_cast<uint32_t>(s.punti.size() / 2);
     p.quanti = quanti;

@@ -16,7 +16,7 @@
 
 namespace vask {
 
-enum class Forma : uint8_t { Segmento, Rettangolo, Cerchio, Punti, Poligono };
+enum class Forma : uint8_t { Segmento, Rettangolo, Cerchio, Punti, Poligono, Polilinea };
 
 // One primitive, in surface coordinates.
 struct Primitiva {
@@ -28,7 +28,7 @@ struct Primitiva {
     float raggio;           // circle
     uint32_t colore;        // line, outline, point or polygon colour
     uint32_t riempimento;   // fill colour of a filled rectangle or circle
-    uint32_t primo, quanti; // Punti / Poligono: range of points in the list's pool
+    uint32_t primo, quanti; // Punti / Poligono / Polilinea: range of points in the list's pool
 };
 
 struct Strato {
@@ -83,6 +83,8 @@ public:
     void cerchio(float xc, float yc, float raggio, uint32_t contorno);
     // A batch of points (x, y pairs), each as large as the draw width.
     void punti(const float* xy, uint32_t quanti, uint32_t colore);
+    // Consecutive points joined by straight strokes (x, y pairs).
+    void polilinea(const float* xy, uint32_t quanti, uint32_t colore);
     // A solid polygon without outline (x, y pairs).
     void poligono(const float* xy, uint32_t quanti, uint32_t colore);
 
@@ -95,6 +97,7 @@ private:
         return strumento ? segni : persistente ? immagine : sovrapposto;
     }
     Primitiva base(Forma forma, uint32_t colore) const;
+    void serie(Forma forma, const float* xy, uint32_t quanti, uint32_t colore);
 };
 
 }  // namespace vask

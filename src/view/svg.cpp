@@ -139,6 +139,28 @@ void strato(std::string& o, const Strato& s, const Mappa& m, int scala, int w, i
             o += "</g>\n";
             break;
         }
+        case Forma::Polilinea: {
+            if (q.quanti < 2 || size_t(q.primo) + q.quanti > npool) break;
+            // One path however many points: a curve, not pixels.
+            const float* xy = s.punti.data() + 2 * size_t(q.primo);
+            std::string d;
+            bool validi = true;
+            for (uint32_t i = 0; i < q.quanti && validi; ++i) {
+                const double x = m.x(xy[2 * i]), y = m.y(xy[2 * i + 1]);
+                validi = finiti({x, y});
+                d += i ? " L" : "M";
+                numero(d, x);
+                d += ' ';
+                numero(d, y);
+            }
+            if (!validi) break;
+            o += "<path";
+            attributo(o, "d", d);
+            o += " fill=\"none\"";
+            penna(o, q.colore, spessore);
+            o += " stroke-linejoin=\"round\"/>\n";
+            break;
+        }
         case Forma::Poligono: {
             if (q.quanti < 3 || size_t(q.primo) + q.quanti > npool) break;
             const float* xy = s.punti.data() + 2 * size_t(q.primo);

@@ -8,6 +8,8 @@
 #include "app/relazione.h"
 #include "app/pittore.h"
 #include "app/splash.h"
+#include "analysis/ellisse.h"
+#include "view/svg.h"
 #include "scimmia.h"
 
 using namespace vask;
@@ -100,6 +102,37 @@ private slots:
         for (auto [px, atteso] : {std::pair{QPointF(100, 60), QPointF(20, 0)}, {QPointF(0, 120), QPointF(10, 6)},
                                   {QPointF(200, 0), QPointF(30, -6)}})
             QCOMPARE(puntosuperficie(t, QSize(201, 121), px), atteso);
+    }
+
+    // The ellipse, flat and round, tilted and straight, at the narrowest and the widest view, and cut by
+    // the window: every pixel column and row between its extremes holds one of its pixels, with no
+    // stroke along the window's edge; in SVG it is one path.
+    void l_ellisse_e_una_curva_continua_a_ogni_scala() {
+        // View width, Rxc (along Yc), Ryc, alfa, xg; yg in the middle of the view.
+        const float casi[][5] = {{1.25f, 0.35f, 0.1f, 0.3f, 0.625f}, {1.25f, 0.3f, 0.3f, 0, 0.625f},
+                                 {1.25f, 0.5f, 0.05f, 1.5707964f, 0.625f}, {80, 30, 5, -0.7f, 40},
+                                 {80, 20, 20, 0, 40}, {80, 35, 0.5f, 1.5707964f, 40}, {20, 5, 2, 0.4f, 2}};
+        for (const auto& [w, rx, ry, alfa, xg] : casi) {
+            Superficie s;
+            s.scala(0, 0, w, w * 0.6f);
+            Ellisse e;
+            tracciaellisse(xg, w * 0.3f, alfa, rx, ry, 0, w, e);
+            const std::vector<float> l = lineaellisse(e, 0, w, w, w / 4000);
+            s.polilinea(l.data(), uint32_t(l.size() / 2), BLU);
+            const QImage img = dipinto(s, QSize(1920, 1152));
+            std::vector<int> colonne(1920), righe(1152);
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    if (QColor c = img.pixelColor(x, y); c.blue() > 100 && c.red() < 60 && c.green() < 60) ++colonne[size_t(x)], ++righe[size_t(y)];
+            const QString caso = QString("%1 %2 %3 %4").arg(w).arg(rx).arg(ry).arg(alfa);
+            for (std::vector<int>* v : {&colonne, &righe}) {
+                const auto primo = std::find_if(v->begin(), v->end(), [](int n) { return n > 0; });
+                const auto ultimo = std::find_if(v->rbegin(), v->rend(), [](int n) { return n > 0; }).base();
+                QVERIFY2(primo < ultimo && std::find(primo, ultimo, 0) == ultimo, qPrintable(caso));
+            }
+            QVERIFY2(colonne[0] <= 4, qPrintable(caso));  // cut: only where the curve crosses the edge
+            QCOMPARE(QString::fromStdString(svg(s, 1920, 1152)).count("<path"), 1);
+        }
     }
 
     void la_tela_ridipinge_solo_cio_che_cambia_e_resta_uguale_a_una_pittura_intera() {

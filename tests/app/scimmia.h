@@ -339,6 +339,7 @@ public:
         for (QAction* a : f_->findChildren<QAction*>(QRegularExpression("^mnu(?!Edita|VisualizzaRelazione|VisualizzaMohr)")))
             if (!a->isEnabled()) return a->objectName().toStdString() + " spenta";
         if (f_->windowTitle().toStdString() != f.titolo()) return "il titolo non è quello del nucleo";
+        if (f_->findChild<QLabel*>("lblStato")->text().toStdString() != f.statobarra) return "la barra di stato";
         if (auto* t = f_->findChild<QTableWidget*>("grdElementi"); t && t->isVisible()) {
             const auto righe = f.tabella();
             for (int i = 0; i < t->rowCount() || i < int(righe.size()); ++i)

@@ -86,6 +86,8 @@ TEST_F(Finestra, un_documento_riaperto_in_un_altra_finestra_ripresenta_sezione_v
 
 TEST(Documento, il_primo_annulla_abbandona_il_comando_in_corso) { prova::recita("core_sospesi.tsv"); }
 
+TEST(Documento, la_barra_di_stato_e_i_contatori_dopo_annulla) { prova::recita("core_stato.tsv"); }
+
 TEST(Documento, il_segno_di_non_salvato_segue_la_sezione_e_la_storia_non_il_calcolo_ne_la_vista) {
     prova::recita("core_segni.tsv");
 }

@@ -185,7 +185,8 @@ struct Banco {
     // l, or -); "vista" grid, snap, osnap, guides, step and line width;
     // "colori" the colours chosen and the background; a control's name its
     // caption; "|i" the non-empty cells of row i of the element table;
-    // "sceltariga" the row of the selected element; "segni" how many tool marks.
+    // "sceltariga" the row of the selected element; "segni" how many tool marks,
+    // "sopra" how many overlay primitives; "stato" the status bar's text.
     std::string leggi(const std::string& cosa) {
         std::istringstream in(cosa);
         std::string s;
@@ -215,7 +216,8 @@ struct Banco {
                 {"ripeti", f.descrizioneripeti()}, {"vertici", std::to_string(f.copianocciolo.vask)},
                 {"mettipunto", std::to_string(f.spostamento.mettipunto)}, {"puntatore", puntatori[int(f.puntatore)]},
                 {"pan", std::to_string(f.vista.pan)}, {"segni", std::to_string(f.pic.segni.primitive.size())},
-                {"pausa", std::to_string(f.pausadivieto)},
+                {"pausa", std::to_string(f.pausadivieto)}, {"stato", f.statobarra},
+                {"sopra", std::to_string(f.pic.sovrapposto.primitive.size())},
                 {"finex", vask::testosingolo(f.vista.nuovofinex)},
                 {"estremo", std::to_string(f.cambioestremo.modlineamettipunto)},
                 {"colonna", f.cambioestremo.colonnax == vask::L::x1 ? "x1" : f.cambioestremo.colonnax == vask::L::x2 ? "x2" : "-"},
