@@ -1,14 +1,19 @@
 #include "app/esportazione.h"
 
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QImageWriter>
-#include <QInputDialog>
+#include <QSpinBox>
 #include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 
 #include "app/archivio.h"
 #include "app/pittore.h"
+#include "view/carta.h"
 #include "view/svg.h"
 
 namespace vask {
@@ -29,6 +34,10 @@ QImage immagineesportazione(const Superficie& s, int larghezza) {
     return img;
 }
 
+Superficie disegnosucarta(const FrmVask_2& n, bool schermo) {
+    return schermo ? n.pic : sucarta(n.pic, n.colori.coloresfondo, n.colori.coloresezione, n.colori.coloregriglia);
+}
+
 Esportazione::Esportazione(const FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore,
                            const QWidget* area)
     : n_(nucleo), m_(messaggi), genitore_(genitore), area_(area) {
@@ -39,14 +48,26 @@ Esportazione::Esportazione(const FrmVask_2& nucleo, Messaggi& messaggi, QWidget*
                             {QStringLiteral("png"), QStringLiteral("svg")});
     };
     sceglilarghezza = [this](int proposta) {
-        bool ok = false;
-        const int l = QInputDialog::getInt(
-            genitore_, QStringLiteral("Esporta immagine"),
-            QStringLiteral("Larghezza in pixel (da %1 a %2; l'altezza segue la proporzione 20:12):")
-                .arg(ESPORTAZIONEMINIMA)
-                .arg(ESPORTAZIONEMASSIMA),
-            proposta, ESPORTAZIONEMINIMA, ESPORTAZIONEMASSIMA, 1, &ok);
-        return ok ? l : 0;
+        QDialog d(genitore_);
+        d.setWindowTitle(QStringLiteral("Esporta immagine"));
+        auto* modulo = new QFormLayout(&d);
+        auto* larghezza = new QSpinBox(&d);
+        larghezza->setRange(ESPORTAZIONEMINIMA, ESPORTAZIONEMASSIMA);
+        larghezza->setValue(proposta);
+        modulo->addRow(QStringLiteral("Larghezza in pixel (da %1 a %2; l'altezza segue la proporzione 20:12):")
+                           .arg(ESPORTAZIONEMINIMA)
+                           .arg(ESPORTAZIONEMASSIMA),
+                       larghezza);
+        auto* schermo = new QCheckBox(QStringLiteral("Colori dello schermo"), &d);
+        schermo->setChecked(coloridelloschermo);
+        modulo->addRow(schermo);
+        auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);
+        QObject::connect(pulsanti, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+        QObject::connect(pulsanti, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+        modulo->addRow(pulsanti);
+        if (d.exec() != QDialog::Accepted) return 0;
+        coloridelloschermo = schermo->isChecked();
+        return larghezza->value();
     };
 }
 
@@ -74,12 +95,12 @@ bool Esportazione::esporta(QString percorso, int larghezza) {
     if (!f.open(QIODevice::WriteOnly)) {
         problema = f.errorString();
     } else if (suffisso == QLatin1String("svg")) {
-        const std::string testo =
-            svg(n_.pic, larghezza, altezzaesportazione(larghezza), scalaesportazione(larghezza));
+        const std::string testo = svg(disegnosucarta(n_, coloridelloschermo), larghezza, altezzaesportazione(larghezza),
+                                      scalaesportazione(larghezza));
         if (f.write(testo.data(), qint64(testo.size())) != qint64(testo.size()))
             problema = f.errorString();
     } else {
-        const QImage img = immagineesportazione(n_.pic, larghezza);
+        const QImage img = immagineesportazione(disegnosucarta(n_, coloridelloschermo), larghezza);
         QImageWriter w(&f, suffisso.toLatin1());
         if (img.isNull())
             problema = QStringLiteral("memoria insufficiente per un'immagine così grande");

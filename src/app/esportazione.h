@@ -19,6 +19,9 @@ int altezzaesportazione(int larghezza);
 // The drawing at that width, pens thickened as the picture grows so that a
 // large export does not turn into hairlines.
 QImage immagineesportazione(const Superficie& s, int larghezza);
+// The drawing as printed and exported: on white paper, or with the screen's
+// colours.
+Superficie disegnosucarta(const FrmVask_2& nucleo, bool schermo);
 
 class Esportazione {
 public:
@@ -29,6 +32,8 @@ public:
     // the tests. An empty path or a width of 0 cancels.
     std::function<QString()> sceglifile;
     std::function<int(int proposta)> sceglilarghezza;
+    // "Colori dello schermo" ticked in the dialog: the screen's colours instead of paper's.
+    bool coloridelloschermo = false;
 
     void mnuFileEsporta_Click();
     // The extension decides: .svg an SVG drawing, none a PNG (".png" added),

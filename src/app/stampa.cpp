@@ -1,6 +1,11 @@
 #include "app/stampa.h"
 
+#include <QCheckBox>
+#include <QDate>
+#include <QDir>
 #include <QFileInfo>
+#include <QLocale>
+#include <QVBoxLayout>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrintDialog>
@@ -9,6 +14,7 @@
 #include <cmath>
 
 #include "app/finestraprincipale.h"
+#include "app/esportazione.h"
 #include "app/pittore.h"
 #include "model/numeri.h"
 
@@ -36,7 +42,7 @@ QSizeF proporzione(double larghezza, double altezza) {
 
 }  // namespace
 
-QRect dipingipagina(QPainter& p, const QRect& pagina, const FrmVask_2& n) {
+QRect dipingipagina(QPainter& p, const QRect& pagina, const FrmVask_2& n, bool schermo) {
     p.save();
     const double dpi = std::max(1, p.device()->logicalDpiY());
     const double mm = dpi / 25.4;  // device units per millimetre
@@ -48,10 +54,14 @@ QRect dipingipagina(QPainter& p, const QRect& pagina, const FrmVask_2& n) {
     if (!n.nomedocumento.empty())
         titolo += QStringLiteral(" - ") + QFileInfo(QString::fromStdString(n.nomedocumento)).fileName();
     p.setPen(Qt::black);
-    p.setFont(ftitolo);
+    const QString data = QLocale(QLocale::Italian, QLocale::Italy).toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy"));
+    p.setFont(ftesto);
+    const double larghezzadata = mtesto.horizontalAdvance(data);
     const QRectF riga(pagina.left(), pagina.top(), pagina.width(), mtitolo.height());
+    p.drawText(riga, Qt::AlignRight | Qt::AlignBottom | Qt::TextSingleLine, data);
+    p.setFont(ftitolo);
     p.drawText(riga, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-               mtitolo.elidedText(titolo, Qt::ElideRight, pagina.width()));
+               mtitolo.elidedText(titolo, Qt::ElideRight, std::max(0.0, pagina.width() - larghezzadata - 4 * mm)));
 
     // The results of the last computation, as the panel shows them after it
     // (the panel may be showing a selected element's data instead).
@@ -79,18 +89,28 @@ QRect dipingipagina(QPainter& p, const QRect& pagina, const FrmVask_2& n) {
                                                      Qt::TextWordWrap, nota).height();
     const QSizeF blocco(larghezzablocco, 15 * passo + altezzanota);
 
+    // Room for the view's captions left of the drawing and under it.
+    QString x[11], y[7];
+    double sinistra = 0;
+    for (int i = 0; i < 11; ++i) x[i] = QString::fromStdString(n.ctl.testo(ETICHETTEX[i]));
+    for (int i = 0; i < 7; ++i)
+        y[i] = QString::fromStdString(n.ctl.testo(ETICHETTEY[i])), sinistra = std::max(sinistra, mtesto.horizontalAdvance(y[i]));
+    const double tacca = 1.5 * mm;
+    sinistra += tacca + mm;
+    const double basso = tacca + mtesto.height() + mm, destra = mtesto.horizontalAdvance(x[10]) / 2;
+
     // Beside the drawing or below it: whichever leaves the drawing larger.
     const double margine = 6 * mm;
-    const QRectF resto(pagina.left(), riga.bottom() + margine, pagina.width(),
-                       pagina.bottom() + 1 - (riga.bottom() + margine));
+    const QRectF resto(pagina.left() + sinistra, riga.bottom() + margine, pagina.width() - sinistra - destra,
+                       pagina.bottom() + 1 - (riga.bottom() + margine) - basso);
     const QSizeF lato = proporzione(resto.width() - blocco.width() - margine, resto.height());
     const QSizeF sotto = proporzione(resto.width(), resto.height() - blocco.height() - margine);
     const bool dilato = lato.width() >= sotto.width();
     const QSizeF d = dilato ? lato : sotto;
     const QRect disegno(int(std::lround(resto.left())), int(std::lround(resto.top())),
                         int(std::floor(d.width())), int(std::floor(d.height())));
-    const QPointF origine = dilato ? QPointF(disegno.right() + 1 + margine, resto.top())
-                                    : QPointF(resto.left(), disegno.bottom() + 1 + margine);
+    const QPointF origine = dilato ? QPointF(disegno.right() + 1 + margine + destra, resto.top())
+                                    : QPointF(pagina.left(), disegno.bottom() + 1 + margine + basso);
 
     if (disegno.width() > 1 && disegno.height() > 1) {
         // Painted from the display list at the device's own resolution (up
@@ -102,7 +122,7 @@ QRect dipingipagina(QPainter& p, const QRect& pagina, const FrmVask_2& n) {
         QImage img(w, h, QImage::Format_RGB32);
         if (!img.isNull()) {
             const double dpiimmagine = w * dpi / disegno.width();
-            dipingi(img, n.pic, img.rect(), std::max(1, int(std::lround(dpiimmagine / 96))));
+            dipingi(img, disegnosucarta(n, schermo), img.rect(), std::max(1, int(std::lround(dpiimmagine / 96))));
             p.setRenderHint(QPainter::SmoothPixmapTransform, w != disegno.width());
             p.drawImage(QRectF(disegno), img);
         }
@@ -111,6 +131,20 @@ QRect dipingipagina(QPainter& p, const QRect& pagina, const FrmVask_2& n) {
         p.setPen(cornice);
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(disegno));
+        // The scale: a tick and the view's caption at each of its marks.
+        p.setFont(ftesto);
+        for (int i = 0; i < 11; ++i) {
+            const double px = disegno.left() + disegno.width() * i / 10.0;
+            p.drawLine(QPointF(px, disegno.bottom() + 1), QPointF(px, disegno.bottom() + 1 + tacca));
+            p.drawText(QRectF(px - 20 * mm, disegno.bottom() + 1 + tacca, 40 * mm, mtesto.height()),
+                       Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, x[i]);
+        }
+        for (int i = 0; i < 7; ++i) {
+            const double py = disegno.bottom() + 1 - disegno.height() * i / 6.0;
+            p.drawLine(QPointF(disegno.left() - tacca, py), QPointF(disegno.left(), py));
+            p.drawText(QRectF(pagina.left(), py - mtesto.height() / 2, sinistra - tacca - mm / 2, mtesto.height()),
+                       Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, y[i]);
+        }
     }
 
     p.setFont(ftesto);
@@ -136,9 +170,22 @@ Stampa::Stampa(const FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore)
             stampante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
             stampante_->setDocName(QStringLiteral("Vask_2 cad"));
         }
+        // Printed to a file, the page goes beside the section's file by default.
+        if (!n_.nomedocumento.empty()) {
+            const QFileInfo sezione(QString::fromStdString(n_.nomedocumento));
+            stampante_->setOutputFileName(sezione.dir().filePath(sezione.completeBaseName() + QStringLiteral(".pdf")));
+        }
         QPrintDialog dialogo(stampante_.get(), genitore_);
         dialogo.setWindowTitle(QStringLiteral("Stampa"));
-        return dialogo.exec() == QDialog::Accepted ? stampante_.get() : nullptr;
+        auto* scheda = new QWidget;
+        scheda->setWindowTitle(QStringLiteral("Colori"));
+        auto* schermo = new QCheckBox(QStringLiteral("Colori dello schermo"), scheda);
+        schermo->setChecked(coloridelloschermo);
+        (new QVBoxLayout(scheda))->addWidget(schermo);
+        dialogo.setOptionTabs({scheda});
+        if (dialogo.exec() != QDialog::Accepted) return static_cast<QPagedPaintDevice*>(nullptr);
+        coloridelloschermo = schermo->isChecked();
+        return static_cast<QPagedPaintDevice*>(stampante_.get());
     };
 }
 
@@ -151,7 +198,7 @@ void Stampa::mnuFileStampa_Click() {
 bool Stampa::stampa(QPagedPaintDevice& dispositivo) {
     QPainter p;
     if (p.begin(&dispositivo)) {
-        dipingipagina(p, QRect(0, 0, dispositivo.width(), dispositivo.height()), n_);
+        dipingipagina(p, QRect(0, 0, dispositivo.width(), dispositivo.height()), n_, coloridelloschermo);
         if (p.end()) return true;
     }
     m_.mostra("Impossibile stampare la pagina: la stampante o il file non sono disponibili.",

@@ -14,11 +14,13 @@ class QWidget;
 
 namespace vask {
 
-// Paints the page into `pagina` (device units): a title, the drawing at the
-// device's resolution and the results with their captions as in the panel,
-// beside the drawing or below it, whichever leaves it larger. Returns where
-// the drawing went.
-QRect dipingipagina(QPainter& p, const QRect& pagina, const FrmVask_2& nucleo);
+// Paints the page into `pagina` (device units): a header with the section's
+// file and the date, the drawing at the device's resolution on white paper
+// (or in the screen's colours) with the view's captions along its bottom and
+// left edges, and the results with their captions as in the panel, beside
+// the drawing or below it, whichever leaves it larger. Returns where the
+// drawing went.
+QRect dipingipagina(QPainter& p, const QRect& pagina, const FrmVask_2& nucleo, bool schermo = false);
 
 class Stampa {
 public:
@@ -28,6 +30,8 @@ public:
     // Where to print: the print dialog in the program (a printer or a PDF
     // file), a fixed device in the tests. Null cancels.
     std::function<QPagedPaintDevice*()> sceglidispositivo;
+    // "Colori dello schermo" ticked in the dialog.
+    bool coloridelloschermo = false;
 
     void mnuFileStampa_Click();
     // False, with a message, when the device cannot be painted on.

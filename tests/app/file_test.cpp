@@ -254,19 +254,25 @@ private slots:
             f.esportazione().sceglilarghezza = [&](int p) { return proposta = p, larghezza; };
             f.findChild<QAction*>("mnuFileEsporta")->trigger();
         };
-        // No extension: PNG. The column x = 4.25 crosses the green sides y = 3 and 9, thicker when larger.
-        const auto verdi = [](const QImage& img) {
+        // No extension: PNG. The column x = 4.25 crosses the sides y = 3 and 9, dark green on paper, thicker when larger.
+        const auto verdi = [](const QImage& img, QColor verde = QColor(0, 153, 0)) {
             int v = 0;
-            for (int y = 0; y < img.height(); ++y) v += img.pixelColor(img.width() * 17 / 80, y) == Qt::green;
+            for (int y = 0; y < img.height(); ++y) v += img.pixelColor(img.width() * 17 / 80, y) == verde;
             return v;
         };
         esporta("sezione", 1000);
         QCOMPARE(proposta, f.area()->width());
         const QImage img(percorso("sezione.png"));
         QCOMPARE(img.size(), QSize(1000, 600));
-        // (4.5, 3.5) in the section, (15, 10) outside.
+        // (4.5, 3.5) in the section, light grey on white; (15, 10) outside; then the screen's colours.
         QCOMPARE(img.pixelColor(225, 424).name() + img.pixelColor(749, 100).name() + QString::number(verdi(img)),
+                 QString("#d9d9d9#ffffff2"));
+        f.esportazione().coloridelloschermo = true;
+        esporta("schermo.png", 1000);
+        const QImage schermo(percorso("schermo.png"));
+        QCOMPARE(schermo.pixelColor(225, 424).name() + schermo.pixelColor(749, 100).name() + QString::number(verdi(schermo, Qt::green)),
                  QString("#ffffff#0000002"));
+        f.esportazione().coloridelloschermo = false;
         esporta("grande.png", 4000);
         QCOMPARE(verdi(QImage(percorso("grande.png"))), 8);
         // What goes into an SVG is the display list's own business (tests/core).
@@ -284,13 +290,17 @@ private slots:
             const Foglio foglio(misura, n);
             const QRect& d = foglio.disegno;
             QVERIFY(foglio.img.rect().contains(d) && std::abs(d.height() - d.width() * 0.6) <= 1);
-            QCOMPARE(foglio.colore(4.5, 3.5).name() + foglio.colore(15, 10).name(), QString("#ffffff#000000"));
+            QCOMPARE(foglio.colore(4.5, 3.5).name() + foglio.colore(15, 10).name(), QString("#d9d9d9#ffffff"));
+            // The header's date and the view's captions along the edges.
+            for (const QString& t : {QLocale(QLocale::Italian).toString(QDate::currentDate(), "d MMMM yyyy"), QString("20"),
+                                     QString("12")})
+                QVERIFY2(foglio.ha(t), qPrintable(t));
             for (const char* t : {"A =", "14", "5.857143", "472.6667", "Ryc =", "α°=", "43.60849"})
                 QVERIFY2(foglio.ha(QString::fromUtf8(t)), t);
             QVERIFY(!foglio.ha("Nessun") && !foglio.ha("cambiata"));
             // The fifteen lines beside a wide drawing, below a tall page's, reach well past their first.
             const bool largo = misura.width() > misura.height();
-            QCOMPARE(foglio.inchiostro(QRect(d.right() + 2, d.top() + 150, misura.width(), d.height())), largo);
+            QCOMPARE(foglio.inchiostro(QRect(d.right() + 40, d.top() + 150, misura.width(), d.height() - 150)), largo);
             QCOMPARE(foglio.inchiostro(QRect(0, d.bottom() + 150, misura.width(), misura.height())), !largo);
         }
         n.btnSposta_Click();  // moved after the computation
