@@ -12,6 +12,7 @@
 
 #include "app/archivio.h"
 #include "app/esportazione.h"
+#include "app/guida.h"
 #include "app/stampa.h"
 #include "app/mohr.h"
 #include "app/relazione.h"
@@ -57,6 +58,8 @@ void FinestraPrincipale::clic(const QString& nome) {
             mostra(relazione_);
         else if (n == "mnuVisualizzaMohr")
             mostra(mohr_);
+        else if (n == "mnuGuida")
+            mostraguida();
         else
             nucleo_->clic(n);
     });
@@ -83,6 +86,26 @@ void FinestraPrincipale::mostratabella() {
     tabella_->show();
     tabella_->raise();
     tabella_->activateWindow();
+}
+
+// Read once, then the same window shown again; without a file, the core's message.
+void FinestraPrincipale::mostraguida() {
+    if (!guida_) {
+        QStringList cercati;
+        const QString percorso = trovaguida(cartellaprogramma, &cercati);
+        auto* guida = new FinestraGuida(this);
+        if (percorso.isEmpty() || !guida->carica(percorso)) {
+            delete guida;
+            std::vector<std::string> luoghi;
+            for (const QString& c : cercati) luoghi.push_back(c.toStdString());
+            nucleo_->guidanontrovata(luoghi);
+            return;
+        }
+        guida_ = guida;
+    }
+    guida_->show();
+    guida_->raise();
+    guida_->activateWindow();
 }
 
 bool FinestraPrincipale::apri(const QString& percorso) {

@@ -86,7 +86,7 @@ const VoceMenu MENU[] = {
     {1, "mnuPreferenzeSpessori", "Spessori", nullptr, false},
     {2, "mnuPreferenzeSpessori1", "1", nullptr, false},
     {2, "mnuPreferenzeSpessori2", "2", nullptr, false},
-    {0, "mnuGuida", "&Guida", nullptr, false},
+    {0, "mnuGuida", "&Guida", "F1", false},
     {0, "mnuInfo", "&Informazioni", nullptr, false},
 };
 

@@ -1,6 +1,7 @@
 // The main window: its parts put together, the core loaded.
 #include "app/finestraprincipale.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
@@ -32,6 +33,7 @@ void separatoredallalocale(const QLocale& locale) {
 FinestraPrincipale::FinestraPrincipale(Messaggi* messaggi, QWidget* genitore)
     : QMainWindow(genitore) {
     setObjectName(QStringLiteral("FrmVask_2"));
+    cartellaprogramma = QCoreApplication::applicationDirPath();
     // The style keeps a pixmap of every button face at every size it has
     // drawn; forty coloured buttons in a resizable window fill Qt's default
     // 10 MB with faces never seen again. 1 MB holds the faces on the screen.

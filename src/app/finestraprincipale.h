@@ -28,6 +28,7 @@ class Stampa;
 class FinestraTabella;
 class FinestraRelazione;
 class FinestraMohr;
+class FinestraGuida;
 class MessaggiQt;
 
 // Captions use the decimal separator of this locale (the user's, at start-up).
@@ -52,6 +53,9 @@ public:
     FinestraTabella* tabellaelementi() const { return tabella_; }
     FinestraRelazione* relazione() const { return relazione_; }
     FinestraMohr* mohr() const { return mohr_; }
+    FinestraGuida* guida() const { return guida_; }
+    // Where the guide is sought from: the program's folder (tests put another).
+    QString cartellaprogramma;
 
     // Copy every control state of the core onto its widget.
     void sincronizza();
@@ -66,6 +70,7 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
     void copiarisultati();
     void mostratabella();
+    void mostraguida();
     template <typename Finestra>
     void mostra(Finestra*& finestra);
 
@@ -124,6 +129,7 @@ private:
     bool improntacambiata();
     FinestraRelazione* relazione_ = nullptr;
     FinestraMohr* mohr_ = nullptr;
+    FinestraGuida* guida_ = nullptr;
     Messaggi* messaggi_ = nullptr;  // what the windows show their boxes through
     bool occupato_ = false;       // a core handler is running (maybe inside a message box)
     bool ridimensionare_ = false; // a resize came meanwhile

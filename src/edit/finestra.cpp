@@ -108,9 +108,10 @@ void FrmVask_2::nuovasezione() {
     ris.raggiocentralexc = ris.raggiocentraleyc = ris.inclinazioneassicentraliradianti = 0;
 }
 
-void FrmVask_2::mnuGuida_Click() {
-    msg_.mostra("Consulta il file di testo allegato al programma.", "Guida.", Icona::Informazione,
-                Pulsanti::Ok);
+void FrmVask_2::guidanontrovata(const std::vector<std::string>& cercati) {
+    std::string testo = "Consulta il file di testo allegato al programma.\n\nGUIDA.txt non si trova in:";
+    for (const std::string& p : cercati) testo += "\n" + p;
+    msg_.mostra(testo, "Guida.", Icona::Informazione, Pulsanti::Ok);
 }
 
 void FrmVask_2::mnuInfo_Click() {
@@ -136,7 +137,6 @@ bool FrmVask_2::clic(std::string_view nome) {
     using Gestore = void (FrmVask_2::*)();
     static const std::map<std::string_view, Gestore> GESTORI = {
         {"mnuFileNuovo", &FrmVask_2::mnuFileNuovo_Click},
-        {"mnuGuida", &FrmVask_2::mnuGuida_Click},
         {"mnuInfo", &FrmVask_2::mnuInfo_Click},
         {"btnEsegui", &FrmVask_2::btnEsegui_Click},
         {"mnuVisualizzaRisultati", &FrmVask_2::mnuVisualizzaRisultati_Click},

@@ -212,7 +212,8 @@ public:
     void Form_Load();
     void Form_Resize();
     void mnuFileNuovo_Click();
-    void mnuGuida_Click();
+    // Guida when its file is in none of `cercati`: where to look instead, and where it was sought.
+    void guidanontrovata(const std::vector<std::string>& cercati);
     void mnuInfo_Click();
 
     // Results, ellipse, kern.

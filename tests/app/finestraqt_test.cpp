@@ -4,6 +4,7 @@
 #include <QtWidgets>
 #include <QtTest>
 
+#include "app/guida.h"
 #include "app/messaggiqt.h"
 #include "app/relazione.h"
 #include "app/pittore.h"
@@ -30,6 +31,12 @@ bool quasiuguali(const QImage& p, const QImage& q, int tolleranza = 8) {
             for (int c : {16, 8, 0})
                 if (std::abs(int(p.pixel(x, y) >> c & 0xFF) - int(q.pixel(x, y) >> c & 0xFF)) > tolleranza) return false;
     return p.size() == q.size();
+}
+
+// A copy of the guide at `dove` under `radice`, its folders made.
+void copiaguida(const QString& radice, const QString& dove) {
+    QVERIFY(QDir(radice).mkpath(QFileInfo(radice + "/" + dove).path()));
+    QVERIFY(QFile::copy(VASK_GUIDA, radice + "/" + dove));
 }
 
 void passa(QWidget* w, QPointF p = QPointF(2, 2)) {
@@ -414,6 +421,119 @@ private slots:
         for (int y = 0; y < mohr.height(); y += 3)
             for (int x = 0; x < mohr.width(); x += 3) colori.insert(mohr.pixel(x, y));
         QVERIFY(mohr.width() > 100 && colori.size() > 3);
+    }
+
+    // The first place that holds a readable file wins; the places are listed all the same.
+    void la_guida_si_trova_accanto_al_programma_o_dove_e_installata() {
+        const struct {
+            QStringList file;
+            const char *programma, *atteso;
+        } righe[] = {
+            {{"bin/GUIDA.txt", "share/doc/vask2cad/GUIDA.txt"}, "bin", "bin/GUIDA.txt"},
+            {{"share/doc/vask2cad/GUIDA.txt", "share/vask2cad/GUIDA.txt"}, "bin", "share/doc/vask2cad/GUIDA.txt"},
+            {{"share/vask2cad/GUIDA.txt", "GUIDA.txt"}, "bin", "share/vask2cad/GUIDA.txt"},
+            {{"GUIDA.txt"}, "build", "GUIDA.txt"},
+            {{"bin/GUIDA.txt/"}, "bin", ""},
+            {{}, "bin", ""},
+        };
+        for (const auto& r : righe) {
+            QTemporaryDir radice;
+            for (const QString& f : r.file) {
+                if (f.endsWith('/')) QVERIFY(QDir(radice.path()).mkpath(f));
+                else copiaguida(radice.path(), f);
+            }
+            QStringList cercati;
+            const QString trovato = trovaguida(radice.filePath(r.programma), &cercati);
+            QCOMPARE(trovato, *r.atteso ? radice.filePath(r.atteso) : QString());
+            QCOMPARE(cercati.size(), 4);
+            QCOMPARE(cercati.first() + " " + cercati.last(), radice.filePath(r.programma) + "/GUIDA.txt " + radice.filePath("GUIDA.txt"));
+        }
+    }
+
+    // F1 with the guide installed: one non-modal window, its chapters those of the file, each brought to the top.
+    void la_guida_si_apre_in_una_finestra_coi_capitoli_del_file() {
+        QTemporaryDir radice;
+        copiaguida(radice.path(), "share/doc/vask2cad/GUIDA.txt");
+        f->cartellaprogramma = radice.filePath("bin");
+        mostra();
+        QTest::keyClick(f, Qt::Key_F1);
+        FinestraGuida* guida = f->guida();
+        QVERIFY(guida && guida->isVisible() && !guida->isModal() && copione.domande.empty());
+        trova<QAction>("mnuGuida")->trigger();
+        QVERIFY(f->findChildren<FinestraGuida*>().size() == 1 && f->guida() == guida && guida->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(guida));
+        QCOMPARE(guida->objectName() + " " + guida->windowTitle(), QStringLiteral("frmGuida Guida - Vask_2 cad"));
+        QCOMPARE(guida->percorso(), radice.filePath("share/doc/vask2cad/GUIDA.txt"));
+        auto* testo = guida->findChild<QPlainTextEdit*>("txtGuida");
+        auto* elenco = guida->findChild<QListWidget*>("lstCapitoli");
+        QFile file(VASK_GUIDA);
+        QVERIFY(file.open(QIODevice::ReadOnly) && testo->isReadOnly());
+        QCOMPARE(testo->toPlainText(), QString::fromUtf8(file.readAll()));
+        const std::vector<CapitoloGuida> capitoli = capitoliguida(testo->toPlainText().toStdString());
+        QCOMPARE(elenco->count(), int(capitoli.size()));
+        for (int i = 0; i < elenco->count(); ++i) QCOMPARE(elenco->item(i)->text().toStdString(), capitoli[size_t(i)].titolo);
+        QCOMPARE(elenco->item(0)->text(), QStringLiteral("1. A COSA SERVE"));
+        for (int i : {6, 0, 14, 1}) {
+            elenco->setCurrentRow(i);
+            QCOMPARE(testo->cursorForPosition(QPoint(0, 0)).blockNumber(), capitoli[size_t(i)].riga - 1);
+        }
+    }
+
+    // Typed, the first match from the chapter on; Enter and the button the next ones, then the first again.
+    void la_ricerca_nella_guida_va_avanti_ricomincia_e_dice_quando_non_trova() {
+        QTemporaryDir radice;
+        copiaguida(radice.path(), "bin/GUIDA.txt");
+        f->cartellaprogramma = radice.filePath("bin");
+        mostra();
+        trova<QAction>("mnuGuida")->trigger();
+        FinestraGuida* guida = f->guida();
+        QVERIFY(guida && QTest::qWaitForWindowExposed(guida));
+        auto* testo = guida->findChild<QPlainTextEdit*>("txtGuida");
+        auto* cerca = guida->findChild<QLineEdit*>("txtCerca");
+        auto* esito = guida->findChild<QLabel*>("lblEsitoRicerca");
+        auto* elenco = guida->findChild<QListWidget*>("lstCapitoli");
+        QCOMPARE(guida->findChild<QLabel*>("lblCerca")->text(), QStringLiteral("Cerca:"));
+        const QColor normale = cerca->palette().color(QPalette::Base);
+        const std::string utf8 = testo->toPlainText().toStdString();
+        const auto dove = [&](size_t byte) { return int(QString::fromUtf8(utf8.data(), qsizetype(byte)).size()); };
+        elenco->setCurrentRow(5);  // chapter 6, the kern: the matches above it come after the last
+        QTest::keyClicks(cerca, QStringLiteral("ELLISSE centrale"));
+        std::vector<int> attese;
+        for (Corrispondenza c = cercanellaguida(utf8, "ellisse centrale", 0); !c.ricominciata && attese.size() < utf8.size();
+             c = cercanellaguida(utf8, "ellisse centrale", c.inizio + 1))
+            attese.push_back(dove(c.inizio));
+        QVERIFY(attese.size() > 3);
+        const size_t primo = size_t(std::find_if(attese.begin(), attese.end(), [&](int p) {
+            return testo->document()->findBlock(p).blockNumber() >= guida->capitoli()[5].riga;
+        }) - attese.begin());
+        for (size_t k = 0; k <= attese.size(); ++k) {
+            const size_t atteso = (primo + k) % attese.size();
+            QCOMPARE(testo->textCursor().selectionStart(), attese[atteso]);
+            QCOMPARE(testo->textCursor().selectedText().toLower(), QStringLiteral("ellisse centrale"));
+            QCOMPARE(esito->text(), QString(k > 0 && atteso == 0 ? "Ricerca ripresa dall'inizio." : ""));
+            QCOMPARE(elenco->currentRow(), capitolodiriga(guida->capitoli(), testo->textCursor().blockNumber()));
+            k % 2 ? QTest::keyClick(cerca, Qt::Key_Return) : guida->findChild<QPushButton*>("btnTrovaSuccessivo")->click();
+        }
+        QTest::keyClicks(cerca, QStringLiteral("zzq"));
+        QCOMPARE(esito->text(), QStringLiteral("Nessuna corrispondenza."));
+        QVERIFY(cerca->palette().color(QPalette::Base) != normale);
+        cerca->clear();
+        QCOMPARE(esito->text() + cerca->palette().color(QPalette::Base).name(), normale.name());
+    }
+
+    // Nowhere to be found: the old advice, and where it was sought, one place a line.
+    void senza_la_guida_il_messaggio_dice_dove_e_stata_cercata() {
+        QTemporaryDir radice;
+        f->cartellaprogramma = radice.filePath("bin");
+        trova<QAction>("mnuGuida")->trigger();
+        QVERIFY(!f->guida() && !f->findChild<QWidget*>("frmGuida"));
+        QCOMPARE(copione.domande.size(), size_t(1));
+        const Domanda& d = copione.domande.back();
+        const QStringList luoghi = {radice.filePath("bin/GUIDA.txt"), radice.filePath("share/doc/vask2cad/GUIDA.txt"),
+                                    radice.filePath("share/vask2cad/GUIDA.txt"), radice.filePath("GUIDA.txt")};
+        QCOMPARE(QString::fromStdString(d.titolo + "|" + d.testo),
+                 "Guida.|Consulta il file di testo allegato al programma.\n\nGUIDA.txt non si trova in:\n" + luoghi.join('\n'));
+        QVERIFY(d.icona == Icona::Informazione && d.pulsanti == Pulsanti::Ok);
     }
 };
 
