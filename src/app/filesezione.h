@@ -19,7 +19,8 @@ QByteArray scrivisezione(const Documento& d);
 // is judged when the document is opened.
 QString leggisezione(const QByteArray& testo, Documento& d);
 
-// The same from a file on disk: the problem, or empty.
+// The same from a file on disk: the problem, or empty; a file that cannot be
+// reached or read gets the system's reason, in Italian.
 QString leggifilesezione(const QString& percorso, Documento& d);
 
 // What the user is told when a file cannot be opened, `nome` as it is shown.

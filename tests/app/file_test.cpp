@@ -88,7 +88,12 @@ Esito esegui(const QStringList& argomenti, const QString& lingua = QStringLitera
     ambiente.insert("QT_QPA_PLATFORM", "xcb");
     for (const char* v : {"LC_ALL", "LANG"}) ambiente.insert(v, lingua);
     p.setProcessEnvironment(ambiente);
-    p.start(QStringLiteral(VASK2CAD), argomenti);
+    // A name that is not UTF-8 cannot be a QString: the shell's printf makes its bytes.
+    if (argomenti.filter(QStringLiteral("\\")).isEmpty())
+        p.start(QStringLiteral(VASK2CAD), argomenti);
+    else
+        p.start("/bin/sh", QStringList{"-c", "p=$1; shift; for a; do shift; set -- \"$@\" \"$(printf %b \"$a\")\"; done; "
+                                             "exec \"$p\" \"$@\"", "sh", VASK2CAD} + argomenti);
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {};
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
 }
@@ -314,14 +319,24 @@ private slots:
 
     // The runs of tests/dati/app_comandi.tsv: arguments, exit code, the stream written to, what it holds.
     void la_riga_di_comando_risponde_e_sbaglia_come_deve() {
+        const QByteArray qui = QFile::encodeName(percorso("")) + "/";
+        QVERIFY(::symlink("anello.vask", qui + "anello.vask") == 0 && !file("piano.vask", "piano").isEmpty());
+        QVERIFY(::chmod(QFile::encodeName(file("chiuso.vask", "{}")), 0) == 0 && ::close(::creat(qui + "x\377.vask", 0600)) == 0);
+        const auto espandi = [this](const QString& t) {
+            QString e = dati(t).replace(QLatin1Char('~'), percorso("") + "/");
+            const QRegularExpressionMatch m = QRegularExpression("a\\{(\\d+)\\}").match(e);
+            return m.hasMatch() ? e.replace(m.captured(), QString(m.captured(1).toInt(), 'a')) : e;
+        };
         for (const QStringList& caso : righe("app_comandi.tsv")) {
-            const Esito e = esegui(dati(caso[0]).split(QLatin1Char(' ')));
+            if (::geteuid() == 0 && caso[0].contains("chiuso")) continue;  // root reads it all the same
+            const Esito e = esegui(espandi(caso[0]).split(QLatin1Char(' ')));
             const QString& flusso = caso[2] == "out" ? e.uscita : e.errori;
             QVERIFY2(e.codice == caso[1].toInt() && (caso[2] == "out" ? e.errori : e.uscita).isEmpty(),
                      qPrintable(caso[0] + ": " + e.errori));
             for (const QString& t : caso.mid(3))
-                QVERIFY2(t.startsWith('!') ? !flusso.contains(t.mid(1)) : flusso.contains(dati(t)), qPrintable(caso[0] + ": " + flusso));
+                QVERIFY2(t.startsWith('!') ? !flusso.contains(t.mid(1)) : flusso.contains(espandi(t)), qPrintable(caso[0] + ": " + flusso));
         }
+        ::unlink(qui + "x\377.vask");  // a name QTemporaryDir cannot spell
     }
 
     // The samples as the window shows them (its values judged by the random test's integration).
