@@ -311,6 +311,11 @@ QString leggifilesezione(const QString& percorso, Documento& d) {
     return leggisezione(f.read(MASSIMOFILE + 1), d);
 }
 
+bool sparito(const QString& percorso) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(percorso).constData(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
+}
+
 QString nonaperto(const QString& nome, const QString& problema) {
     return QStringLiteral("Impossibile aprire «%1»: %2").arg(nome, problema);
 }

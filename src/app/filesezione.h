@@ -23,6 +23,10 @@ QString leggisezione(const QByteArray& testo, Documento& d);
 // reached or read gets the system's reason, in Italian.
 QString leggifilesezione(const QString& percorso, Documento& d);
 
+// True when nothing is there by that name any more: not when it is only out
+// of reach (a folder without permission, say).
+bool sparito(const QString& percorso);
+
 // What the user is told when a file cannot be opened, `nome` as it is shown.
 QString nonaperto(const QString& nome, const QString& problema);
 

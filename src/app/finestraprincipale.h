@@ -92,6 +92,7 @@ private:
 
     void creacontrolli();
     void costruiscimenu();
+    void mostrarecenti();
     QWidget* costruiscistrumenti();
     QWidget* costruiscirisultati();
     QWidget* costruiscibarra();

@@ -112,7 +112,10 @@ class FileTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
+    void initTestCase() {
+        scimmia::impostazioniprovvisorie();
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+    }
     void cleanup() { impostaseparatore('.'); }
 
     void un_nome_senza_estensione_prende_la_sua_e_non_sostituisce_un_file_in_silenzio() {
@@ -226,7 +229,12 @@ private slots:
             if (risposte.count(passo[1])) c.risposte = {risposte.at(passo[1])};
             if (passo[0] == "disegna") rettangolo(n, 1, 1 + n.sez.numerorettangoli(), 3, 1.5f + n.sez.numerorettangoli());
             if (passo[0] == "chiudi") f.close();
-            if (passo[0] != "disegna" && passo[0] != "chiudi") f.findChild<QAction*>(passo[0])->trigger();
+            if (passo[0].startsWith("Ctrl+")) {
+                QApplication::setActiveWindow(&f);
+                QTest::keySequence(&f, QKeySequence(passo[0]));
+            } else if (passo[0] != "disegna" && passo[0] != "chiudi") {
+                f.findChild<QAction*>(passo[0])->trigger();
+            }
             f.sincronizza();
             const QString stato = QString("%1 %2 %3 %4 %5 %6").arg(c.domande.size()).arg(aperture).arg(salvataggi)
                                       .arg(n.modificata()).arg(n.sez.numerorettangoli()).arg(f.isVisible());
@@ -235,6 +243,44 @@ private slots:
         }
         QCOMPARE(std::make_pair(c.domande[0].pulsanti, c.domande[0].titolo),
                  std::make_pair(Pulsanti::SiNoAnnulla, std::string("Modifiche non salvate.")));
+    }
+
+    // The steps of tests/dati/app_recenti.tsv, on windows that keep the list between them as between runs.
+    void i_file_recenti_seguono_aperture_e_salvataggi_e_restano_a_un_nuovo_avvio() {
+        QSettings impostazioni(QSettings::NativeFormat, QSettings::UserScope, ORGANIZZAZIONE, APPLICAZIONE);
+        QVERIFY(!impostazioni.fileName().startsWith(QDir::homePath()));
+        impostazioni.clear();
+        impostazioni.sync();
+        file("a.vask", scrivisezione(Documento{}));
+        file("rotto.vask", "{");
+        Copione c;
+        std::unique_ptr<FinestraPrincipale> f;
+        QString scelto;
+        const std::map<QString, Risposta> risposte = {{"Si", Risposta::Si}, {"No", Risposta::No}, {"Annulla", Risposta::Annulla}};
+        for (const QStringList& passo : righe("app_recenti.tsv")) {
+            scelto = percorso(passo[1]);
+            if (risposte.count(passo[2])) c.risposte = {risposte.at(passo[2])};
+            if (passo[0] == "riavvia") {
+                f = std::make_unique<FinestraPrincipale>(&c);
+                f->archivio().sceglidaaprire = [&] { return scelto; };
+                f->archivio().sceglidasalvare = [&](const QString&) { return scelto; };
+            }
+            if (passo[0] == "apri" || passo[0] == "salva")
+                f->findChild<QAction*>(passo[0] == "apri" ? "mnuFileApri" : "mnuFileSalvaconnome")->trigger();
+            if (passo[0] == "recente") f->findChild<QAction*>("mnuFileRecente" + passo[1])->trigger();
+            if (passo[0] == "cancella") QFile::remove(scelto);
+            if (passo[0] == "disegna") rettangolo(f->nucleo(), 1, 1, 3, 2);
+            f->sincronizza();
+            const QMenu* menu = f->findChild<QMenu*>("mnuFileRecenti");
+            QStringList voci;
+            for (QAction* a : menu->actions())
+                if (a->isVisible() && a->isEnabled()) voci << a->text();
+            QCOMPARE(QString("%1 %2 %3").arg(menu->menuAction()->isEnabled() ? voci.join('|') : "spento")
+                         .arg(c.domande.size()).arg(f->windowTitle().section(" - ", 2)),
+                     passo[3] + " " + passo[4] + " " + passo[5]);
+            const QString detto = c.domande.empty() ? "" : QString::fromStdString(c.domande.back().titolo + " " + c.domande.back().testo);
+            QVERIFY2(detto.contains(passo.value(6).replace('~', percorso("") + "/")), qPrintable(detto));
+        }
     }
 
     // A 2 x 6 rectangle at (4, 3) with its sides as lines and a 2 x 1 one at (10, 1).
