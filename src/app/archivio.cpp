@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSettings>
 
 #include "app/filesezione.h"
 
@@ -13,6 +14,32 @@ const char* const FILTRO = "Sezioni di Vask_2 cad (*.vask);;Tutti i file (*)";
 const char* const FILTROVASK = "Sezioni di Vask_2 cad (*.vask)";
 
 std::string nome(const QString& percorso) { return QFileInfo(percorso).fileName().toStdString(); }
+
+const char* const DOMANDAAPRI =
+    "La sezione è stata modificata. Salvare le modifiche prima di aprire un'altra sezione?";
+
+// The one thing kept between runs, read and written whole.
+const QString CHIAVERECENTI = QStringLiteral("recenti");
+
+std::vector<std::string> recentiletti() {
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, QString::fromUtf8(ORGANIZZAZIONE),
+                QString::fromUtf8(APPLICAZIONE));
+    s.setFallbacksEnabled(false);
+    std::vector<std::string> v;
+    for (const QString& p : s.value(CHIAVERECENTI).toStringList()) v.push_back(p.toStdString());
+    return v;
+}
+
+void recentiscritti(const std::vector<std::string>& elenco) {
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, QString::fromUtf8(ORGANIZZAZIONE),
+                QString::fromUtf8(APPLICAZIONE));
+    QStringList l;
+    for (const std::string& p : elenco) l << QString::fromStdString(p);
+    if (l.isEmpty())
+        s.remove(CHIAVERECENTI);
+    else
+        s.setValue(CHIAVERECENTI, l);
+}
 }  // namespace
 
 namespace {
@@ -57,6 +84,32 @@ Archivio::Archivio(FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore)
         return dialogosalva(genitore_, QStringLiteral("Salva sezione"), proposto,
                             {QString::fromUtf8(FILTROVASK)}, {QStringLiteral("vask")});
     };
+    recenti_.imposta(recentiletti());
+}
+
+void Archivio::ricorda(const QString& percorso, bool presente) {
+    // Another copy of the program may have changed the list meanwhile.
+    recenti_.imposta(recentiletti());
+    const std::string p = QFileInfo(percorso).absoluteFilePath().toStdString();
+    if (presente)
+        recenti_.aggiungi(p);
+    else
+        recenti_.togli(p);
+    recentiscritti(recenti_.elenco());
+    if (recenticambiati) recenticambiati();
+}
+
+void Archivio::apririecente(size_t i) {
+    if (i >= recenti_.elenco().size()) return;
+    const QString percorso = QString::fromStdString(recenti_.elenco()[i]);
+    // Checked before the question: nothing to save for a file that is not there.
+    if (sparito(percorso)) {
+        m_.mostra("Il file «" + percorso.toStdString() + "» non esiste più: è stato tolto dall'elenco dei file recenti.",
+                  "File recente non trovato.", Icona::Esclamazione, Pulsanti::Ok);
+        ricorda(percorso, false);
+        return;
+    }
+    if (salvaremodifiche(DOMANDAAPRI)) apri(percorso);
 }
 
 bool Archivio::salvaremodifiche(const std::string& domanda) {
@@ -69,9 +122,7 @@ bool Archivio::salvaremodifiche(const std::string& domanda) {
 }
 
 void Archivio::mnuFileApri_Click() {
-    if (!salvaremodifiche("La sezione è stata modificata. Salvare le modifiche prima di aprire un'altra "
-                          "sezione?"))
-        return;
+    if (!salvaremodifiche(DOMANDAAPRI)) return;
     const QString percorso = sceglidaaprire();
     if (!percorso.isEmpty()) apri(percorso);
 }
@@ -86,6 +137,7 @@ bool Archivio::apri(const QString& percorso) {
     if (QString problema = leggifilesezione(percorso, d); !problema.isEmpty()) return rifiuta(problema);
     if (std::string problema = n_.apridocumento(d, percorso.toStdString()); !problema.empty())
         return rifiuta(QString::fromStdString(problema));
+    ricorda(percorso, true);
     return true;
 }
 
@@ -108,6 +160,7 @@ bool Archivio::scrivi(const QString& percorso) {
         f.write(scrivisezione(n_.documento()));
         if (f.commit()) {
             n_.documentosalvato(percorso.toStdString());
+            ricorda(percorso, true);
             return true;
         }
     }

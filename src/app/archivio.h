@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "edit/frmvask2.h"
+#include "edit/recenti.h"
 
 class QWidget;
 
@@ -18,6 +19,11 @@ namespace vask {
 QString dialogosalva(QWidget* genitore, const QString& titolo, const QString& proposto,
                      const QStringList& filtri, const QStringList& estensioni);
 
+// The names the settings go under: on Linux ~/.config/vask2cad/Vask_2 cad.conf
+// (or under $XDG_CONFIG_HOME). The same whoever builds the window, tests too.
+inline constexpr char ORGANIZZAZIONE[] = "vask2cad";
+inline constexpr char APPLICAZIONE[] = "Vask_2 cad";
+
 class Archivio {
 public:
     Archivio(FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore);
@@ -28,6 +34,12 @@ public:
     std::function<QString(const QString& proposto)> sceglidasalvare;
 
     void mnuFileApri_Click();
+    // File > File recenti, entry `i` from 0: as Apri, the question first; a
+    // file no longer there leaves the list, and a message says so.
+    void apririecente(size_t i);
+    // The sections opened or saved last; `recenticambiati` is told of each change.
+    const Recenti& recenti() const { return recenti_; }
+    std::function<void()> recenticambiati;
     void mnuFileSalva_Click() { salva(); }
     void mnuFileSalvaconnome_Click() { salvaconnome(); }
 
@@ -45,7 +57,9 @@ private:
     FrmVask_2& n_;
     Messaggi& m_;
     QWidget* genitore_;
+    Recenti recenti_;
     bool scrivi(const QString& percorso);
+    void ricorda(const QString& percorso, bool presente);
 };
 
 }  // namespace vask

@@ -1,14 +1,18 @@
 #include "app/filesezione.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cerrno>
 #include <cfloat>
 #include <charconv>
+#include <climits>
 #include <cstdlib>
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vask {
 
@@ -127,6 +131,7 @@ public:
         return x.toObject();
     }
 
+    // `tipo` with its article: "del rettangolo", "della linea".
     template <size_t N, size_t M>
     void righe(const QJsonObject& radice, const char* chiave, const char* tipo, size_t capienza,
                const Campo (&campi)[N], std::vector<std::array<float, M>>& tabella) {
@@ -143,7 +148,7 @@ public:
             return;
         }
         for (qsizetype i = 0; i < a.size() && problema.isEmpty(); ++i) {
-            const QString dove = QStringLiteral(" del %1 %2").arg(tipo).arg(i + 1);
+            const QString dove = QStringLiteral(" %1 %2").arg(QString::fromUtf8(tipo)).arg(i + 1);
             if (!a[i].isObject()) {
                 problema = QStringLiteral("l'elemento%1 deve essere un oggetto.").arg(dove);
                 return;
@@ -160,6 +165,47 @@ public:
         }
     }
 };
+
+// Qt's reasons are English: each in Italian.
+QString erroresintassi(QJsonParseError::ParseError codice) {
+    switch (codice) {
+    case QJsonParseError::UnterminatedObject: return QStringLiteral("oggetto non chiuso");
+    case QJsonParseError::MissingNameSeparator: return QStringLiteral("mancano i due punti dopo un nome");
+    case QJsonParseError::UnterminatedArray: return QStringLiteral("lista non chiusa");
+    case QJsonParseError::MissingValueSeparator: return QStringLiteral("virgola mancante");
+    case QJsonParseError::IllegalValue: return QStringLiteral("valore non valido");
+    case QJsonParseError::TerminationByNumber: return QStringLiteral("il testo finisce dentro un numero");
+    case QJsonParseError::IllegalNumber: return QStringLiteral("numero non valido");
+    case QJsonParseError::IllegalEscapeSequence: return QStringLiteral("sequenza di escape non valida");
+    case QJsonParseError::IllegalUTF8String: return QStringLiteral("testo non UTF-8 valido");
+    case QJsonParseError::UnterminatedString: return QStringLiteral("testo tra virgolette non chiuso");
+    case QJsonParseError::MissingObject: return QStringLiteral("manca un valore dopo una virgola");
+    case QJsonParseError::DeepNesting: return QStringLiteral("troppi livelli annidati");
+    case QJsonParseError::DocumentTooLarge: return QStringLiteral("documento troppo grande");
+    case QJsonParseError::GarbageAtEnd: return QStringLiteral("altro testo dopo la fine");
+    default: return QStringLiteral("errore di sintassi");
+    }
+}
+
+// The system's reason why a file cannot be reached (`aperto`: found, but not
+// opened), in Italian: its own words are English or missing.
+QString motivo(int codice, const QString& percorso, bool aperto) {
+    switch (codice) {
+    case ENOENT:
+        // Bytes that are not UTF-8 reach the program as U+FFFD, a name that
+        // is nowhere on the disk.
+        return percorso.contains(QChar::ReplacementCharacter) ? QStringLiteral("il nome del file non è UTF-8 valido.")
+                                                              : QStringLiteral("il file non esiste.");
+    case ELOOP: return QStringLiteral("troppi collegamenti simbolici nel percorso (forse un anello).");
+    case ENOTDIR: return QStringLiteral("una parte del percorso non è una cartella.");
+    case ENAMETOOLONG: return QStringLiteral("il nome del file è troppo lungo.");
+    case EACCES:
+    case EPERM:
+        return aperto ? QStringLiteral("non si ha il permesso di leggerlo.")
+                      : QStringLiteral("non si ha il permesso di entrare in una cartella del percorso.");
+    default: return QStringLiteral("il sistema non lo lascia leggere (errore %1).").arg(codice);
+    }
+}
 
 }  // namespace
 
@@ -194,25 +240,27 @@ QString leggisezione(const QByteArray& testo, Documento& d) {
     const QJsonDocument doc = QJsonDocument::fromJson(testo, &errore);
     if (errore.error != QJsonParseError::NoError)
         return QStringLiteral("il testo non è JSON valido (%1, al carattere %2).")
-            .arg(errore.errorString())
+            .arg(erroresintassi(errore.error))
             .arg(errore.offset);
     if (!doc.isObject()) return QStringLiteral("il file non contiene un oggetto JSON.");
     const QJsonObject o = doc.object();
     const QJsonValue versione = o.value(QLatin1String("versione"));
     if (versione.isUndefined()) return QStringLiteral("manca la versione del formato.");
-    if (!versione.isDouble() || versione.toDouble() != std::floor(versione.toDouble()) ||
-        std::fabs(versione.toDouble()) > 1e6)
+    if (!versione.isDouble() || versione.toDouble() != std::floor(versione.toDouble()))
         return QStringLiteral("la versione del formato non è un numero intero.");
+    // A whole number still, only not one the field can hold.
+    if (versione.toDouble() < INT_MIN || versione.toDouble() > INT_MAX)
+        return QStringLiteral("la versione del formato è fuori dei limiti.");
     Documento n;
     n.versione = int(versione.toDouble());
     if (n.versione != VERSIONEDOCUMENTO)
         return QStringLiteral("la versione %1 del formato non è conosciuta.").arg(n.versione);
 
     Lettore l;
-    l.righe(o, "rettangoli", "rettangolo", MAXRETTANGOLI, RETTANGOLO, n.rettangoli);
-    l.righe(o, "triangoli", "triangolo", MAXTRIANGOLI, TRIANGOLO, n.triangoli);
-    l.righe(o, "cerchi", "cerchio", MAXCERCHI, CERCHIO, n.cerchi);
-    l.righe(o, "linee", "linea", MAXLINEE, LINEA, n.linee);
+    l.righe(o, "rettangoli", "del rettangolo", MAXRETTANGOLI, RETTANGOLO, n.rettangoli);
+    l.righe(o, "triangoli", "del triangolo", MAXTRIANGOLI, TRIANGOLO, n.triangoli);
+    l.righe(o, "cerchi", "del cerchio", MAXCERCHI, CERCHIO, n.cerchi);
+    l.righe(o, "linee", "della linea", MAXLINEE, LINEA, n.linee);
     const QJsonObject vista = l.oggetto(o, "vista");
     l.numero(vista, "sinistra", QStringLiteral(" della vista"), n.sinistra, false);
     l.numero(vista, "basso", QStringLiteral(" della vista"), n.basso, false);
@@ -243,18 +291,29 @@ QString leggisezione(const QByteArray& testo, Documento& d) {
 }
 
 QString leggifilesezione(const QString& percorso, Documento& d) {
-    // The system's words for the usual cases are English: say them in Italian.
-    const QFileInfo info(percorso);
-    if (!info.exists()) return QStringLiteral("il file non esiste.");
-    if (info.isDir()) return QStringLiteral("è una cartella, non un file.");
+    const QByteArray nome = QFile::encodeName(percorso);
+    struct stat info {};
+    if (::stat(nome.constData(), &info) != 0) return motivo(errno, percorso, false);
+    if (S_ISDIR(info.st_mode)) return QStringLiteral("è una cartella, non un file.");
     // A pipe or a device would block the reading, or never end.
-    if (!info.isFile()) return QStringLiteral("non è un file ordinario.");
-    QFile f(percorso);
-    if (!f.open(QIODevice::ReadOnly))
-        return info.isReadable() ? f.errorString() + QLatin1Char('.')
-                                 : QStringLiteral("non si ha il permesso di leggerlo.");
+    if (!S_ISREG(info.st_mode)) return QStringLiteral("non è un file ordinario.");
+    // Not blocking, and checked again once open: the name may have been
+    // given to a pipe meanwhile.
+    const int fd = ::open(nome.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return motivo(errno, percorso, true);
+    QFile f;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        !f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return QStringLiteral("non è un file ordinario.");
+    }
     // Read no more than a section can need, whatever the file's size.
     return leggisezione(f.read(MASSIMOFILE + 1), d);
+}
+
+bool sparito(const QString& percorso) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(percorso).constData(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
 }
 
 QString nonaperto(const QString& nome, const QString& problema) {

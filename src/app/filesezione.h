@@ -19,8 +19,13 @@ QByteArray scrivisezione(const Documento& d);
 // is judged when the document is opened.
 QString leggisezione(const QByteArray& testo, Documento& d);
 
-// The same from a file on disk: the problem, or empty.
+// The same from a file on disk: the problem, or empty; a file that cannot be
+// reached or read gets the system's reason, in Italian.
 QString leggifilesezione(const QString& percorso, Documento& d);
+
+// True when nothing is there by that name any more: not when it is only out
+// of reach (a folder without permission, say).
+bool sparito(const QString& percorso);
 
 // What the user is told when a file cannot be opened, `nome` as it is shown.
 QString nonaperto(const QString& nome, const QString& problema);

@@ -39,9 +39,16 @@ void FinestraPrincipale::esegui(const std::function<void()>& gestore) {
 
 void FinestraPrincipale::clic(const QString& nome) {
     const std::string n = nome.toStdString();
+    // Outside esegui(): the close event runs its own, with the question.
+    if (n == "mnuFileEsci") {
+        close();
+        return;
+    }
     esegui([&] {
         if (n == "mnuFileApri")
             archivio_->mnuFileApri_Click();
+        else if (n.rfind("mnuFileRecente", 0) == 0)
+            archivio_->apririecente(size_t(n.back() - '1'));
         else if (n == "mnuFileSalva")
             archivio_->mnuFileSalva_Click();
         else if (n == "mnuFileSalvaconnome")

@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/archivio.h"
+
 namespace vask {
 
 namespace {
@@ -22,10 +24,18 @@ const VoceMenu MENU[] = {
     {0, "mnuFile", "&File", nullptr, false},
     {1, "mnuFileNuovo", "&Nuovo...", "F2", false},
     {1, "mnuFileApri", "&Apri...", "Ctrl+O", false},
+    // Named and shown by mostrarecenti(), as the list has them.
+    {1, "mnuFileRecenti", "File &recenti", nullptr, false},
+    {2, "mnuFileRecente1", "", nullptr, true},
+    {2, "mnuFileRecente2", "", nullptr, true},
+    {2, "mnuFileRecente3", "", nullptr, true},
+    {2, "mnuFileRecente4", "", nullptr, true},
+    {2, "mnuFileRecente5", "", nullptr, true},
     {1, "mnuFileSalva", "&Salva", "Ctrl+S", false},
     {1, "mnuFileSalvaconnome", "Sa&lva con nome...", "Ctrl+Shift+S", false},
     {1, "mnuFileStampa", "S&tampa...", "Ctrl+P", false},
-    {1, "mnuFileEsporta", "&Esporta immagine...", nullptr, false},
+    {1, "mnuFileEsporta", "Es&porta immagine...", nullptr, false},
+    {1, "mnuFileEsci", "&Esci", "Ctrl+Q", false},
     {0, "mnuEdita", "&Modifica", nullptr, false},
     {1, "mnuEditaAnnulla", "&Annulla", "Ctrl+Z", false},
     {1, "mnuEditaRipeti", "&Ripeti", "Ctrl+Y;Ctrl+Shift+Z", false},
@@ -124,6 +134,24 @@ void FinestraPrincipale::costruiscimenu() {
         else
             aperti.back()->addAction(a);
     }
+}
+
+// An empty list disables the submenu rather than showing an entry that says so.
+void FinestraPrincipale::mostrarecenti() {
+    const std::vector<std::string>& elenco = archivio_->recenti().elenco();
+    const std::vector<std::string> voci = archivio_->recenti().voci();
+    for (size_t i = 0; i < Recenti::MASSIMO; ++i) {
+        QAction* a = findChild<QAction*>(QStringLiteral("mnuFileRecente%1").arg(i + 1));
+        const bool c = i < voci.size();
+        a->setText(c ? QString::fromStdString(voci[i]) : QString());
+        a->setToolTip(c ? QString::fromStdString(elenco[i]) : QString());
+        a->setStatusTip(a->toolTip());
+        a->setVisible(c);
+        a->setEnabled(c);
+    }
+    auto* menu = findChild<QMenu*>(QStringLiteral("mnuFileRecenti"));
+    menu->setToolTipsVisible(true);  // the whole path of each
+    menu->menuAction()->setEnabled(!voci.empty());
 }
 
 }  // namespace vask

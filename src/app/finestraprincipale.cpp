@@ -57,6 +57,8 @@ FinestraPrincipale::FinestraPrincipale(Messaggi* messaggi, QWidget* genitore)
     esportazione_ = std::make_unique<Esportazione>(*nucleo_, *messaggi, this, area_);
     stampa_ = std::make_unique<Stampa>(*nucleo_, *messaggi, this);
     costruiscimenu();
+    archivio_->recenticambiati = [this] { mostrarecenti(); };
+    mostrarecenti();
 
     auto* centro = new QWidget(this);
     auto* colonna = new QVBoxLayout(centro);

@@ -97,6 +97,7 @@ private:
 
     void creacontrolli();
     void costruiscimenu();
+    void mostrarecenti();
     QWidget* costruiscistrumenti();
     QWidget* costruiscirisultati();
     QWidget* costruiscibarra();

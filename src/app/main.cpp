@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "app/archivio.h"
 #include "app/finestraprincipale.h"
 #include "app/risultati.h"
 #include "app/splash.h"
@@ -74,7 +75,9 @@ QString aiuto(const QCommandLineParser& parser) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication::setApplicationName(QStringLiteral("Vask_2 cad"));
+    // The settings' names too (app/archivio.h): the recent files are kept under them.
+    QCoreApplication::setOrganizationName(QString::fromUtf8(vask::ORGANIZZAZIONE));
+    QCoreApplication::setApplicationName(QString::fromUtf8(vask::APPLICAZIONE));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
     const std::unique_ptr<QCoreApplication> app =
         senzafinestre(argc, argv) ? std::make_unique<QCoreApplication>(argc, argv)

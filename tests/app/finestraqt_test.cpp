@@ -69,7 +69,10 @@ class FinestraQtTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
+    void initTestCase() {
+        scimmia::impostazioniprovvisorie();
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+    }
     void init() {
         copione.domande.clear();
         f = new FinestraPrincipale(&copione);

@@ -177,9 +177,17 @@ inline std::string puntigiusti(const Sezione& s) {
 
 inline bool finito(float v) { return std::isfinite(v); }
 
+// The settings (the recent files) in a folder of this process's own, never the user's; before any window.
+inline void impostazioniprovvisorie() {
+    static QTemporaryDir cartella;
+    for (QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(f, QSettings::UserScope, cartella.path());
+}
+
 class Banco {
 public:
     explicit Banco(unsigned seme) : caso_(seme ^ 0x5eed) {
+        impostazioniprovvisorie();
         // Questions answered at random; a sequence may queue the next answer ("rispondi si").
         risposte_.altrimenti = [this](Pulsanti pulsanti) {
             const Risposta r[3] = {Risposta::Si, Risposta::No, Risposta::Annulla};
@@ -203,6 +211,7 @@ public:
         for (QPushButton* b : f_->findChildren<QPushButton*>())
             if (!b->objectName().isEmpty()) pulsanti_.push_back(b->objectName().toStdString());
         for (QAction* a : f_->findChildren<QAction*>()) {
+            if (a->objectName() == "mnuFileEsci") continue;  // the window would be gone
             if (a->objectName().startsWith("mnu") && !a->menu()) voci_.push_back(a->objectName().toStdString());
             for (const QKeySequence& k : a->shortcuts()) tasti_[k.toString().toStdString()] = a;
             QObject::connect(a, &QAction::triggered, [this, a] { scattata_ = a; });
@@ -335,8 +344,14 @@ public:
                                                    "Il cerchio di Mohr dei momenti centrali"}})
             if (auto* a = f_->findChild<QAction*>(nome); a->isEnabled() != attiva || a->statusTip().toStdString() != suggerimento)
                 return std::string(nome) + " non segue la storia";
-        // The others are always there to use.
-        for (QAction* a : f_->findChildren<QAction*>(QRegularExpression("^mnu(?!Edita|VisualizzaRelazione|VisualizzaMohr)")))
+        // File recenti and its entries as many as the list; the others always there to use.
+        const size_t recenti = f_->archivio().recenti().elenco().size();
+        for (QAction* a : f_->findChildren<QAction*>(QRegularExpression("^mnuFileRecent"))) {
+            const size_t i = a->menu() ? 1 : a->objectName().back().digitValue();
+            if (a->isEnabled() != (i <= recenti) || (!a->menu() && a->isVisible() != (i <= recenti)))
+                return a->objectName().toStdString() + " non segue i file recenti";
+        }
+        for (QAction* a : f_->findChildren<QAction*>(QRegularExpression("^mnu(?!Edita|VisualizzaRelazione|VisualizzaMohr|FileRecent)")))
             if (!a->isEnabled()) return a->objectName().toStdString() + " spenta";
         if (f_->windowTitle().toStdString() != f.titolo()) return "il titolo non è quello del nucleo";
         if (f_->findChild<QLabel*>("lblStato")->text().toStdString() != f.statobarra) return "la barra di stato";
