@@ -18,7 +18,7 @@ std::vector<std::pair<double, double>> poligononocciolo(const Relazione& r) {
     std::vector<std::pair<double, double>> v;
     std::vector<double> angoli;
     for (const PassoNocciolo& k : r.nocciolo) {
-        if (k.perbaricentro || !std::isfinite(k.x) || !std::isfinite(k.y)) continue;
+        if (k.perbaricentro) continue;
         const double a = std::atan2(k.v, k.u);
         // Stable: vertices at the same angle keep the order of their lines.
         size_t i = angoli.size();
