@@ -133,7 +133,8 @@ private slots:
             std::vector<int> colonne(1920), righe(1152);
             for (int y = 0; y < img.height(); ++y)
                 for (int x = 0; x < img.width(); ++x)
-                    if (QColor c = img.pixelColor(x, y); c.blue() > 100 && c.red() < 60 && c.green() < 60) ++colonne[size_t(x)], ++righe[size_t(y)];
+                    if (QColor c = img.pixelColor(x, y); c.blue() > 100 && c.red() < 60 && c.green() < 60)
+                        ++colonne[size_t(x)], ++righe[size_t(y)];
             const QString caso = QString("%1 %2 %3 %4").arg(w).arg(rx).arg(ry).arg(alfa);
             for (std::vector<int>* v : {&colonne, &righe}) {
                 const auto primo = std::find_if(v->begin(), v->end(), [](int n) { return n > 0; });
