@@ -163,6 +163,12 @@ QRect dipingipagina(QPainter& p, const QRect& pagina, const FrmVask_2& n, bool s
     return disegno;
 }
 
+QString filepdf(const std::string& nomedocumento) {
+    if (nomedocumento.empty()) return QString();
+    const QFileInfo sezione(QString::fromStdString(nomedocumento));
+    return sezione.dir().filePath(sezione.completeBaseName() + QStringLiteral(".pdf"));
+}
+
 Stampa::Stampa(const FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore)
     : n_(nucleo), m_(messaggi), genitore_(genitore) {
     sceglidispositivo = [this]() -> QPagedPaintDevice* {
@@ -171,10 +177,7 @@ Stampa::Stampa(const FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore)
             stampante_->setDocName(QStringLiteral("Vask_2 cad"));
         }
         // Printed to a file, the page goes beside the section's file by default.
-        if (!n_.nomedocumento.empty()) {
-            const QFileInfo sezione(QString::fromStdString(n_.nomedocumento));
-            stampante_->setOutputFileName(sezione.dir().filePath(sezione.completeBaseName() + QStringLiteral(".pdf")));
-        }
+        if (const QString pdf = filepdf(n_.nomedocumento); !pdf.isEmpty()) stampante_->setOutputFileName(pdf);
         QPrintDialog dialogo(stampante_.get(), genitore_);
         dialogo.setWindowTitle(QStringLiteral("Stampa"));
         auto* scheda = new QWidget;

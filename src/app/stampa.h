@@ -22,6 +22,10 @@ namespace vask {
 // drawing went.
 QRect dipingipagina(QPainter& p, const QRect& pagina, const FrmVask_2& nucleo, bool schermo = false);
 
+// The PDF a print to file goes to by default: the section's file with .pdf,
+// in its folder; empty for a section never saved.
+QString filepdf(const std::string& nomedocumento);
+
 class Stampa {
 public:
     Stampa(const FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore);

@@ -354,6 +354,9 @@ private slots:
             QCOMPARE(foglio.inchiostro(QRect(d.right() + 40, d.top() + 150, misura.width(), d.height() - 150)), largo);
             QCOMPARE(foglio.inchiostro(QRect(0, d.bottom() + 150, misura.width(), misura.height())), !largo);
         }
+        for (const auto& [sezione, pdf] : {std::pair{"", ""}, {"/a/trave.vask", "/a/trave.pdf"}, {"/a/b.c/trave", "/a/b.c/trave.pdf"},
+                                           {"/a/trave.1.vask", "/a/trave.1.pdf"}})
+            QCOMPARE(filepdf(sezione), QString(pdf));
         n.btnSposta_Click();  // moved after the computation
         punto(n, 11, 1.5f);
         punto(n, 15, 1.5f);
