@@ -147,6 +147,27 @@ TEST_F(Finestra, l_anteprima_del_carico_lascia_il_disegno_e_la_relazione_lo_ripo
     }
     EXPECT_EQ(blocchirelazione(f.relazione(), false, f.caricofissato()).size(), 7u);
     fai("7,2.5");
+    // C = (7, 2.5): a cross of two diagonals about it, the dashed line from G, the most compressed corner
+    // (8, y) in red and the most tensioned (2, y) in blue; in surface units y runs down from the top.
+    const float h = f.pic.scaleheight;
+    int croce = 0, tratteggio = 0;
+    for (const Primitiva& q : prova::dicolore(f.pic.segni, Forma::Segmento, ROSSO)) {
+        if (q.tratteggiato) {
+            EXPECT_TRUE(q.x1 == 5 && q.y1 == h - 2.5f && q.x2 == 7 && q.y2 == h - 2.5f);
+            ++tratteggio;
+            continue;
+        }
+        EXPECT_FLOAT_EQ(q.x1 + q.x2, 14);
+        EXPECT_FLOAT_EQ(q.y1 + q.y2, 2 * (h - 2.5f));
+        EXPECT_FLOAT_EQ(std::fabs(q.x1 - q.x2), std::fabs(q.y1 - q.y2));
+        croce += q.y1 < q.y2 ? 1 : 2;
+    }
+    EXPECT_EQ(croce * 10 + tratteggio, 31);
+    for (const auto& [colore, x] : {std::pair{ROSSO, 8.0f}, {BLU, 2.0f}}) {
+        const auto quadri = prova::dicolore(f.pic.segni, Forma::Rettangolo, colore);
+        ASSERT_EQ(quadri.size(), 1u);
+        EXPECT_FLOAT_EQ(quadri[0].x1 + quadri[0].x2, 2 * x);
+    }
     const auto b = blocchirelazione(f.relazione(), false, f.caricofissato());
     ASSERT_EQ(b.size(), 8u);
     EXPECT_EQ(b.back().titolo, "8. Carico");
