@@ -87,6 +87,13 @@ TEST(Carico, la_regola_del_terzo_medio_del_rettangolo) {
     EXPECT_TRUE(x.xiinfinito && !x.etainfinito);  // Xc is the vertical axis here
     EXPECT_NEAR(x.eta0, 6, 1e-9);                 // -Rxc^2 / etaC = -3 / -0.5
     EXPECT_TRUE(x.xmin == 2 && x.xmax == 8);     // the least stress on the far side
+    double ax, ay, bx, by;                        // its axis, x = -1, misses a box about G
+    EXPECT_TRUE(!asseneutro(r, x, 4, 2, 6, 3, ax, ay, bx, by) && asseneutro(r, x, -2, 2, 6, 3, ax, ay, bx, by));
+    EXPECT_TRUE(ax == -1 && bx == -1);
+    // A circle alone, C at its centre: s = 1 there, at the centre.
+    const Sezione disco = prova::componi("C 5 7 2 1");
+    const Carico centro = calcolacarico(relazione(disco), disco, 5, 7);
+    EXPECT_TRUE(centro.baricentro && centro.xmin == 5 && centro.ymin == 7 && centro.smin == 1);
     // Without closure lines the verdict is left to smin.
     const Relazione senza = relazione(s);
     for (const auto& [cx, frase] : {std::pair{5.5, "smin > 0"}, {6.0, "smin = 0"}, {7.0, "smin < 0"}}) {
