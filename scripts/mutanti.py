@@ -100,16 +100,45 @@ def trova(albero, chiave):
     return None, None, None
 
 
+def allinea(da, a):
+    """Makes `a` hold what `da` holds, writing only the files that differ."""
+    if not os.path.exists(da):
+        return
+    if os.path.isdir(da):
+        if os.path.exists(a) and not os.path.isdir(a):
+            os.remove(a)
+        os.makedirs(a, exist_ok=True)
+        for nome in set(os.listdir(a)) - set(os.listdir(da)):
+            d = os.path.join(a, nome)
+            shutil.rmtree(d) if os.path.isdir(d) else os.remove(d)
+        for nome in os.listdir(da):
+            allinea(os.path.join(da, nome), os.path.join(a, nome))
+        return
+    with open(da, "rb") as h:
+        nuovo = h.read()
+    if os.path.isfile(a):
+        with open(a, "rb") as h:
+            if h.read() == nuovo:
+                return
+    with open(a, "wb") as h:
+        h.write(nuovo)
+    shutil.copymode(da, a)
+
+
 def esegui(lista, cartella, da=0, a=None):
     albero = os.path.join(cartella, "albero")
     costruzione = os.path.join(cartella, "costruzione")
-    # A copy of the tree: the working tree is never touched.
-    if os.path.exists(albero):
-        shutil.rmtree(albero)
-    os.makedirs(albero)
-    for voce in ("src", "tests", "esempi", "installa", "CMakeLists.txt", "GUIDA.txt"):
-        s = os.path.join(RADICE, voce)
-        (shutil.copytree if os.path.isdir(s) else shutil.copy2)(s, os.path.join(albero, voce))
+    # A copy of the tree: the working tree is never touched. Only files whose
+    # text changed are written, with a fresh time, so that the build of an
+    # earlier run sees every change and nothing else.
+    os.makedirs(albero, exist_ok=True)
+    voci = ("src", "tests", "esempi", "installa", "docs", "CMakeLists.txt", "GUIDA.txt")
+    for voce in os.listdir(albero):
+        if voce not in voci:
+            d = os.path.join(albero, voce)
+            shutil.rmtree(d) if os.path.isdir(d) else os.remove(d)
+    for voce in voci:
+        allinea(os.path.join(RADICE, voce), os.path.join(albero, voce))
     flag = "-O1 -g0 -fsanitize=undefined -fno-sanitize-recover=all"
     subprocess.run(["cmake", "-S", albero, "-B", costruzione, "-DCMAKE_BUILD_TYPE=None",
                     "-DCMAKE_CXX_FLAGS=" + flag, "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=undefined"],
