@@ -1,7 +1,7 @@
 # Installs the build into a scratch prefix and checks that everything a
 # desktop needs lands where it looks for it: each row of dati/installazione.tsv
 # an installed file and a piece of text it must hold, if any.
-# cmake -DBUILD=<build folder> -DPREFIX=<scratch folder> -P installazione.cmake
+# cmake -DBUILD=<build folder> -DPREFIX=<scratch folder> -DVERSIONE=<version> -P installazione.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}"
                 RESULT_VARIABLE esito OUTPUT_QUIET)
@@ -36,7 +36,7 @@ endif()
 
 # The installed program runs.
 execute_process(COMMAND "${PREFIX}/bin/vask2cad" --version OUTPUT_VARIABLE versione RESULT_VARIABLE esito)
-if(NOT esito EQUAL 0 OR NOT versione STREQUAL "Vask_2 cad 2.0\n")
+if(NOT esito EQUAL 0 OR NOT versione STREQUAL "Vask_2 cad ${VERSIONE}\n")
   message(FATAL_ERROR "installed program: ${esito} ${versione}")
 endif()
 file(REMOVE_RECURSE "${PREFIX}")

@@ -78,7 +78,7 @@ int main(int argc, char* argv[]) {
     // The settings' names too (app/archivio.h): the recent files are kept under them.
     QCoreApplication::setOrganizationName(QString::fromUtf8(vask::ORGANIZZAZIONE));
     QCoreApplication::setApplicationName(QString::fromUtf8(vask::APPLICAZIONE));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VASK_VERSIONE));
     const std::unique_ptr<QCoreApplication> app =
         senzafinestre(argc, argv) ? std::make_unique<QCoreApplication>(argc, argv)
                                   : std::make_unique<QApplication>(argc, argv);

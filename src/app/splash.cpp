@@ -44,7 +44,9 @@ FinestraAvvio::FinestraAvvio(QWidget* genitore) : QWidget(genitore) {
     grande.setPointSizeF(grande.pointSizeF() * 2.2);
     grande.setBold(true);
     prodotto->setFont(grande);
-    QLabel* versione = etichetta("lblVersion", QStringLiteral("Versione   2 . 0"), cornice);
+    // The build's version, spaced out as on the old start window ("2 . 0").
+    const QString cifre = QStringLiteral(VASK_VERSIONE).split(QString(), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+    QLabel* versione = etichetta("lblVersion", QStringLiteral("Versione   ") + cifre, cornice);
     QLabel* avviso = etichetta("lblWarning", QStringLiteral("Software didattico."), cornice);
     QLabel* crediti = etichetta(
         "lblCopyright", QStringLiteral("Programma didattico per la geometria delle masse."), cornice);

@@ -7,7 +7,8 @@
 
 namespace vask {
 
-const char* const FrmVask_2::TITOLO = "Vask_2 cad - Edizione didattica 2.0";
+// The version is the build's (CMakeLists.txt, project VERSION).
+const char* const FrmVask_2::TITOLO = "Vask_2 cad - Edizione didattica " VASK_VERSIONE;
 
 namespace {
 const char* const PUNTI[6] = {"lblPrimoPuntoX",   "lblPrimoPuntoY", "lblSecondoPuntoX",

@@ -1,0 +1,28 @@
+# vask_data_debian(yyyy-mm-dd VAR): the day as a Debian changelog dates
+# it, "Mon, 07 Dec 2026 12:00:00 +0000"; dpkg and lintian check the day of
+# the week, so it is computed, not written by hand.
+function(vask_data_debian data risultato)
+  if(NOT data MATCHES "^([0-9]+)-0?([0-9]+)-0?([0-9]+)$")
+    message(FATAL_ERROR "not a yyyy-mm-dd date: ${data}")
+  endif()
+  set(anno ${CMAKE_MATCH_1})
+  set(mese ${CMAKE_MATCH_2})
+  set(giorno ${CMAKE_MATCH_3})
+  # Zeller's congruence counts January and February in the year before; 0 is Saturday.
+  set(a ${anno})
+  set(m ${mese})
+  if(m LESS 3)
+    math(EXPR m "${m} + 12")
+    math(EXPR a "${a} - 1")
+  endif()
+  math(EXPR settimana "(${giorno} + 13 * (${m} + 1) / 5 + ${a} % 100 + ${a} % 100 / 4 + ${a} / 400 + 5 * (${a} / 100)) % 7")
+  set(giorni Sat Sun Mon Tue Wed Thu Fri)
+  set(mesi Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+  list(GET giorni ${settimana} nome_giorno)
+  math(EXPR m "${mese} - 1")
+  list(GET mesi ${m} nome_mese)
+  if(giorno LESS 10)
+    set(giorno "0${giorno}")
+  endif()
+  set(${risultato} "${nome_giorno}, ${giorno} ${nome_mese} ${anno} 12:00:00 +0000" PARENT_SCOPE)
+endfunction()
