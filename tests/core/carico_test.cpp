@@ -90,6 +90,8 @@ TEST(Carico, la_regola_del_terzo_medio_del_rettangolo) {
     double ax, ay, bx, by;                        // its axis, x = -1, misses a box about G
     EXPECT_TRUE(!asseneutro(r, x, 4, 2, 6, 3, ax, ay, bx, by) && asseneutro(r, x, -2, 2, 6, 3, ax, ay, bx, by));
     EXPECT_TRUE(ax == -1 && bx == -1);
+    const Carico obliquo = calcolacarico(r, s, 6, 3);  // axis through (5, 1) and (2, 2.5)
+    EXPECT_TRUE(!asseneutro(r, obliquo, 5.5, 2.4, 6, 2.6, ax, ay, bx, by) && asseneutro(r, obliquo, 0, 0, 9, 9, ax, ay, bx, by));
     // A circle alone, C at its centre: s = 1 there, at the centre.
     const Sezione disco = prova::componi("C 5 7 2 1");
     const Carico centro = calcolacarico(relazione(disco), disco, 5, 7);
