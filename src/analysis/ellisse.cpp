@@ -50,7 +50,6 @@ void tracciaellisse(float xg, float yg, float alfa, float rx, float ry, float xm
         const bool prima = primaascissa;
         primaascissa = false;
         const size_t prima_n = e.punti.size();
-        e.tagliatadestra = false;
         e.iii = float(x);
         const double X = x - xg;
         const double B = 8 * X * dx * dy + 4 * K * dy + 32 * r2 * f2y;
