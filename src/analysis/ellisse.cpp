@@ -92,17 +92,18 @@ std::vector<float> lineaellisse(const Ellisse& e, float xmin, float xmax, float 
     }
     std::vector<float> l;
     if (x.empty()) return l;
-    const auto aggiungi = [&l, passo](float px, float py, bool sempre) {
+    const auto aggiungi = [&l, passo](float px, float py) {
         const size_t n = l.size();
-        if (!sempre && n && std::hypot(px - l[n - 2], py - l[n - 1]) < passo) return;
+        if (n && std::hypot(px - l[n - 2], py - l[n - 1]) < passo) return;
         l.push_back(px), l.push_back(py);
     };
     const size_t n = x.size();
-    for (size_t i = 0; i < n; ++i) aggiungi(x[i], a[i], i == 0 || i + 1 == n);
-    if (e.tagliatadestra) aggiungi(xmax + fuori, a[n - 1], true), aggiungi(xmax + fuori, b[n - 1], true);
-    for (size_t i = n; i-- > 0;) aggiungi(x[i], b[i], i == 0 || i + 1 == n);
-    if (e.tagliatasinistra) aggiungi(xmin - fuori, b[0], true), aggiungi(xmin - fuori, a[0], true);
-    aggiungi(x[0], a[0], true);
+    for (size_t i = 0; i < n; ++i) aggiungi(x[i], a[i]);
+    if (e.tagliatadestra) aggiungi(xmax + fuori, a[n - 1]), aggiungi(xmax + fuori, b[n - 1]);
+    for (size_t i = n; i-- > 0;) aggiungi(x[i], b[i]);
+    if (e.tagliatasinistra) aggiungi(xmin - fuori, b[0]), aggiungi(xmin - fuori, a[0]);
+    // Closed on the first point, however near the last one kept.
+    l.push_back(x[0]), l.push_back(a[0]);
     return l;
 }
 

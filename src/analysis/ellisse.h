@@ -19,7 +19,7 @@ struct Ellisse {
 // first roots left to right, the other back, the two meeting at the ends.
 // Where the window cut the sweep the join runs `fuori` outside it, so that
 // it does not show. Points closer than `passo` to the last one kept are
-// skipped (x, y pairs).
+// skipped, the closing one excepted (x, y pairs).
 std::vector<float> lineaellisse(const Ellisse& e, float xmin, float xmax, float fuori, float passo);
 
 // Centre (xg, yg), Xc at angle alfa (radians), larger radius rx along Yc,

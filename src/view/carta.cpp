@@ -22,9 +22,10 @@ Superficie sucarta(const Superficie& s, uint32_t sfondo, uint32_t sezione, uint3
     const auto riempimento = [&](uint32_t colore) {
         return colore == sfondo ? BIANCO : colore == sezione ? GRIGIOCARTA : scurito(colore);
     };
-    // Strokes: the section's outlines black, the grid light, the rest darkened.
+    // Strokes: the section's outlines black, the grid (lines across the view
+    // along x and y) light, the rest darkened.
     const auto tratto = [&](const Primitiva& q) {
-        if (q.forma == Forma::Punti && q.colore == griglia) return GRIGLIACARTA;
+        if (q.forma == Forma::Segmento && q.colore == griglia && (q.x1 == q.x2 || q.y1 == q.y2)) return GRIGLIACARTA;
         if (q.colore == sezione || q.colore == s.primopiano) return NERO;
         return q.colore == sfondo ? BIANCO : scurito(q.colore);
     };

@@ -10,7 +10,7 @@
 namespace vask {
 
 constexpr uint32_t GRIGIOCARTA = 0xD9D9D9;   // the section's fill
-constexpr uint32_t GRIGLIACARTA = 0xB4B4B4;  // the grid's points
+constexpr uint32_t GRIGLIACARTA = 0xB4B4B4;  // the grid's lines
 
 // The colour with its luminance brought down to what reads on white.
 uint32_t scurito(uint32_t colore);

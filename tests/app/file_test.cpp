@@ -342,6 +342,12 @@ private slots:
             const QRect& d = foglio.disegno;
             QVERIFY(foglio.img.rect().contains(d) && std::abs(d.height() - d.width() * 0.6) <= 1);
             QCOMPARE(foglio.colore(4.5, 3.5).name() + foglio.colore(15, 10).name(), QString("#d9d9d9#ffffff"));
+            // The scale's ticks outside the drawing, at its marks and not between them.
+            for (int i = 0; i < 10; ++i) {
+                const int x = d.left() + d.width() * i / 10, y = d.bottom() - d.height() * i / 6;
+                QVERIFY(foglio.inchiostro(QRect(x - 1, d.bottom() + 3, 3, 2)) && !foglio.inchiostro(QRect(x + d.width() / 20, d.bottom() + 3, 1, 2)));
+                if (i < 6) QVERIFY(foglio.inchiostro(QRect(d.left() - 5, y - 1, 2, 3)) && !foglio.inchiostro(QRect(d.left() - 5, y - d.height() / 12, 2, 1)));
+            }
             // The header's date and the view's captions along the edges.
             for (const QString& t : {QLocale(QLocale::Italian).toString(QDate::currentDate(), "d MMMM yyyy"), QString("20"),
                                      QString("12")})

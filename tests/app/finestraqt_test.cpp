@@ -178,7 +178,10 @@ private slots:
             else {
                 s.persistente = false;
                 s.svuotasovrapposto();
-                s.punti(t, 2, BLU);
+                // Lists of points of one length: only their places differ.
+                if (passo / 100 == 0) s.punti(t, 2, BLU);
+                else if (passo / 100 == 1) s.polilinea(t, 3, BLU);
+                else s.poligono(t, 3, BLU);
                 s.persistente = true;
             }
             if (passo % 50 == 49) s.immagine.svuota();

@@ -76,19 +76,20 @@ TEST_F(Finestra, su_carta_la_sezione_e_grigia_i_fori_bianchi_il_resto_scurito) {
     const std::pair<uint32_t, uint32_t> scuri[] = {{VERDE, 0x009900}, {CIANO, 0x808000}, {GIALLO, 0x006666},
                                                    {BIANCO, 0x5A5A5A}, {ROSSO, ROSSO}, {BLU, BLU}, {NERO, NERO}};
     for (const auto& [colore, atteso] : scuri) EXPECT_EQ(scurito(colore), atteso) << colore;
-    fai("R 2 2 8 8 1 R 4 4 6 6 -1 T 9 2 12 2 9 6 1 L 2 2 12 2 L 12 2 9 6 L 9 6 2 8 L 2 8 2 2 btnEsegui btnEllisseCentrale");
+    fai("R 2 2 8 8 1 R 4 4 6 6 -1 T 9 2 12 2 9 6 1 L 2 2 12 2 L 12 2 9 6 L 9 6 2 8 L 2 8 2 2 btnGriglia btnEsegui btnEllisseCentrale");
     const Superficie c = sucarta(f.pic, f.colori.coloresfondo, f.colori.coloresezione, f.colori.coloregriglia);
     EXPECT_EQ(c.sfondo, BIANCO);
     std::set<std::string> visti;
     for (const Strato* st : {&c.immagine, &c.sovrapposto})
         for (const Primitiva& q : st->primitive) {
             const uint32_t r = q.colore & 0xFF, g = q.colore >> 8 & 0xFF, b = q.colore >> 16 & 0xFF;
-            if (q.forma != Forma::Poligono) EXPECT_LE(0.299 * r + 0.587 * g + 0.114 * b, 90.5) << int(q.forma) << " " << q.colore;
+            if (q.forma == Forma::Segmento && q.colore == GRIGLIACARTA) visti.insert("griglia");
+            else if (q.forma != Forma::Poligono) EXPECT_LE(0.299 * r + 0.587 * g + 0.114 * b, 90.5) << int(q.forma) << " " << q.colore;
             if (q.forma == Forma::Rettangolo && q.riempito)
                 visti.insert(q.riempimento == GRIGIOCARTA ? "pieno" : q.riempimento == BIANCO ? "foro" : "?");
             if (q.forma == Forma::Poligono) visti.insert(q.colore == GRIGIOCARTA ? "triangolo" : "?");
             if (q.forma == Forma::Segmento && q.colore == 0x009900) visti.insert("linea");
             if (q.forma == Forma::Polilinea && q.colore == BLU) visti.insert("ellisse");
         }
-    EXPECT_EQ(visti, (std::set<std::string>{"ellisse", "foro", "linea", "pieno", "triangolo"}));
+    EXPECT_EQ(visti, (std::set<std::string>{"ellisse", "foro", "griglia", "linea", "pieno", "triangolo"}));
 }
