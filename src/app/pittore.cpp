@@ -211,6 +211,14 @@ void strato(QPainter& p, Stato& stato, const Strato& s, const Mappa& m, Memoria&
             continue;
         }
         lotto.svuota();
+        // A list's points mapped to the device; false when too few or outside the pool.
+        const auto mappati = [&](uint32_t minimo) {
+            if (q.quanti < minimo || size_t(q.primo) + q.quanti > npool) return false;
+            punti.resize(q.quanti);
+            const float* xy = s.punti.data() + 2 * size_t(q.primo);
+            for (uint32_t i = 0; i < q.quanti; ++i) punti[i] = QPointF(m.x(xy[2 * i]), m.y(xy[2 * i + 1]));
+            return true;
+        };
         switch (q.forma) {
         case Forma::Rettangolo: {
             stato.smussato(false);
@@ -236,22 +244,14 @@ void strato(QPainter& p, Stato& stato, const Strato& s, const Mappa& m, Memoria&
             break;
         }
         case Forma::Punti: {
-            if (q.quanti == 0 || size_t(q.primo) + q.quanti > npool) break;
-            punti.resize(q.quanti);
-            const float* xy = s.punti.data() + 2 * size_t(q.primo);
-            for (uint32_t i = 0; i < q.quanti; ++i)
-                punti[i] = QPointF(m.x(xy[2 * i]), m.y(xy[2 * i + 1]));
+            if (!mappati(1)) break;
             stato.smussato(false);
             stato.penna(q.colore, spessore);
             p.drawPoints(punti.data(), static_cast<int>(q.quanti));
             break;
         }
         case Forma::Polilinea: {
-            if (q.quanti < 2 || size_t(q.primo) + q.quanti > npool) break;
-            punti.resize(q.quanti);
-            const float* xy = s.punti.data() + 2 * size_t(q.primo);
-            for (uint32_t i = 0; i < q.quanti; ++i)
-                punti[i] = QPointF(m.x(xy[2 * i]), m.y(xy[2 * i + 1]));
+            if (!mappati(2)) break;
             stato.smussato(true);
             stato.penna(q.colore, spessore);
             stato.riempimento(false, 0);
@@ -259,11 +259,7 @@ void strato(QPainter& p, Stato& stato, const Strato& s, const Mappa& m, Memoria&
             break;
         }
         case Forma::Poligono: {
-            if (q.quanti < 3 || size_t(q.primo) + q.quanti > npool) break;
-            punti.resize(q.quanti);
-            const float* xy = s.punti.data() + 2 * size_t(q.primo);
-            for (uint32_t i = 0; i < q.quanti; ++i)
-                punti[i] = QPointF(m.x(xy[2 * i]), m.y(xy[2 * i + 1]));
+            if (!mappati(3)) break;
             stato.smussato(false);
             stato.senzapenna();
             stato.riempimento(true, q.colore);

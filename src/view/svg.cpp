@@ -67,6 +67,22 @@ void penna(std::string& o, uint32_t colore, int spessore) {
     attributo(o, "stroke-width", spessore);
 }
 
+// A list's points as "x<tra>y", the first after `primo`, the others after
+// `altri`; false when one is not finite.
+bool coordinate(std::string& o, const Strato& s, const Primitiva& q, const Mappa& m, const char* primo, const char* altri,
+                char tra) {
+    const float* xy = s.punti.data() + 2 * size_t(q.primo);
+    for (uint32_t i = 0; i < q.quanti; ++i) {
+        const double x = m.x(xy[2 * i]), y = m.y(xy[2 * i + 1]);
+        if (!finiti({x, y})) return false;
+        o += i ? altri : primo;
+        numero(o, x);
+        o += tra;
+        numero(o, y);
+    }
+    return true;
+}
+
 void strato(std::string& o, const Strato& s, const Mappa& m, int scala, int w, int h) {
     const size_t npool = s.punti.size() / 2;
     std::vector<int64_t> quadri;  // the points' squares, one key per pixel
@@ -140,20 +156,9 @@ void strato(std::string& o, const Strato& s, const Mappa& m, int scala, int w, i
             break;
         }
         case Forma::Polilinea: {
-            if (q.quanti < 2 || size_t(q.primo) + q.quanti > npool) break;
             // One path however many points: a curve, not pixels.
-            const float* xy = s.punti.data() + 2 * size_t(q.primo);
             std::string d;
-            bool validi = true;
-            for (uint32_t i = 0; i < q.quanti && validi; ++i) {
-                const double x = m.x(xy[2 * i]), y = m.y(xy[2 * i + 1]);
-                validi = finiti({x, y});
-                d += i ? " L" : "M";
-                numero(d, x);
-                d += ' ';
-                numero(d, y);
-            }
-            if (!validi) break;
+            if (q.quanti < 2 || size_t(q.primo) + q.quanti > npool || !coordinate(d, s, q, m, "M", " L", ' ')) break;
             o += "<path";
             attributo(o, "d", d);
             o += " fill=\"none\"";
@@ -162,19 +167,8 @@ void strato(std::string& o, const Strato& s, const Mappa& m, int scala, int w, i
             break;
         }
         case Forma::Poligono: {
-            if (q.quanti < 3 || size_t(q.primo) + q.quanti > npool) break;
-            const float* xy = s.punti.data() + 2 * size_t(q.primo);
             std::string punti;
-            bool validi = true;
-            for (uint32_t i = 0; i < q.quanti && validi; ++i) {
-                const double x = m.x(xy[2 * i]), y = m.y(xy[2 * i + 1]);
-                validi = finiti({x, y});
-                if (i) punti += ' ';
-                numero(punti, x);
-                punti += ',';
-                numero(punti, y);
-            }
-            if (!validi) break;
+            if (q.quanti < 3 || size_t(q.primo) + q.quanti > npool || !coordinate(punti, s, q, m, "", " ", ',')) break;
             o += "<polygon";
             attributo(o, "points", punti);
             attributo(o, "fill", colorehtml(q.colore));
