@@ -122,7 +122,7 @@ private slots:
         const float casi[][5] = {{1.25f, 0.35f, 0.1f, 0.3f, 0.625f}, {1.25f, 0.3f, 0.3f, 0, 0.625f},
                                  {1.25f, 0.5f, 0.05f, 1.5707964f, 0.625f}, {80, 30, 5, -0.7f, 40},
                                  {80, 20, 20, 0, 40}, {80, 35, 0.5f, 1.5707964f, 40}, {20, 5, 2, 0.4f, 2},
-                                 {20, 5, 2, -0.4f, 18}};
+                                 {20, 5, 2, -0.4f, 18}, {20, 5, 2, 0, 16.5f}};  // the last: the sweep cut, not the curve
         for (const auto& [w, rx, ry, alfa, xg] : casi) {
             Superficie s;
             s.scala(0, 0, w, w * 0.6f);
@@ -137,10 +137,20 @@ private slots:
                     if (QColor c = img.pixelColor(x, y); c.blue() > 40 && c.red() < 60 && c.green() < 60)
                         ++colonne[size_t(x)], ++righe[size_t(y)];
             const QString caso = QString("%1 %2 %3 %4").arg(w).arg(rx).arg(ry).arg(alfa);
-            for (std::vector<int>* v : {&colonne, &righe}) {
-                const auto primo = std::find_if(v->begin(), v->end(), [](int n) { return n > 0; });
-                const auto ultimo = std::find_if(v->rbegin(), v->rend(), [](int n) { return n > 0; }).base();
+            // Its extremes from the radii along Yc (rx) and Xc (ry), in pixels, within the image.
+            const double hx = std::hypot(rx * std::sin(alfa), ry * std::cos(alfa));
+            const double hy = std::hypot(rx * std::cos(alfa), ry * std::sin(alfa));
+            const double estremi[2][2] = {{(xg - hx) / w * 1919, (xg + hx) / w * 1919},
+                                          {(0.3 * w - hy) / w * 1919, (0.3 * w + hy) / w * 1919}};
+            for (int k = 0; k < 2; ++k) {
+                std::vector<int>& v = k ? righe : colonne;
+                const auto primo = std::find_if(v.begin(), v.end(), [](int n) { return n > 0; });
+                const auto ultimo = std::find_if(v.rbegin(), v.rend(), [](int n) { return n > 0; }).base();
                 QVERIFY2(primo < ultimo && std::find(primo, ultimo, 0) == ultimo, qPrintable(caso));
+                const double limite = double(v.size() - 1);
+                QVERIFY2(std::abs(double(primo - v.begin()) - std::clamp(estremi[k][0], 0.0, limite)) <= 3 &&
+                             std::abs(double(ultimo - v.begin() - 1) - std::clamp(estremi[k][1], 0.0, limite)) <= 3,
+                         qPrintable(caso));
             }
             QVERIFY2(colonne[0] <= 12 && colonne[1919] <= 12, qPrintable(caso));  // cut: only where the curve crosses the edge
             const QString documento = QString::fromStdString(svg(s, 1920, 1152));
