@@ -1,0 +1,52 @@
+// The interface language read from the environment and from --lingua.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "model/lingua.h"
+
+using namespace vask;
+
+// Each row: the variables set ("NAME=value" separated by blanks; "NAME=" is
+// set and empty) and the language expected.
+TEST(Lingua, la_prima_variabile_non_vuota_decide) {
+    const std::pair<const char*, Lingua> righe[] = {
+        {"", Lingua::Italiano},
+        {"LANG=en_US.UTF-8", Lingua::Inglese},
+        {"LANG=C", Lingua::Italiano},
+        {"LANG=POSIX", Lingua::Italiano},
+        {"LANG=it_IT.UTF-8", Lingua::Italiano},
+        {"LANG=de_DE.UTF-8", Lingua::Italiano},
+        {"LANG=en", Lingua::Inglese},
+        {"LC_MESSAGES=en_GB.UTF-8 LANG=it_IT.UTF-8", Lingua::Inglese},
+        {"LC_ALL=it_IT.UTF-8 LC_MESSAGES=en_GB.UTF-8", Lingua::Italiano},
+        {"LC_ALL=C LANG=en_US.UTF-8", Lingua::Italiano},
+        {"LANGUAGE=en_GB:it LC_ALL=it_IT.UTF-8", Lingua::Inglese},
+        {"LANGUAGE=it:en LANG=en_US.UTF-8", Lingua::Italiano},
+        {"LANGUAGE= LANG=en_US.UTF-8", Lingua::Inglese},
+        {"LANGUAGE=:en LANG=it_IT.UTF-8", Lingua::Italiano},
+        {"LC_ALL= LC_MESSAGES= LANG=en_AU.UTF-8", Lingua::Inglese},
+        {"LANG=EN_US", Lingua::Italiano},
+        {"LANG=e", Lingua::Italiano},
+    };
+    for (const auto& [ambiente, attesa] : righe) {
+        std::map<std::string, std::string> v;
+        std::istringstream in(ambiente);
+        for (std::string w; in >> w;) v[w.substr(0, w.find('='))] = w.substr(w.find('=') + 1);
+        const auto leggi = [&v](const char* nome) -> const char* {
+            const auto it = v.find(nome);
+            return it == v.end() ? nullptr : it->second.c_str();
+        };
+        EXPECT_EQ(linguadisistema(leggi), attesa) << ambiente;
+    }
+}
+
+TEST(Lingua, l_opzione_vuole_it_o_en) {
+    Lingua l = Lingua::Italiano;
+    EXPECT_TRUE(leggilingua("en", l) && l == Lingua::Inglese);
+    EXPECT_TRUE(leggilingua("it", l) && l == Lingua::Italiano);
+    for (const char* t : {"", "EN", "english", "en_US", "i"}) EXPECT_FALSE(leggilingua(t, l)) << t;
+    EXPECT_EQ(l, Lingua::Italiano);
+}
