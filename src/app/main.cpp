@@ -12,6 +12,7 @@
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -20,6 +21,7 @@
 #include "app/finestraprincipale.h"
 #include "app/risultati.h"
 #include "app/splash.h"
+#include "model/lingua.h"
 #include "model/puntodigitato.h"
 
 namespace {
@@ -162,12 +164,19 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    // The interface is Italian: Qt's own dialogs (files, printing) too,
-    // wherever Qt's translations are installed.
-    auto* traduzione = new QTranslator(app.get());
-    if (traduzione->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(traduzione);
+    // Italian is the program's own language; English comes from the texts
+    // compiled into it. Qt's own dialogs follow, wherever Qt's translations
+    // are installed (English needs none).
+    const vask::Lingua lingua = vask::linguadisistema([](const char* nome) { return std::getenv(nome); });
+    if (lingua == vask::Lingua::Inglese) {
+        auto* inglese = new QTranslator(app.get());
+        if (inglese->load(QStringLiteral(":/traduzioni/vask2cad_en.qm"))) QCoreApplication::installTranslator(inglese);
+    } else {
+        auto* traduzione = new QTranslator(app.get());
+        if (traduzione->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(traduzione);
+    }
     vask::separatoredallalocale(QLocale::system());
     // Absolute, so that saving later goes back to the same file.
     const QString daaprire = file.isEmpty() ? QString() : QFileInfo(file.first()).absoluteFilePath();
