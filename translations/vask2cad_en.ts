@@ -2,6 +2,585 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
+    <name>Controlli</name>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="31"/>
+        <source>Diseg</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="31"/>
+        <source>Modalità disegno</source>
+        <translation>Draw mode</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="32"/>
+        <source>Selez</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="32"/>
+        <source>Modalità seleziona</source>
+        <translation>Select mode</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="33"/>
+        <source>Rett.</source>
+        <translation>Rect.</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="33"/>
+        <source>Rettangolo</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="34"/>
+        <source>Trian.</source>
+        <translation>Trian.</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="34"/>
+        <source>Triangolo</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="35"/>
+        <source>Cerch.</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="35"/>
+        <source>Cerchio</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="36"/>
+        <source>Linea</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="36"/>
+        <source>Linea per la chiusura</source>
+        <translation>Closure line</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="37"/>
+        <source>Sposta</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="38"/>
+        <source>Canc.</source>
+        <translation>Del.</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="38"/>
+        <source>Cancella</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="39"/>
+        <source>Modif.</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="39"/>
+        <source>Modifica alcune proprietà</source>
+        <translation>Change some properties</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="40"/>
+        <source>Eseg</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="40"/>
+        <source>Calcolo della sezione</source>
+        <translation>Compute the section</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="41"/>
+        <source>Vask.</source>
+        <translation>Kern</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="41"/>
+        <source>Nocciolo centrale di inerzia</source>
+        <translation>Central kern of inertia</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="42"/>
+        <source>Ellisse</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="42"/>
+        <source>Ellisse centrale di inerzia</source>
+        <translation>Central ellipse of inertia</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="43"/>
+        <location filename="../src/model/controlli.cpp" line="71"/>
+        <source>Carico</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="43"/>
+        <source>Centro di sollecitazione e asse neutro</source>
+        <translation>Load point and neutral axis</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="44"/>
+        <source>Rigen.</source>
+        <translation>Regen.</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="44"/>
+        <source>Rigenera il disegno</source>
+        <translation>Regenerate the drawing</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="45"/>
+        <source>Zoom+</source>
+        <translation>Zoom+</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="45"/>
+        <source>Zoom in</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="46"/>
+        <source>Zoom-</source>
+        <translation>Zoom-</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="46"/>
+        <source>Zoom out</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="47"/>
+        <source>Tutto</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="47"/>
+        <source>Zoom estensioni: tutta la sezione (F9)</source>
+        <translation>Zoom extents: the whole section (F9)</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="48"/>
+        <source>Pan</source>
+        <translation type="unfinished">Pan</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="48"/>
+        <source>Pan dinamico</source>
+        <translation>Dynamic pan</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="49"/>
+        <source>Pan Statico</source>
+        <translation>Static pan</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="53"/>
+        <source>Griglia</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="54"/>
+        <source>Snap</source>
+        <translation>Snap</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="54"/>
+        <source>Snap a griglia</source>
+        <translation>Snap to grid</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="55"/>
+        <source>Osnap</source>
+        <translation>Osnap</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="55"/>
+        <source>Snap ad oggetto</source>
+        <translation>Object snap</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="56"/>
+        <source>Guide</source>
+        <translation>Guides</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="56"/>
+        <source>Linee guida</source>
+        <translation>Guide lines</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="57"/>
+        <source>Passo per griglia e snap</source>
+        <translation>Step of grid and snap</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="58"/>
+        <source>Densità =</source>
+        <translation>Density =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="58"/>
+        <source>Peso relativo di un elemento rispetto agli altri</source>
+        <translation>Relative weight of an element against the others</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="60"/>
+        <source>Raggio =</source>
+        <translation>Radius =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="60"/>
+        <source>Raggio dell&apos; elemento cerchio</source>
+        <translation>Radius of the circle element</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="62"/>
+        <source>Densità dell&apos; ultimo elemento selezionato</source>
+        <translation>Density of the last element selected</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="63"/>
+        <source>Raggio dell&apos; ultimo cerchio selezionato</source>
+        <translation>Radius of the last circle selected</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="64"/>
+        <source>Contatore e indice di elemento</source>
+        <translation>Element counter and index</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="65"/>
+        <source>x1</source>
+        <translation>x1</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="65"/>
+        <source>Ascissa del primo punto</source>
+        <translation>Abscissa of the first point</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="66"/>
+        <source>y1</source>
+        <translation>y1</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="66"/>
+        <source>Ordinata del primo punto</source>
+        <translation>Ordinate of the first point</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="67"/>
+        <source>x2</source>
+        <translation>x2</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="67"/>
+        <source>Ascissa del secondo punto</source>
+        <translation>Abscissa of the second point</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="68"/>
+        <source>y2</source>
+        <translation>y2</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="68"/>
+        <source>Ordinata del secondo punto</source>
+        <translation>Ordinate of the second point</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="69"/>
+        <source>x3</source>
+        <translation>x3</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="69"/>
+        <source>Ascissa del terzo punto</source>
+        <translation>Abscissa of the third point</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="70"/>
+        <source>y3</source>
+        <translation>y3</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="70"/>
+        <source>Ordinata del terzo punto</source>
+        <translation>Ordinate of the third point</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="71"/>
+        <source>Centro di sollecitazione C, asse neutro n e tensioni s in coordinate centrali</source>
+        <translation>Load point C, neutral axis n and stresses s in central coordinates</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="72"/>
+        <source>C =</source>
+        <translation>C =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="72"/>
+        <source>Centro di sollecitazione: ξC lungo Xc, ηC lungo Yc, con origine in G</source>
+        <translation>Load point: ξC along Xc, ηC along Yc, origin at G</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="73"/>
+        <source>ξC</source>
+        <translation>ξC</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="74"/>
+        <source>ηC</source>
+        <translation>ηC</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="75"/>
+        <source>n =</source>
+        <translation>n =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="75"/>
+        <source>Asse neutro: le intercette ξ0 = −Ryc²/ξC su Xc e η0 = −Rxc²/ηC su Yc</source>
+        <translation>Neutral axis: the intercepts ξ0 = −Ryc²/ξC on Xc and η0 = −Rxc²/ηC on Yc</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="76"/>
+        <source>ξ0</source>
+        <translation>ξ0</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="77"/>
+        <source>η0</source>
+        <translation>η0</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="78"/>
+        <source>s =</source>
+        <translation>s =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="78"/>
+        <source>Tensione minima e massima nei punti di materiale, in multipli della tensione media N/M di compressione</source>
+        <translation>Least and greatest stress at the material points, as multiples of the mean compressive stress N/M</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="80"/>
+        <source>smin</source>
+        <translation>smin</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="81"/>
+        <source>smax</source>
+        <translation>smax</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="101"/>
+        <source>Asse X</source>
+        <translation>X axis</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="102"/>
+        <source>Asse Y</source>
+        <translation>Y axis</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="103"/>
+        <source>X =</source>
+        <translation>X =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="103"/>
+        <source>Coordinata X</source>
+        <translation>X coordinate</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="105"/>
+        <source>Y =</source>
+        <translation>Y =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="105"/>
+        <source>Coordinata Y</source>
+        <translation>Y coordinate</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="107"/>
+        <source>Punto:</source>
+        <translation>Point:</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="108"/>
+        <source>Coordinate del punto: x;y oppure @dx;dy, poi Invio</source>
+        <translation>Point coordinates: x;y or @dx;dy, then Enter</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="109"/>
+        <source>A =</source>
+        <translation>A =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="109"/>
+        <source>Area geometrica della sezione</source>
+        <translation>Geometric area of the section</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="110"/>
+        <source>M =</source>
+        <translation>M =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="110"/>
+        <source>Massa della sezione</source>
+        <translation>Mass of the section</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="111"/>
+        <source>Xg =</source>
+        <translation>Xg =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="111"/>
+        <source>Ascissa del baricentro in OXY</source>
+        <translation>Abscissa of the centroid in OXY</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="112"/>
+        <source>Yg =</source>
+        <translation>Yg =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="112"/>
+        <source>Ordinata del baricentro in OXY</source>
+        <translation>Ordinate of the centroid in OXY</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="113"/>
+        <source>Ix =</source>
+        <translation>Ix =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="113"/>
+        <source>Momento di inerzia rispetto all&apos;asse X</source>
+        <translation>Moment of inertia about the X axis</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="114"/>
+        <source>Iy =</source>
+        <translation>Iy =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="114"/>
+        <source>Momento di inerzia rispetto all&apos;asse Y</source>
+        <translation>Moment of inertia about the Y axis</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="115"/>
+        <source>Ixg =</source>
+        <translation>Ixg =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="115"/>
+        <source>Momento di inerzia rispetto all&apos;asse Xg baricentrico parallelo ad X</source>
+        <translation>Moment of inertia about the centroidal axis Xg parallel to X</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="116"/>
+        <source>Iyg =</source>
+        <translation>Iyg =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="116"/>
+        <source>Momento di inerzia rispetto all&apos;asse Yg baricentrico parallelo ad Y</source>
+        <translation>Moment of inertia about the centroidal axis Yg parallel to Y</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="117"/>
+        <source>Ixy =</source>
+        <translation>Ixy =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="117"/>
+        <source>Prodotto di inerzia rispetto ad X ed Y</source>
+        <translation>Product of inertia about X and Y</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="118"/>
+        <source>Ixgyg =</source>
+        <translation>Ixgyg =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="118"/>
+        <source>Prodotto di inerzia rispetto ad Xg ed Yg baricentrici paralleli ad X e Y</source>
+        <translation>Product of inertia about the centroidal Xg and Yg parallel to X and Y</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="119"/>
+        <source>Ixc =</source>
+        <translation>Ixc =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="119"/>
+        <source>Massimo momento di inerzia centrale</source>
+        <translation>Greatest central moment of inertia</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="120"/>
+        <source>Iyc =</source>
+        <translation>Iyc =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="120"/>
+        <source>Minimo momento di inerzia centrale</source>
+        <translation>Least central moment of inertia</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="121"/>
+        <source>Rxc =</source>
+        <translation>Rxc =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="121"/>
+        <source>Giratore massimo centrale di inerzia (giace su Yc)</source>
+        <translation>Greatest central radius of gyration (lies on Yc)</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="122"/>
+        <source>Ryc =</source>
+        <translation>Ryc =</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="122"/>
+        <source>Giratore minimo centrale di inerzia (giace su Xc)</source>
+        <translation>Least central radius of gyration (lies on Xc)</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="123"/>
+        <source>a°=</source>
+        <translation>a°=</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="123"/>
+        <source>Angolo in gradi, &gt; 0 se antiorario, tra gli assi Xc e X</source>
+        <translation>Angle in degrees, &gt; 0 if anticlockwise, between the axes Xc and X</translation>
+    </message>
+    <message>
+        <location filename="../src/model/controlli.cpp" line="139"/>
+        <source>Barra delle indicazioni</source>
+        <translation>Hint bar</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <location filename="../src/app/finestramenu.cpp" line="25"/>
@@ -197,7 +776,7 @@
     <message>
         <location filename="../src/app/finestramenu.cpp" line="72"/>
         <source>Cerchio di &amp;Mohr...</source>
-        <translation>&amp;Mohr's circle...</translation>
+        <translation>&amp;Mohr&apos;s circle...</translation>
     </message>
     <message>
         <location filename="../src/app/finestramenu.cpp" line="73"/>

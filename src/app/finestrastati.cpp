@@ -2,6 +2,7 @@
 #include "app/finestraprincipale.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,7 +48,10 @@ void FinestraPrincipale::applica(Voce& v) {
 
     if (v.tipo != Tipo::Area &&
         (v.nuovo || c.didascalia != a.didascalia || c.simbolo != a.simbolo)) {
-        QString testo = QString::fromStdString(c.didascalia);
+        // A box shows what was typed; a caption or a button its text in the
+        // language of the interface (numbers and data pass through unchanged).
+        QString testo = v.tipo == Tipo::Casella ? QString::fromStdString(c.didascalia)
+                                                : QCoreApplication::translate("Controlli", c.didascalia.c_str());
         if (c.simbolo) testo = simbolo(testo);
         switch (v.tipo) {
         case Tipo::Pulsante: static_cast<QPushButton*>(w)->setText(testo); break;
@@ -64,7 +68,7 @@ void FinestraPrincipale::applica(Voce& v) {
         a.simbolo = c.simbolo;
     }
     if (v.nuovo || c.suggerimento != a.suggerimento) {
-        w->setToolTip(QString::fromStdString(c.suggerimento));
+        w->setToolTip(QCoreApplication::translate("Controlli", c.suggerimento.c_str()));
         a.suggerimento = c.suggerimento;
     }
     if (v.nuovo || c.abilitato != a.abilitato) {
