@@ -2,7 +2,297 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
-    <name>Controlli</name>
+    <name>Menu</name>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="25"/>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="26"/>
+        <source>&amp;Nuovo...</source>
+        <translation>&amp;New...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="27"/>
+        <source>&amp;Apri...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="29"/>
+        <source>File &amp;recenti</source>
+        <translation>&amp;Recent files</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="35"/>
+        <source>&amp;Salva</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="36"/>
+        <source>Sa&amp;lva con nome...</source>
+        <translation>Save &amp;as...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="37"/>
+        <source>S&amp;tampa...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="38"/>
+        <source>Es&amp;porta immagine...</source>
+        <translation>E&amp;xport image...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="39"/>
+        <source>&amp;Esci</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="40"/>
+        <source>&amp;Modifica</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="41"/>
+        <source>&amp;Annulla</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="42"/>
+        <source>&amp;Ripeti</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="43"/>
+        <source>&amp;Copia risultati</source>
+        <translation>&amp;Copy results</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="44"/>
+        <source>Str&amp;umenti</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="45"/>
+        <source>&amp;Snap</source>
+        <translation>&amp;Snap</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="46"/>
+        <location filename="../src/app/finestramenu.cpp" line="79"/>
+        <source>&amp;Griglia</source>
+        <translation>&amp;Grid</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="47"/>
+        <source>&amp;Oggetto</source>
+        <translation>&amp;Object</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="48"/>
+        <source>&amp;Togli snap</source>
+        <translation>Snap &amp;off</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="49"/>
+        <source>&amp;Togli osnap</source>
+        <translation>Osnap o&amp;ff</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="50"/>
+        <source>&amp;Disegno</source>
+        <translation>&amp;Draw</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="51"/>
+        <location filename="../src/app/finestramenu.cpp" line="58"/>
+        <source>&amp;Rettangolo</source>
+        <translation>&amp;Rectangle</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="52"/>
+        <location filename="../src/app/finestramenu.cpp" line="59"/>
+        <source>&amp;Triangolo</source>
+        <translation>&amp;Triangle</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="53"/>
+        <location filename="../src/app/finestramenu.cpp" line="60"/>
+        <source>&amp;Cerchio</source>
+        <translation>&amp;Circle</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="54"/>
+        <location filename="../src/app/finestramenu.cpp" line="61"/>
+        <location filename="../src/app/finestramenu.cpp" line="91"/>
+        <source>&amp;Linea</source>
+        <translation>&amp;Line</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="55"/>
+        <source>Distanza</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="56"/>
+        <source>&amp;Carico</source>
+        <translation>&amp;Load</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="57"/>
+        <source>&amp;Seleziona</source>
+        <translation>&amp;Select</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="62"/>
+        <source>&amp;Visualizza</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="63"/>
+        <source>Ri&amp;genera</source>
+        <translation>Re&amp;generate</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="64"/>
+        <source>Pan</source>
+        <translation>Pan</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="65"/>
+        <source>&amp;Zoom</source>
+        <translation>&amp;Zoom</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="66"/>
+        <source>&amp;Piu +</source>
+        <translation>&amp;In +</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="67"/>
+        <source>&amp;Meno -</source>
+        <translation>&amp;Out -</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="68"/>
+        <source>Zoom &amp;estensioni</source>
+        <translation>Zoom &amp;extents</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="69"/>
+        <source>&amp;Risultati</source>
+        <translation>&amp;Results</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="70"/>
+        <source>&amp;Tabella elementi...</source>
+        <translation>Element &amp;table...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="71"/>
+        <source>Relazione di &amp;calcolo...</source>
+        <translation>&amp;Calculation report...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="72"/>
+        <source>Cerchio di &amp;Mohr...</source>
+        <translation>&amp;Mohr&apos;s circle...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="73"/>
+        <source>&amp;Preferenze</source>
+        <translation>&amp;Preferences</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="74"/>
+        <source>&amp;Colori</source>
+        <translation>&amp;Colours</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="75"/>
+        <source>&amp;Sfondo</source>
+        <translation>&amp;Background</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="76"/>
+        <location filename="../src/app/finestramenu.cpp" line="80"/>
+        <location filename="../src/app/finestramenu.cpp" line="86"/>
+        <location filename="../src/app/finestramenu.cpp" line="92"/>
+        <source>&amp;Bianco</source>
+        <translation>&amp;White</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="77"/>
+        <location filename="../src/app/finestramenu.cpp" line="81"/>
+        <location filename="../src/app/finestramenu.cpp" line="87"/>
+        <location filename="../src/app/finestramenu.cpp" line="93"/>
+        <source>&amp;Nero</source>
+        <translation>&amp;Black</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="78"/>
+        <location filename="../src/app/finestramenu.cpp" line="82"/>
+        <location filename="../src/app/finestramenu.cpp" line="88"/>
+        <source>&amp;Grigio</source>
+        <translation>&amp;Grey</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="83"/>
+        <location filename="../src/app/finestramenu.cpp" line="89"/>
+        <location filename="../src/app/finestramenu.cpp" line="95"/>
+        <source>&amp;Rosso</source>
+        <translation>&amp;Red</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="84"/>
+        <location filename="../src/app/finestramenu.cpp" line="90"/>
+        <source>&amp;Giallo</source>
+        <translation>&amp;Yellow</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="85"/>
+        <source>&amp;Sezione</source>
+        <translation>&amp;Section</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="94"/>
+        <source>&amp;Verde</source>
+        <translation>&amp;Green</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="96"/>
+        <source>&amp;Blu</source>
+        <translation>B&amp;lue</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="97"/>
+        <source>Spessori</source>
+        <translation>Line widths</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="98"/>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="99"/>
+        <source>2</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="100"/>
+        <source>&amp;Guida</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="101"/>
+        <source>&amp;Informazioni</source>
+        <translation>&amp;About</translation>
+    </message>
+</context>
+<context>
+    <name>Vask</name>
     <message>
         <location filename="../src/model/controlli.cpp" line="31"/>
         <source>Diseg</source>
@@ -579,295 +869,155 @@
         <source>Barra delle indicazioni</source>
         <translation>Hint bar</translation>
     </message>
-</context>
-<context>
-    <name>Menu</name>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="25"/>
-        <source>&amp;File</source>
-        <translation>&amp;File</translation>
+        <location filename="../src/edit/carico.cpp" line="14"/>
+        <source>Carico negato.</source>
+        <translation>Load refused.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="26"/>
-        <source>&amp;Nuovo...</source>
-        <translation>&amp;New...</translation>
+        <location filename="../src/edit/carico.cpp" line="23"/>
+        <source>Premi prima Esegui: il centro di sollecitazione si studia sui risultati della sezione così com&apos;è.</source>
+        <translation>Press Run first: the load point is studied on the results of the section as it is now.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="27"/>
-        <source>&amp;Apri...</source>
-        <translation>&amp;Open...</translation>
+        <location filename="../src/edit/carico.cpp" line="26"/>
+        <source>Un raggio centrale d&apos;inerzia è nullo (per i fori della sezione): l&apos;asse neutro non è definito.</source>
+        <translation>A central radius of gyration is zero (because of the section's holes): the neutral axis is not defined.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="29"/>
-        <source>File &amp;recenti</source>
-        <translation>&amp;Recent files</translation>
+        <location filename="../src/edit/carico.cpp" line="27"/>
+        <source>Disattivare le funzioni di disegno e modifica.</source>
+        <translation>Turn off the drawing and editing functions.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="35"/>
-        <source>&amp;Salva</source>
-        <translation>&amp;Save</translation>
+        <location filename="../src/edit/modi.cpp" line="80"/>
+        <source>Esegui: Premi il pulsante Esegui per calcolare la sezione.</source>
+        <translation>Run: Press the Run button to compute the section.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="36"/>
-        <source>Sa&amp;lva con nome...</source>
-        <translation>Save &amp;as...</translation>
+        <location filename="../src/edit/modi.cpp" line="153"/>
+        <source>Distanza tra due punti: Inserisci il secondo punto.</source>
+        <translation>Distance between two points: Enter the second point.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="37"/>
-        <source>S&amp;tampa...</source>
-        <translation>&amp;Print...</translation>
+        <location filename="../src/edit/modi.cpp" line="155"/>
+        <source>Disegna rettangolo: Inserisci le coordinate di un angolo e la densità.</source>
+        <translation>Draw rectangle: Enter the coordinates of a corner and the density.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="38"/>
-        <source>Es&amp;porta immagine...</source>
-        <translation>E&amp;xport image...</translation>
+        <location filename="../src/edit/modi.cpp" line="157"/>
+        <source>Disegna triangolo: Inserisci le coordinate del primo vertice e la densità.</source>
+        <translation>Draw triangle: Enter the coordinates of the first vertex and the density.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="39"/>
-        <source>&amp;Esci</source>
-        <translation>&amp;Quit</translation>
+        <location filename="../src/edit/modi.cpp" line="159"/>
+        <source>Disegna linea: Inserisci le coordinate del primo estremo del segmento.</source>
+        <translation>Draw line: Enter the coordinates of the segment's first end.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="40"/>
-        <source>&amp;Modifica</source>
-        <translation>&amp;Edit</translation>
+        <location filename="../src/edit/modi.cpp" line="161"/>
+        <source>Disegna cerchio: Inserisci le coordinate del centro, la lunghezza del raggio e la densità.</source>
+        <translation>Draw circle: Enter the coordinates of the centre, the length of the radius and the density.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="41"/>
-        <source>&amp;Annulla</source>
-        <translation>&amp;Undo</translation>
+        <location filename="../src/edit/modi.cpp" line="164"/>
+        <source>Seleziona rettangolo: Clicca su un rettangolo per selezionarlo. Consiglio: disattiva snap e osnap.</source>
+        <translation>Select rectangle: Click on a rectangle to select it. Tip: turn off snap and osnap.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="42"/>
-        <source>&amp;Ripeti</source>
-        <translation>&amp;Redo</translation>
+        <location filename="../src/edit/modi.cpp" line="167"/>
+        <source>Seleziona triangolo: Clicca sul triangolo presso il baricentro o presso i vertici. Consiglio: disattiva snap.</source>
+        <translation>Select triangle: Click on the triangle near its centroid or near its vertices. Tip: turn off snap.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="43"/>
-        <source>&amp;Copia risultati</source>
-        <translation>&amp;Copy results</translation>
+        <location filename="../src/edit/modi.cpp" line="170"/>
+        <source>Seleziona cerchio: Clicca su un cerchio per selezionarlo. Consiglio: disattiva snap e osnap.</source>
+        <translation>Select circle: Click on a circle to select it. Tip: turn off snap and osnap.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="44"/>
-        <source>Str&amp;umenti</source>
-        <translation>&amp;Tools</translation>
+        <location filename="../src/edit/modi.cpp" line="173"/>
+        <source>Seleziona linea: Clicca presso la mezzeria di una linea per selezionarla. Consiglio: disattiva snap.</source>
+        <translation>Select line: Click near the midpoint of a line to select it. Tip: turn off snap.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="45"/>
-        <source>&amp;Snap</source>
-        <translation>&amp;Snap</translation>
+        <location filename="../src/edit/modi.cpp" line="176"/>
+        <source>Sposta rettangolo: Inserisci il punto base dello spostamento.</source>
+        <translation>Move rectangle: Enter the base point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="46"/>
-        <location filename="../src/app/finestramenu.cpp" line="79"/>
-        <source>&amp;Griglia</source>
-        <translation>&amp;Grid</translation>
+        <location filename="../src/edit/modi.cpp" line="178"/>
+        <source>Sposta rettangolo: Inserisci il punto finale dello spostamento.</source>
+        <translation>Move rectangle: Enter the end point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="47"/>
-        <source>&amp;Oggetto</source>
-        <translation>&amp;Object</translation>
+        <location filename="../src/edit/modi.cpp" line="180"/>
+        <source>Sposta triangolo: Inserisci il punto base dello spostamento.</source>
+        <translation>Move triangle: Enter the base point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="48"/>
-        <source>&amp;Togli snap</source>
-        <translation>Snap &amp;off</translation>
+        <location filename="../src/edit/modi.cpp" line="182"/>
+        <source>Sposta triangolo: Inserisci il punto finale dello spostamento.</source>
+        <translation>Move triangle: Enter the end point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="49"/>
-        <source>&amp;Togli osnap</source>
-        <translation>Osnap o&amp;ff</translation>
+        <location filename="../src/edit/modi.cpp" line="184"/>
+        <source>Sposta cerchio: Inserisci il punto base dello spostamento.</source>
+        <translation>Move circle: Enter the base point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="50"/>
-        <source>&amp;Disegno</source>
-        <translation>&amp;Draw</translation>
+        <location filename="../src/edit/modi.cpp" line="186"/>
+        <source>Sposta cerchio: Inserisci il punto finale dello spostamento.</source>
+        <translation>Move circle: Enter the end point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="51"/>
-        <location filename="../src/app/finestramenu.cpp" line="58"/>
-        <source>&amp;Rettangolo</source>
-        <translation>&amp;Rectangle</translation>
+        <location filename="../src/edit/modi.cpp" line="187"/>
+        <source>Sposta linea: Inserisci il punto base dello spostamento.</source>
+        <translation>Move line: Enter the base point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="52"/>
-        <location filename="../src/app/finestramenu.cpp" line="59"/>
-        <source>&amp;Triangolo</source>
-        <translation>&amp;Triangle</translation>
+        <location filename="../src/edit/modi.cpp" line="189"/>
+        <source>Sposta linea: Inserisci il punto finale dello spostamento.</source>
+        <translation>Move line: Enter the end point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="53"/>
-        <location filename="../src/app/finestramenu.cpp" line="60"/>
-        <source>&amp;Cerchio</source>
-        <translation>&amp;Circle</translation>
+        <location filename="../src/edit/modi.cpp" line="191"/>
+        <source>Seleziona rettangolo: Selezione eseguita. Puoi cancellarlo, modificarne la densità o spostarlo.</source>
+        <translation>Select rectangle: Selected. You can delete it, change its density or move it.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="54"/>
-        <location filename="../src/app/finestramenu.cpp" line="61"/>
-        <location filename="../src/app/finestramenu.cpp" line="91"/>
-        <source>&amp;Linea</source>
-        <translation>&amp;Line</translation>
+        <location filename="../src/edit/modi.cpp" line="194"/>
+        <source>Seleziona triangolo: Selezione eseguita. Puoi cancellarlo, modificarne la densità o spostarlo.</source>
+        <translation>Select triangle: Selected. You can delete it, change its density or move it.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="55"/>
-        <source>Distanza</source>
-        <translation>Distance</translation>
+        <location filename="../src/edit/modi.cpp" line="197"/>
+        <source>Seleziona cerchio: Selezione eseguita. Puoi cancellarlo, modificarne densità e raggio o spostarlo.</source>
+        <translation>Select circle: Selected. You can delete it, change its density and radius or move it.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="56"/>
-        <source>&amp;Carico</source>
-        <translation>&amp;Load</translation>
+        <location filename="../src/edit/modi.cpp" line="200"/>
+        <source>Seleziona linea: Selezione eseguita. Puoi cancellarla, modificarne gli estremi o spostarla.</source>
+        <translation>Select line: Selected. You can delete it, change its ends or move it.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="57"/>
-        <source>&amp;Seleziona</source>
-        <translation>&amp;Select</translation>
+        <location filename="../src/edit/modi.cpp" line="203"/>
+        <source>Modifica linea: Seleziona l&apos;estremo che vuoi spostare.</source>
+        <translation>Modify line: Select the end you want to move.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="62"/>
-        <source>&amp;Visualizza</source>
-        <translation>&amp;View</translation>
+        <location filename="../src/edit/modi.cpp" line="205"/>
+        <source>Modifica linea: Seleziona il punto finale dello spostamento.</source>
+        <translation>Modify line: Select the end point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="63"/>
-        <source>Ri&amp;genera</source>
-        <translation>Re&amp;generate</translation>
+        <location filename="../src/edit/modi.cpp" line="206"/>
+        <source>Distanza tra due punti: Inserisci il primo punto.</source>
+        <translation>Distance between two points: Enter the first point.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="64"/>
-        <source>Pan</source>
-        <translation>Pan</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="65"/>
-        <source>&amp;Zoom</source>
-        <translation>&amp;Zoom</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="66"/>
-        <source>&amp;Piu +</source>
-        <translation>&amp;In +</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="67"/>
-        <source>&amp;Meno -</source>
-        <translation>&amp;Out -</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="68"/>
-        <source>Zoom &amp;estensioni</source>
-        <translation>Zoom &amp;extents</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="69"/>
-        <source>&amp;Risultati</source>
-        <translation>&amp;Results</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="70"/>
-        <source>&amp;Tabella elementi...</source>
-        <translation>Element &amp;table...</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="71"/>
-        <source>Relazione di &amp;calcolo...</source>
-        <translation>&amp;Calculation report...</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="72"/>
-        <source>Cerchio di &amp;Mohr...</source>
-        <translation>&amp;Mohr&apos;s circle...</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="73"/>
-        <source>&amp;Preferenze</source>
-        <translation>&amp;Preferences</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="74"/>
-        <source>&amp;Colori</source>
-        <translation>&amp;Colours</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="75"/>
-        <source>&amp;Sfondo</source>
-        <translation>&amp;Background</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="76"/>
-        <location filename="../src/app/finestramenu.cpp" line="80"/>
-        <location filename="../src/app/finestramenu.cpp" line="86"/>
-        <location filename="../src/app/finestramenu.cpp" line="92"/>
-        <source>&amp;Bianco</source>
-        <translation>&amp;White</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="77"/>
-        <location filename="../src/app/finestramenu.cpp" line="81"/>
-        <location filename="../src/app/finestramenu.cpp" line="87"/>
-        <location filename="../src/app/finestramenu.cpp" line="93"/>
-        <source>&amp;Nero</source>
-        <translation>&amp;Black</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="78"/>
-        <location filename="../src/app/finestramenu.cpp" line="82"/>
-        <location filename="../src/app/finestramenu.cpp" line="88"/>
-        <source>&amp;Grigio</source>
-        <translation>&amp;Grey</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="83"/>
-        <location filename="../src/app/finestramenu.cpp" line="89"/>
-        <location filename="../src/app/finestramenu.cpp" line="95"/>
-        <source>&amp;Rosso</source>
-        <translation>&amp;Red</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="84"/>
-        <location filename="../src/app/finestramenu.cpp" line="90"/>
-        <source>&amp;Giallo</source>
-        <translation>&amp;Yellow</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="85"/>
-        <source>&amp;Sezione</source>
-        <translation>&amp;Section</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="94"/>
-        <source>&amp;Verde</source>
-        <translation>&amp;Green</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="96"/>
-        <source>&amp;Blu</source>
-        <translation>B&amp;lue</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="97"/>
-        <source>Spessori</source>
-        <translation>Line widths</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="98"/>
-        <source>1</source>
-        <translation>1</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="99"/>
-        <source>2</source>
-        <translation>2</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="100"/>
-        <source>&amp;Guida</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestramenu.cpp" line="101"/>
-        <source>&amp;Informazioni</source>
-        <translation>&amp;About</translation>
+        <location filename="../src/edit/modi.cpp" line="207"/>
+        <source>Carico: Clicca il centro di sollecitazione (o digita x;y nella casella Punto).</source>
+        <translation>Load: Click the load point (or type x;y in the Point box).</translation>
     </message>
 </context>
 </TS>

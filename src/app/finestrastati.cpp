@@ -51,7 +51,7 @@ void FinestraPrincipale::applica(Voce& v) {
         // A box shows what was typed; a caption or a button its text in the
         // language of the interface (numbers and data pass through unchanged).
         QString testo = v.tipo == Tipo::Casella ? QString::fromStdString(c.didascalia)
-                                                : QCoreApplication::translate("Controlli", c.didascalia.c_str());
+                                                : QCoreApplication::translate("Vask", c.didascalia.c_str());
         if (c.simbolo) testo = simbolo(testo);
         switch (v.tipo) {
         case Tipo::Pulsante: static_cast<QPushButton*>(w)->setText(testo); break;
@@ -68,7 +68,7 @@ void FinestraPrincipale::applica(Voce& v) {
         a.simbolo = c.simbolo;
     }
     if (v.nuovo || c.suggerimento != a.suggerimento) {
-        w->setToolTip(QCoreApplication::translate("Controlli", c.suggerimento.c_str()));
+        w->setToolTip(QCoreApplication::translate("Vask", c.suggerimento.c_str()));
         a.suggerimento = c.suggerimento;
     }
     if (v.nuovo || c.abilitato != a.abilitato) {

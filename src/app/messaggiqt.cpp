@@ -1,6 +1,7 @@
 #include "app/messaggiqt.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace vask {
@@ -19,7 +20,9 @@ Risposta MessaggiQt::mostra(const std::string& testo, const std::string& titolo,
     QMessageBox::StandardButtons tasti = QMessageBox::Ok;
     if (sino) tasti = QMessageBox::Yes | QMessageBox::No;
     if (annulla) tasti |= QMessageBox::Cancel;
-    QMessageBox box(i, QString::fromStdString(titolo), QString::fromStdString(testo), tasti, genitore_);
+    // Fixed texts of the core come out in the interface's language.
+    QMessageBox box(i, QCoreApplication::translate("Vask", titolo.c_str()), QCoreApplication::translate("Vask", testo.c_str()),
+                    tasti, genitore_);
     box.setDefaultButton(sino ? QMessageBox::Yes : QMessageBox::Ok);
     if (sino) {
         // The interface is Italian whatever translations the system has.

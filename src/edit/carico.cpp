@@ -5,12 +5,13 @@
 
 #include "edit/frmvask2.h"
 #include "model/numeri.h"
+#include "model/testi.h"
 
 namespace vask {
 
 namespace {
 
-const char* const NEGATO = "Carico negato.";
+const char* const NEGATO = QT_TRANSLATE_NOOP("Vask", "Carico negato.");
 const char* const INFINITO = "∞";
 
 std::string numero(double v) { return testosingolo(float(v)); }
@@ -19,11 +20,11 @@ std::string numero(double v) { return testosingolo(float(v)); }
 
 std::string FrmVask_2::caricorifiutato() {
     if (!ris.eseguito || !ris.attuali)
-        return "Premi prima Esegui: il centro di sollecitazione si studia sui risultati della sezione così com'è.";
+        return QT_TRANSLATE_NOOP("Vask", "Premi prima Esegui: il centro di sollecitazione si studia sui risultati della sezione così com'è.");
     sollecitazione.relazione = relazione();
     if (!caricoammesso(sollecitazione.relazione))
-        return "Un raggio centrale d'inerzia è nullo (per i fori della sezione): l'asse neutro non è definito.";
-    if (funzioniattive()) return "Disattivare le funzioni di disegno e modifica.";
+        return QT_TRANSLATE_NOOP("Vask", "Un raggio centrale d'inerzia è nullo (per i fori della sezione): l'asse neutro non è definito.");
+    if (funzioniattive()) return QT_TRANSLATE_NOOP("Vask", "Disattivare le funzioni di disegno e modifica.");
     return "";
 }
 

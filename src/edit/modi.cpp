@@ -3,6 +3,7 @@
 #include "edit/frmvask2.h"
 #include "edit/tipi.h"
 #include "model/numeri.h"
+#include "model/testi.h"
 
 namespace vask {
 
@@ -76,7 +77,7 @@ void FrmVask_2::btnSeleziona_Click() {
         ctl.sfondo("btnModifica", FACCIA);
         entraincalcolo();
         nessuno(selezione.selezionorettangolo, selezione.selezionotriangolo, selezione.selezionocerchio, selezione.selezionolinea);
-        ctl.testo("lblDescrizione", "Esegui: Premi il pulsante Esegui per calcolare la sezione.");
+        ctl.testo("lblDescrizione", QT_TRANSLATE_NOOP("Vask", "Esegui: Premi il pulsante Esegui per calcolare la sezione."));
     }
 }
 
@@ -149,61 +150,61 @@ void FrmVask_2::indicazioni() {
     auto regola = [&testo](bool condizione, const char* t) {
         if (condizione) testo = t;
     };
-    regola(misura.distanza && misura.distmettipunto == 2, "Distanza tra due punti: Inserisci il secondo punto.");
+    regola(misura.distanza && misura.distmettipunto == 2, QT_TRANSLATE_NOOP("Vask", "Distanza tra due punti: Inserisci il secondo punto."));
     regola(modo.disegno && modo.rettangolopremuto && costruzione.puntorettangolo == 0,
-           "Disegna rettangolo: Inserisci le coordinate di un angolo e la densità.");
+           QT_TRANSLATE_NOOP("Vask", "Disegna rettangolo: Inserisci le coordinate di un angolo e la densità."));
     regola(modo.disegno && modo.triangolopremuto && costruzione.puntotriangolo == 0,
-           "Disegna triangolo: Inserisci le coordinate del primo vertice e la densità.");
+           QT_TRANSLATE_NOOP("Vask", "Disegna triangolo: Inserisci le coordinate del primo vertice e la densità."));
     regola(modo.disegno && modo.lineapremuto && costruzione.puntolinea == 0,
-           "Disegna linea: Inserisci le coordinate del primo estremo del segmento.");
+           QT_TRANSLATE_NOOP("Vask", "Disegna linea: Inserisci le coordinate del primo estremo del segmento."));
     regola(modo.disegno && modo.cerchiopremuto && costruzione.puntocerchio == 0,
-           "Disegna cerchio: Inserisci le coordinate del centro, la lunghezza del raggio e la "
-           "densità.");
+           QT_TRANSLATE_NOOP("Vask", "Disegna cerchio: Inserisci le coordinate del centro, la lunghezza del raggio e la "
+           "densità."));
     regola(modo.seleziono && modo.rettangolopremuto,
-           "Seleziona rettangolo: Clicca su un rettangolo per selezionarlo. Consiglio: disattiva "
-           "snap e osnap.");
+           QT_TRANSLATE_NOOP("Vask", "Seleziona rettangolo: Clicca su un rettangolo per selezionarlo. Consiglio: disattiva "
+           "snap e osnap."));
     regola(modo.seleziono && modo.triangolopremuto,
-           "Seleziona triangolo: Clicca sul triangolo presso il baricentro o presso i vertici. "
-           "Consiglio: disattiva snap.");
+           QT_TRANSLATE_NOOP("Vask", "Seleziona triangolo: Clicca sul triangolo presso il baricentro o presso i vertici. "
+           "Consiglio: disattiva snap."));
     regola(modo.seleziono && modo.cerchiopremuto,
-           "Seleziona cerchio: Clicca su un cerchio per selezionarlo. Consiglio: disattiva snap e "
-           "osnap.");
+           QT_TRANSLATE_NOOP("Vask", "Seleziona cerchio: Clicca su un cerchio per selezionarlo. Consiglio: disattiva snap e "
+           "osnap."));
     regola(modo.seleziono && modo.lineapremuto,
-           "Seleziona linea: Clicca presso la mezzeria di una linea per selezionarla. Consiglio: "
-           "disattiva snap.");
+           QT_TRANSLATE_NOOP("Vask", "Seleziona linea: Clicca presso la mezzeria di una linea per selezionarla. Consiglio: "
+           "disattiva snap."));
     regola(spostamento.spostorettangolo && spostamento.mettipunto == 1,
-           "Sposta rettangolo: Inserisci il punto base dello spostamento.");
+           QT_TRANSLATE_NOOP("Vask", "Sposta rettangolo: Inserisci il punto base dello spostamento."));
     regola(spostamento.spostorettangolo && spostamento.mettipunto == 2,
-           "Sposta rettangolo: Inserisci il punto finale dello spostamento.");
+           QT_TRANSLATE_NOOP("Vask", "Sposta rettangolo: Inserisci il punto finale dello spostamento."));
     regola(spostamento.spostotriangolo && spostamento.mettipunto == 1,
-           "Sposta triangolo: Inserisci il punto base dello spostamento.");
+           QT_TRANSLATE_NOOP("Vask", "Sposta triangolo: Inserisci il punto base dello spostamento."));
     regola(spostamento.spostotriangolo && spostamento.mettipunto == 2,
-           "Sposta triangolo: Inserisci il punto finale dello spostamento.");
+           QT_TRANSLATE_NOOP("Vask", "Sposta triangolo: Inserisci il punto finale dello spostamento."));
     regola(spostamento.spostocerchio && spostamento.mettipunto == 1,
-           "Sposta cerchio: Inserisci il punto base dello spostamento.");
+           QT_TRANSLATE_NOOP("Vask", "Sposta cerchio: Inserisci il punto base dello spostamento."));
     regola(spostamento.spostocerchio && spostamento.mettipunto == 2,
-           "Sposta cerchio: Inserisci il punto finale dello spostamento.");
-    regola(spostamento.spostolinea && spostamento.mettipunto == 1, "Sposta linea: Inserisci il punto base dello spostamento.");
+           QT_TRANSLATE_NOOP("Vask", "Sposta cerchio: Inserisci il punto finale dello spostamento."));
+    regola(spostamento.spostolinea && spostamento.mettipunto == 1, QT_TRANSLATE_NOOP("Vask", "Sposta linea: Inserisci il punto base dello spostamento."));
     regola(spostamento.spostolinea && spostamento.mettipunto == 2,
-           "Sposta linea: Inserisci il punto finale dello spostamento.");
+           QT_TRANSLATE_NOOP("Vask", "Sposta linea: Inserisci il punto finale dello spostamento."));
     regola(selezione.hoselezionatounrettangolo && modo.cancello && modo.rettangolopremuto,
-           "Seleziona rettangolo: Selezione eseguita. Puoi cancellarlo, modificarne la densità o "
-           "spostarlo.");
+           QT_TRANSLATE_NOOP("Vask", "Seleziona rettangolo: Selezione eseguita. Puoi cancellarlo, modificarne la densità o "
+           "spostarlo."));
     regola(selezione.hoselezionatountriangolo && modo.cancello && modo.triangolopremuto,
-           "Seleziona triangolo: Selezione eseguita. Puoi cancellarlo, modificarne la densità o "
-           "spostarlo.");
+           QT_TRANSLATE_NOOP("Vask", "Seleziona triangolo: Selezione eseguita. Puoi cancellarlo, modificarne la densità o "
+           "spostarlo."));
     regola(selezione.hoselezionatouncerchio && modo.cancello && modo.cerchiopremuto,
-           "Seleziona cerchio: Selezione eseguita. Puoi cancellarlo, modificarne densità e raggio o "
-           "spostarlo.");
+           QT_TRANSLATE_NOOP("Vask", "Seleziona cerchio: Selezione eseguita. Puoi cancellarlo, modificarne densità e raggio o "
+           "spostarlo."));
     regola(selezione.hoselezionatounalinea && modo.cancello && modo.lineapremuto,
-           "Seleziona linea: Selezione eseguita. Puoi cancellarla, modificarne gli estremi o "
-           "spostarla.");
+           QT_TRANSLATE_NOOP("Vask", "Seleziona linea: Selezione eseguita. Puoi cancellarla, modificarne gli estremi o "
+           "spostarla."));
     regola(cambioestremo.cambioestremodellalinea && cambioestremo.modlineamettipunto == 1,
-           "Modifica linea: Seleziona l'estremo che vuoi spostare.");
+           QT_TRANSLATE_NOOP("Vask", "Modifica linea: Seleziona l'estremo che vuoi spostare."));
     regola(cambioestremo.cambioestremodellalinea && cambioestremo.modlineamettipunto == 2,
-           "Modifica linea: Seleziona il punto finale dello spostamento.");
-    regola(misura.distanza && misura.distmettipunto == 1, "Distanza tra due punti: Inserisci il primo punto.");
-    regola(sollecitazione.modo, "Carico: Clicca il centro di sollecitazione (o digita x;y nella casella Punto).");
+           QT_TRANSLATE_NOOP("Vask", "Modifica linea: Seleziona il punto finale dello spostamento."));
+    regola(misura.distanza && misura.distmettipunto == 1, QT_TRANSLATE_NOOP("Vask", "Distanza tra due punti: Inserisci il primo punto."));
+    regola(sollecitazione.modo, QT_TRANSLATE_NOOP("Vask", "Carico: Clicca il centro di sollecitazione (o digita x;y nella casella Punto)."));
     if (testo) ctl.testo("lblDescrizione", testo);
 }
 
