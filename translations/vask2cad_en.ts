@@ -282,11 +282,16 @@
     </message>
     <message>
         <location filename="../src/app/finestramenu.cpp" line="100"/>
+        <source>&amp;Lingua</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestramenu.cpp" line="103"/>
         <source>&amp;Guida</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../src/app/finestramenu.cpp" line="101"/>
+        <location filename="../src/app/finestramenu.cpp" line="104"/>
         <source>&amp;Informazioni</source>
         <translation>&amp;About</translation>
     </message>
@@ -882,7 +887,7 @@
     <message>
         <location filename="../src/edit/carico.cpp" line="26"/>
         <source>Un raggio centrale d&apos;inerzia è nullo (per i fori della sezione): l&apos;asse neutro non è definito.</source>
-        <translation>A central radius of gyration is zero (because of the section's holes): the neutral axis is not defined.</translation>
+        <translation>A central radius of gyration is zero (because of the section&apos;s holes): the neutral axis is not defined.</translation>
     </message>
     <message>
         <location filename="../src/edit/carico.cpp" line="27"/>
@@ -912,7 +917,7 @@
     <message>
         <location filename="../src/edit/modi.cpp" line="159"/>
         <source>Disegna linea: Inserisci le coordinate del primo estremo del segmento.</source>
-        <translation>Draw line: Enter the coordinates of the segment's first end.</translation>
+        <translation>Draw line: Enter the coordinates of the segment&apos;s first end.</translation>
     </message>
     <message>
         <location filename="../src/edit/modi.cpp" line="161"/>

@@ -12,6 +12,7 @@
 
 #include "app/archivio.h"
 #include "app/esportazione.h"
+#include "app/lingua.h"
 #include "app/guida.h"
 #include "app/stampa.h"
 #include "app/mohr.h"
@@ -67,6 +68,11 @@ void FinestraPrincipale::clic(const QString& nome) {
             mostra(mohr_);
         else if (n == "mnuGuida")
             mostraguida();
+        else if (n == "mnuPreferenzeLinguaItaliano" || n == "mnuPreferenzeLinguaInglese") {
+            const Lingua l = n == "mnuPreferenzeLinguaInglese" ? Lingua::Inglese : Lingua::Italiano;
+            salvalingua(l);
+            impostalingua(l);
+        }
         else
             nucleo_->clic(n);
     });
@@ -160,11 +166,18 @@ void FinestraPrincipale::resizeEvent(QResizeEvent* evento) {
 
 void FinestraPrincipale::changeEvent(QEvent* evento) {
     QMainWindow::changeEvent(evento);
+    if (evento->type() == QEvent::LanguageChange && caricato_) ritraduci();
     // Restored from the task bar: the area is painted anew by the system.
     if (evento->type() == QEvent::WindowStateChange && caricato_ &&
         (static_cast<QWindowStateChangeEvent*>(evento)->oldState() & Qt::WindowMinimized) &&
         !(windowState() & Qt::WindowMinimized))
         esegui([this] { nucleo_->picAreagrafica_Paint(); });
+}
+
+void FinestraPrincipale::ritraduci() {
+    ritraducimenu();
+    for (Voce& v : voci_) v.nuovo = true;  // every caption and tooltip set again
+    sincronizza();
 }
 
 void FinestraPrincipale::ridimensionata() {

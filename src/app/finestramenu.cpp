@@ -97,11 +97,24 @@ const VoceMenu MENU[] = {
     {1, "mnuPreferenzeSpessori", QT_TRANSLATE_NOOP("Menu", "Spessori"), nullptr, false},
     {2, "mnuPreferenzeSpessori1", QT_TRANSLATE_NOOP("Menu", "1"), nullptr, false},
     {2, "mnuPreferenzeSpessori2", QT_TRANSLATE_NOOP("Menu", "2"), nullptr, false},
+    {1, "mnuPreferenzeLingua", QT_TRANSLATE_NOOP("Menu", "&Lingua"), nullptr, false},
+    {2, "mnuPreferenzeLinguaItaliano", "&Italiano", nullptr, false},
+    {2, "mnuPreferenzeLinguaInglese", "&English", nullptr, false},
     {0, "mnuGuida", QT_TRANSLATE_NOOP("Menu", "&Guida"), "F1", false},
     {0, "mnuInfo", QT_TRANSLATE_NOOP("Menu", "&Informazioni"), nullptr, false},
 };
 
 }  // namespace
+
+void FinestraPrincipale::ritraducimenu() {
+    for (const VoceMenu& v : MENU) {
+        const QString testo = QCoreApplication::translate("Menu", v.titolo);
+        if (auto* m = findChild<QMenu*>(QString::fromUtf8(v.nome)))
+            m->setTitle(testo);
+        else if (auto* a = findChild<QAction*>(QString::fromUtf8(v.nome)))
+            a->setText(testo);
+    }
+}
 
 void FinestraPrincipale::costruiscimenu() {
     std::vector<QMenu*> aperti;  // the open submenu of each level

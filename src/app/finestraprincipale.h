@@ -67,6 +67,9 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void resizeEvent(QResizeEvent* evento) override;
     void changeEvent(QEvent* evento) override;
+    // The menus' and the controls' texts again, in the language now installed.
+    void ritraducimenu();
+    void ritraduci();
     void closeEvent(QCloseEvent* evento) override;
     void copiarisultati();
     void mostratabella();

@@ -21,7 +21,7 @@
 #include "app/finestraprincipale.h"
 #include "app/risultati.h"
 #include "app/splash.h"
-#include "model/lingua.h"
+#include "app/lingua.h"
 #include "model/puntodigitato.h"
 
 namespace {
@@ -54,6 +54,11 @@ bool senzafinestre(int argc, char* argv[]) {
         const std::string nome(inizio, std::strcspn(inizio, "="));
         for (const char* o : opzioniqt)
             if (nome == o) return false;
+        // The language goes with the windows too; its value is no file.
+        if (nome == "lingua") {
+            i += std::strchr(inizio, '=') ? 0 : 1;
+            continue;
+        }
         opzione = true;
     }
     return opzione || file > 1;
@@ -108,8 +113,12 @@ int main(int argc, char* argv[]) {
                        "coordinate centrali, l'asse neutro, le tensioni estreme e il confronto con il nocciolo "
                        "(con --relazione, la sezione Carico della relazione), ed esce."),
         QStringLiteral("x;y"));
+    const QCommandLineOption opzionelingua(QStringLiteral("lingua"),
+                                           QStringLiteral("La lingua dell'interfaccia: it (italiano) o en (English)."),
+                                           QStringLiteral("it|en"));
     parser.addOption(help);
     parser.addOption(carico);
+    parser.addOption(opzionelingua);
     parser.addOption(versione);
     parser.addOption(risultati);
     parser.addOption(relazione);
@@ -167,16 +176,14 @@ int main(int argc, char* argv[]) {
     // Italian is the program's own language; English comes from the texts
     // compiled into it. Qt's own dialogs follow, wherever Qt's translations
     // are installed (English needs none).
-    const vask::Lingua lingua = vask::linguadisistema([](const char* nome) { return std::getenv(nome); });
-    if (lingua == vask::Lingua::Inglese) {
-        auto* inglese = new QTranslator(app.get());
-        if (inglese->load(QStringLiteral(":/traduzioni/vask2cad_en.qm"))) QCoreApplication::installTranslator(inglese);
-    } else {
-        auto* traduzione = new QTranslator(app.get());
-        if (traduzione->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(traduzione);
+    // --lingua first, then the choice kept from Preferenze, then the system's.
+    vask::Lingua lingua = vask::linguadisistema([](const char* nome) { return std::getenv(nome); });
+    if (!parser.isSet(opzionelingua)) vask::linguasalvata(lingua);
+    else if (!vask::leggilingua(parser.value(opzionelingua).toStdString(), lingua)) {
+        errori << "vask2cad: --lingua vuole it oppure en, non \"" << parser.value(opzionelingua) << "\".\n";
+        return 1;
     }
+    vask::impostalingua(lingua);
     vask::separatoredallalocale(QLocale::system());
     // Absolute, so that saving later goes back to the same file.
     const QString daaprire = file.isEmpty() ? QString() : QFileInfo(file.first()).absoluteFilePath();

@@ -1,0 +1,57 @@
+#include "app/lingua.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+#include "app/archivio.h"
+
+namespace vask {
+
+namespace {
+
+const QString CHIAVELINGUA = QStringLiteral("lingua");
+Lingua attuale = Lingua::Italiano;
+
+QSettings impostazioni() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QString::fromUtf8(ORGANIZZAZIONE),
+                     QString::fromUtf8(APPLICAZIONE));
+}
+
+}  // namespace
+
+void impostalingua(Lingua lingua) {
+    // Made once, living as long as the program: installed or not as asked.
+    static QTranslator* const inglese = [] {
+        auto* t = new QTranslator(QCoreApplication::instance());
+        (void)t->load(QStringLiteral(":/traduzioni/vask2cad_en.qm"));
+        return t;
+    }();
+    // Qt's own dialogs (files, printing) in Italian, wherever Qt's translations are installed.
+    static QTranslator* const qtitaliano = [] {
+        auto* t = new QTranslator(QCoreApplication::instance());
+        (void)t->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        return t;
+    }();
+    QCoreApplication::removeTranslator(inglese);
+    QCoreApplication::removeTranslator(qtitaliano);
+    QCoreApplication::installTranslator(lingua == Lingua::Inglese ? inglese : qtitaliano);
+    attuale = lingua;
+}
+
+Lingua linguaattuale() { return attuale; }
+
+bool linguasalvata(Lingua& lingua) {
+    QSettings s = impostazioni();
+    return leggilingua(s.value(CHIAVELINGUA).toString().toStdString(), lingua);
+}
+
+void salvalingua(Lingua lingua) {
+    QSettings s = impostazioni();
+    s.setValue(CHIAVELINGUA, lingua == Lingua::Inglese ? QStringLiteral("en") : QStringLiteral("it"));
+}
+
+}  // namespace vask
