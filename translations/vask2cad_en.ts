@@ -467,7 +467,7 @@
     <message>
         <location filename="../src/model/controlli.cpp" line="48"/>
         <source>Pan</source>
-        <translation type="unfinished">Pan</translation>
+        <translation>Pan</translation>
     </message>
     <message>
         <location filename="../src/model/controlli.cpp" line="48"/>

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "app/guida.h"
+#include "app/lingua.h"
 #include "app/messaggiqt.h"
 #include "app/relazione.h"
 #include "app/pittore.h"
@@ -80,6 +81,29 @@ private slots:
     void cleanup() {
         delete f;
         impostaseparatore('.');
+    }
+
+    // Preferenze > Lingua turns every caption, tooltip and menu into English at once, and back into
+    // today's Italian byte for byte; the core keeps reading its own Italian captions meanwhile.
+    void la_lingua_cambia_tutti_i_testi_e_torna_all_italiano() {
+        mostra();
+        const auto leggi = [this] {
+            return trova<QPushButton>("btnEsegui")->text() + "|" + trova<QPushButton>("btnCarico")->toolTip() + "|" +
+                   f->findChild<QMenu*>("mnuStrumenti")->title() + "|" + f->findChild<QAction*>("mnuFileEsci")->text() + "|" +
+                   trova<QLabel>("LabelArea")->toolTip();
+        };
+        const QString italiano = leggi();
+        QCOMPARE(italiano, QString("Eseg|Centro di sollecitazione e asse neutro|Str&umenti|&Esci|Area geometrica della sezione"));
+        f->findChild<QAction*>("mnuPreferenzeLinguaInglese")->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(leggi(), QString("Run|Load point and neutral axis|&Tools|&Quit|Geometric area of the section"));
+        QCOMPARE(f->nucleo().ctl.testo("btnNoccioloCentrale"), std::string("Vask."));
+        Lingua salvata = Lingua::Italiano;
+        QVERIFY(linguasalvata(salvata) && salvata == Lingua::Inglese);
+        f->findChild<QAction*>("mnuPreferenzeLinguaItaliano")->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(leggi(), italiano);
+        QVERIFY(linguasalvata(salvata) && salvata == Lingua::Italiano);
     }
 
     // 20 x 12 units on 201 x 121 px: 10 px per unit. Colours 0x00BBGGRR, layer order.

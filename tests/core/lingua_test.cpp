@@ -1,7 +1,10 @@
 // The interface language read from the environment and from --lingua.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -49,4 +52,32 @@ TEST(Lingua, l_opzione_vuole_it_o_en) {
     EXPECT_TRUE(leggilingua("it", l) && l == Lingua::Italiano);
     for (const char* t : {"", "EN", "english", "en_US", "i"}) EXPECT_FALSE(leggilingua(t, l)) << t;
     EXPECT_EQ(l, Lingua::Italiano);
+}
+
+// Every text marked for translation has its English, and keeps the
+// placeholders of its source (%1, %2...).
+TEST(Lingua, ogni_testo_ha_la_sua_traduzione_inglese_con_i_segnaposto) {
+    std::ifstream in(VASK_TRADUZIONI);
+    std::ostringstream s;
+    s << in.rdbuf();
+    const std::string ts = s.str();
+    ASSERT_NE(ts.find("language=\"en\""), std::string::npos);
+    const std::regex messaggio(R"(<source>([^<]*)</source>\s*<translation([^>]*)>([^<]*)</translation>)");
+    const std::regex segnaposto(R"(%[1-9])");
+    int quanti = 0;
+    for (auto it = std::sregex_iterator(ts.begin(), ts.end(), messaggio); it != std::sregex_iterator(); ++it, ++quanti) {
+        const std::string sorgente = (*it)[1], attributi = (*it)[2], inglese = (*it)[3];
+        // An entry lupdate left unfinished is only allowed when the text is the same in English.
+        EXPECT_TRUE(attributi.find("unfinished") == std::string::npos || inglese == sorgente) << sorgente;
+        EXPECT_TRUE(attributi.find("vanished") == std::string::npos && attributi.find("obsolete") == std::string::npos)
+            << sorgente;
+        EXPECT_FALSE(inglese.empty()) << sorgente;
+        std::multiset<std::string> a, b;
+        for (auto p = std::sregex_iterator(sorgente.begin(), sorgente.end(), segnaposto); p != std::sregex_iterator(); ++p)
+            a.insert(p->str());
+        for (auto p = std::sregex_iterator(inglese.begin(), inglese.end(), segnaposto); p != std::sregex_iterator(); ++p)
+            b.insert(p->str());
+        EXPECT_EQ(a, b) << sorgente;
+    }
+    EXPECT_GT(quanti, 150);
 }
