@@ -104,8 +104,11 @@ void FinestraPrincipale::mostratabella() {
 // Read once, then the same window shown again; without a file, the core's message.
 void FinestraPrincipale::mostraguida() {
     if (!guida_) {
+        // The English guide for the English interface, else the Italian one.
         QStringList cercati;
-        const QString percorso = trovaguida(cartellaprogramma, &cercati);
+        QString percorso;
+        if (linguaattuale() == Lingua::Inglese) percorso = trovaguida(cartellaprogramma, &cercati, FILEGUIDE);
+        if (percorso.isEmpty()) percorso = trovaguida(cartellaprogramma, &cercati);
         auto* guida = new FinestraGuida(this);
         if (percorso.isEmpty() || !guida->carica(percorso)) {
             delete guida;
@@ -176,6 +179,13 @@ void FinestraPrincipale::changeEvent(QEvent* evento) {
 
 void FinestraPrincipale::ritraduci() {
     ritraducimenu();
+    // The guide of the other language, in the same place if it was open.
+    if (guida_) {
+        const bool aperta = guida_->isVisible();
+        delete guida_;
+        guida_ = nullptr;
+        if (aperta) mostraguida();
+    }
     for (Voce& v : voci_) v.nuovo = true;  // every caption and tooltip set again
     sincronizza();
 }

@@ -24,9 +24,9 @@ constexpr qint64 GUIDAMASSIMA = 4 * 1024 * 1024;
 
 }  // namespace
 
-QString trovaguida(const QString& cartella, QStringList* cercati) {
+QString trovaguida(const QString& cartella, QStringList* cercati, const std::string& nome) {
     QString trovato;
-    for (const std::string& p : percorsiguida(cartella.toStdString())) {
+    for (const std::string& p : percorsiguida(cartella.toStdString(), nome)) {
         const QString percorso = QString::fromStdString(p);
         if (cercati) cercati->push_back(percorso);
         const QFileInfo info(percorso);

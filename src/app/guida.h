@@ -19,7 +19,7 @@ namespace vask {
 
 // The first of the guide's places for a program in `cartella` that holds a
 // readable file, or empty; `cercati` gets every place, in order.
-QString trovaguida(const QString& cartella, QStringList* cercati = nullptr);
+QString trovaguida(const QString& cartella, QStringList* cercati = nullptr, const std::string& nome = FILEGUIDA);
 
 class FinestraGuida : public QWidget {
     Q_OBJECT

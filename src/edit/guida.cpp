@@ -5,6 +5,7 @@
 namespace vask {
 
 const char* const FILEGUIDA = "GUIDA.txt";
+const char* const FILEGUIDE = "GUIDE.txt";
 
 namespace {
 
@@ -45,10 +46,10 @@ bool intestazione(std::string_view r) {
 
 }  // namespace
 
-std::vector<std::string> percorsiguida(const std::string& cartella) {
+std::vector<std::string> percorsiguida(const std::string& cartella, const std::string& nome) {
     const std::string qui = cartella.empty() ? "." : cartella, prefisso = superiore(qui);
-    const std::vector<std::string> tutti = {unisci(qui, FILEGUIDA), unisci(prefisso, "share/doc/vask2cad/GUIDA.txt"),
-                                            unisci(prefisso, "share/vask2cad/GUIDA.txt"), unisci(prefisso, FILEGUIDA)};
+    const std::vector<std::string> tutti = {unisci(qui, nome), unisci(prefisso, "share/doc/vask2cad/" + nome),
+                                            unisci(prefisso, "share/vask2cad/" + nome), unisci(prefisso, nome)};
     // At the root the folder above is the folder itself.
     std::vector<std::string> out;
     for (const std::string& p : tutti)

@@ -10,11 +10,13 @@
 namespace vask {
 
 extern const char* const FILEGUIDA;  // "GUIDA.txt"
+extern const char* const FILEGUIDE;  // "GUIDE.txt", the English one
 
-// Where the guide may be, in the order tried, for a program in `cartella`:
-// beside it, the installed places under its prefix (bin/.. /share), and the
-// folder above (the sources, when the build folder lies inside them).
-std::vector<std::string> percorsiguida(const std::string& cartella);
+// Where the guide `nome` may be, in the order tried, for a program in
+// `cartella`: beside it, the installed places under its prefix (bin/..
+// /share), and the folder above (the sources, when the build folder lies
+// inside them).
+std::vector<std::string> percorsiguida(const std::string& cartella, const std::string& nome = FILEGUIDA);
 
 // A chapter: its heading "N. TITOLO", the line of that heading (from 0).
 struct CapitoloGuida {
