@@ -297,6 +297,78 @@
     </message>
 </context>
 <context>
+    <name>Riga di comando</name>
+    <message>
+        <location filename="../src/app/main.cpp" line="73"/>
+        <source>Uso: vask2cad [opzioni] [file.vask]
+     vask2cad --risultati file.vask...
+     vask2cad --relazione file.vask...
+     vask2cad --carico x;y file.vask...</source>
+        <translation>Usage: vask2cad [options] [file.vask]
+       vask2cad --risultati file.vask...
+       vask2cad --relazione file.vask...
+       vask2cad --carico x;y file.vask...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="77"/>
+        <source>
+Opzioni:
+</source>
+        <translation>
+Options:
+</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="78"/>
+        <source>
+Argomenti:
+</source>
+        <translation>
+Arguments:
+</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="112"/>
+        <source>Programma didattico per la geometria delle masse: baricentro, momenti di inerzia, ellisse e nocciolo centrale di una sezione.</source>
+        <translation>A teaching program for the geometry of masses: centroid, moments of inertia, central ellipse and central kern of a section.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="115"/>
+        <source>Mostra questo aiuto ed esce.</source>
+        <translation>Shows this help and exits.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="117"/>
+        <source>Mostra la versione ed esce.</source>
+        <translation>Shows the version and exits.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="120"/>
+        <source>Scrive i quindici risultati di ogni sezione indicata, come nel pannello dei risultati, senza aprire finestre, ed esce.</source>
+        <translation>Prints the fifteen results of each section given, as in the results panel (captions in Italian), without opening any window, and exits.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="124"/>
+        <source>Scrive la relazione di calcolo di ogni sezione indicata come testo (tabelle separate da tabulazioni), senza aprire finestre, ed esce.</source>
+        <translation>Prints the calculation report of each section given as text (tables separated by tabs), without opening any window, and exits.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="128"/>
+        <source>Con il centro di sollecitazione nel punto x;y: scrive, dopo i quindici risultati, le sue coordinate centrali, l&apos;asse neutro, le tensioni estreme e il confronto con il nocciolo (con --relazione, la sezione Carico della relazione), ed esce.</source>
+        <translation>With the load point at x;y: prints, after the fifteen results, its central coordinates, the neutral axis, the extreme stresses and where it lies against the kern (with --relazione, the report's Carico section), and exits.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="133"/>
+        <source>La lingua dell&apos;interfaccia: it (italiano) o en (English).</source>
+        <translation>The interface language: it (italiano) or en (English).</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="143"/>
+        <source>La sezione (.vask) da aprire all&apos;avvio; con --risultati, --relazione o --carico, le sezioni da calcolare.</source>
+        <translation>The section (.vask) to open at start; with --risultati, --relazione or --carico, the sections to compute.</translation>
+    </message>
+</context>
+<context>
     <name>Vask</name>
     <message>
         <location filename="../src/model/controlli.cpp" line="31"/>

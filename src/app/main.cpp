@@ -64,18 +64,18 @@ bool senzafinestre(int argc, char* argv[]) {
     return opzione || file > 1;
 }
 
-// The parser's own headings are English and the program carries no Qt
-// translations: the help is put into Italian here.
+// The parser's own headings are English: the help is put into the
+// interface's language here.
 QString aiuto(const QCommandLineParser& parser) {
     QString testo = parser.helpText();
     // The first line names the program by the path it was started with.
     testo.replace(0, testo.indexOf(QLatin1Char('\n')),
-                  QStringLiteral("Uso: vask2cad [opzioni] [file.vask]\n"
-                                 "     vask2cad --risultati file.vask...\n"
-                                 "     vask2cad --relazione file.vask...\n"
-                                 "     vask2cad --carico x;y file.vask..."));
-    testo.replace(QStringLiteral("\nOptions:\n"), QStringLiteral("\nOpzioni:\n"));
-    testo.replace(QStringLiteral("\nArguments:\n"), QStringLiteral("\nArgomenti:\n"));
+                  QCoreApplication::translate("Riga di comando", "Uso: vask2cad [opzioni] [file.vask]\n"
+                                                                 "     vask2cad --risultati file.vask...\n"
+                                                                 "     vask2cad --relazione file.vask...\n"
+                                                                 "     vask2cad --carico x;y file.vask..."));
+    testo.replace(QStringLiteral("\nOptions:\n"), QCoreApplication::translate("Riga di comando", "\nOpzioni:\n"));
+    testo.replace(QStringLiteral("\nArguments:\n"), QCoreApplication::translate("Riga di comando", "\nArgomenti:\n"));
     return testo;
 }
 
@@ -90,31 +90,47 @@ int main(int argc, char* argv[]) {
         senzafinestre(argc, argv) ? std::make_unique<QCoreApplication>(argc, argv)
                                   : std::make_unique<QApplication>(argc, argv);
     QTextStream uscita(stdout), errori(stderr);
+    // --lingua first, then the choice kept from Preferenze, then the system's:
+    // the help and the windows both speak it.
+    vask::Lingua lingua = vask::linguadisistema([](const char* nome) { return std::getenv(nome); });
+    vask::linguasalvata(lingua);
+    const QStringList argomenti = app->arguments();
+    for (int i = 1; i < argomenti.size(); ++i) {
+        const QString& a = argomenti[i];
+        if (a == QLatin1String("--")) break;
+        if (a != QLatin1String("--lingua") && !a.startsWith(QLatin1String("--lingua="))) continue;
+        const QString valore = a.contains(QLatin1Char('=')) ? a.section(QLatin1Char('='), 1) : argomenti.value(i + 1);
+        if (!vask::leggilingua(valore.toStdString(), lingua)) {
+            errori << "vask2cad: --lingua vuole it oppure en, non \"" << valore << "\".\n";
+            return 1;
+        }
+    }
+    vask::impostalingua(lingua);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Programma didattico per la geometria delle masse: baricentro, momenti di "
+        QCoreApplication::translate("Riga di comando", "Programma didattico per la geometria delle masse: baricentro, momenti di "
                        "inerzia, ellisse e nocciolo centrale di una sezione."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-                                  QStringLiteral("Mostra questo aiuto ed esce."));
+                                  QCoreApplication::translate("Riga di comando", "Mostra questo aiuto ed esce."));
     const QCommandLineOption versione({QStringLiteral("v"), QStringLiteral("version")},
-                                      QStringLiteral("Mostra la versione ed esce."));
+                                      QCoreApplication::translate("Riga di comando", "Mostra la versione ed esce."));
     const QCommandLineOption risultati(
         QStringLiteral("risultati"),
-        QStringLiteral("Scrive i quindici risultati di ogni sezione indicata, come nel pannello dei "
+        QCoreApplication::translate("Riga di comando", "Scrive i quindici risultati di ogni sezione indicata, come nel pannello dei "
                        "risultati, senza aprire finestre, ed esce."));
     const QCommandLineOption relazione(
         QStringLiteral("relazione"),
-        QStringLiteral("Scrive la relazione di calcolo di ogni sezione indicata come testo (tabelle "
+        QCoreApplication::translate("Riga di comando", "Scrive la relazione di calcolo di ogni sezione indicata come testo (tabelle "
                        "separate da tabulazioni), senza aprire finestre, ed esce."));
     const QCommandLineOption carico(
         QStringLiteral("carico"),
-        QStringLiteral("Con il centro di sollecitazione nel punto x;y: scrive, dopo i quindici risultati, le sue "
+        QCoreApplication::translate("Riga di comando", "Con il centro di sollecitazione nel punto x;y: scrive, dopo i quindici risultati, le sue "
                        "coordinate centrali, l'asse neutro, le tensioni estreme e il confronto con il nocciolo "
                        "(con --relazione, la sezione Carico della relazione), ed esce."),
         QStringLiteral("x;y"));
     const QCommandLineOption opzionelingua(QStringLiteral("lingua"),
-                                           QStringLiteral("La lingua dell'interfaccia: it (italiano) o en (English)."),
+                                           QCoreApplication::translate("Riga di comando", "La lingua dell'interfaccia: it (italiano) o en (English)."),
                                            QStringLiteral("it|en"));
     parser.addOption(help);
     parser.addOption(carico);
@@ -124,7 +140,7 @@ int main(int argc, char* argv[]) {
     parser.addOption(relazione);
     parser.addPositionalArgument(
         QStringLiteral("file"),
-        QStringLiteral("La sezione (.vask) da aprire all'avvio; con --risultati, --relazione o --carico, le "
+        QCoreApplication::translate("Riga di comando", "La sezione (.vask) da aprire all'avvio; con --risultati, --relazione o --carico, le "
                        "sezioni da calcolare."),
         QStringLiteral("[file.vask]"));
 
@@ -176,14 +192,7 @@ int main(int argc, char* argv[]) {
     // Italian is the program's own language; English comes from the texts
     // compiled into it. Qt's own dialogs follow, wherever Qt's translations
     // are installed (English needs none).
-    // --lingua first, then the choice kept from Preferenze, then the system's.
-    vask::Lingua lingua = vask::linguadisistema([](const char* nome) { return std::getenv(nome); });
-    if (!parser.isSet(opzionelingua)) vask::linguasalvata(lingua);
-    else if (!vask::leggilingua(parser.value(opzionelingua).toStdString(), lingua)) {
-        errori << "vask2cad: --lingua vuole it oppure en, non \"" << parser.value(opzionelingua) << "\".\n";
-        return 1;
-    }
-    vask::impostalingua(lingua);
+
     vask::separatoredallalocale(QLocale::system());
     // Absolute, so that saving later goes back to the same file.
     const QString daaprire = file.isEmpty() ? QString() : QFileInfo(file.first()).absoluteFilePath();
