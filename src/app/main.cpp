@@ -76,6 +76,8 @@ QString aiuto(const QCommandLineParser& parser) {
                                                                  "     vask2cad --carico x;y file.vask..."));
     testo.replace(QStringLiteral("\nOptions:\n"), QCoreApplication::translate("Riga di comando", "\nOpzioni:\n"));
     testo.replace(QStringLiteral("\nArguments:\n"), QCoreApplication::translate("Riga di comando", "\nArgomenti:\n"));
+    // Qt's own Italian, where installed, calls them so.
+    testo.replace(QStringLiteral("\nParametri:\n"), QCoreApplication::translate("Riga di comando", "\nArgomenti:\n"));
     return testo;
 }
 
