@@ -2,6 +2,139 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
+    <name>Finestre</name>
+    <message>
+        <location filename="../src/app/archivio.cpp" line="81"/>
+        <source>Apri sezione</source>
+        <translation>Open section</translation>
+    </message>
+    <message>
+        <location filename="../src/app/archivio.cpp" line="85"/>
+        <source>Salva sezione</source>
+        <translation>Save section</translation>
+    </message>
+    <message>
+        <location filename="../src/app/esportazione.cpp" line="47"/>
+        <location filename="../src/app/esportazione.cpp" line="53"/>
+        <source>Esporta immagine</source>
+        <translation>Export image</translation>
+    </message>
+    <message>
+        <location filename="../src/app/esportazione.cpp" line="58"/>
+        <source>Larghezza in pixel (da %1 a %2; l&apos;altezza segue la proporzione 20:12):</source>
+        <translation>Width in pixels (from %1 to %2; the height keeps the 20:12 ratio):</translation>
+    </message>
+    <message>
+        <location filename="../src/app/esportazione.cpp" line="62"/>
+        <location filename="../src/app/stampa.cpp" line="186"/>
+        <source>Colori dello schermo</source>
+        <translation>Screen colours</translation>
+    </message>
+    <message>
+        <location filename="../src/app/guida.cpp" line="41"/>
+        <source>Guida - Vask_2 cad</source>
+        <translation>Help - Vask_2 cad</translation>
+    </message>
+    <message>
+        <location filename="../src/app/guida.cpp" line="49"/>
+        <source>Trova successivo</source>
+        <translation>Find next</translation>
+    </message>
+    <message>
+        <location filename="../src/app/guida.cpp" line="137"/>
+        <source>Nessuna corrispondenza.</source>
+        <translation>No match.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/guida.cpp" line="151"/>
+        <source>Ricerca ripresa dall&apos;inizio.</source>
+        <translation>Search started again from the top.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mohr.cpp" line="66"/>
+        <source>Cerchio di Mohr</source>
+        <translation>Mohr's circle</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mohr.cpp" line="93"/>
+        <location filename="../src/app/stampa.cpp" line="80"/>
+        <source>Nessun calcolo eseguito.</source>
+        <translation>No calculation run.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/relazione.cpp" line="87"/>
+        <source>Relazione di calcolo</source>
+        <translation>Calculation report</translation>
+    </message>
+    <message>
+        <location filename="../src/app/relazione.cpp" line="113"/>
+        <source>Salva la relazione</source>
+        <translation>Save the report</translation>
+    </message>
+    <message>
+        <location filename="../src/app/relazione.cpp" line="114"/>
+        <source>Pagina HTML (*.html);;Documento PDF (*.pdf)</source>
+        <translation>HTML page (*.html);;PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/splash.cpp" line="29"/>
+        <location filename="../src/app/splash.cpp" line="43"/>
+        <location filename="../src/app/stampa.cpp" line="178"/>
+        <source>Vask_2 cad</source>
+        <translation>Vask_2 cad</translation>
+    </message>
+    <message>
+        <location filename="../src/app/splash.cpp" line="50"/>
+        <source>Versione   </source>
+        <translation>Version   </translation>
+    </message>
+    <message>
+        <location filename="../src/app/splash.cpp" line="51"/>
+        <source>Software didattico.</source>
+        <translation>Teaching software.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/splash.cpp" line="53"/>
+        <source>Programma didattico per la geometria delle masse.</source>
+        <translation>A teaching program for the geometry of masses.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/splash.cpp" line="56"/>
+        <source>Baricentro, momenti di inerzia, ellisse e nocciolo centrale.</source>
+        <translation>Centroid, moments of inertia, central ellipse and central kern.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/splash.cpp" line="63"/>
+        <source>Avvia Vask_2 cad</source>
+        <translation>Start Vask_2 cad</translation>
+    </message>
+    <message>
+        <location filename="../src/app/splash.cpp" line="69"/>
+        <source>Clic o un tasto qualsiasi per iniziare</source>
+        <translation>Click or press any key to begin</translation>
+    </message>
+    <message>
+        <location filename="../src/app/stampa.cpp" line="82"/>
+        <source>Risultati dell&apos;ultimo calcolo: la sezione è cambiata dopo.</source>
+        <translation>Results of the last calculation: the section has changed since.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/tabella.cpp" line="22"/>
+        <source>Elementi della sezione</source>
+        <translation>Section elements</translation>
+    </message>
+    <message>
+        <location filename="../src/app/tabella.cpp" line="38"/>
+        <source>Copia le righe scelte (o tutte) come testo separato da tabulazioni</source>
+        <translation>Copies the chosen rows (or all of them) as tab-separated text</translation>
+    </message>
+    <message>
+        <location filename="../src/app/tabella.cpp" line="41"/>
+        <source>Aggiunge gli elementi delle righe copiate da un foglio di calcolo</source>
+        <translation>Adds the elements of the rows copied from a spreadsheet</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <location filename="../src/app/finestramenu.cpp" line="25"/>
@@ -320,6 +453,7 @@ Options:
     </message>
     <message>
         <location filename="../src/app/main.cpp" line="78"/>
+        <location filename="../src/app/main.cpp" line="80"/>
         <source>
 Argomenti:
 </source>
@@ -328,42 +462,42 @@ Arguments:
 </translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="112"/>
+        <location filename="../src/app/main.cpp" line="114"/>
         <source>Programma didattico per la geometria delle masse: baricentro, momenti di inerzia, ellisse e nocciolo centrale di una sezione.</source>
         <translation>A teaching program for the geometry of masses: centroid, moments of inertia, central ellipse and central kern of a section.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="115"/>
+        <location filename="../src/app/main.cpp" line="117"/>
         <source>Mostra questo aiuto ed esce.</source>
         <translation>Shows this help and exits.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="117"/>
+        <location filename="../src/app/main.cpp" line="119"/>
         <source>Mostra la versione ed esce.</source>
         <translation>Shows the version and exits.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="120"/>
+        <location filename="../src/app/main.cpp" line="122"/>
         <source>Scrive i quindici risultati di ogni sezione indicata, come nel pannello dei risultati, senza aprire finestre, ed esce.</source>
         <translation>Prints the fifteen results of each section given, as in the results panel (captions in Italian), without opening any window, and exits.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="124"/>
+        <location filename="../src/app/main.cpp" line="126"/>
         <source>Scrive la relazione di calcolo di ogni sezione indicata come testo (tabelle separate da tabulazioni), senza aprire finestre, ed esce.</source>
         <translation>Prints the calculation report of each section given as text (tables separated by tabs), without opening any window, and exits.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="128"/>
+        <location filename="../src/app/main.cpp" line="130"/>
         <source>Con il centro di sollecitazione nel punto x;y: scrive, dopo i quindici risultati, le sue coordinate centrali, l&apos;asse neutro, le tensioni estreme e il confronto con il nocciolo (con --relazione, la sezione Carico della relazione), ed esce.</source>
-        <translation>With the load point at x;y: prints, after the fifteen results, its central coordinates, the neutral axis, the extreme stresses and where it lies against the kern (with --relazione, the report's Carico section), and exits.</translation>
+        <translation>With the load point at x;y: prints, after the fifteen results, its central coordinates, the neutral axis, the extreme stresses and where it lies against the kern (with --relazione, the report&apos;s Carico section), and exits.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="133"/>
+        <location filename="../src/app/main.cpp" line="135"/>
         <source>La lingua dell&apos;interfaccia: it (italiano) o en (English).</source>
         <translation>The interface language: it (italiano) or en (English).</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="143"/>
+        <location filename="../src/app/main.cpp" line="145"/>
         <source>La sezione (.vask) da aprire all&apos;avvio; con --risultati, --relazione o --carico, le sezioni da calcolare.</source>
         <translation>The section (.vask) to open at start; with --risultati, --relazione or --carico, the sections to compute.</translation>
     </message>

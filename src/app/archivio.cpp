@@ -1,6 +1,7 @@
 #include "app/archivio.h"
 
 #include <QFileDialog>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
@@ -77,11 +78,11 @@ QString dialogosalva(QWidget* genitore, const QString& titolo, const QString& pr
 Archivio::Archivio(FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore)
     : n_(nucleo), m_(messaggi), genitore_(genitore) {
     sceglidaaprire = [this] {
-        return QFileDialog::getOpenFileName(genitore_, QStringLiteral("Apri sezione"), QString(),
+        return QFileDialog::getOpenFileName(genitore_, QCoreApplication::translate("Finestre", "Apri sezione"), QString(),
                                             QString::fromUtf8(FILTRO));
     };
     sceglidasalvare = [this](const QString& proposto) {
-        return dialogosalva(genitore_, QStringLiteral("Salva sezione"), proposto,
+        return dialogosalva(genitore_, QCoreApplication::translate("Finestre", "Salva sezione"), proposto,
                             {QString::fromUtf8(FILTROVASK)}, {QStringLiteral("vask")});
     };
     recenti_.imposta(recentiletti());

@@ -1,6 +1,7 @@
 #include "app/esportazione.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -43,22 +44,22 @@ Esportazione::Esportazione(const FrmVask_2& nucleo, Messaggi& messaggi, QWidget*
     : n_(nucleo), m_(messaggi), genitore_(genitore), area_(area) {
     sceglifile = [this] {
         // A name typed without extension takes the one of the chosen type.
-        return dialogosalva(genitore_, QStringLiteral("Esporta immagine"), QString(),
+        return dialogosalva(genitore_, QCoreApplication::translate("Finestre", "Esporta immagine"), QString(),
                             {QString::fromUtf8(FILTROPNG), QString::fromUtf8(FILTROSVG)},
                             {QStringLiteral("png"), QStringLiteral("svg")});
     };
     sceglilarghezza = [this](int proposta) {
         QDialog d(genitore_);
-        d.setWindowTitle(QStringLiteral("Esporta immagine"));
+        d.setWindowTitle(QCoreApplication::translate("Finestre", "Esporta immagine"));
         auto* modulo = new QFormLayout(&d);
         auto* larghezza = new QSpinBox(&d);
         larghezza->setRange(ESPORTAZIONEMINIMA, ESPORTAZIONEMASSIMA);
         larghezza->setValue(proposta);
-        modulo->addRow(QStringLiteral("Larghezza in pixel (da %1 a %2; l'altezza segue la proporzione 20:12):")
+        modulo->addRow(QCoreApplication::translate("Finestre", "Larghezza in pixel (da %1 a %2; l'altezza segue la proporzione 20:12):")
                            .arg(ESPORTAZIONEMINIMA)
                            .arg(ESPORTAZIONEMASSIMA),
                        larghezza);
-        auto* schermo = new QCheckBox(QStringLiteral("Colori dello schermo"), &d);
+        auto* schermo = new QCheckBox(QCoreApplication::translate("Finestre", "Colori dello schermo"), &d);
         schermo->setChecked(coloridelloschermo);
         modulo->addRow(schermo);
         auto* pulsanti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &d);

@@ -1,6 +1,7 @@
 #include "app/guida.h"
 
 #include <QFile>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -37,7 +38,7 @@ QString trovaguida(const QString& cartella, QStringList* cercati, const std::str
 
 FinestraGuida::FinestraGuida(QWidget* genitore) : QWidget(genitore, Qt::Window) {
     setObjectName(QStringLiteral("frmGuida"));
-    setWindowTitle(QStringLiteral("Guida - Vask_2 cad"));
+    setWindowTitle(QCoreApplication::translate("Finestre", "Guida - Vask_2 cad"));
 
     auto* etichetta = new QLabel(QStringLiteral("Cerca:"), this);
     etichetta->setObjectName(QStringLiteral("lblCerca"));
@@ -45,7 +46,7 @@ FinestraGuida::FinestraGuida(QWidget* genitore) : QWidget(genitore, Qt::Window) 
     cerca_->setObjectName(QStringLiteral("txtCerca"));
     cerca_->setClearButtonEnabled(true);
     etichetta->setBuddy(cerca_);
-    auto* successivo = new QPushButton(QStringLiteral("Trova successivo"), this);
+    auto* successivo = new QPushButton(QCoreApplication::translate("Finestre", "Trova successivo"), this);
     successivo->setObjectName(QStringLiteral("btnTrovaSuccessivo"));
     successivo->setShortcut(QKeySequence::FindNext);
     successivo->setAutoDefault(false);
@@ -133,7 +134,7 @@ void FinestraGuida::cerca(bool successivo) {
     const Corrispondenza c = cercanellaguida(utf8_, cercato, da);
     trovato_ = c.inizio;
     if (c.inizio == std::string::npos) {
-        esito(false, QStringLiteral("Nessuna corrispondenza."));
+        esito(false, QCoreApplication::translate("Finestre", "Nessuna corrispondenza."));
         return;
     }
     const int inizio = posizione(c.inizio);
@@ -147,7 +148,7 @@ void FinestraGuida::cerca(bool successivo) {
     if (testo_->verticalScrollBar()->value() != prima) testo_->centerCursor();
     const QSignalBlocker fermo(elenco_);
     elenco_->setCurrentRow(capitolodiriga(capitoli_, selezione.blockNumber()));
-    esito(true, c.ricominciata ? QStringLiteral("Ricerca ripresa dall'inizio.") : QString());
+    esito(true, c.ricominciata ? QCoreApplication::translate("Finestre", "Ricerca ripresa dall'inizio.") : QString());
 }
 
 void FinestraGuida::esito(bool trovato, const QString& testo) {

@@ -1,6 +1,7 @@
 #include "app/mohr.h"
 
 #include <QLabel>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
@@ -62,7 +63,7 @@ void dipingimohr(QPainter& p, const QRectF& zona, const DisegnoMohr& d) {
 FinestraMohr::FinestraMohr(const FrmVask_2& nucleo, QWidget* genitore)
     : QWidget(genitore, Qt::Window), nucleo_(nucleo) {
     setObjectName(QStringLiteral("frmMohr"));
-    setWindowTitle(QStringLiteral("Cerchio di Mohr"));
+    setWindowTitle(QCoreApplication::translate("Finestre", "Cerchio di Mohr"));
     nota_ = new QLabel(QString::fromUtf8(CONVENZIONEMOHR), this);
     nota_->setObjectName(QStringLiteral("lblConvenzioneMohr"));
     nota_->setWordWrap(true);
@@ -89,7 +90,7 @@ void FinestraMohr::paintEvent(QPaintEvent*) {
     if (valido_)
         dipingimohr(p, zona, disegno_);
     else
-        p.drawText(zona, Qt::AlignCenter, QStringLiteral("Nessun calcolo eseguito."));
+        p.drawText(zona, Qt::AlignCenter, QCoreApplication::translate("Finestre", "Nessun calcolo eseguito."));
 }
 
 }  // namespace vask

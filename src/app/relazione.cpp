@@ -1,6 +1,7 @@
 #include "app/relazione.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QClipboard>
 #include <QFileDialog>
@@ -83,7 +84,7 @@ void componirelazione(QTextDocument& documento, const FrmVask_2& nucleo) {
 FinestraRelazione::FinestraRelazione(const FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore)
     : QWidget(genitore, Qt::Window), nucleo_(nucleo), messaggi_(messaggi) {
     setObjectName(QStringLiteral("frmRelazione"));
-    setWindowTitle(QStringLiteral("Relazione di calcolo"));
+    setWindowTitle(QCoreApplication::translate("Finestre", "Relazione di calcolo"));
     testo_ = new QTextBrowser(this);
     testo_->setObjectName(QStringLiteral("txtRelazione"));
     testo_->setReadOnly(true);
@@ -109,8 +110,8 @@ FinestraRelazione::FinestraRelazione(const FrmVask_2& nucleo, Messaggi& messaggi
         return dialogo.exec() == QDialog::Accepted ? &stampante : nullptr;
     };
     sceglifile = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Salva la relazione"), QString(),
-                                            QStringLiteral("Pagina HTML (*.html);;Documento PDF (*.pdf)"));
+        return QFileDialog::getSaveFileName(this, QCoreApplication::translate("Finestre", "Salva la relazione"), QString(),
+                                            QCoreApplication::translate("Finestre", "Pagina HTML (*.html);;Documento PDF (*.pdf)"));
     };
 }
 

@@ -1,6 +1,7 @@
 #include "app/splash.h"
 
 #include <QEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -25,7 +26,7 @@ QLabel* etichetta(const char* nome, const QString& testo, QWidget* genitore) {
 
 FinestraAvvio::FinestraAvvio(QWidget* genitore) : QWidget(genitore) {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("Vask_2 cad"));
+    setWindowTitle(QCoreApplication::translate("Finestre", "Vask_2 cad"));
     setFocusPolicy(Qt::StrongFocus);
 
     auto* cornice = new QFrame(this);
@@ -39,33 +40,33 @@ FinestraAvvio::FinestraAvvio(QWidget* genitore) : QWidget(genitore) {
     immagine->setPixmap(logo());
     immagine->setFixedSize(logo().size());
 
-    QLabel* prodotto = etichetta("lblProductName", QStringLiteral("Vask_2 cad"), cornice);
+    QLabel* prodotto = etichetta("lblProductName", QCoreApplication::translate("Finestre", "Vask_2 cad"), cornice);
     QFont grande = prodotto->font();
     grande.setPointSizeF(grande.pointSizeF() * 2.2);
     grande.setBold(true);
     prodotto->setFont(grande);
     // The build's version, spaced out as on the old start window ("2 . 0").
     const QString cifre = QStringLiteral(VASK_VERSIONE).split(QString(), Qt::SkipEmptyParts).join(QLatin1Char(' '));
-    QLabel* versione = etichetta("lblVersion", QStringLiteral("Versione   ") + cifre, cornice);
-    QLabel* avviso = etichetta("lblWarning", QStringLiteral("Software didattico."), cornice);
+    QLabel* versione = etichetta("lblVersion", QCoreApplication::translate("Finestre", "Versione   ") + cifre, cornice);
+    QLabel* avviso = etichetta("lblWarning", QCoreApplication::translate("Finestre", "Software didattico."), cornice);
     QLabel* crediti = etichetta(
-        "lblCopyright", QStringLiteral("Programma didattico per la geometria delle masse."), cornice);
+        "lblCopyright", QCoreApplication::translate("Finestre", "Programma didattico per la geometria delle masse."), cornice);
     QLabel* crediti2 = etichetta(
         "lblLicenseTo",
-        QStringLiteral("Baricentro, momenti di inerzia, ellisse e nocciolo centrale."), cornice);
+        QCoreApplication::translate("Finestre", "Baricentro, momenti di inerzia, ellisse e nocciolo centrale."), cornice);
     for (QLabel* l : {crediti, crediti2}) {
         QPalette quieta = l->palette();
         quieta.setColor(QPalette::WindowText, quieta.color(QPalette::Dark).darker(130));
         l->setPalette(quieta);
     }
 
-    avvio_ = etichetta("lblCompany", QStringLiteral("Avvia Vask_2 cad"), cornice);
+    avvio_ = etichetta("lblCompany", QCoreApplication::translate("Finestre", "Avvia Vask_2 cad"), cornice);
     QFont f = avvio_->font();
     f.setUnderline(true);
     f.setBold(true);
     avvio_->setFont(f);
     avvio_->setCursor(Qt::PointingHandCursor);
-    avvio_->setToolTip(QStringLiteral("Clic o un tasto qualsiasi per iniziare"));
+    avvio_->setToolTip(QCoreApplication::translate("Finestre", "Clic o un tasto qualsiasi per iniziare"));
     QPalette p = avvio_->palette();
     p.setColor(QPalette::WindowText, p.color(QPalette::Link));
     avvio_->setPalette(p);

@@ -1,6 +1,7 @@
 #include "app/stampa.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -76,9 +77,9 @@ QRect dipingipagina(QPainter& p, const QRect& pagina, const FrmVask_2& n, bool s
         colonna2 = std::max(colonna2, mtesto.horizontalAdvance(valori[i]));
     }
     // Results that do not belong to the drawing beside them must say so.
-    const QString nota = !n.ris.eseguito ? QStringLiteral("Nessun calcolo eseguito.")
+    const QString nota = !n.ris.eseguito ? QCoreApplication::translate("Finestre", "Nessun calcolo eseguito.")
                          : !n.ris.attuali
-                             ? QStringLiteral("Risultati dell'ultimo calcolo: la sezione è cambiata dopo.")
+                             ? QCoreApplication::translate("Finestre", "Risultati dell'ultimo calcolo: la sezione è cambiata dopo.")
                              : QString();
     const double spazio = 2 * mm, passo = mtesto.lineSpacing() * 1.3;
     const double larghezzablocco = colonna1 + spazio + colonna2;
@@ -174,7 +175,7 @@ Stampa::Stampa(const FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore)
     sceglidispositivo = [this]() -> QPagedPaintDevice* {
         if (!stampante_) {
             stampante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            stampante_->setDocName(QStringLiteral("Vask_2 cad"));
+            stampante_->setDocName(QCoreApplication::translate("Finestre", "Vask_2 cad"));
         }
         // Printed to a file, the page goes beside the section's file by default.
         if (const QString pdf = filepdf(n_.nomedocumento); !pdf.isEmpty()) stampante_->setOutputFileName(pdf);
@@ -182,7 +183,7 @@ Stampa::Stampa(const FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore)
         dialogo.setWindowTitle(QStringLiteral("Stampa"));
         auto* scheda = new QWidget;
         scheda->setWindowTitle(QStringLiteral("Colori"));
-        auto* schermo = new QCheckBox(QStringLiteral("Colori dello schermo"), scheda);
+        auto* schermo = new QCheckBox(QCoreApplication::translate("Finestre", "Colori dello schermo"), scheda);
         schermo->setChecked(coloridelloschermo);
         (new QVBoxLayout(scheda))->addWidget(schermo);
         dialogo.setOptionTabs({scheda});

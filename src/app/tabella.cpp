@@ -1,6 +1,7 @@
 #include "app/tabella.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -18,7 +19,7 @@ FinestraTabella::FinestraTabella(FrmVask_2& nucleo, std::function<void(const std
                                  QWidget* genitore)
     : QWidget(genitore, Qt::Window), nucleo_(nucleo), esegui_(std::move(esegui)) {
     setObjectName(QStringLiteral("frmTabella"));
-    setWindowTitle(QStringLiteral("Elementi della sezione"));
+    setWindowTitle(QCoreApplication::translate("Finestre", "Elementi della sezione"));
     griglia_ = new QTableWidget(0, FrmVask_2::COLONNE, this);
     griglia_->setObjectName(QStringLiteral("grdElementi"));
     QStringList intestazioni;
@@ -34,10 +35,10 @@ FinestraTabella::FinestraTabella(FrmVask_2& nucleo, std::function<void(const std
 
     auto* copia = new QPushButton(QStringLiteral("Copia"), this);
     copia->setObjectName(QStringLiteral("btnTabellaCopia"));
-    copia->setToolTip(QStringLiteral("Copia le righe scelte (o tutte) come testo separato da tabulazioni"));
+    copia->setToolTip(QCoreApplication::translate("Finestre", "Copia le righe scelte (o tutte) come testo separato da tabulazioni"));
     auto* incolla = new QPushButton(QStringLiteral("Incolla"), this);
     incolla->setObjectName(QStringLiteral("btnTabellaIncolla"));
-    incolla->setToolTip(QStringLiteral("Aggiunge gli elementi delle righe copiate da un foglio di calcolo"));
+    incolla->setToolTip(QCoreApplication::translate("Finestre", "Aggiunge gli elementi delle righe copiate da un foglio di calcolo"));
     connect(copia, &QPushButton::clicked, this, &FinestraTabella::copia);
     connect(incolla, &QPushButton::clicked, this, &FinestraTabella::incolla);
 
