@@ -53,7 +53,7 @@
     <message>
         <location filename="../src/app/mohr.cpp" line="66"/>
         <source>Cerchio di Mohr</source>
-        <translation>Mohr's circle</translation>
+        <translation>Mohr&apos;s circle</translation>
     </message>
     <message>
         <location filename="../src/app/mohr.cpp" line="93"/>
@@ -1229,6 +1229,11 @@ Arguments:
         <location filename="../src/edit/modi.cpp" line="207"/>
         <source>Carico: Clicca il centro di sollecitazione (o digita x;y nella casella Punto).</source>
         <translation>Load: Click the load point (or type x;y in the Point box).</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/distanza.cpp" line="45"/>
+        <source>Distanza: %1 (Δx = %2; Δy = %3)</source>
+        <translation>Distance: %1 (Δx = %2; Δy = %3)</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "app/areagrafica.h"
+#include "app/lingua.h"
 #include "app/pittore.h"
 #include "app/mohr.h"
 #include "app/relazione.h"
@@ -50,8 +51,7 @@ void FinestraPrincipale::applica(Voce& v) {
         (v.nuovo || c.didascalia != a.didascalia || c.simbolo != a.simbolo)) {
         // A box shows what was typed; a caption or a button its text in the
         // language of the interface (numbers and data pass through unchanged).
-        QString testo = v.tipo == Tipo::Casella ? QString::fromStdString(c.didascalia)
-                                                : QCoreApplication::translate("Vask", c.didascalia.c_str());
+        QString testo = v.tipo == Tipo::Casella ? QString::fromStdString(c.didascalia) : tradotto(c.didascalia);
         if (c.simbolo) testo = simbolo(testo);
         switch (v.tipo) {
         case Tipo::Pulsante: static_cast<QPushButton*>(w)->setText(testo); break;
@@ -68,7 +68,7 @@ void FinestraPrincipale::applica(Voce& v) {
         a.simbolo = c.simbolo;
     }
     if (v.nuovo || c.suggerimento != a.suggerimento) {
-        w->setToolTip(QCoreApplication::translate("Vask", c.suggerimento.c_str()));
+        w->setToolTip(tradotto(c.suggerimento));
         a.suggerimento = c.suggerimento;
     }
     if (v.nuovo || c.abilitato != a.abilitato) {
@@ -142,7 +142,7 @@ void FinestraPrincipale::sincronizza() {
         if (relazione_ && relazione_->isVisible()) relazione_->aggiorna();
         if (mohr_ && mohr_->isVisible()) mohr_->aggiorna();
     }
-    if (const QString stato = QString::fromStdString(nucleo_->statobarra); statoBarra_->text() != stato)
+    if (const QString stato = tradotto(nucleo_->statobarra); statoBarra_->text() != stato)
         statoBarra_->setText(stato);
     area_->puntatore(nucleo_->puntatore);
     if (nucleo_->pausadivieto != pausavista_) {

@@ -7,6 +7,7 @@
 #include <QTranslator>
 
 #include "app/archivio.h"
+#include "model/testi.h"
 
 namespace vask {
 
@@ -43,6 +44,20 @@ void impostalingua(Lingua lingua) {
 }
 
 Lingua linguaattuale() { return attuale; }
+
+QString tradotto(const std::string& testo) {
+    const QString proprio = QString::fromStdString(testo);
+    if (testo.empty()) return proprio;
+    const QString t = QCoreApplication::translate("Vask", testo.c_str());
+    if (t != proprio) return t;
+    std::string modello;
+    std::vector<std::string> parti;
+    if (!scomponi(testo, modello, parti)) return proprio;
+    // arg() fills the lowest number left: the parts go where the language puts them.
+    QString r = QCoreApplication::translate("Vask", modello.c_str());
+    for (const std::string& p : parti) r = r.arg(QString::fromStdString(p));
+    return r;
+}
 
 bool linguasalvata(Lingua& lingua) {
     QSettings s = impostazioni();

@@ -2,6 +2,9 @@
 // choice kept between runs (Preferenze > Lingua).
 #pragma once
 
+#include <QString>
+#include <string>
+
 #include "model/lingua.h"
 
 namespace vask {
@@ -11,6 +14,10 @@ namespace vask {
 // a LanguageChange event and sets its texts again.
 void impostalingua(Lingua lingua);
 Lingua linguaattuale();
+
+// A text of the core in the interface's language: a marked text as it is
+// translated, a composed sentence through its model, anything else as it is.
+QString tradotto(const std::string& testo);
 
 // The language chosen in Preferenze and remembered; false when none was.
 bool linguasalvata(Lingua& lingua);

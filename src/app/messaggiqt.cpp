@@ -1,8 +1,9 @@
 #include "app/messaggiqt.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QMessageBox>
+
+#include "app/lingua.h"
 
 namespace vask {
 
@@ -21,8 +22,7 @@ Risposta MessaggiQt::mostra(const std::string& testo, const std::string& titolo,
     if (sino) tasti = QMessageBox::Yes | QMessageBox::No;
     if (annulla) tasti |= QMessageBox::Cancel;
     // Fixed texts of the core come out in the interface's language.
-    QMessageBox box(i, QCoreApplication::translate("Vask", titolo.c_str()), QCoreApplication::translate("Vask", testo.c_str()),
-                    tasti, genitore_);
+    QMessageBox box(i, tradotto(titolo), tradotto(testo), tasti, genitore_);
     box.setDefaultButton(sino ? QMessageBox::Yes : QMessageBox::Ok);
     if (sino) {
         // The interface is Italian whatever translations the system has.

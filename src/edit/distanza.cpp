@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "edit/frmvask2.h"
+#include "model/testi.h"
 
 namespace vask {
 
@@ -41,7 +42,8 @@ bool FrmVask_2::distanzaclic() {
         const float dy = punti.puntofinaley - punti.puntobasey;
         const float d = float(std::sqrt(double(dx) * dx + double(dy) * dy));
         ctl.testo("lblDescrizione", testosingolo(d));
-        statobarra = "Distanza: " + testosingolo(d) + " (Δx = " + testosingolo(dx) + "; Δy = " + testosingolo(dy) + ")";
+        statobarra = componi(QT_TRANSLATE_NOOP("Vask", "Distanza: %1 (Δx = %2; Δy = %3)"),
+                             {testosingolo(d), testosingolo(dx), testosingolo(dy)});
         // The measured segment stays on the screen until the next regeneration;
         // the overlay's only other strokes are the ellipse's, so a segment
         // there is the last measure's.

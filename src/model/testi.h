@@ -1,7 +1,24 @@
 // Texts of the core that the shell shows translated: the mark lupdate
-// reads, a plain string here, where there is no toolkit.
+// reads (a plain string here, where there is no toolkit), and sentences
+// with parts filled in, kept with their parts so that the shell can give
+// them in another language.
 #pragma once
+
+#include <string>
+#include <vector>
 
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(contesto, testo) testo
 #endif
+
+namespace vask {
+
+// `modello` with %1, %2... replaced by `parti`: the Italian sentence. The
+// last ones composed are remembered with their model and parts.
+std::string componi(const char* modello, const std::vector<std::string>& parti);
+
+// The model and parts of `testo` when it is one of the sentences composed
+// lately; false otherwise.
+bool scomponi(const std::string& testo, std::string& modello, std::vector<std::string>& parti);
+
+}  // namespace vask
