@@ -1097,6 +1097,7 @@ Arguments:
     </message>
     <message>
         <location filename="../src/edit/carico.cpp" line="27"/>
+        <location filename="../src/edit/distanza.cpp" line="20"/>
         <source>Disattivare le funzioni di disegno e modifica.</source>
         <translation>Turn off the drawing and editing functions.</translation>
     </message>
@@ -1231,9 +1232,197 @@ Arguments:
         <translation>Load: Click the load point (or type x;y in the Point box).</translation>
     </message>
     <message>
+        <location filename="../src/edit/distanza.cpp" line="20"/>
+        <source>Distanza negato.</source>
+        <translation>Distance refused.</translation>
+    </message>
+    <message>
         <location filename="../src/edit/distanza.cpp" line="45"/>
         <source>Distanza: %1 (Δx = %2; Δy = %3)</source>
         <translation>Distance: %1 (Δx = %2; Δy = %3)</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/griglia.cpp" line="29"/>
+        <source>Il passo della griglia è troppo grande o troppo piccolo per essere memorizzato. Reinserire il passo.</source>
+        <translation>The grid step is too large or too small to be stored. Enter the step again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/griglia.cpp" line="30"/>
+        <location filename="../src/edit/griglia.cpp" line="35"/>
+        <source>Passo della griglia non valido.</source>
+        <translation>Invalid grid step.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/griglia.cpp" line="34"/>
+        <source>Il passo della griglia deve essere un numero diverso da zero. Reinserire il passo.</source>
+        <translation>The grid step must be a number other than zero. Enter the step again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/griglia.cpp" line="41"/>
+        <source>Il passo è toppo piccolo pertanto la griglia non verrà visualizzata.Tuttavia il passo immesso sarà valido per lo snap.</source>
+        <translation>The step is too small, so the grid will not be shown. The step entered will still hold for snap.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/griglia.cpp" line="42"/>
+        <source>Griglia richiesta troppo fitta</source>
+        <translation>Grid asked too dense</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/modifica.cpp" line="59"/>
+        <source>Il cerchio modificato deve avere il raggio maggiore di zero. Reinserire il raggio.</source>
+        <translation>The modified circle must have a radius greater than zero. Enter the radius again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/modifica.cpp" line="60"/>
+        <location filename="../src/edit/mouse.cpp" line="296"/>
+        <location filename="../src/edit/tabella.cpp" line="106"/>
+        <source>Cerchio degenere.</source>
+        <translation>Degenerate circle.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/modifica.cpp" line="67"/>
+        <location filename="../src/edit/modifica.cpp" line="78"/>
+        <location filename="../src/edit/mouse.cpp" line="321"/>
+        <location filename="../src/edit/tabella.cpp" line="120"/>
+        <source>Cerchio fuori dei limiti dell&apos;area grafica.</source>
+        <translation>Circle outside the limits of the drawing area.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="116"/>
+        <source>La densità inserita è troppo grande per il calcolo. Reinserire la densità.</source>
+        <translation>The density entered is too large for the calculation. Enter the density again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="116"/>
+        <location filename="../src/edit/mouse.cpp" line="123"/>
+        <source>Densità fuori dei limiti.</source>
+        <translation>Density out of range.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="122"/>
+        <source>La densità inserita è troppo piccola per essere memorizzata. Reinserire la densità.</source>
+        <translation>The density entered is too small to be stored. Enter the density again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="134"/>
+        <source>Il raggio inserito è troppo grande per essere memorizzato. Reinserire il raggio.</source>
+        <translation>The radius entered is too large to be stored. Enter the radius again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="134"/>
+        <location filename="../src/edit/mouse.cpp" line="138"/>
+        <source>Raggio fuori dei limiti.</source>
+        <translation>Radius out of range.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="138"/>
+        <source>Il raggio inserito è troppo piccolo per essere memorizzato. Reinserire il raggio.</source>
+        <translation>The radius entered is too small to be stored. Enter the radius again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="161"/>
+        <location filename="../src/edit/tabella.cpp" line="83"/>
+        <source>Il rettangolo inserito è degenere. Reinserire il secondo punto.</source>
+        <translation>The rectangle entered is degenerate. Enter the second point again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="161"/>
+        <location filename="../src/edit/tabella.cpp" line="83"/>
+        <source>Rettangolo degenere.</source>
+        <translation>Degenerate rectangle.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="210"/>
+        <location filename="../src/edit/tabella.cpp" line="94"/>
+        <source>Il lato inserito è degenere. Reinserire il secondo punto.</source>
+        <translation>The side entered is degenerate. Enter the second point again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="210"/>
+        <location filename="../src/edit/mouse.cpp" line="224"/>
+        <location filename="../src/edit/tabella.cpp" line="94"/>
+        <location filename="../src/edit/tabella.cpp" line="98"/>
+        <source>Triangolo degenere.</source>
+        <translation>Degenerate triangle.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="224"/>
+        <location filename="../src/edit/tabella.cpp" line="98"/>
+        <source>Il triangolo inserito è degenere. Reinserire il terzo punto.</source>
+        <translation>The triangle entered is degenerate. Enter the third point again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="270"/>
+        <location filename="../src/edit/tabella.cpp" line="131"/>
+        <source>La linea inserita è degenere. Reinserire il secondo punto.</source>
+        <translation>The line entered is degenerate. Enter the second point again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="270"/>
+        <location filename="../src/edit/tabella.cpp" line="131"/>
+        <source>Linea degenere.</source>
+        <translation>Degenerate line.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="295"/>
+        <location filename="../src/edit/tabella.cpp" line="106"/>
+        <source>Il cerchio inserito è degenere. Reinserire il raggio che deve essere maggiore di zero.</source>
+        <translation>The circle entered is degenerate. Enter the radius again: it must be greater than zero.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/pan.cpp" line="102"/>
+        <source>In fase di disegno o di selezione navigare nel disegno col pan statico.</source>
+        <translation>While drawing or selecting, move around the drawing with the static pan.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/pan.cpp" line="102"/>
+        <source>Pan dinamico negato.</source>
+        <translation>Dynamic pan refused.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/punto.cpp" line="33"/>
+        <location filename="../src/edit/punto.cpp" line="36"/>
+        <location filename="../src/edit/punto.cpp" line="45"/>
+        <source>Punto non valido.</source>
+        <translation>Invalid point.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/risultati.cpp" line="76"/>
+        <location filename="../src/edit/risultati.cpp" line="194"/>
+        <source>Introdurre i dati per il calcolo.</source>
+        <translation>Enter the data for the calculation.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/risultati.cpp" line="76"/>
+        <location filename="../src/edit/risultati.cpp" line="194"/>
+        <source>Calcolo non eseguito.</source>
+        <translation>Calculation not run.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="79"/>
+        <source>Rettangolo fuori dai limiti dell&apos;area grafica.</source>
+        <translation>Rectangle outside the limits of the drawing area.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="90"/>
+        <source>Triangolo fuori dai limiti dell&apos;area grafica.</source>
+        <translation>Triangle outside the limits of the drawing area.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="127"/>
+        <source>Linea fuori dai limiti dell&apos;area grafica.</source>
+        <translation>Line outside the limits of the drawing area.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="142"/>
+        <location filename="../src/edit/tabella.cpp" line="149"/>
+        <source>Valore non valido.</source>
+        <translation>Invalid value.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="266"/>
+        <source>Incolla interrotto.</source>
+        <translation>Paste stopped.</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@ bool FrmVask_2::funzioniattive() const {
 
 void FrmVask_2::mnuStrumentiDistanza_Click() {
     if (funzioniattive()) {
-        avviso("Disattivare le funzioni di disegno e modifica.", "Distanza negato.");
+        avviso(QT_TRANSLATE_NOOP("Vask", "Disattivare le funzioni di disegno e modifica."), QT_TRANSLATE_NOOP("Vask", "Distanza negato."));
         return;
     }
     if (sollecitazione.modo) abbandonacarico();

@@ -1,6 +1,7 @@
 // Grid, grid snap, object snap and guide lines. Snapping rewrites the readout
 // captions, which are the current point of every command.
 #include "edit/frmvask2.h"
+#include "model/testi.h"
 #include "view/vista.h"
 
 namespace vask {
@@ -25,23 +26,20 @@ void FrmVask_2::btnGriglia_Click() {
     float passo = 0;
     const Portata portata = leggisingolo(ctl.testo("txtPassoGriglia"), passo);
     if (portata != Portata::Ammesso) {
-        avviso("Il passo della griglia è troppo grande o troppo piccolo per essere memorizzato. "
-               "Reinserire il passo.",
-               "Passo della griglia non valido.");
+        avviso(QT_TRANSLATE_NOOP("Vask", "Il passo della griglia è troppo grande o troppo piccolo per essere memorizzato. "
+               "Reinserire il passo."), QT_TRANSLATE_NOOP("Vask", "Passo della griglia non valido."));
         return;
     }
     if (passo == 0) {
-        avviso("Il passo della griglia deve essere un numero diverso da zero. Reinserire il "
-               "passo.",
-               "Passo della griglia non valido.");
+        avviso(QT_TRANSLATE_NOOP("Vask", "Il passo della griglia deve essere un numero diverso da zero. Reinserire il "
+               "passo."), QT_TRANSLATE_NOOP("Vask", "Passo della griglia non valido."));
         return;
     }
     const double rapporto = double(pic.scalewidth) / passo;
     if (rapporto > 80) {
         ctl.sfondo("btnGriglia", VERDE);
-        avviso("Il passo è toppo piccolo pertanto la griglia non verrà visualizzata.Tuttavia il "
-               "passo immesso sarà valido per lo snap.",
-               "Griglia richiesta troppo fitta");
+        avviso(QT_TRANSLATE_NOOP("Vask", "Il passo è toppo piccolo pertanto la griglia non verrà visualizzata.Tuttavia il "
+               "passo immesso sarà valido per lo snap."), QT_TRANSLATE_NOOP("Vask", "Griglia richiesta troppo fitta"));
         vista.passogriglia = passo;
         ctl["txtPassoGriglia"].abilitato = false;
         vista.grigliaattiva = true;

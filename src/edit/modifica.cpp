@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "edit/frmvask2.h"
+#include "model/testi.h"
 #include "edit/tipi.h"
 #include "model/geometria.h"
 
@@ -55,16 +56,15 @@ void FrmVask_2::btnModifica_Click() {
         comincia();
         const double r = valoreiniziale(ctl.testo("txtRaggio"));
         if (!(r > 0)) {
-            avviso("Il cerchio modificato deve avere il raggio maggiore di zero. Reinserire il "
-                   "raggio.",
-                   "Cerchio degenere.");
+            avviso(QT_TRANSLATE_NOOP("Vask", "Il cerchio modificato deve avere il raggio maggiore di zero. Reinserire il "
+                   "raggio."), QT_TRANSLATE_NOOP("Vask", "Cerchio degenere."));
             return;
         }
         if (r > c[C::xc] || r > c[C::yc]) {
             avviso("Il cerchio modificato deve rimanere nella zona positiva dell'area grafica. "
                    "Reinserire il raggio che per il caso specifico non deve essere maggiore di " +
                        testosingolo(c[C::xc] <= c[C::yc] ? c[C::xc] : c[C::yc]) + ".",
-                   "Cerchio fuori dei limiti dell'area grafica.");
+                   QT_TRANSLATE_NOOP("Vask", "Cerchio fuori dei limiti dell'area grafica."));
             return;
         }
         float raggio = 0;
@@ -75,7 +75,7 @@ void FrmVask_2::btnModifica_Click() {
             avviso("Il cerchio modificato deve rimanere entro le coordinate " + testosingolo(LIMITEMONDO) +
                        " dell'area grafica. Reinserire il raggio che per il caso specifico non deve essere "
                        "maggiore di " + testosingolo(spazio) + ".",
-                   "Cerchio fuori dei limiti dell'area grafica.");
+                   QT_TRANSLATE_NOOP("Vask", "Cerchio fuori dei limiti dell'area grafica."));
             return;
         }
         float d = 0;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "edit/frmvask2.h"
+#include "model/testi.h"
 #include "edit/tipi.h"
 #include "model/geometria.h"
 #include "model/numeri.h"
@@ -112,16 +113,14 @@ bool FrmVask_2::tabellapiena(int& punto, int prossimo, int capienza, const char*
 bool FrmVask_2::densitaammessa(Portata portata, float densita, float area) {
     const float massa = std::fabs(densita) * area;
     if (portata == Portata::Troppogrande || !std::isfinite(area) || !std::isfinite(massa)) {
-        avviso("La densità inserita è troppo grande per il calcolo. Reinserire la densità.",
-               "Densità fuori dei limiti.");
+        avviso(QT_TRANSLATE_NOOP("Vask", "La densità inserita è troppo grande per il calcolo. Reinserire la densità."), QT_TRANSLATE_NOOP("Vask", "Densità fuori dei limiti."));
         return false;
     }
     // A density typed as a number but lost to the float storage would leave a
     // weightless element in a table slot without a word.
     if (portata == Portata::Troppopiccolo || (densita != 0 && area != 0 && massa == 0)) {
-        avviso("La densità inserita è troppo piccola per essere memorizzata. Reinserire la "
-               "densità.",
-               "Densità fuori dei limiti.");
+        avviso(QT_TRANSLATE_NOOP("Vask", "La densità inserita è troppo piccola per essere memorizzata. Reinserire la "
+               "densità."), QT_TRANSLATE_NOOP("Vask", "Densità fuori dei limiti."));
         return false;
     }
     return true;
@@ -132,13 +131,11 @@ bool FrmVask_2::raggioammesso(Portata portata, float raggio) {
     // would make an invisible circle or an infinite one.
     const float area = pigreco * raggio * raggio;
     if (portata == Portata::Troppogrande || !std::isfinite(area)) {
-        avviso("Il raggio inserito è troppo grande per essere memorizzato. Reinserire il raggio.",
-               "Raggio fuori dei limiti.");
+        avviso(QT_TRANSLATE_NOOP("Vask", "Il raggio inserito è troppo grande per essere memorizzato. Reinserire il raggio."), QT_TRANSLATE_NOOP("Vask", "Raggio fuori dei limiti."));
         return false;
     }
     if (portata == Portata::Troppopiccolo || area == 0) {
-        avviso("Il raggio inserito è troppo piccolo per essere memorizzato. Reinserire il raggio.",
-               "Raggio fuori dei limiti.");
+        avviso(QT_TRANSLATE_NOOP("Vask", "Il raggio inserito è troppo piccolo per essere memorizzato. Reinserire il raggio."), QT_TRANSLATE_NOOP("Vask", "Raggio fuori dei limiti."));
         return false;
     }
     return true;
@@ -161,8 +158,7 @@ bool FrmVask_2::disegnarettangolo() {
         return false;
     }
     if (px == r[R::x1] || py == r[R::y1]) {
-        avviso("Il rettangolo inserito è degenere. Reinserire il secondo punto.",
-               "Rettangolo degenere.");
+        avviso(QT_TRANSLATE_NOOP("Vask", "Il rettangolo inserito è degenere. Reinserire il secondo punto."), QT_TRANSLATE_NOOP("Vask", "Rettangolo degenere."));
         costruzione.puntorettangolo = 1;
         return true;
     }
@@ -211,8 +207,7 @@ bool FrmVask_2::disegnatriangolo() {
     }
     if (costruzione.puntotriangolo == 2) {
         if (px == t[T::x1] && py == t[T::y1]) {
-            avviso("Il lato inserito è degenere. Reinserire il secondo punto.",
-                   "Triangolo degenere.");
+            avviso(QT_TRANSLATE_NOOP("Vask", "Il lato inserito è degenere. Reinserire il secondo punto."), QT_TRANSLATE_NOOP("Vask", "Triangolo degenere."));
             costruzione.puntotriangolo = 1;
             return true;
         }
@@ -226,8 +221,7 @@ bool FrmVask_2::disegnatriangolo() {
     }
     const float x1 = t[T::x1], y1 = t[T::y1], x2 = t[T::x2], y2 = t[T::y2];
     if (terzoverticedegenere(x1, y1, x2, y2, px, py)) {
-        avviso("Il triangolo inserito è degenere. Reinserire il terzo punto.",
-               "Triangolo degenere.");
+        avviso(QT_TRANSLATE_NOOP("Vask", "Il triangolo inserito è degenere. Reinserire il terzo punto."), QT_TRANSLATE_NOOP("Vask", "Triangolo degenere."));
         costruzione.puntotriangolo = 2;
         return true;
     }
@@ -273,7 +267,7 @@ bool FrmVask_2::disegnalinea() {
         return false;
     }
     if (px == s[L::x1] && py == s[L::y1]) {
-        avviso("La linea inserita è degenere. Reinserire il secondo punto.", "Linea degenere.");
+        avviso(QT_TRANSLATE_NOOP("Vask", "La linea inserita è degenere. Reinserire il secondo punto."), QT_TRANSLATE_NOOP("Vask", "Linea degenere."));
         costruzione.puntolinea = 1;
         return true;
     }
@@ -298,10 +292,8 @@ bool FrmVask_2::disegnacerchio() {
     // The radius as typed, in double precision for the checks and the message.
     const double raggiotesto = valoreiniziale(ctl.testo("txtRaggio"));
     if (!(raggiotesto > 0)) {
-        avviso(
-            "Il cerchio inserito è degenere. Reinserire il raggio che deve essere maggiore di "
-            "zero.",
-            "Cerchio degenere.");
+        avviso(QT_TRANSLATE_NOOP("Vask", "Il cerchio inserito è degenere. Reinserire il raggio che deve essere maggiore di "
+            "zero."), QT_TRANSLATE_NOOP("Vask", "Cerchio degenere."));
         costruzione.puntocerchio = 0;
         return true;
     }
@@ -326,7 +318,7 @@ bool FrmVask_2::disegnacerchio() {
     if (cerchiooltreilmondo(puntox(), puntoy(), raggio)) {
         avviso("Il cerchio inserito deve rimanere entro le coordinate " + testosingolo(LIMITEMONDO) +
                    " dell'area grafica. Reinserire il raggio oppure spostare il centro.",
-               "Cerchio fuori dei limiti dell'area grafica.");
+               QT_TRANSLATE_NOOP("Vask", "Cerchio fuori dei limiti dell'area grafica."));
         costruzione.puntocerchio = 0;
         return true;
     }

@@ -1,6 +1,7 @@
 // Pan: the window moved by whole units, with the four arrows or by dragging
 // the drawing, never beyond the limits of the world.
 #include "edit/frmvask2.h"
+#include "model/testi.h"
 #include "view/vista.h"
 
 namespace vask {
@@ -98,8 +99,7 @@ void FrmVask_2::mnuVisualizzaPan_Click() {
         ctl.sfondo("btnPan", VERDE);
         return;
     }
-    avviso("In fase di disegno o di selezione navigare nel disegno col pan statico.",
-           "Pan dinamico negato.");
+    avviso(QT_TRANSLATE_NOOP("Vask", "In fase di disegno o di selezione navigare nel disegno col pan statico."), QT_TRANSLATE_NOOP("Vask", "Pan dinamico negato."));
 }
 
 void FrmVask_2::fermapan() {

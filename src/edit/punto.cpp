@@ -1,6 +1,7 @@
 // Points typed on the keyboard, given to the command that waits for one as a
 // click would give it; Esc abandons the command in progress.
 #include "edit/frmvask2.h"
+#include "model/testi.h"
 #include "model/geometria.h"
 #include "model/puntodigitato.h"
 
@@ -29,10 +30,10 @@ void FrmVask_2::txtPunto_Invio() {
     const std::string testo = ctl.testo("txtPunto");
     PuntoDigitato p;
     switch (leggipunto(testo, p)) {
-    case EsitoPunto::Forma: avviso(FORME, "Punto non valido."); return;
+    case EsitoPunto::Forma: avviso(FORME, QT_TRANSLATE_NOOP("Vask", "Punto non valido.")); return;
     case EsitoPunto::Numero:
         avviso(std::string("Un numero del punto è troppo grande o troppo piccolo per essere memorizzato. ") + FORME,
-               "Punto non valido.");
+               QT_TRANSLATE_NOOP("Vask", "Punto non valido."));
         return;
     case EsitoPunto::Ammesso: break;
     }
@@ -41,7 +42,7 @@ void FrmVask_2::txtPunto_Invio() {
     const double y = (p.relativo ? double(ultimopuntoy_) + p.y : p.y) + 0.0;
     if (!(x >= 0 && x <= LIMITEMONDO && y >= 0 && y <= LIMITEMONDO)) {
         avviso("Le coordinate del punto devono essere comprese tra 0 e " + testosingolo(LIMITEMONDO) + ". " + FORME,
-               "Punto non valido.");
+               QT_TRANSLATE_NOOP("Vask", "Punto non valido."));
         return;
     }
     if (storiapunti_.empty() || storiapunti_.back() != testo) storiapunti_.push_back(testo);

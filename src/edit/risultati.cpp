@@ -6,6 +6,7 @@
 #include "analysis/inerzia.h"
 #include "analysis/proprieta.h"
 #include "edit/frmvask2.h"
+#include "model/testi.h"
 #include "model/numeri.h"
 
 namespace vask {
@@ -72,7 +73,7 @@ bool inerziefinite(const Sezione& s) {
 void FrmVask_2::mnuVisualizzaRisultati_Click() {
     if ((sez.prossimorettangolo == 1 && sez.prossimotriangolo == 1 && sez.prossimocerchio == 1) ||
         costruzione.puntorettangolo != 0 || costruzione.puntotriangolo != 0 || costruzione.puntocerchio != 0) {
-        avviso("Introdurre i dati per il calcolo.", "Calcolo non eseguito.");
+        avviso(QT_TRANSLATE_NOOP("Vask", "Introdurre i dati per il calcolo."), QT_TRANSLATE_NOOP("Vask", "Calcolo non eseguito."));
         return;
     }
 
@@ -190,7 +191,7 @@ Relazione FrmVask_2::relazione() const { return calcolarelazione(ris.calcolata, 
 void FrmVask_2::btnEllisseCentrale_Click() {
     if ((sez.prossimorettangolo == 1 && sez.prossimotriangolo == 1 && sez.prossimocerchio == 1) ||
         costruzione.puntorettangolo != 0 || costruzione.puntotriangolo != 0 || costruzione.puntocerchio != 0) {
-        avviso("Introdurre i dati per il calcolo.", "Calcolo non eseguito.");
+        avviso(QT_TRANSLATE_NOOP("Vask", "Introdurre i dati per il calcolo."), QT_TRANSLATE_NOOP("Vask", "Calcolo non eseguito."));
         return;
     }
     if (!ris.eseguito) return;

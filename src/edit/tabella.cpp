@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "edit/frmvask2.h"
+#include "model/testi.h"
 #include "edit/tipi.h"
 #include "model/geometria.h"
 #include "model/puntodigitato.h"
@@ -75,26 +76,26 @@ bool FrmVask_2::elementoammesso(int k, const float* r, Portata densita, Portata 
     switch (k) {
     case RETTANGOLO:
         if (fuori({r[R::x1], r[R::y1], r[R::x2], r[R::y2]})) {
-            avviso("Il rettangolo" + limiti, "Rettangolo fuori dai limiti dell'area grafica.");
+            avviso("Il rettangolo" + limiti, QT_TRANSLATE_NOOP("Vask", "Rettangolo fuori dai limiti dell'area grafica."));
             return false;
         }
         if (r[R::x1] == r[R::x2] || r[R::y1] == r[R::y2]) {
-            avviso("Il rettangolo inserito è degenere. Reinserire il secondo punto.", "Rettangolo degenere.");
+            avviso(QT_TRANSLATE_NOOP("Vask", "Il rettangolo inserito è degenere. Reinserire il secondo punto."), QT_TRANSLATE_NOOP("Vask", "Rettangolo degenere."));
             return false;
         }
         return densitaammessa(densita, r[R::densita],
                               arearettangolo(r[R::x1], r[R::y1], r[R::x2], r[R::y2], r[R::densita]));
     case TRIANGOLO:
         if (fuori({r[T::x1], r[T::y1], r[T::x2], r[T::y2], r[T::x3], r[T::y3]})) {
-            avviso("Il triangolo" + limiti, "Triangolo fuori dai limiti dell'area grafica.");
+            avviso("Il triangolo" + limiti, QT_TRANSLATE_NOOP("Vask", "Triangolo fuori dai limiti dell'area grafica."));
             return false;
         }
         if (r[T::x1] == r[T::x2] && r[T::y1] == r[T::y2]) {
-            avviso("Il lato inserito è degenere. Reinserire il secondo punto.", "Triangolo degenere.");
+            avviso(QT_TRANSLATE_NOOP("Vask", "Il lato inserito è degenere. Reinserire il secondo punto."), QT_TRANSLATE_NOOP("Vask", "Triangolo degenere."));
             return false;
         }
         if (terzoverticedegenere(r[T::x1], r[T::y1], r[T::x2], r[T::y2], r[T::x3], r[T::y3])) {
-            avviso("Il triangolo inserito è degenere. Reinserire il terzo punto.", "Triangolo degenere.");
+            avviso(QT_TRANSLATE_NOOP("Vask", "Il triangolo inserito è degenere. Reinserire il terzo punto."), QT_TRANSLATE_NOOP("Vask", "Triangolo degenere."));
             return false;
         }
         return densitaammessa(densita, r[T::densita],
@@ -102,8 +103,7 @@ bool FrmVask_2::elementoammesso(int k, const float* r, Portata densita, Portata 
     case CERCHIO: {
         const float g = r[C::raggio];
         if (!(g > 0) && raggio == Portata::Ammesso) {
-            avviso("Il cerchio inserito è degenere. Reinserire il raggio che deve essere maggiore di zero.",
-                   "Cerchio degenere.");
+            avviso(QT_TRANSLATE_NOOP("Vask", "Il cerchio inserito è degenere. Reinserire il raggio che deve essere maggiore di zero."), QT_TRANSLATE_NOOP("Vask", "Cerchio degenere."));
             return false;
         }
         if (!raggioammesso(raggio, g)) return false;
@@ -117,18 +117,18 @@ bool FrmVask_2::elementoammesso(int k, const float* r, Portata densita, Portata 
         if (cerchiooltreilmondo(r[C::xc], r[C::yc], g)) {
             avviso("Il cerchio inserito deve rimanere entro le coordinate " + testosingolo(LIMITEMONDO) +
                        " dell'area grafica. Reinserire il raggio oppure spostare il centro.",
-                   "Cerchio fuori dei limiti dell'area grafica.");
+                   QT_TRANSLATE_NOOP("Vask", "Cerchio fuori dei limiti dell'area grafica."));
             return false;
         }
         return densitaammessa(densita, r[C::densita], areacerchio(g, r[C::densita], pigreco));
     }
     default:
         if (fuori({r[L::x1], r[L::y1], r[L::x2], r[L::y2]})) {
-            avviso("La linea" + limiti, "Linea fuori dai limiti dell'area grafica.");
+            avviso("La linea" + limiti, QT_TRANSLATE_NOOP("Vask", "Linea fuori dai limiti dell'area grafica."));
             return false;
         }
         if (r[L::x1] == r[L::x2] && r[L::y1] == r[L::y2]) {
-            avviso("La linea inserita è degenere. Reinserire il secondo punto.", "Linea degenere.");
+            avviso(QT_TRANSLATE_NOOP("Vask", "La linea inserita è degenere. Reinserire il secondo punto."), QT_TRANSLATE_NOOP("Vask", "Linea degenere."));
             return false;
         }
         return true;
@@ -139,14 +139,14 @@ bool FrmVask_2::valorecella(const std::string& testo, int colonna, float& valore
                             const std::string& dove) {
     if (!numerocella(testo, valore, portata)) {
         avviso(dove + "il valore di " + COLONNETABELLA[colonna] + " non è un numero. Scrivere un numero con il "
-               "punto o la virgola come separatore decimale.", "Valore non valido.");
+               "punto o la virgola come separatore decimale.", QT_TRANSLATE_NOOP("Vask", "Valore non valido."));
         return false;
     }
     // Density and radius are judged with the messages of drawing.
     if (colonna == 9 || colonna == 10 || portata == Portata::Ammesso) return true;
     avviso(dove + "il valore di " + COLONNETABELLA[colonna] + " è troppo " +
                (portata == Portata::Troppogrande ? "grande" : "piccolo") + " per essere memorizzato.",
-           "Valore non valido.");
+           QT_TRANSLATE_NOOP("Vask", "Valore non valido."));
     return false;
 }
 
@@ -263,7 +263,7 @@ void FrmVask_2::incollatabella(const std::string& testo) {
         for (int j = RETTANGOLO; j <= LINEA; ++j)
             if (celle[0].rfind(NOMI[j], 0) == 0 || celle[0].rfind(nometipo(j), 0) == 0) k = j;
         if (k < 0) {
-            avviso(dove + "la prima colonna deve dire Rettangolo, Triangolo, Cerchio o Linea.", "Incolla interrotto.");
+            avviso(dove + "la prima colonna deve dire Rettangolo, Triangolo, Cerchio o Linea.", QT_TRANSLATE_NOOP("Vask", "Incolla interrotto."));
             break;
         }
         const int prossimi[4] = {nuova.prossimorettangolo, nuova.prossimotriangolo, nuova.prossimocerchio, nuova.l};
