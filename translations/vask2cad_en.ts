@@ -1274,7 +1274,7 @@ Arguments:
     </message>
     <message>
         <location filename="../src/edit/modifica.cpp" line="60"/>
-        <location filename="../src/edit/mouse.cpp" line="296"/>
+        <location filename="../src/edit/mouse.cpp" line="301"/>
         <location filename="../src/edit/tabella.cpp" line="106"/>
         <source>Cerchio degenere.</source>
         <translation>Degenerate circle.</translation>
@@ -1282,7 +1282,7 @@ Arguments:
     <message>
         <location filename="../src/edit/modifica.cpp" line="67"/>
         <location filename="../src/edit/modifica.cpp" line="78"/>
-        <location filename="../src/edit/mouse.cpp" line="321"/>
+        <location filename="../src/edit/mouse.cpp" line="326"/>
         <location filename="../src/edit/tabella.cpp" line="120"/>
         <source>Cerchio fuori dei limiti dell&apos;area grafica.</source>
         <translation>Circle outside the limits of the drawing area.</translation>
@@ -1320,51 +1320,99 @@ Arguments:
         <translation>The radius entered is too small to be stored. Enter the radius again.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="161"/>
+        <location filename="../src/edit/mouse.cpp" line="146"/>
+        <location filename="../src/edit/tabella.cpp" line="277"/>
+        <source>Non puoi usare più di %1 rettangoli.</source>
+        <translation>You cannot use more than %1 rectangles.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="147"/>
+        <location filename="../src/edit/tabella.cpp" line="273"/>
+        <source>Rettangoli esauriti.</source>
+        <translation>No rectangles left.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="162"/>
         <location filename="../src/edit/tabella.cpp" line="83"/>
         <source>Il rettangolo inserito è degenere. Reinserire il secondo punto.</source>
         <translation>The rectangle entered is degenerate. Enter the second point again.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="161"/>
+        <location filename="../src/edit/mouse.cpp" line="162"/>
         <location filename="../src/edit/tabella.cpp" line="83"/>
         <source>Rettangolo degenere.</source>
         <translation>Degenerate rectangle.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="210"/>
+        <location filename="../src/edit/mouse.cpp" line="195"/>
+        <location filename="../src/edit/tabella.cpp" line="278"/>
+        <source>Non puoi usare più di %1 triangoli.</source>
+        <translation>You cannot use more than %1 triangles.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="196"/>
+        <location filename="../src/edit/tabella.cpp" line="274"/>
+        <source>Triangoli esauriti.</source>
+        <translation>No triangles left.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="212"/>
         <location filename="../src/edit/tabella.cpp" line="94"/>
         <source>Il lato inserito è degenere. Reinserire il secondo punto.</source>
         <translation>The side entered is degenerate. Enter the second point again.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="210"/>
-        <location filename="../src/edit/mouse.cpp" line="224"/>
+        <location filename="../src/edit/mouse.cpp" line="212"/>
+        <location filename="../src/edit/mouse.cpp" line="226"/>
         <location filename="../src/edit/tabella.cpp" line="94"/>
         <location filename="../src/edit/tabella.cpp" line="98"/>
         <source>Triangolo degenere.</source>
         <translation>Degenerate triangle.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="224"/>
+        <location filename="../src/edit/mouse.cpp" line="226"/>
         <location filename="../src/edit/tabella.cpp" line="98"/>
         <source>Il triangolo inserito è degenere. Reinserire il terzo punto.</source>
         <translation>The triangle entered is degenerate. Enter the third point again.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="270"/>
+        <location filename="../src/edit/mouse.cpp" line="258"/>
+        <location filename="../src/edit/tabella.cpp" line="280"/>
+        <source>Non puoi usare più di %1 linee.</source>
+        <translation>You cannot use more than %1 lines.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="259"/>
+        <location filename="../src/edit/tabella.cpp" line="276"/>
+        <source>Linee esaurite.</source>
+        <translation>No lines left.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="274"/>
         <location filename="../src/edit/tabella.cpp" line="131"/>
         <source>La linea inserita è degenere. Reinserire il secondo punto.</source>
         <translation>The line entered is degenerate. Enter the second point again.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="270"/>
+        <location filename="../src/edit/mouse.cpp" line="274"/>
         <location filename="../src/edit/tabella.cpp" line="131"/>
         <source>Linea degenere.</source>
         <translation>Degenerate line.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="295"/>
+        <location filename="../src/edit/mouse.cpp" line="294"/>
+        <location filename="../src/edit/tabella.cpp" line="279"/>
+        <source>Non puoi usare più di %1 Cerchi.</source>
+        <translation>You cannot use more than %1 circles.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="294"/>
+        <location filename="../src/edit/tabella.cpp" line="275"/>
+        <source>cerchi esauriti.</source>
+        <translation>No circles left.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="300"/>
         <location filename="../src/edit/tabella.cpp" line="106"/>
         <source>Il cerchio inserito è degenere. Reinserire il raggio che deve essere maggiore di zero.</source>
         <translation>The circle entered is degenerate. Enter the radius again: it must be greater than zero.</translation>

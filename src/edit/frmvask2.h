@@ -486,7 +486,7 @@ private:
     // A density or radius that its float cannot hold is refused with a message.
     bool densitaammessa(Portata portata, float densita, float area);
     bool raggioammesso(Portata portata, float raggio);
-    bool tabellapiena(int& punto, int prossimo, int capienza, const char* tipo,
+    bool tabellapiena(int& punto, int prossimo, int capienza, const char* modello,
                       const char* titolo);
     // Draw mode on (selection, move and delete cleared) / the calculate state
     // (modes off, kinds released).

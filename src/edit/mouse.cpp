@@ -101,11 +101,11 @@ void FrmVask_2::picAreagrafica_Paint() { pic.svuotasovrapposto(); }
 
 // Every click of a drawing command counts a point; a full table refuses even
 // the first one.
-bool FrmVask_2::tabellapiena(int& punto, int prossimo, int capienza, const char* tipo,
+bool FrmVask_2::tabellapiena(int& punto, int prossimo, int capienza, const char* modello,
                              const char* titolo) {
     ++punto;
     if (prossimo <= capienza) return false;
-    avviso("Non puoi usare più di " + testointero(capienza) + tipo, titolo);
+    avviso(componi(modello, {testointero(capienza)}), titolo);
     punto = 0;
     return true;
 }
@@ -142,8 +142,9 @@ bool FrmVask_2::raggioammesso(Portata portata, float raggio) {
 }
 
 bool FrmVask_2::disegnarettangolo() {
-    if (tabellapiena(costruzione.puntorettangolo, sez.prossimorettangolo, MAXRETTANGOLI, " rettangoli.",
-                     "Rettangoli esauriti."))
+    if (tabellapiena(costruzione.puntorettangolo, sez.prossimorettangolo, MAXRETTANGOLI,
+                     QT_TRANSLATE_NOOP("Vask", "Non puoi usare più di %1 rettangoli."),
+                     QT_TRANSLATE_NOOP("Vask", "Rettangoli esauriti.")))
         return true;
     const int n = sez.prossimorettangolo;
     float* r = sez.rettangoli[n];
@@ -190,8 +191,9 @@ bool FrmVask_2::disegnarettangolo() {
 }
 
 bool FrmVask_2::disegnatriangolo() {
-    if (tabellapiena(costruzione.puntotriangolo, sez.prossimotriangolo, MAXTRIANGOLI, " triangoli.",
-                     "Triangoli esauriti."))
+    if (tabellapiena(costruzione.puntotriangolo, sez.prossimotriangolo, MAXTRIANGOLI,
+                     QT_TRANSLATE_NOOP("Vask", "Non puoi usare più di %1 triangoli."),
+                     QT_TRANSLATE_NOOP("Vask", "Triangoli esauriti.")))
         return true;
     const int n = sez.prossimotriangolo;
     float* t = sez.triangoli[n];
@@ -253,7 +255,9 @@ bool FrmVask_2::disegnatriangolo() {
 }
 
 bool FrmVask_2::disegnalinea() {
-    if (tabellapiena(costruzione.puntolinea, sez.l, MAXLINEE, " linee.", "Linee esaurite.")) return true;
+    if (tabellapiena(costruzione.puntolinea, sez.l, MAXLINEE, QT_TRANSLATE_NOOP("Vask", "Non puoi usare più di %1 linee."),
+                     QT_TRANSLATE_NOOP("Vask", "Linee esaurite.")))
+        return true;
     const int n = sez.l;
     float* s = sez.linee[n];
     const float px = puntox(), py = puntoy();
@@ -286,7 +290,8 @@ bool FrmVask_2::disegnalinea() {
 }
 
 bool FrmVask_2::disegnacerchio() {
-    if (tabellapiena(costruzione.puntocerchio, sez.prossimocerchio, MAXCERCHI, " Cerchi.", "cerchi esauriti."))
+    if (tabellapiena(costruzione.puntocerchio, sez.prossimocerchio, MAXCERCHI,
+                     QT_TRANSLATE_NOOP("Vask", "Non puoi usare più di %1 Cerchi."), QT_TRANSLATE_NOOP("Vask", "cerchi esauriti.")))
         return true;
     const int n = sez.prossimocerchio;
     // The radius as typed, in double precision for the checks and the message.

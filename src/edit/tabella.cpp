@@ -270,10 +270,15 @@ void FrmVask_2::incollatabella(const std::string& testo) {
         const int n = prossimi[k];
         if (n > CAPIENZA[k]) {
             // The texts of drawing, as they are.
-            static const char* const TITOLI[4] = {"Rettangoli esauriti.", "Triangoli esauriti.", "cerchi esauriti.",
-                                                  "Linee esaurite."};
-            static const char* const PLURALI[4] = {" rettangoli.", " triangoli.", " Cerchi.", " linee."};
-            avviso("Non puoi usare più di " + testointero(CAPIENZA[k]) + PLURALI[k], TITOLI[k]);
+            static const char* const TITOLI[4] = {QT_TRANSLATE_NOOP("Vask", "Rettangoli esauriti."),
+                                                  QT_TRANSLATE_NOOP("Vask", "Triangoli esauriti."),
+                                                  QT_TRANSLATE_NOOP("Vask", "cerchi esauriti."),
+                                                  QT_TRANSLATE_NOOP("Vask", "Linee esaurite.")};
+            static const char* const MODELLI[4] = {QT_TRANSLATE_NOOP("Vask", "Non puoi usare più di %1 rettangoli."),
+                                                   QT_TRANSLATE_NOOP("Vask", "Non puoi usare più di %1 triangoli."),
+                                                   QT_TRANSLATE_NOOP("Vask", "Non puoi usare più di %1 Cerchi."),
+                                                   QT_TRANSLATE_NOOP("Vask", "Non puoi usare più di %1 linee.")};
+            avviso(componi(MODELLI[k], {testointero(CAPIENZA[k])}), TITOLI[k]);
             break;
         }
         float r[16] = {};
