@@ -1428,11 +1428,26 @@ Arguments:
         <translation>Dynamic pan refused.</translation>
     </message>
     <message>
-        <location filename="../src/edit/punto.cpp" line="33"/>
-        <location filename="../src/edit/punto.cpp" line="36"/>
-        <location filename="../src/edit/punto.cpp" line="45"/>
+        <location filename="../src/edit/punto.cpp" line="12"/>
+        <source>Scrivere il punto come x;y (per esempio 3.5;2 oppure 3,5;2), oppure come x y separati da uno spazio (3.5 2), oppure come @dx;dy rispetto all&apos;ultimo punto dato (@1;0). Il separatore decimale è il punto o la virgola; 3,5 da solo non è un punto.</source>
+        <translation>Write the point as x;y (for example 3.5;2 or 3,5;2), or as x y separated by a space (3.5 2), or as @dx;dy from the last point given (@1;0). The decimal separator is the point or the comma; 3,5 alone is not a point.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/punto.cpp" line="34"/>
+        <location filename="../src/edit/punto.cpp" line="39"/>
+        <location filename="../src/edit/punto.cpp" line="49"/>
         <source>Punto non valido.</source>
         <translation>Invalid point.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/punto.cpp" line="36"/>
+        <source>Un numero del punto è troppo grande o troppo piccolo per essere memorizzato. %1</source>
+        <translation>A number of the point is too large or too small to be stored. %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/punto.cpp" line="47"/>
+        <source>Le coordinate del punto devono essere comprese tra 0 e %1. %2</source>
+        <translation>The point's coordinates must lie between 0 and %1. %2</translation>
     </message>
     <message>
         <location filename="../src/edit/risultati.cpp" line="76"/>

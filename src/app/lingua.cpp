@@ -53,9 +53,10 @@ QString tradotto(const std::string& testo) {
     std::string modello;
     std::vector<std::string> parti;
     if (!scomponi(testo, modello, parti)) return proprio;
-    // arg() fills the lowest number left: the parts go where the language puts them.
+    // arg() fills the lowest number left: the parts go where the language
+    // puts them; a part that is itself a marked text is translated too.
     QString r = QCoreApplication::translate("Vask", modello.c_str());
-    for (const std::string& p : parti) r = r.arg(QString::fromStdString(p));
+    for (const std::string& p : parti) r = r.arg(QCoreApplication::translate("Vask", p.c_str()));
     return r;
 }
 

@@ -9,10 +9,11 @@ namespace vask {
 
 namespace {
 
-const char* const FORME =
+const char* const FORME = QT_TRANSLATE_NOOP(
+    "Vask",
     "Scrivere il punto come x;y (per esempio 3.5;2 oppure 3,5;2), oppure come x y separati da uno "
     "spazio (3.5 2), oppure come @dx;dy rispetto all'ultimo punto dato (@1;0). Il separatore "
-    "decimale è il punto o la virgola; 3,5 da solo non è un punto.";
+    "decimale è il punto o la virgola; 3,5 da solo non è un punto.");
 constexpr size_t MAXSTORIAPUNTI = 100;
 
 }  // namespace
@@ -32,7 +33,9 @@ void FrmVask_2::txtPunto_Invio() {
     switch (leggipunto(testo, p)) {
     case EsitoPunto::Forma: avviso(FORME, QT_TRANSLATE_NOOP("Vask", "Punto non valido.")); return;
     case EsitoPunto::Numero:
-        avviso(std::string("Un numero del punto è troppo grande o troppo piccolo per essere memorizzato. ") + FORME,
+        avviso(componi(QT_TRANSLATE_NOOP("Vask", "Un numero del punto è troppo grande o troppo piccolo per essere "
+                                                 "memorizzato. %1"),
+                       {FORME}),
                QT_TRANSLATE_NOOP("Vask", "Punto non valido."));
         return;
     case EsitoPunto::Ammesso: break;
@@ -41,7 +44,8 @@ void FrmVask_2::txtPunto_Invio() {
     const double x = (p.relativo ? double(ultimopuntox_) + p.x : p.x) + 0.0;
     const double y = (p.relativo ? double(ultimopuntoy_) + p.y : p.y) + 0.0;
     if (!(x >= 0 && x <= LIMITEMONDO && y >= 0 && y <= LIMITEMONDO)) {
-        avviso("Le coordinate del punto devono essere comprese tra 0 e " + testosingolo(LIMITEMONDO) + ". " + FORME,
+        avviso(componi(QT_TRANSLATE_NOOP("Vask", "Le coordinate del punto devono essere comprese tra 0 e %1. %2"),
+                       {testosingolo(LIMITEMONDO), FORME}),
                QT_TRANSLATE_NOOP("Vask", "Punto non valido."));
         return;
     }
