@@ -1,9 +1,7 @@
 // The load tool: a load point C taken like any point, its neutral axis, the
 // extreme stresses and the verdict against the kern.
-#include <algorithm>
-#include <cmath>
-
 #include "edit/frmvask2.h"
+#include "edit/relazionetesto.h"
 #include "model/numeri.h"
 #include "model/testi.h"
 
@@ -12,7 +10,6 @@ namespace vask {
 namespace {
 
 const char* const NEGATO = QT_TRANSLATE_NOOP("Vask", "Carico negato.");
-const char* const INFINITO = "∞";
 
 std::string numero(double v) { return testosingolo(float(v)); }
 

@@ -7,11 +7,11 @@
 namespace vask {
 
 const char* const SEZIONECAMBIATA = "La sezione è cambiata dopo l'ultimo calcolo: premi Esegui.";
+const char* const INFINITO = "∞";
 
 namespace {
 
 std::string n(double v) { return testosingolo(float(v)); }
-const char* const INFINITO = "∞";
 const char* const NESSUNO = "—";
 const char* const NOMI[3] = {"Rettangolo", "Triangolo", "Cerchio"};
 

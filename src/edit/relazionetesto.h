@@ -36,5 +36,6 @@ std::string relazionehtml(const std::vector<BloccoRelazione>& blocchi, const std
 std::string relazionetesto(const std::vector<BloccoRelazione>& blocchi);
 
 extern const char* const SEZIONECAMBIATA;
+extern const char* const INFINITO;  // an intercept at infinity
 
 }  // namespace vask
