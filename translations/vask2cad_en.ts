@@ -119,17 +119,27 @@
         <translation>Results of the last calculation: the section has changed since.</translation>
     </message>
     <message>
-        <location filename="../src/app/tabella.cpp" line="22"/>
+        <location filename="../src/app/tabella.cpp" line="113"/>
         <source>Elementi della sezione</source>
         <translation>Section elements</translation>
     </message>
     <message>
-        <location filename="../src/app/tabella.cpp" line="38"/>
+        <location filename="../src/app/tabella.cpp" line="117"/>
+        <source>Copia</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <location filename="../src/app/tabella.cpp" line="118"/>
         <source>Copia le righe scelte (o tutte) come testo separato da tabulazioni</source>
         <translation>Copies the chosen rows (or all of them) as tab-separated text</translation>
     </message>
     <message>
-        <location filename="../src/app/tabella.cpp" line="41"/>
+        <location filename="../src/app/tabella.cpp" line="119"/>
+        <source>Incolla</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <location filename="../src/app/tabella.cpp" line="120"/>
         <source>Aggiunge gli elementi delle righe copiate da un foglio di calcolo</source>
         <translation>Adds the elements of the rows copied from a spreadsheet</translation>
     </message>
@@ -530,6 +540,7 @@ Arguments:
         <translation>Rect.</translation>
     </message>
     <message>
+        <location filename="../src/edit/tabella.cpp" line="31"/>
         <location filename="../src/model/controlli.cpp" line="33"/>
         <source>Rettangolo</source>
         <translation>Rectangle</translation>
@@ -540,6 +551,7 @@ Arguments:
         <translation>Trian.</translation>
     </message>
     <message>
+        <location filename="../src/edit/tabella.cpp" line="31"/>
         <location filename="../src/model/controlli.cpp" line="34"/>
         <source>Triangolo</source>
         <translation>Triangle</translation>
@@ -550,14 +562,91 @@ Arguments:
         <translation>Circle</translation>
     </message>
     <message>
+        <location filename="../src/edit/tabella.cpp" line="16"/>
+        <source>Elemento</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="17"/>
+        <source>raggio</source>
+        <translation>radius</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="17"/>
+        <source>densità</source>
+        <translation>density</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="18"/>
+        <source>area</source>
+        <translation>area</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="18"/>
+        <source>massa</source>
+        <translation>mass</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="32"/>
         <location filename="../src/model/controlli.cpp" line="35"/>
         <source>Cerchio</source>
         <translation>Circle</translation>
     </message>
     <message>
+        <location filename="../src/edit/tabella.cpp" line="32"/>
         <location filename="../src/model/controlli.cpp" line="36"/>
         <source>Linea</source>
         <translation>Line</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="34"/>
+        <source>Rettangolo %1</source>
+        <translation>Rectangle %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="34"/>
+        <source>Triangolo %1</source>
+        <translation>Triangle %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="35"/>
+        <source>Cerchio %1</source>
+        <translation>Circle %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="35"/>
+        <source>Linea %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="79"/>
+        <source>Il rettangolo deve rimanere nella zona positiva dell&apos;area grafica, entro le coordinate %1. Reinserire il valore.</source>
+        <translation>The rectangle must stay in the positive zone of the drawing area, within the coordinates %1. Enter the value again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="81"/>
+        <source>Il triangolo deve rimanere nella zona positiva dell&apos;area grafica, entro le coordinate %1. Reinserire il valore.</source>
+        <translation>The triangle must stay in the positive zone of the drawing area, within the coordinates %1. Enter the value again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="84"/>
+        <source>La linea deve rimanere nella zona positiva dell&apos;area grafica, entro le coordinate %1. Reinserire il valore.</source>
+        <translation>The line must stay in the positive zone of the drawing area, within the coordinates %1. Enter the value again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="154"/>
+        <source>%1: il valore di %2 non è un numero. Scrivere un numero con il punto o la virgola come separatore decimale.</source>
+        <translation>%1: the value of %2 is not a number. Write a number with a point or a comma as the decimal separator.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="325"/>
+        <source>incolla %1 riga</source>
+        <translation>paste %1 row</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="325"/>
+        <source>incolla %1 righe</source>
+        <translation>paste %1 rows</translation>
     </message>
     <message>
         <location filename="../src/model/controlli.cpp" line="36"/>
@@ -1081,411 +1170,859 @@ Arguments:
         <translation>Hint bar</translation>
     </message>
     <message>
-        <location filename="../src/edit/carico.cpp" line="14"/>
+        <location filename="../src/edit/carico.cpp" line="11"/>
         <source>Carico negato.</source>
         <translation>Load refused.</translation>
     </message>
     <message>
-        <location filename="../src/edit/carico.cpp" line="23"/>
+        <location filename="../src/edit/carico.cpp" line="19"/>
         <source>Premi prima Esegui: il centro di sollecitazione si studia sui risultati della sezione così com&apos;è.</source>
         <translation>Press Run first: the load point is studied on the results of the section as it is now.</translation>
     </message>
     <message>
-        <location filename="../src/edit/carico.cpp" line="26"/>
+        <location filename="../src/edit/carico.cpp" line="22"/>
         <source>Un raggio centrale d&apos;inerzia è nullo (per i fori della sezione): l&apos;asse neutro non è definito.</source>
         <translation>A central radius of gyration is zero (because of the section&apos;s holes): the neutral axis is not defined.</translation>
     </message>
     <message>
-        <location filename="../src/edit/carico.cpp" line="27"/>
-        <location filename="../src/edit/distanza.cpp" line="20"/>
+        <location filename="../src/edit/carico.cpp" line="23"/>
+        <location filename="../src/edit/distanza.cpp" line="19"/>
         <source>Disattivare le funzioni di disegno e modifica.</source>
         <translation>Turn off the drawing and editing functions.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="80"/>
+        <location filename="../src/edit/modi.cpp" line="79"/>
         <source>Esegui: Premi il pulsante Esegui per calcolare la sezione.</source>
         <translation>Run: Press the Run button to compute the section.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="153"/>
+        <location filename="../src/edit/modi.cpp" line="152"/>
         <source>Distanza tra due punti: Inserisci il secondo punto.</source>
         <translation>Distance between two points: Enter the second point.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="155"/>
+        <location filename="../src/edit/modi.cpp" line="154"/>
+        <location filename="../src/edit/mouse.cpp" line="177"/>
         <source>Disegna rettangolo: Inserisci le coordinate di un angolo e la densità.</source>
         <translation>Draw rectangle: Enter the coordinates of a corner and the density.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="157"/>
+        <location filename="../src/edit/modi.cpp" line="156"/>
+        <location filename="../src/edit/mouse.cpp" line="241"/>
         <source>Disegna triangolo: Inserisci le coordinate del primo vertice e la densità.</source>
         <translation>Draw triangle: Enter the coordinates of the first vertex and the density.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="159"/>
+        <location filename="../src/edit/modi.cpp" line="158"/>
+        <location filename="../src/edit/mouse.cpp" line="282"/>
         <source>Disegna linea: Inserisci le coordinate del primo estremo del segmento.</source>
         <translation>Draw line: Enter the coordinates of the segment&apos;s first end.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="161"/>
+        <location filename="../src/edit/modi.cpp" line="160"/>
         <source>Disegna cerchio: Inserisci le coordinate del centro, la lunghezza del raggio e la densità.</source>
         <translation>Draw circle: Enter the coordinates of the centre, the length of the radius and the density.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="164"/>
+        <location filename="../src/edit/modi.cpp" line="163"/>
         <source>Seleziona rettangolo: Clicca su un rettangolo per selezionarlo. Consiglio: disattiva snap e osnap.</source>
         <translation>Select rectangle: Click on a rectangle to select it. Tip: turn off snap and osnap.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="167"/>
+        <location filename="../src/edit/modi.cpp" line="166"/>
         <source>Seleziona triangolo: Clicca sul triangolo presso il baricentro o presso i vertici. Consiglio: disattiva snap.</source>
         <translation>Select triangle: Click on the triangle near its centroid or near its vertices. Tip: turn off snap.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="170"/>
+        <location filename="../src/edit/modi.cpp" line="169"/>
         <source>Seleziona cerchio: Clicca su un cerchio per selezionarlo. Consiglio: disattiva snap e osnap.</source>
         <translation>Select circle: Click on a circle to select it. Tip: turn off snap and osnap.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="173"/>
+        <location filename="../src/edit/modi.cpp" line="172"/>
         <source>Seleziona linea: Clicca presso la mezzeria di una linea per selezionarla. Consiglio: disattiva snap.</source>
         <translation>Select line: Click near the midpoint of a line to select it. Tip: turn off snap.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="176"/>
+        <location filename="../src/edit/modi.cpp" line="175"/>
         <source>Sposta rettangolo: Inserisci il punto base dello spostamento.</source>
         <translation>Move rectangle: Enter the base point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="178"/>
+        <location filename="../src/edit/modi.cpp" line="177"/>
         <source>Sposta rettangolo: Inserisci il punto finale dello spostamento.</source>
         <translation>Move rectangle: Enter the end point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="180"/>
+        <location filename="../src/edit/modi.cpp" line="179"/>
         <source>Sposta triangolo: Inserisci il punto base dello spostamento.</source>
         <translation>Move triangle: Enter the base point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="182"/>
+        <location filename="../src/edit/modi.cpp" line="181"/>
         <source>Sposta triangolo: Inserisci il punto finale dello spostamento.</source>
         <translation>Move triangle: Enter the end point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="184"/>
+        <location filename="../src/edit/modi.cpp" line="183"/>
         <source>Sposta cerchio: Inserisci il punto base dello spostamento.</source>
         <translation>Move circle: Enter the base point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="186"/>
+        <location filename="../src/edit/modi.cpp" line="185"/>
         <source>Sposta cerchio: Inserisci il punto finale dello spostamento.</source>
         <translation>Move circle: Enter the end point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="187"/>
+        <location filename="../src/edit/modi.cpp" line="186"/>
         <source>Sposta linea: Inserisci il punto base dello spostamento.</source>
         <translation>Move line: Enter the base point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="189"/>
+        <location filename="../src/edit/modi.cpp" line="188"/>
         <source>Sposta linea: Inserisci il punto finale dello spostamento.</source>
         <translation>Move line: Enter the end point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="191"/>
+        <location filename="../src/edit/modi.cpp" line="190"/>
         <source>Seleziona rettangolo: Selezione eseguita. Puoi cancellarlo, modificarne la densità o spostarlo.</source>
         <translation>Select rectangle: Selected. You can delete it, change its density or move it.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="194"/>
+        <location filename="../src/edit/modi.cpp" line="193"/>
         <source>Seleziona triangolo: Selezione eseguita. Puoi cancellarlo, modificarne la densità o spostarlo.</source>
         <translation>Select triangle: Selected. You can delete it, change its density or move it.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="197"/>
+        <location filename="../src/edit/modi.cpp" line="196"/>
         <source>Seleziona cerchio: Selezione eseguita. Puoi cancellarlo, modificarne densità e raggio o spostarlo.</source>
         <translation>Select circle: Selected. You can delete it, change its density and radius or move it.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="200"/>
+        <location filename="../src/edit/modi.cpp" line="199"/>
         <source>Seleziona linea: Selezione eseguita. Puoi cancellarla, modificarne gli estremi o spostarla.</source>
         <translation>Select line: Selected. You can delete it, change its ends or move it.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="203"/>
+        <location filename="../src/edit/modi.cpp" line="202"/>
         <source>Modifica linea: Seleziona l&apos;estremo che vuoi spostare.</source>
         <translation>Modify line: Select the end you want to move.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="205"/>
+        <location filename="../src/edit/modi.cpp" line="204"/>
         <source>Modifica linea: Seleziona il punto finale dello spostamento.</source>
         <translation>Modify line: Select the end point of the move.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="206"/>
+        <location filename="../src/edit/modi.cpp" line="205"/>
         <source>Distanza tra due punti: Inserisci il primo punto.</source>
         <translation>Distance between two points: Enter the first point.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modi.cpp" line="207"/>
+        <location filename="../src/edit/modi.cpp" line="206"/>
         <source>Carico: Clicca il centro di sollecitazione (o digita x;y nella casella Punto).</source>
         <translation>Load: Click the load point (or type x;y in the Point box).</translation>
     </message>
     <message>
-        <location filename="../src/edit/distanza.cpp" line="20"/>
+        <location filename="../src/edit/distanza.cpp" line="19"/>
         <source>Distanza negato.</source>
         <translation>Distance refused.</translation>
     </message>
     <message>
-        <location filename="../src/edit/distanza.cpp" line="45"/>
+        <location filename="../src/edit/distanza.cpp" line="44"/>
         <source>Distanza: %1 (Δx = %2; Δy = %3)</source>
         <translation>Distance: %1 (Δx = %2; Δy = %3)</translation>
     </message>
     <message>
-        <location filename="../src/edit/griglia.cpp" line="29"/>
+        <location filename="../src/edit/griglia.cpp" line="28"/>
         <source>Il passo della griglia è troppo grande o troppo piccolo per essere memorizzato. Reinserire il passo.</source>
         <translation>The grid step is too large or too small to be stored. Enter the step again.</translation>
     </message>
     <message>
-        <location filename="../src/edit/griglia.cpp" line="30"/>
-        <location filename="../src/edit/griglia.cpp" line="35"/>
+        <location filename="../src/edit/griglia.cpp" line="29"/>
+        <location filename="../src/edit/griglia.cpp" line="34"/>
         <source>Passo della griglia non valido.</source>
         <translation>Invalid grid step.</translation>
     </message>
     <message>
-        <location filename="../src/edit/griglia.cpp" line="34"/>
+        <location filename="../src/edit/griglia.cpp" line="33"/>
         <source>Il passo della griglia deve essere un numero diverso da zero. Reinserire il passo.</source>
         <translation>The grid step must be a number other than zero. Enter the step again.</translation>
     </message>
     <message>
-        <location filename="../src/edit/griglia.cpp" line="41"/>
+        <location filename="../src/edit/griglia.cpp" line="40"/>
         <source>Il passo è toppo piccolo pertanto la griglia non verrà visualizzata.Tuttavia il passo immesso sarà valido per lo snap.</source>
         <translation>The step is too small, so the grid will not be shown. The step entered will still hold for snap.</translation>
     </message>
     <message>
-        <location filename="../src/edit/griglia.cpp" line="42"/>
+        <location filename="../src/edit/griglia.cpp" line="41"/>
         <source>Griglia richiesta troppo fitta</source>
         <translation>Grid asked too dense</translation>
     </message>
     <message>
-        <location filename="../src/edit/modifica.cpp" line="59"/>
+        <location filename="../src/edit/modifica.cpp" line="29"/>
+        <source>modifica densità rettangolo %1</source>
+        <translation>change density of rectangle %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/modifica.cpp" line="44"/>
+        <source>modifica densità triangolo %1</source>
+        <translation>change density of triangle %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/modifica.cpp" line="58"/>
         <source>Il cerchio modificato deve avere il raggio maggiore di zero. Reinserire il raggio.</source>
         <translation>The modified circle must have a radius greater than zero. Enter the radius again.</translation>
     </message>
     <message>
-        <location filename="../src/edit/modifica.cpp" line="60"/>
-        <location filename="../src/edit/mouse.cpp" line="301"/>
-        <location filename="../src/edit/tabella.cpp" line="106"/>
+        <location filename="../src/edit/modifica.cpp" line="59"/>
+        <location filename="../src/edit/mouse.cpp" line="300"/>
+        <location filename="../src/edit/tabella.cpp" line="117"/>
         <source>Cerchio degenere.</source>
         <translation>Degenerate circle.</translation>
     </message>
     <message>
+        <location filename="../src/edit/modifica.cpp" line="63"/>
+        <source>Il cerchio modificato deve rimanere nella zona positiva dell&apos;area grafica. Reinserire il raggio che per il caso specifico non deve essere maggiore di %1.</source>
+        <translation>The modified circle must stay in the positive zone of the drawing area. Enter the radius again: here it must not be greater than %1.</translation>
+    </message>
+    <message>
         <location filename="../src/edit/modifica.cpp" line="67"/>
-        <location filename="../src/edit/modifica.cpp" line="78"/>
+        <location filename="../src/edit/modifica.cpp" line="79"/>
+        <location filename="../src/edit/mouse.cpp" line="318"/>
         <location filename="../src/edit/mouse.cpp" line="326"/>
-        <location filename="../src/edit/tabella.cpp" line="120"/>
+        <location filename="../src/edit/sposta.cpp" line="85"/>
+        <location filename="../src/edit/tabella.cpp" line="126"/>
+        <location filename="../src/edit/tabella.cpp" line="133"/>
         <source>Cerchio fuori dei limiti dell&apos;area grafica.</source>
         <translation>Circle outside the limits of the drawing area.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="116"/>
+        <location filename="../src/edit/modifica.cpp" line="75"/>
+        <source>Il cerchio modificato deve rimanere entro le coordinate %1 dell&apos;area grafica. Reinserire il raggio che per il caso specifico non deve essere maggiore di %2.</source>
+        <translation>The modified circle must stay within the coordinates %1 of the drawing area. Enter the radius again: here it must not be greater than %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/modifica.cpp" line="84"/>
+        <source>modifica cerchio %1</source>
+        <translation>change circle %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/modifica.cpp" line="154"/>
+        <source>La linea risulta essere degenere. Reinserire il secondo punto che deve essere diverso da    ( %1 ; %2 ).</source>
+        <translation>The line is degenerate. Enter the second point again: it must differ from    ( %1 ; %2 ).</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/modifica.cpp" line="157"/>
+        <source>Linea modificata degenere.</source>
+        <translation>Modified line degenerate.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/modifica.cpp" line="160"/>
+        <source>modifica estremo linea %1</source>
+        <translation>change end of line %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="115"/>
         <source>La densità inserita è troppo grande per il calcolo. Reinserire la densità.</source>
         <translation>The density entered is too large for the calculation. Enter the density again.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="116"/>
-        <location filename="../src/edit/mouse.cpp" line="123"/>
+        <location filename="../src/edit/mouse.cpp" line="115"/>
+        <location filename="../src/edit/mouse.cpp" line="122"/>
         <source>Densità fuori dei limiti.</source>
         <translation>Density out of range.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="122"/>
+        <location filename="../src/edit/mouse.cpp" line="121"/>
         <source>La densità inserita è troppo piccola per essere memorizzata. Reinserire la densità.</source>
         <translation>The density entered is too small to be stored. Enter the density again.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="134"/>
+        <location filename="../src/edit/mouse.cpp" line="133"/>
         <source>Il raggio inserito è troppo grande per essere memorizzato. Reinserire il raggio.</source>
         <translation>The radius entered is too large to be stored. Enter the radius again.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="134"/>
-        <location filename="../src/edit/mouse.cpp" line="138"/>
+        <location filename="../src/edit/mouse.cpp" line="133"/>
+        <location filename="../src/edit/mouse.cpp" line="137"/>
         <source>Raggio fuori dei limiti.</source>
         <translation>Radius out of range.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="138"/>
+        <location filename="../src/edit/mouse.cpp" line="137"/>
         <source>Il raggio inserito è troppo piccolo per essere memorizzato. Reinserire il raggio.</source>
         <translation>The radius entered is too small to be stored. Enter the radius again.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="146"/>
-        <location filename="../src/edit/tabella.cpp" line="277"/>
+        <location filename="../src/edit/mouse.cpp" line="145"/>
+        <location filename="../src/edit/tabella.cpp" line="301"/>
         <source>Non puoi usare più di %1 rettangoli.</source>
         <translation>You cannot use more than %1 rectangles.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="147"/>
-        <location filename="../src/edit/tabella.cpp" line="273"/>
+        <location filename="../src/edit/mouse.cpp" line="146"/>
+        <location filename="../src/edit/tabella.cpp" line="297"/>
         <source>Rettangoli esauriti.</source>
         <translation>No rectangles left.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="162"/>
-        <location filename="../src/edit/tabella.cpp" line="83"/>
+        <location filename="../src/edit/mouse.cpp" line="156"/>
+        <source>Disegna rettangolo: Inserisci le coordinate dell&apos;angolo opposto.</source>
+        <translation>Draw rectangle: Enter the coordinates of the opposite corner.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="161"/>
+        <location filename="../src/edit/tabella.cpp" line="94"/>
         <source>Il rettangolo inserito è degenere. Reinserire il secondo punto.</source>
         <translation>The rectangle entered is degenerate. Enter the second point again.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="162"/>
-        <location filename="../src/edit/tabella.cpp" line="83"/>
+        <location filename="../src/edit/mouse.cpp" line="161"/>
+        <location filename="../src/edit/tabella.cpp" line="94"/>
         <source>Rettangolo degenere.</source>
         <translation>Degenerate rectangle.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="195"/>
-        <location filename="../src/edit/tabella.cpp" line="278"/>
+        <location filename="../src/edit/mouse.cpp" line="172"/>
+        <source>disegna rettangolo %1</source>
+        <translation>draw rectangle %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="194"/>
+        <location filename="../src/edit/tabella.cpp" line="302"/>
         <source>Non puoi usare più di %1 triangoli.</source>
         <translation>You cannot use more than %1 triangles.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="196"/>
-        <location filename="../src/edit/tabella.cpp" line="274"/>
+        <location filename="../src/edit/mouse.cpp" line="195"/>
+        <location filename="../src/edit/tabella.cpp" line="298"/>
         <source>Triangoli esauriti.</source>
         <translation>No triangles left.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="212"/>
-        <location filename="../src/edit/tabella.cpp" line="94"/>
+        <location filename="../src/edit/mouse.cpp" line="205"/>
+        <source>Disegna triangolo: Inserisci le coordinate del secondo vertice.</source>
+        <translation>Draw triangle: Enter the coordinates of the second vertex.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="211"/>
+        <location filename="../src/edit/tabella.cpp" line="105"/>
         <source>Il lato inserito è degenere. Reinserire il secondo punto.</source>
         <translation>The side entered is degenerate. Enter the second point again.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="212"/>
-        <location filename="../src/edit/mouse.cpp" line="226"/>
-        <location filename="../src/edit/tabella.cpp" line="94"/>
-        <location filename="../src/edit/tabella.cpp" line="98"/>
+        <location filename="../src/edit/mouse.cpp" line="211"/>
+        <location filename="../src/edit/mouse.cpp" line="225"/>
+        <location filename="../src/edit/tabella.cpp" line="105"/>
+        <location filename="../src/edit/tabella.cpp" line="109"/>
         <source>Triangolo degenere.</source>
         <translation>Degenerate triangle.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="226"/>
-        <location filename="../src/edit/tabella.cpp" line="98"/>
+        <location filename="../src/edit/mouse.cpp" line="219"/>
+        <source>Disegna triangolo: Inserisci le coordinate del terzo vertice.</source>
+        <translation>Draw triangle: Enter the coordinates of the third vertex.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="225"/>
+        <location filename="../src/edit/tabella.cpp" line="109"/>
         <source>Il triangolo inserito è degenere. Reinserire il terzo punto.</source>
         <translation>The triangle entered is degenerate. Enter the third point again.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="258"/>
-        <location filename="../src/edit/tabella.cpp" line="280"/>
+        <location filename="../src/edit/mouse.cpp" line="236"/>
+        <source>disegna triangolo %1</source>
+        <translation>draw triangle %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="257"/>
+        <location filename="../src/edit/tabella.cpp" line="304"/>
         <source>Non puoi usare più di %1 linee.</source>
         <translation>You cannot use more than %1 lines.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="259"/>
-        <location filename="../src/edit/tabella.cpp" line="276"/>
+        <location filename="../src/edit/mouse.cpp" line="258"/>
+        <location filename="../src/edit/tabella.cpp" line="300"/>
         <source>Linee esaurite.</source>
         <translation>No lines left.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="274"/>
-        <location filename="../src/edit/tabella.cpp" line="131"/>
+        <location filename="../src/edit/mouse.cpp" line="268"/>
+        <source>Disegna linea: Inserisci le coordinate del secondo estremo del segmento.</source>
+        <translation>Draw line: Enter the coordinates of the second end of the segment.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="273"/>
+        <location filename="../src/edit/tabella.cpp" line="144"/>
         <source>La linea inserita è degenere. Reinserire il secondo punto.</source>
         <translation>The line entered is degenerate. Enter the second point again.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="274"/>
-        <location filename="../src/edit/tabella.cpp" line="131"/>
+        <location filename="../src/edit/mouse.cpp" line="273"/>
+        <location filename="../src/edit/tabella.cpp" line="144"/>
         <source>Linea degenere.</source>
         <translation>Degenerate line.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="294"/>
-        <location filename="../src/edit/tabella.cpp" line="279"/>
+        <location filename="../src/edit/mouse.cpp" line="277"/>
+        <source>disegna linea %1</source>
+        <translation>draw line %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="293"/>
+        <location filename="../src/edit/tabella.cpp" line="303"/>
         <source>Non puoi usare più di %1 Cerchi.</source>
         <translation>You cannot use more than %1 circles.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="294"/>
-        <location filename="../src/edit/tabella.cpp" line="275"/>
+        <location filename="../src/edit/mouse.cpp" line="293"/>
+        <location filename="../src/edit/tabella.cpp" line="299"/>
         <source>cerchi esauriti.</source>
         <translation>No circles left.</translation>
     </message>
     <message>
-        <location filename="../src/edit/mouse.cpp" line="300"/>
-        <location filename="../src/edit/tabella.cpp" line="106"/>
+        <location filename="../src/edit/mouse.cpp" line="299"/>
+        <location filename="../src/edit/tabella.cpp" line="117"/>
         <source>Il cerchio inserito è degenere. Reinserire il raggio che deve essere maggiore di zero.</source>
         <translation>The circle entered is degenerate. Enter the radius again: it must be greater than zero.</translation>
     </message>
     <message>
-        <location filename="../src/edit/pan.cpp" line="102"/>
+        <location filename="../src/edit/mouse.cpp" line="314"/>
+        <location filename="../src/edit/tabella.cpp" line="122"/>
+        <source>Il cerchio inserito deve rimanere nella zona positiva dell&apos;area grafica. Reinserire il raggio oppure spostare il centro almeno nel punto di coordinate ( %1 ; %1 ) .</source>
+        <translation>The circle must stay in the positive zone of the drawing area. Enter the radius again, or move the centre at least to the point ( %1 ; %1 ) .</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="323"/>
+        <location filename="../src/edit/tabella.cpp" line="130"/>
+        <source>Il cerchio inserito deve rimanere entro le coordinate %1 dell&apos;area grafica. Reinserire il raggio oppure spostare il centro.</source>
+        <translation>The circle must stay within the coordinates %1 of the drawing area. Enter the radius again or move the centre.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/mouse.cpp" line="337"/>
+        <source>disegna cerchio %1</source>
+        <translation>draw circle %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/pan.cpp" line="10"/>
+        <source>Pan: Raggiungimento del limite inferiore dell&apos;area grafica di lavoro.</source>
+        <translation>Pan: The bottom limit of the drawing area has been reached.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/pan.cpp" line="12"/>
+        <source>Pan: Raggiungimento del limite sinistro dell&apos;area grafica di lavoro.</source>
+        <translation>Pan: The left limit of the drawing area has been reached.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/pan.cpp" line="14"/>
+        <source>Pan: Raggiungimento del limite superiore dell&apos;area grafica di lavoro.</source>
+        <translation>Pan: The top limit of the drawing area has been reached.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/pan.cpp" line="16"/>
+        <source>Pan: Raggiungimento del limite destro dell&apos;area grafica di lavoro.</source>
+        <translation>Pan: The right limit of the drawing area has been reached.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/pan.cpp" line="97"/>
+        <source>Pan: Cliccando nell&apos;area grafica trascina il disegno.</source>
+        <translation>Pan: Click in the drawing area and drag the drawing.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/pan.cpp" line="101"/>
         <source>In fase di disegno o di selezione navigare nel disegno col pan statico.</source>
         <translation>While drawing or selecting, move around the drawing with the static pan.</translation>
     </message>
     <message>
-        <location filename="../src/edit/pan.cpp" line="102"/>
+        <location filename="../src/edit/pan.cpp" line="101"/>
         <source>Pan dinamico negato.</source>
         <translation>Dynamic pan refused.</translation>
     </message>
     <message>
-        <location filename="../src/edit/punto.cpp" line="12"/>
+        <location filename="../src/edit/punto.cpp" line="11"/>
         <source>Scrivere il punto come x;y (per esempio 3.5;2 oppure 3,5;2), oppure come x y separati da uno spazio (3.5 2), oppure come @dx;dy rispetto all&apos;ultimo punto dato (@1;0). Il separatore decimale è il punto o la virgola; 3,5 da solo non è un punto.</source>
         <translation>Write the point as x;y (for example 3.5;2 or 3,5;2), or as x y separated by a space (3.5 2), or as @dx;dy from the last point given (@1;0). The decimal separator is the point or the comma; 3,5 alone is not a point.</translation>
     </message>
     <message>
-        <location filename="../src/edit/punto.cpp" line="34"/>
-        <location filename="../src/edit/punto.cpp" line="39"/>
-        <location filename="../src/edit/punto.cpp" line="49"/>
+        <location filename="../src/edit/punto.cpp" line="33"/>
+        <location filename="../src/edit/punto.cpp" line="38"/>
+        <location filename="../src/edit/punto.cpp" line="48"/>
         <source>Punto non valido.</source>
         <translation>Invalid point.</translation>
     </message>
     <message>
-        <location filename="../src/edit/punto.cpp" line="36"/>
+        <location filename="../src/edit/punto.cpp" line="35"/>
         <source>Un numero del punto è troppo grande o troppo piccolo per essere memorizzato. %1</source>
         <translation>A number of the point is too large or too small to be stored. %1</translation>
     </message>
     <message>
-        <location filename="../src/edit/punto.cpp" line="47"/>
+        <location filename="../src/edit/punto.cpp" line="46"/>
         <source>Le coordinate del punto devono essere comprese tra 0 e %1. %2</source>
-        <translation>The point's coordinates must lie between 0 and %1. %2</translation>
+        <translation>The point&apos;s coordinates must lie between 0 and %1. %2</translation>
     </message>
     <message>
-        <location filename="../src/edit/risultati.cpp" line="76"/>
-        <location filename="../src/edit/risultati.cpp" line="194"/>
+        <location filename="../src/edit/risultati.cpp" line="75"/>
+        <location filename="../src/edit/risultati.cpp" line="196"/>
         <source>Introdurre i dati per il calcolo.</source>
         <translation>Enter the data for the calculation.</translation>
     </message>
     <message>
-        <location filename="../src/edit/risultati.cpp" line="76"/>
-        <location filename="../src/edit/risultati.cpp" line="194"/>
+        <location filename="../src/edit/risultati.cpp" line="75"/>
+        <location filename="../src/edit/risultati.cpp" line="196"/>
         <source>Calcolo non eseguito.</source>
         <translation>Calculation not run.</translation>
     </message>
     <message>
-        <location filename="../src/edit/tabella.cpp" line="79"/>
+        <location filename="../src/edit/risultati.cpp" line="102"/>
+        <source>I valori della sezione sono troppo grandi per essere calcolati. Controllare densità e dimensioni dei singoli componenti della sezione selezionandoli.</source>
+        <translation>The values of the section are too large to be computed. Check the density and size of each element of the section by selecting it.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/risultati.cpp" line="104"/>
+        <location filename="../src/edit/risultati.cpp" line="116"/>
+        <source>Calcolo non eseguibile.</source>
+        <translation>Calculation not possible.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/risultati.cpp" line="113"/>
+        <source>La massa della sezione è complessivamente minore o uguale a zero. Il calcolo non può essere eseguito. Controllare i dati dei singoli componenti della sezione selezionandoli.</source>
+        <translation>The total mass of the section is zero or less. The calculation cannot be done. Check the data of each element of the section by selecting it.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/risultati.cpp" line="179"/>
+        <source>L&apos;asse Xc è VIOLA. L&apos;asse Yc è ROSSO. Xc è l&apos;asse intorno a cui si ha l&apos;inerzia massima. Con i suoi fori la sezione non ha un&apos;ellisse centrale reale lungo gli assi Xc e Yc.</source>
+        <translation>The Xc axis is VIOLET. The Yc axis is RED. Xc is the axis of the greatest moment of inertia. With its holes the section has no real central ellipse along the Xc and Yc axes.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/risultati.cpp" line="183"/>
+        <source>L&apos;asse Xc è VIOLA. L&apos;asse Yc è ROSSO. Xc è l&apos;asse intorno a cui si ha l&apos;inerzia massima. Con i suoi fori la sezione non ha un&apos;ellisse centrale reale lungo l&apos;asse Xc.</source>
+        <translation>The Xc axis is VIOLET. The Yc axis is RED. Xc is the axis of the greatest moment of inertia. With its holes the section has no real central ellipse along the Xc axis.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/risultati.cpp" line="186"/>
+        <source>L&apos;asse Xc è VIOLA. L&apos;asse Yc è ROSSO. Xc è l&apos;asse intorno a cui si ha l&apos;inerzia massima.</source>
+        <translation>The Xc axis is VIOLET. The Yc axis is RED. Xc is the axis of the greatest moment of inertia.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/sposta.cpp" line="66"/>
+        <source>Il rettangolo spostato deve rimanere nella zona positiva dell&apos;area grafica. Reinserire il secondo punto.</source>
+        <translation>The moved rectangle must stay in the positive zone of the drawing area. Enter the second point again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/sposta.cpp" line="68"/>
+        <location filename="../src/edit/tabella.cpp" line="90"/>
         <source>Rettangolo fuori dai limiti dell&apos;area grafica.</source>
         <translation>Rectangle outside the limits of the drawing area.</translation>
     </message>
     <message>
-        <location filename="../src/edit/tabella.cpp" line="90"/>
+        <location filename="../src/edit/sposta.cpp" line="73"/>
+        <source>Il triangolo spostato deve rimanere nella zona positiva dell&apos;area grafica. Reinserire il secondo punto.</source>
+        <translation>The moved triangle must stay in the positive zone of the drawing area. Enter the second point again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/sposta.cpp" line="75"/>
+        <location filename="../src/edit/tabella.cpp" line="101"/>
         <source>Triangolo fuori dai limiti dell&apos;area grafica.</source>
         <translation>Triangle outside the limits of the drawing area.</translation>
     </message>
     <message>
-        <location filename="../src/edit/tabella.cpp" line="127"/>
+        <location filename="../src/edit/sposta.cpp" line="81"/>
+        <source>Il cerchio spostato deve rimanere nella zona positiva dell&apos;area grafica. Reinserire il secondo punto in modo da spostare il centro almeno nel punto di coordinate ( %1 ; %1 ) .</source>
+        <translation>The moved circle must stay in the positive zone of the drawing area. Enter the second point again so that the centre moves at least to the point ( %1 ; %1 ) .</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/sposta.cpp" line="91"/>
+        <source>La linea spostata deve rimanere nella zona positiva dell&apos;area grafica. Reinserire il secondo punto.</source>
+        <translation>The moved line must stay in the positive zone of the drawing area. Enter the second point again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/sposta.cpp" line="93"/>
+        <location filename="../src/edit/tabella.cpp" line="140"/>
         <source>Linea fuori dai limiti dell&apos;area grafica.</source>
         <translation>Line outside the limits of the drawing area.</translation>
     </message>
     <message>
-        <location filename="../src/edit/tabella.cpp" line="142"/>
-        <location filename="../src/edit/tabella.cpp" line="149"/>
+        <location filename="../src/edit/sposta.cpp" line="103"/>
+        <source>Il rettangolo spostato deve rimanere entro le coordinate %1 dell&apos;area grafica. Reinserire il secondo punto.</source>
+        <translation>The moved rectangle must stay within the coordinates %1 of the drawing area. Enter the second point again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/sposta.cpp" line="105"/>
+        <source>Il triangolo spostato deve rimanere entro le coordinate %1 dell&apos;area grafica. Reinserire il secondo punto.</source>
+        <translation>The moved triangle must stay within the coordinates %1 of the drawing area. Enter the second point again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/sposta.cpp" line="107"/>
+        <source>Il cerchio spostato deve rimanere entro le coordinate %1 dell&apos;area grafica. Reinserire il secondo punto.</source>
+        <translation>The moved circle must stay within the coordinates %1 of the drawing area. Enter the second point again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/sposta.cpp" line="109"/>
+        <source>La linea spostata deve rimanere entro le coordinate %1 dell&apos;area grafica. Reinserire il secondo punto.</source>
+        <translation>The moved line must stay within the coordinates %1 of the drawing area. Enter the second point again.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/sposta.cpp" line="116"/>
+        <source>sposta %1 %2</source>
+        <translation>move %1 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="157"/>
+        <location filename="../src/edit/tabella.cpp" line="166"/>
         <source>Valore non valido.</source>
         <translation>Invalid value.</translation>
     </message>
     <message>
-        <location filename="../src/edit/tabella.cpp" line="266"/>
+        <location filename="../src/edit/tabella.cpp" line="163"/>
+        <source>%1: il valore di %2 è troppo grande per essere memorizzato.</source>
+        <translation>%1: the value of %2 is too large to be stored.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="164"/>
+        <source>%1: il valore di %2 è troppo piccolo per essere memorizzato.</source>
+        <translation>%1: the value of %2 is too small to be stored.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="202"/>
+        <source>%1 della %2 %3</source>
+        <translation>%1 of %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="202"/>
+        <source>%1 del %2 %3</source>
+        <translation>%1 of %2 %3</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="282"/>
+        <source>Riga %1</source>
+        <translation>Row %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="288"/>
+        <source>%1: la prima colonna deve dire Rettangolo, Triangolo, Cerchio o Linea.</source>
+        <translation>%1: the first column must say Rectangle, Triangle, Circle or Line.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tabella.cpp" line="290"/>
         <source>Incolla interrotto.</source>
         <translation>Paste stopped.</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/carico.cpp" line="172"/>
+        <source>Centro di sollecitazione nel baricentro: l&apos;asse neutro è all&apos;infinito, la sezione è compressa uniformemente.</source>
+        <translation>Load point at the centroid: the neutral axis is at infinity, the section is uniformly compressed.</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/carico.cpp" line="176"/>
+        <source>Centro di sollecitazione interno al nocciolo: la sezione è tutta compressa.</source>
+        <translation>Load point inside the kern: the whole section is compressed.</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/carico.cpp" line="178"/>
+        <source>Centro di sollecitazione sul contorno del nocciolo: l&apos;asse neutro è tangente alla sezione.</source>
+        <translation>Load point on the boundary of the kern: the neutral axis touches the section.</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/carico.cpp" line="181"/>
+        <source>Centro di sollecitazione esterno al nocciolo: l&apos;asse neutro taglia la sezione.</source>
+        <translation>Load point outside the kern: the neutral axis cuts the section.</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/carico.cpp" line="185"/>
+        <source>Nocciolo non disegnato (servono almeno tre linee di chiusura): smin &gt; 0, la sezione è tutta compressa.</source>
+        <translation>Kern not drawn (at least three closure lines are needed): smin &gt; 0, the whole section is compressed.</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/carico.cpp" line="188"/>
+        <source>Nocciolo non disegnato (servono almeno tre linee di chiusura): smin = 0, l&apos;asse neutro è tangente alla sezione.</source>
+        <translation>Kern not drawn (at least three closure lines are needed): smin = 0, the neutral axis touches the section.</translation>
+    </message>
+    <message>
+        <location filename="../src/analysis/carico.cpp" line="190"/>
+        <source>Nocciolo non disegnato (servono almeno tre linee di chiusura): smin &lt; 0, l&apos;asse neutro taglia la sezione.</source>
+        <translation>Kern not drawn (at least three closure lines are needed): smin &lt; 0, the neutral axis cuts the section.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/annulla.cpp" line="124"/>
+        <source>Annulla: comando in corso</source>
+        <translation>Undo: command in progress</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/annulla.cpp" line="125"/>
+        <source>Annulla: %1</source>
+        <translation>Undo: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/annulla.cpp" line="126"/>
+        <source>Annulla</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/annulla.cpp" line="130"/>
+        <source>Ripeti: %1</source>
+        <translation>Redo: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/annulla.cpp" line="131"/>
+        <source>Ripeti</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/cancella.cpp" line="17"/>
+        <source>Sei sicuro di voler cancellare questo elemento?</source>
+        <translation>Are you sure you want to delete this element?</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/cancella.cpp" line="18"/>
+        <source>Conferma cancella elemento.</source>
+        <translation>Confirm element deletion.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/cancella.cpp" line="21"/>
+        <source>cancella %1 %2</source>
+        <translation>delete %1 %2</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/file.cpp" line="46"/>
+        <source>Vask_2 cad - Edizione didattica %1</source>
+        <translation>Vask_2 cad - Teaching edition %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/file.cpp" line="49"/>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/file.cpp" line="50"/>
+        <source>%1 *</source>
+        <translation>%1 *</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/file.cpp" line="92"/>
+        <source>apri %1</source>
+        <translation>open %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/file.cpp" line="148"/>
+        <source>La vista salvata non mostra tutta la sezione: Zoom estensioni (F9) la mostra intera.</source>
+        <translation>The saved view does not show the whole section: Zoom extents (F9) shows all of it.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/finestra.cpp" line="31"/>
+        <source>Disegna: Premi i pulsanti rettangolo, triangolo o cerchio per comporre la sezione.</source>
+        <translation>Draw: Press the rectangle, triangle or circle buttons to compose the section.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/finestra.cpp" line="60"/>
+        <source>Se si inoltra un nuovo calcolo il lavoro corrente verrà perso. Inoltrare un nuovo calcolo?</source>
+        <translation>Starting a new calculation loses the current work. Start a new calculation?</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/finestra.cpp" line="62"/>
+        <source>Nuova sezione.</source>
+        <translation>New section.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/finestra.cpp" line="64"/>
+        <source>nuova sezione</source>
+        <translation>new section</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/finestra.cpp" line="115"/>
+        <source>Consulta il file di testo allegato al programma.
+
+GUIDA.txt non si trova in:%1</source>
+        <translation>See the text file that comes with the program.
+
+GUIDE.txt was not found in:%1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/finestra.cpp" line="118"/>
+        <source>Guida.</source>
+        <translation>Guide.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/finestra.cpp" line="123"/>
+        <source>L&apos;autore declina ogni responsabilità da conseguenze di errori derivanti dall&apos;uso del programma. Nonostante la cura dedicata alla sua realizzazione il software potrebbe presentare disfunzioni ed errori di calcolo, pertanto si invitano gli utenti a segnalarne l&apos;eventuale presenza all&apos; indirizzo di posta elettronica vask2cad@example.org
+Sito web: https://example.org/vask2cad</source>
+        <translation>The author accepts no responsibility for consequences of errors arising from the use of the program. Despite the care taken in making it, the software may contain faults and calculation errors; users are therefore asked to report any they find to the e-mail address vask2cad@example.org
+Web site: https://example.org/vask2cad</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/finestra.cpp" line="128"/>
+        <source>Informazioni.</source>
+        <translation>About.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/zoom.cpp" line="31"/>
+        <source>Zoom+: Clicca per ingrandire.</source>
+        <translation>Zoom+: Click to enlarge.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/zoom.cpp" line="31"/>
+        <source>Zoom-: Clicca per rimpicciolire.</source>
+        <translation>Zoom-: Click to reduce.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/zoom.cpp" line="36"/>
+        <source>Zoom+: Non sono ammessi ulteriori zoom+.</source>
+        <translation>Zoom+: No further zoom+ is allowed.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/zoom.cpp" line="36"/>
+        <source>Zoom-: Non sono ammessi ulteriori zoom-.</source>
+        <translation>Zoom-: No further zoom- is allowed.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/zoom.cpp" line="115"/>
+        <source>Zoom estensioni: la sezione è vuota, torna la vista iniziale.</source>
+        <translation>Zoom extents: the section is empty, back to the initial view.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/zoom.cpp" line="133"/>
+        <source>Zoom estensioni: la vista mostra tutta la sezione.</source>
+        <translation>Zoom extents: the view shows the whole section.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/zoom.cpp" line="138"/>
+        <source>Zoom estensioni: la sezione è più grande della vista più ampia (larghezza 80); se ne vede la parte in basso a sinistra.</source>
+        <translation>Zoom extents: the section is larger than the widest view (width 80); its lower left part is shown.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestrastati.cpp" line="137"/>
+        <source>Copia i quindici risultati</source>
+        <translation>Copy the fifteen results</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestrastati.cpp" line="138"/>
+        <source>I passi dell&apos;ultimo calcolo</source>
+        <translation>The steps of the last calculation</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestrastati.cpp" line="139"/>
+        <source>Il cerchio di Mohr dei momenti centrali</source>
+        <translation>Mohr&apos;s circle of the central moments</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tipi.h" line="15"/>
+        <source>rettangolo</source>
+        <translation>rectangle</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tipi.h" line="15"/>
+        <source>triangolo</source>
+        <translation>triangle</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tipi.h" line="16"/>
+        <source>cerchio</source>
+        <translation>circle</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/tipi.h" line="16"/>
+        <source>linea</source>
+        <translation>line</translation>
     </message>
 </context>
 </TS>

@@ -18,6 +18,7 @@
 #include "app/archivio.h"
 #include "app/areagrafica.h"
 #include "app/esportazione.h"
+#include "app/lingua.h"
 #include "app/messaggiqt.h"
 #include "app/stampa.h"
 #include "model/numeri.h"
@@ -51,7 +52,7 @@ FinestraPrincipale::FinestraPrincipale(Messaggi* messaggi, QWidget* genitore)
     messaggi_ = messaggi;
     nucleo_ = std::make_unique<FrmVask_2>(*messaggi);
     archivio_ = std::make_unique<Archivio>(*nucleo_, *messaggi, this);
-    setWindowTitle(QString::fromUtf8(FrmVask_2::TITOLO));
+    setWindowTitle(tradotto(nucleo_->titolo()));
 
     creacontrolli();
     esportazione_ = std::make_unique<Esportazione>(*nucleo_, *messaggi, this, area_);

@@ -123,20 +123,20 @@ bool FinestraPrincipale::improntacambiata() {
 
 void FinestraPrincipale::sincronizza() {
     for (Voce& v : voci_) applica(v);
-    const QString titolo = QString::fromStdString(nucleo_->titolo());
+    const QString titolo = tradotto(nucleo_->titolo());
     if (windowTitle() != titolo) setWindowTitle(titolo);
     // The Modifica menu: what can be undone, redone, copied now.
     const auto voce = [this](const char* nome, bool attiva, const std::string& suggerimento) {
         if (auto* a = findChild<QAction*>(QString::fromUtf8(nome))) {
             a->setEnabled(attiva);
-            a->setStatusTip(QString::fromStdString(suggerimento));
+            a->setStatusTip(tradotto(suggerimento));
         }
     };
     voce("mnuEditaAnnulla", nucleo_->puoiannullare(), nucleo_->descrizioneannulla());
     voce("mnuEditaRipeti", nucleo_->puoiripetere(), nucleo_->descrizioneripeti());
-    voce("mnuEditaCopiaRisultati", nucleo_->ris.eseguito, "Copia i quindici risultati");
-    voce("mnuVisualizzaRelazione", nucleo_->relazionedisponibile(), "I passi dell'ultimo calcolo");
-    voce("mnuVisualizzaMohr", nucleo_->relazionedisponibile(), "Il cerchio di Mohr dei momenti centrali");
+    voce("mnuEditaCopiaRisultati", nucleo_->ris.eseguito, QT_TRANSLATE_NOOP("Vask", "Copia i quindici risultati"));
+    voce("mnuVisualizzaRelazione", nucleo_->relazionedisponibile(), QT_TRANSLATE_NOOP("Vask", "I passi dell'ultimo calcolo"));
+    voce("mnuVisualizzaMohr", nucleo_->relazionedisponibile(), QT_TRANSLATE_NOOP("Vask", "Il cerchio di Mohr dei momenti centrali"));
     if (improntacambiata()) {
         if (tabella_ && tabella_->isVisible()) tabella_->aggiorna();
         if (relazione_ && relazione_->isVisible()) relazione_->aggiorna();

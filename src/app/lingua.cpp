@@ -45,20 +45,25 @@ void impostalingua(Lingua lingua) {
 
 Lingua linguaattuale() { return attuale; }
 
-QString tradotto(const std::string& testo) {
-    const QString proprio = QString::fromStdString(testo);
-    if (testo.empty()) return proprio;
+namespace {
+
+// A part may itself be a composed sentence (an undo step's name inside
+// "Annulla: %1"): a few levels are enough.
+std::string tradottoin(const std::string& testo, int livelli) {
+    if (testo.empty()) return testo;
     const QString t = QCoreApplication::translate("Vask", testo.c_str());
-    if (t != proprio) return t;
+    if (t != QString::fromStdString(testo)) return t.toStdString();
     std::string modello;
     std::vector<std::string> parti;
-    if (!scomponi(testo, modello, parti)) return proprio;
-    // arg() fills the lowest number left: the parts go where the language
-    // puts them; a part that is itself a marked text is translated too.
-    QString r = QCoreApplication::translate("Vask", modello.c_str());
-    for (const std::string& p : parti) r = r.arg(QCoreApplication::translate("Vask", p.c_str()));
-    return r;
+    if (livelli == 0 || !scomponi(testo, modello, parti)) return testo;
+    for (std::string& p : parti) p = tradottoin(p, livelli - 1);
+    // One pass puts each part where the language wants it, never reading a part's own "%n".
+    return riempi(QCoreApplication::translate("Vask", modello.c_str()).toStdString(), parti);
 }
+
+}  // namespace
+
+QString tradotto(const std::string& testo) { return QString::fromStdString(tradottoin(testo, 3)); }
 
 bool linguasalvata(Lingua& lingua) {
     QSettings s = impostazioni();

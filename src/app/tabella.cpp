@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <set>
 
+#include "app/lingua.h"
 #include "edit/frmvask2.h"
 
 namespace vask {
@@ -19,12 +20,8 @@ FinestraTabella::FinestraTabella(FrmVask_2& nucleo, std::function<void(const std
                                  QWidget* genitore)
     : QWidget(genitore, Qt::Window), nucleo_(nucleo), esegui_(std::move(esegui)) {
     setObjectName(QStringLiteral("frmTabella"));
-    setWindowTitle(QCoreApplication::translate("Finestre", "Elementi della sezione"));
     griglia_ = new QTableWidget(0, FrmVask_2::COLONNE, this);
     griglia_->setObjectName(QStringLiteral("grdElementi"));
-    QStringList intestazioni;
-    for (const char* c : FrmVask_2::COLONNETABELLA) intestazioni << QString::fromUtf8(c);
-    griglia_->setHorizontalHeaderLabels(intestazioni);
     griglia_->verticalHeader()->setVisible(false);
     // Every column as wide as its longest number: the whole row in view.
     griglia_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -33,18 +30,17 @@ FinestraTabella::FinestraTabella(FrmVask_2& nucleo, std::function<void(const std
                               QAbstractItemView::AnyKeyPressed);
     griglia_->installEventFilter(this);
 
-    auto* copia = new QPushButton(QStringLiteral("Copia"), this);
-    copia->setObjectName(QStringLiteral("btnTabellaCopia"));
-    copia->setToolTip(QCoreApplication::translate("Finestre", "Copia le righe scelte (o tutte) come testo separato da tabulazioni"));
-    auto* incolla = new QPushButton(QStringLiteral("Incolla"), this);
-    incolla->setObjectName(QStringLiteral("btnTabellaIncolla"));
-    incolla->setToolTip(QCoreApplication::translate("Finestre", "Aggiunge gli elementi delle righe copiate da un foglio di calcolo"));
-    connect(copia, &QPushButton::clicked, this, &FinestraTabella::copia);
-    connect(incolla, &QPushButton::clicked, this, &FinestraTabella::incolla);
+    copia_ = new QPushButton(this);
+    copia_->setObjectName(QStringLiteral("btnTabellaCopia"));
+    incolla_ = new QPushButton(this);
+    incolla_->setObjectName(QStringLiteral("btnTabellaIncolla"));
+    connect(copia_, &QPushButton::clicked, this, &FinestraTabella::copia);
+    connect(incolla_, &QPushButton::clicked, this, &FinestraTabella::incolla);
+    traduci();
 
     auto* pulsanti = new QHBoxLayout;
-    pulsanti->addWidget(copia);
-    pulsanti->addWidget(incolla);
+    pulsanti->addWidget(copia_);
+    pulsanti->addWidget(incolla_);
     pulsanti->addStretch(1);
     auto* colonna = new QVBoxLayout(this);
     colonna->addWidget(griglia_, 1);
@@ -74,7 +70,7 @@ void FinestraTabella::aggiorna() {
     griglia_->setRowCount(int(righe.size()));
     for (int i = 0; i < int(righe.size()); ++i)
         for (int c = 0; c < FrmVask_2::COLONNE; ++c) {
-            const QString testo = QString::fromStdString(righe[size_t(i)].celle[c]);
+            const QString testo = c ? QString::fromStdString(righe[size_t(i)].celle[c]) : tradotto(righe[size_t(i)].celle[c]);
             QTableWidgetItem* cella = griglia_->item(i, c);
             if (!cella) {
                 cella = new QTableWidgetItem;
@@ -103,13 +99,33 @@ void FinestraTabella::copia() {
     std::set<int> righe;
     for (const QTableWidgetSelectionRange& r : griglia_->selectedRanges())
         for (int i = r.topRow(); i <= r.bottomRow(); ++i) righe.insert(i);
-    const std::string testo = nucleo_.testotabella(std::vector<int>(righe.begin(), righe.end()));
+    const std::string testo = nucleo_.testotabella(std::vector<int>(righe.begin(), righe.end()),
+                                                   [](const std::string& t) { return tradotto(t).toStdString(); });
     QApplication::clipboard()->setText(QString::fromStdString(testo));
 }
 
 void FinestraTabella::incolla() {
     const std::string testo = QApplication::clipboard()->text().toStdString();
-    esegui_([&] { nucleo_.incollatabella(testo); });
+    esegui_([&] { nucleo_.incollatabella(testo, [](const std::string& t) { return tradotto(t).toStdString(); }); });
+}
+
+void FinestraTabella::traduci() {
+    setWindowTitle(QCoreApplication::translate("Finestre", "Elementi della sezione"));
+    QStringList intestazioni;
+    for (const char* c : FrmVask_2::COLONNETABELLA) intestazioni << tradotto(c);
+    griglia_->setHorizontalHeaderLabels(intestazioni);
+    copia_->setText(QCoreApplication::translate("Finestre", "Copia"));
+    copia_->setToolTip(QCoreApplication::translate("Finestre", "Copia le righe scelte (o tutte) come testo separato da tabulazioni"));
+    incolla_->setText(QCoreApplication::translate("Finestre", "Incolla"));
+    incolla_->setToolTip(QCoreApplication::translate("Finestre", "Aggiunge gli elementi delle righe copiate da un foglio di calcolo"));
+}
+
+void FinestraTabella::changeEvent(QEvent* evento) {
+    if (evento->type() == QEvent::LanguageChange) {
+        traduci();
+        aggiorna();
+    }
+    QWidget::changeEvent(evento);
 }
 
 bool FinestraTabella::eventFilter(QObject* oggetto, QEvent* evento) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 
+class QPushButton;
 class QTableWidget;
 
 namespace vask {
@@ -27,11 +28,17 @@ public:
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
 
 private:
     FrmVask_2& nucleo_;
     std::function<void(const std::function<void()>&)> esegui_;
+    // Title, column names and buttons in the language of the moment.
+    void traduci();
+
     QTableWidget* griglia_;
+    QPushButton* copia_;
+    QPushButton* incolla_;
     bool aggiornando_ = false;  // cells written by aggiorna(), not by the user
 };
 

@@ -121,12 +121,14 @@ void FrmVask_2::mnuEditaRipeti_Click() {
 }
 
 std::string FrmVask_2::descrizioneannulla() const {
-    if (comandoinsospeso()) return "Annulla: comando in corso";
-    return storia.puoiannullare() ? "Annulla: " + storia.daannullare() : "Annulla";
+    if (comandoinsospeso()) return QT_TRANSLATE_NOOP("Vask", "Annulla: comando in corso");
+    return storia.puoiannullare() ? componi(QT_TRANSLATE_NOOP("Vask", "Annulla: %1"), {storia.daannullare()})
+                                  : QT_TRANSLATE_NOOP("Vask", "Annulla");
 }
 
 std::string FrmVask_2::descrizioneripeti() const {
-    return storia.puoiripetere() ? "Ripeti: " + storia.daripetere() : "Ripeti";
+    return storia.puoiripetere() ? componi(QT_TRANSLATE_NOOP("Vask", "Ripeti: %1"), {storia.daripetere()})
+                                 : QT_TRANSLATE_NOOP("Vask", "Ripeti");
 }
 
 std::string FrmVask_2::testorisultati(bool tabella) const {

@@ -14,11 +14,11 @@ void FrmVask_2::btnCancella_Click() {
         solo(cancellazione.cancellorettangolo, cancellazione.cancellotriangolo,
              cancellazione.cancellocerchio, cancellazione.cancellolinea, k);
         modo.sposto = modo.modifico = false;
-        if (msg_.mostra("Sei sicuro di voler cancellare questo elemento?",
-                        "Conferma cancella elemento.", Icona::Esclamazione,
+        if (msg_.mostra(QT_TRANSLATE_NOOP("Vask", "Sei sicuro di voler cancellare questo elemento?"),
+                        QT_TRANSLATE_NOOP("Vask", "Conferma cancella elemento."), Icona::Esclamazione,
                         Pulsanti::SiNo) != Risposta::Si)
             return;
-        registra(std::string("cancella ") + nometipo(k) + " " + testointero(n));
+        registra(componi(QT_TRANSLATE_NOOP("Vask", "cancella %1 %2"), {nometipo(k), testointero(n)}));
         ctl.sfondo("btnSposta", FACCIA);
         ctl.sfondo("btnCancella", FACCIA);
         ctl.sfondo("btnModifica", FACCIA);

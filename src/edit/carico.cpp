@@ -3,7 +3,6 @@
 #include "edit/frmvask2.h"
 #include "edit/relazionetesto.h"
 #include "model/numeri.h"
-#include "model/testi.h"
 
 namespace vask {
 

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "edit/frmvask2.h"
-#include "model/testi.h"
 
 namespace vask {
 

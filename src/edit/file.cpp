@@ -43,10 +43,11 @@ void FrmVask_2::documentosalvato(const std::string& nome) {
 }
 
 std::string FrmVask_2::titolo() const {
-    std::string t = TITOLO;
+    std::string t = componi(QT_TRANSLATE_NOOP("Vask", "Vask_2 cad - Edizione didattica %1"), {VASK_VERSIONE});
     // The file's name without its folder.
-    if (!nomedocumento.empty()) t += " - " + nomedocumento.substr(nomedocumento.find_last_of("/\\") + 1);
-    if (modificata()) t += " *";
+    if (!nomedocumento.empty())
+        t = componi(QT_TRANSLATE_NOOP("Vask", "%1 - %2"), {t, nomedocumento.substr(nomedocumento.find_last_of("/\\") + 1)});
+    if (modificata()) t = componi(QT_TRANSLATE_NOOP("Vask", "%1 *"), {t});
     return t;
 }
 
@@ -88,7 +89,7 @@ Documento FrmVask_2::documento() const {
 std::string FrmVask_2::apridocumento(const Documento& d, const std::string& nome) {
     if (std::string problema = problemadocumento(d); !problema.empty()) return problema;
 
-    registra("apri " + nome.substr(nome.find_last_of("/\\") + 1), true);
+    registra(componi(QT_TRANSLATE_NOOP("Vask", "apri %1"), {nome.substr(nome.find_last_of("/\\") + 1)}), true);
     nuovasezione();
     // The stored values as they are; what is derived from them computed as
     // drawing computes it, so that the file cannot contradict itself.
@@ -144,7 +145,7 @@ std::string FrmVask_2::apridocumento(const Documento& d, const std::string& nome
     if (estensioni(xmin, ymin, xmax, ymax) &&
         (xmin < pic.scaleleft || xmax > pic.scaleleft + pic.scalewidth || ymin < -pic.scaletop ||
          ymax > -pic.scaletop + pic.scaleheight))
-        ctl.testo("lblDescrizione", "La vista salvata non mostra tutta la sezione: Zoom estensioni (F9) la mostra intera.");
+        ctl.testo("lblDescrizione", QT_TRANSLATE_NOOP("Vask", "La vista salvata non mostra tutta la sezione: Zoom estensioni (F9) la mostra intera."));
     return {};
 }
 

@@ -28,7 +28,7 @@ void FrmVask_2::etichettepunti(int dalpunto) {
 
 void FrmVask_2::Form_Load() {
     ctl.testo("lblDescrizione",
-              "Disegna: Premi i pulsanti rettangolo, triangolo o cerchio per comporre la sezione.");
+              QT_TRANSLATE_NOOP("Vask", "Disegna: Premi i pulsanti rettangolo, triangolo o cerchio per comporre la sezione."));
     sez.l = sez.prossimotriangolo = sez.prossimorettangolo = sez.prossimocerchio = 1;
     modo.disegno = true;
     costruzione.puntorettangolo = costruzione.puntotriangolo = costruzione.puntocerchio = costruzione.puntolinea = 0;
@@ -57,11 +57,11 @@ void FrmVask_2::svuotarisultati() {
 }
 
 void FrmVask_2::mnuFileNuovo_Click() {
-    if (msg_.mostra("Se si inoltra un nuovo calcolo il lavoro corrente verrà perso. Inoltrare un "
-                    "nuovo calcolo?",
-                    "Nuova sezione.", Icona::Esclamazione, Pulsanti::SiNo) != Risposta::Si)
+    if (msg_.mostra(QT_TRANSLATE_NOOP("Vask", "Se si inoltra un nuovo calcolo il lavoro corrente verrà perso. Inoltrare un "
+                    "nuovo calcolo?"),
+                    QT_TRANSLATE_NOOP("Vask", "Nuova sezione."), Icona::Esclamazione, Pulsanti::SiNo) != Risposta::Si)
         return;
-    registra("nuova sezione", true);
+    registra(QT_TRANSLATE_NOOP("Vask", "nuova sezione"), true);
     nuovasezione();
     // A new section belongs to no file yet.
     nomedocumento.clear();
@@ -110,19 +110,22 @@ void FrmVask_2::nuovasezione() {
 }
 
 void FrmVask_2::guidanontrovata(const std::vector<std::string>& cercati) {
-    std::string testo = "Consulta il file di testo allegato al programma.\n\nGUIDA.txt non si trova in:";
-    for (const std::string& p : cercati) testo += "\n" + p;
-    msg_.mostra(testo, "Guida.", Icona::Informazione, Pulsanti::Ok);
+    std::string elenco;
+    for (const std::string& p : cercati) elenco += "\n" + p;
+    msg_.mostra(componi(QT_TRANSLATE_NOOP("Vask", "Consulta il file di testo allegato al programma.\n\nGUIDA.txt non si "
+                                                  "trova in:%1"),
+                        {elenco}),
+                QT_TRANSLATE_NOOP("Vask", "Guida."), Icona::Informazione, Pulsanti::Ok);
 }
 
 void FrmVask_2::mnuInfo_Click() {
     msg_.mostra(
-        "L'autore declina ogni responsabilità da conseguenze di errori derivanti dall'uso del "
+        QT_TRANSLATE_NOOP("Vask", "L'autore declina ogni responsabilità da conseguenze di errori derivanti dall'uso del "
         "programma. Nonostante la cura dedicata alla sua realizzazione il software potrebbe "
         "presentare disfunzioni ed errori di calcolo, pertanto si invitano gli utenti a "
         "segnalarne l'eventuale presenza all' indirizzo di posta elettronica "
-        "vask2cad@example.org\nSito web: https://example.org/vask2cad",
-        "Informazioni.", Icona::Informazione, Pulsanti::Ok);
+        "vask2cad@example.org\nSito web: https://example.org/vask2cad"),
+        QT_TRANSLATE_NOOP("Vask", "Informazioni."), Icona::Informazione, Pulsanti::Ok);
 }
 
 void FrmVask_2::testomodificato(std::string_view casella, std::string testo) {

@@ -1,7 +1,6 @@
 // Grid, grid snap, object snap and guide lines. Snapping rewrites the readout
 // captions, which are the current point of every command.
 #include "edit/frmvask2.h"
-#include "model/testi.h"
 #include "view/vista.h"
 
 namespace vask {

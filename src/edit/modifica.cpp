@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "edit/frmvask2.h"
-#include "model/testi.h"
 #include "edit/tipi.h"
 #include "model/geometria.h"
 
@@ -27,7 +26,7 @@ void FrmVask_2::btnModifica_Click() {
         comincia();
         float d = 0;
         if (!densita(d, std::fabs(r[R::x1] - r[R::x2]) * std::fabs(r[R::y1] - r[R::y2]))) return;
-        registra("modifica densità rettangolo " + testointero(riga(RETTANGOLO)));
+        registra(componi(QT_TRANSLATE_NOOP("Vask", "modifica densità rettangolo %1"), {testointero(riga(RETTANGOLO))}));
         r[R::densita] = d;
         r[R::area] = std::fabs(r[R::x1] - r[R::x2]) * segno(d) * std::fabs(r[R::y1] - r[R::y2]);
         r[R::massa] = std::fabs(d) * r[R::area];
@@ -42,7 +41,7 @@ void FrmVask_2::btnModifica_Click() {
             areatriangolo(t[T::x1], t[T::y1], t[T::x2], t[T::y2], t[T::x3], t[T::y3], 1);
         float d = 0;
         if (!densita(d, geometrica)) return;
-        registra("modifica densità triangolo " + testointero(riga(TRIANGOLO)));
+        registra(componi(QT_TRANSLATE_NOOP("Vask", "modifica densità triangolo %1"), {testointero(riga(TRIANGOLO))}));
         t[T::densita] = d;
         t[T::area] = areatriangolo(t[T::x1], t[T::y1], t[T::x2], t[T::y2], t[T::x3], t[T::y3], d);
         t[T::massa] = std::fabs(d) * t[T::area];
@@ -61,9 +60,10 @@ void FrmVask_2::btnModifica_Click() {
             return;
         }
         if (r > c[C::xc] || r > c[C::yc]) {
-            avviso("Il cerchio modificato deve rimanere nella zona positiva dell'area grafica. "
-                   "Reinserire il raggio che per il caso specifico non deve essere maggiore di " +
-                       testosingolo(c[C::xc] <= c[C::yc] ? c[C::xc] : c[C::yc]) + ".",
+            avviso(componi(QT_TRANSLATE_NOOP("Vask", "Il cerchio modificato deve rimanere nella zona positiva dell'area "
+                                                     "grafica. Reinserire il raggio che per il caso specifico non deve "
+                                                     "essere maggiore di %1."),
+                           {testosingolo(c[C::xc] <= c[C::yc] ? c[C::xc] : c[C::yc])}),
                    QT_TRANSLATE_NOOP("Vask", "Cerchio fuori dei limiti dell'area grafica."));
             return;
         }
@@ -72,15 +72,16 @@ void FrmVask_2::btnModifica_Click() {
         if (!raggioammesso(portata, raggio)) return;
         if (cerchiooltreilmondo(c[C::xc], c[C::yc], raggio)) {
             const float spazio = LIMITEMONDO - std::max(c[C::xc], c[C::yc]);
-            avviso("Il cerchio modificato deve rimanere entro le coordinate " + testosingolo(LIMITEMONDO) +
-                       " dell'area grafica. Reinserire il raggio che per il caso specifico non deve essere "
-                       "maggiore di " + testosingolo(spazio) + ".",
+            avviso(componi(QT_TRANSLATE_NOOP("Vask", "Il cerchio modificato deve rimanere entro le coordinate %1 "
+                                                     "dell'area grafica. Reinserire il raggio che per il caso specifico "
+                                                     "non deve essere maggiore di %2."),
+                           {testosingolo(LIMITEMONDO), testosingolo(spazio)}),
                    QT_TRANSLATE_NOOP("Vask", "Cerchio fuori dei limiti dell'area grafica."));
             return;
         }
         float d = 0;
         if (!densita(d, pigreco * raggio * raggio)) return;
-        registra("modifica cerchio " + testointero(n));
+        registra(componi(QT_TRANSLATE_NOOP("Vask", "modifica cerchio %1"), {testointero(n)}));
         c[C::densita] = d;
         c[C::raggio] = raggio;
         c[C::area] = areacerchio(raggio, d, pigreco);
@@ -150,13 +151,13 @@ bool FrmVask_2::cambioestremoclic() {
     const float altrax = c.colonnax == L::x1 ? s[L::x2] : s[L::x1];
     const float altray = c.colonnax == L::x1 ? s[L::y2] : s[L::y1];
     if (nuovax == altrax && nuovay == altray) {
-        avviso("La linea risulta essere degenere. Reinserire il secondo punto che deve essere "
-               "diverso da    ( " +
-                   testosingolo(altrax) + " ; " + testosingolo(altray) + " ).",
-               "Linea modificata degenere.");
+        avviso(componi(QT_TRANSLATE_NOOP("Vask", "La linea risulta essere degenere. Reinserire il secondo punto che "
+                                                 "deve essere diverso da    ( %1 ; %2 )."),
+                       {testosingolo(altrax), testosingolo(altray)}),
+               QT_TRANSLATE_NOOP("Vask", "Linea modificata degenere."));
         return true;
     }
-    registra("modifica estremo linea " + testointero(n));
+    registra(componi(QT_TRANSLATE_NOOP("Vask", "modifica estremo linea %1"), {testointero(n)}));
     s[c.colonnax] = nuovax;
     s[c.colonnay] = nuovay;
     c.modlineamettipunto = 0;

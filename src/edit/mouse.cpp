@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "edit/frmvask2.h"
-#include "model/testi.h"
 #include "edit/tipi.h"
 #include "model/geometria.h"
 #include "model/numeri.h"
@@ -154,7 +153,7 @@ bool FrmVask_2::disegnarettangolo() {
         r[R::y1] = py;
         mostrapunto(1);
         ctl.testo("lblDescrizione",
-                  "Disegna rettangolo: Inserisci le coordinate dell'angolo opposto.");
+                  QT_TRANSLATE_NOOP("Vask", "Disegna rettangolo: Inserisci le coordinate dell'angolo opposto."));
         mnuVisualizzaRigenera_Click();
         return false;
     }
@@ -170,12 +169,12 @@ bool FrmVask_2::disegnarettangolo() {
         costruzione.puntorettangolo = 1;
         return true;
     }
-    registra("disegna rettangolo " + testointero(n));
+    registra(componi(QT_TRANSLATE_NOOP("Vask", "disegna rettangolo %1"), {testointero(n)}));
     r[R::x2] = px;
     r[R::y2] = py;
     mostrapunto(2);
     ctl.testo("lblDescrizione",
-              "Disegna rettangolo: Inserisci le coordinate di un angolo e la densità.");
+              QT_TRANSLATE_NOOP("Vask", "Disegna rettangolo: Inserisci le coordinate di un angolo e la densità."));
     r[R::densita] = densita;
     r[R::area] = area;
     r[R::massa] = std::fabs(densita) * area;
@@ -203,7 +202,7 @@ bool FrmVask_2::disegnatriangolo() {
         t[T::y1] = py;
         mostrapunto(1);
         ctl.testo("lblDescrizione",
-                  "Disegna triangolo: Inserisci le coordinate del secondo vertice.");
+                  QT_TRANSLATE_NOOP("Vask", "Disegna triangolo: Inserisci le coordinate del secondo vertice."));
         mnuVisualizzaRigenera_Click();
         return false;
     }
@@ -217,7 +216,7 @@ bool FrmVask_2::disegnatriangolo() {
         t[T::y2] = py;
         mostrapunto(2);
         ctl.testo("lblDescrizione",
-                  "Disegna triangolo: Inserisci le coordinate del terzo vertice.");
+                  QT_TRANSLATE_NOOP("Vask", "Disegna triangolo: Inserisci le coordinate del terzo vertice."));
         mnuVisualizzaRigenera_Click();
         return false;
     }
@@ -234,12 +233,12 @@ bool FrmVask_2::disegnatriangolo() {
         costruzione.puntotriangolo = 2;
         return true;
     }
-    registra("disegna triangolo " + testointero(n));
+    registra(componi(QT_TRANSLATE_NOOP("Vask", "disegna triangolo %1"), {testointero(n)}));
     t[T::x3] = px;
     t[T::y3] = py;
     mostrapunto(3);
     ctl.testo("lblDescrizione",
-              "Disegna triangolo: Inserisci le coordinate del primo vertice e la densità.");
+              QT_TRANSLATE_NOOP("Vask", "Disegna triangolo: Inserisci le coordinate del primo vertice e la densità."));
     t[T::densita] = densita;
     t[T::area] = area;
     t[T::massa] = std::fabs(densita) * area;
@@ -266,7 +265,7 @@ bool FrmVask_2::disegnalinea() {
         s[L::y1] = py;
         mostrapunto(1);
         ctl.testo("lblDescrizione",
-                  "Disegna linea: Inserisci le coordinate del secondo estremo del segmento.");
+                  QT_TRANSLATE_NOOP("Vask", "Disegna linea: Inserisci le coordinate del secondo estremo del segmento."));
         mnuVisualizzaRigenera_Click();
         return false;
     }
@@ -275,12 +274,12 @@ bool FrmVask_2::disegnalinea() {
         costruzione.puntolinea = 1;
         return true;
     }
-    registra("disegna linea " + testointero(n));
+    registra(componi(QT_TRANSLATE_NOOP("Vask", "disegna linea %1"), {testointero(n)}));
     s[L::x2] = px;
     s[L::y2] = py;
     mostrapunto(2);
     ctl.testo("lblDescrizione",
-              "Disegna linea: Inserisci le coordinate del primo estremo del segmento.");
+              QT_TRANSLATE_NOOP("Vask", "Disegna linea: Inserisci le coordinate del primo estremo del segmento."));
     ctl.testo("lblContatore", testointero(n));
     sez.puntidilinea(n);
     costruzione.puntolinea = 0;
@@ -312,17 +311,18 @@ bool FrmVask_2::disegnacerchio() {
     const double pyd = valoredidascalia(ctl.testo("lblCoordinataY"));
     if (pxd < raggiotesto || pyd < raggiotesto) {
         const std::string r = testodoppio(raggiotesto);
-        avviso(
-            "Il cerchio inserito deve rimanere nella zona positiva dell'area grafica. Reinserire "
-            "il raggio oppure spostare il centro almeno nel punto di coordinate ( " +
-                r + " ; " + r + " ) .",
-            "Cerchio fuori dei limiti dell'area grafica.");
+        avviso(componi(QT_TRANSLATE_NOOP("Vask", "Il cerchio inserito deve rimanere nella zona positiva dell'area grafica. "
+                                                 "Reinserire il raggio oppure spostare il centro almeno nel punto di "
+                                                 "coordinate ( %1 ; %1 ) ."),
+                       {r}),
+               QT_TRANSLATE_NOOP("Vask", "Cerchio fuori dei limiti dell'area grafica."));
         costruzione.puntocerchio = 0;
         return true;
     }
     if (cerchiooltreilmondo(puntox(), puntoy(), raggio)) {
-        avviso("Il cerchio inserito deve rimanere entro le coordinate " + testosingolo(LIMITEMONDO) +
-                   " dell'area grafica. Reinserire il raggio oppure spostare il centro.",
+        avviso(componi(QT_TRANSLATE_NOOP("Vask", "Il cerchio inserito deve rimanere entro le coordinate %1 dell'area "
+                                                 "grafica. Reinserire il raggio oppure spostare il centro."),
+                       {testosingolo(LIMITEMONDO)}),
                QT_TRANSLATE_NOOP("Vask", "Cerchio fuori dei limiti dell'area grafica."));
         costruzione.puntocerchio = 0;
         return true;
@@ -334,7 +334,7 @@ bool FrmVask_2::disegnacerchio() {
         costruzione.puntocerchio = 0;
         return true;
     }
-    registra("disegna cerchio " + testointero(n));
+    registra(componi(QT_TRANSLATE_NOOP("Vask", "disegna cerchio %1"), {testointero(n)}));
     float* c = sez.cerchi[n];
     c[C::xc] = puntox();
     c[C::yc] = puntoy();

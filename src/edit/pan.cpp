@@ -1,20 +1,19 @@
 // Pan: the window moved by whole units, with the four arrows or by dragging
 // the drawing, never beyond the limits of the world.
 #include "edit/frmvask2.h"
-#include "model/testi.h"
 #include "view/vista.h"
 
 namespace vask {
 
 namespace {
 const char* const LIMITEINFERIORE =
-    "Pan: Raggiungimento del limite inferiore dell'area grafica di lavoro.";
+    QT_TRANSLATE_NOOP("Vask", "Pan: Raggiungimento del limite inferiore dell'area grafica di lavoro.");
 const char* const LIMITESINISTRO =
-    "Pan: Raggiungimento del limite sinistro dell'area grafica di lavoro.";
+    QT_TRANSLATE_NOOP("Vask", "Pan: Raggiungimento del limite sinistro dell'area grafica di lavoro.");
 const char* const LIMITESUPERIORETESTO =
-    "Pan: Raggiungimento del limite superiore dell'area grafica di lavoro.";
+    QT_TRANSLATE_NOOP("Vask", "Pan: Raggiungimento del limite superiore dell'area grafica di lavoro.");
 const char* const LIMITEDESTROTESTO =
-    "Pan: Raggiungimento del limite destro dell'area grafica di lavoro.";
+    QT_TRANSLATE_NOOP("Vask", "Pan: Raggiungimento del limite destro dell'area grafica di lavoro.");
 }  // namespace
 
 void FrmVask_2::rietichettapan() {
@@ -95,7 +94,7 @@ void FrmVask_2::mnuVisualizzaPan_Click() {
                                costruzione.puntolinea || costruzione.puntocerchio;
     if (!incostruzione && !modo.seleziono && !modo.disegno) {
         vista.pan = 1;
-        ctl.testo("lblDescrizione", "Pan: Cliccando nell'area grafica trascina il disegno.");
+        ctl.testo("lblDescrizione", QT_TRANSLATE_NOOP("Vask", "Pan: Cliccando nell'area grafica trascina il disegno."));
         ctl.sfondo("btnPan", VERDE);
         return;
     }

@@ -1,7 +1,6 @@
 // Points typed on the keyboard, given to the command that waits for one as a
 // click would give it; Esc abandons the command in progress.
 #include "edit/frmvask2.h"
-#include "model/testi.h"
 #include "model/geometria.h"
 #include "model/puntodigitato.h"
 

@@ -6,7 +6,6 @@
 #include "analysis/inerzia.h"
 #include "analysis/proprieta.h"
 #include "edit/frmvask2.h"
-#include "model/testi.h"
 #include "model/numeri.h"
 
 namespace vask {
@@ -100,9 +99,9 @@ void FrmVask_2::mnuVisualizzaRisultati_Click() {
     const Proprieta p = calcolaproprieta(sez, pigreco);
     if (!inerziefinite(sez) || !finite(p)) {
         sez = primadelcalcolo;
-        msg_.mostra("I valori della sezione sono troppo grandi per essere calcolati. Controllare "
-                    "densità e dimensioni dei singoli componenti della sezione selezionandoli.",
-                    "Calcolo non eseguibile.", Icona::Critico, Pulsanti::Ok);
+        msg_.mostra(QT_TRANSLATE_NOOP("Vask", "I valori della sezione sono troppo grandi per essere calcolati. Controllare "
+                    "densità e dimensioni dei singoli componenti della sezione selezionandoli."),
+                    QT_TRANSLATE_NOOP("Vask", "Calcolo non eseguibile."), Icona::Critico, Pulsanti::Ok);
         mnuVisualizzaRigenera_Click();
         return;
     }
@@ -111,10 +110,10 @@ void FrmVask_2::mnuVisualizzaRisultati_Click() {
     ris.ixytotale = p.ixytotale;
     ris.massatotale = p.massatotale;
     if (ris.massatotale <= 0) {
-        msg_.mostra("La massa della sezione è complessivamente minore o uguale a zero. Il calcolo "
+        msg_.mostra(QT_TRANSLATE_NOOP("Vask", "La massa della sezione è complessivamente minore o uguale a zero. Il calcolo "
                     "non può essere eseguito. Controllare i dati dei singoli componenti della "
-                    "sezione selezionandoli.",
-                    "Calcolo non eseguibile.", Icona::Critico, Pulsanti::Ok);
+                    "sezione selezionandoli."),
+                    QT_TRANSLATE_NOOP("Vask", "Calcolo non eseguibile."), Icona::Critico, Pulsanti::Ok);
         mnuVisualizzaRigenera_Click();
         return;
     }
@@ -174,15 +173,18 @@ void FrmVask_2::mnuVisualizzaRisultati_Click() {
     for (int i = 0; i < 15; ++i) ris.testi[i] = ctl.testo(ETICHETTERISULTATI[i]);
     btnNoccioloCentrale_Click();
     btnEllisseCentrale_Click();
-    std::string indicazione =
-        "L'asse Xc è VIOLA. L'asse Yc è ROSSO. Xc è l'asse intorno a cui si ha l'inerzia massima.";
     // A radius clamped to 0 flattens ellipse and kern: say why.
-    if (p.immaginarioyc)
-        indicazione += " Con i suoi fori la sezione non ha un'ellisse centrale reale lungo gli "
-                       "assi Xc e Yc.";
-    else if (p.immaginarioxc)
-        indicazione += " Con i suoi fori la sezione non ha un'ellisse centrale reale lungo l'asse "
-                       "Xc.";
+    const char* const indicazione =
+        p.immaginarioyc
+            ? QT_TRANSLATE_NOOP("Vask", "L'asse Xc è VIOLA. L'asse Yc è ROSSO. Xc è l'asse intorno a cui si ha l'inerzia "
+                                        "massima. Con i suoi fori la sezione non ha un'ellisse centrale reale lungo gli "
+                                        "assi Xc e Yc.")
+        : p.immaginarioxc
+            ? QT_TRANSLATE_NOOP("Vask", "L'asse Xc è VIOLA. L'asse Yc è ROSSO. Xc è l'asse intorno a cui si ha l'inerzia "
+                                        "massima. Con i suoi fori la sezione non ha un'ellisse centrale reale lungo "
+                                        "l'asse Xc.")
+            : QT_TRANSLATE_NOOP("Vask", "L'asse Xc è VIOLA. L'asse Yc è ROSSO. Xc è l'asse intorno a cui si ha l'inerzia "
+                                        "massima.");
     ctl.testo("lblDescrizione", indicazione);
 }
 

@@ -63,33 +63,34 @@ bool FrmVask_2::spostaclic(int k) {
     case RETTANGOLO:
         dentro = rettangoloinquadrante(sez.rettangoli[n], dx, dy);
         oltre = rettangolooltre(sez.rettangoli[n], dx, dy);
-        testo = "Il rettangolo spostato deve rimanere nella zona positiva dell'area grafica. "
-                "Reinserire il secondo punto.";
-        titolo = "Rettangolo fuori dai limiti dell'area grafica.";
+        testo = QT_TRANSLATE_NOOP("Vask", "Il rettangolo spostato deve rimanere nella zona positiva dell'area grafica. "
+                "Reinserire il secondo punto.");
+        titolo = QT_TRANSLATE_NOOP("Vask", "Rettangolo fuori dai limiti dell'area grafica.");
         break;
     case TRIANGOLO:
         dentro = triangoloinquadrante(sez.triangoli[n], dx, dy);
         oltre = triangolooltre(sez.triangoli[n], dx, dy);
-        testo = "Il triangolo spostato deve rimanere nella zona positiva dell'area grafica. "
-                "Reinserire il secondo punto.";
-        titolo = "Triangolo fuori dai limiti dell'area grafica.";
+        testo = QT_TRANSLATE_NOOP("Vask", "Il triangolo spostato deve rimanere nella zona positiva dell'area grafica. "
+                "Reinserire il secondo punto.");
+        titolo = QT_TRANSLATE_NOOP("Vask", "Triangolo fuori dai limiti dell'area grafica.");
         break;
     case CERCHIO: {
         dentro = cerchioinquadrante(sez.cerchi[n], dx, dy);
         oltre = cerchiooltre(sez.cerchi[n], dx, dy);
         const std::string r = testosingolo(sez.cerchi[n][C::raggio]);
-        testo = "Il cerchio spostato deve rimanere nella zona positiva dell'area grafica. "
-                "Reinserire il secondo punto in modo da spostare il centro almeno nel punto di "
-                "coordinate ( " + r + " ; " + r + " ) .";
-        titolo = "Cerchio fuori dei limiti dell'area grafica.";
+        testo = componi(QT_TRANSLATE_NOOP("Vask", "Il cerchio spostato deve rimanere nella zona positiva dell'area "
+                                                  "grafica. Reinserire il secondo punto in modo da spostare il centro "
+                                                  "almeno nel punto di coordinate ( %1 ; %1 ) ."),
+                        {r});
+        titolo = QT_TRANSLATE_NOOP("Vask", "Cerchio fuori dei limiti dell'area grafica.");
         break;
     }
     case LINEA:
         dentro = lineainquadrante(sez.linee[n], dx, dy);
         oltre = lineaoltre(sez.linee[n], dx, dy);
-        testo = "La linea spostata deve rimanere nella zona positiva dell'area grafica. "
-                "Reinserire il secondo punto.";
-        titolo = "Linea fuori dai limiti dell'area grafica.";
+        testo = QT_TRANSLATE_NOOP("Vask", "La linea spostata deve rimanere nella zona positiva dell'area grafica. "
+                "Reinserire il secondo punto.");
+        titolo = QT_TRANSLATE_NOOP("Vask", "Linea fuori dai limiti dell'area grafica.");
         break;
     }
     if (!dentro) {
@@ -98,16 +99,21 @@ bool FrmVask_2::spostaclic(int k) {
         return true;
     }
     if (oltre) {
-        static const char* const SPOSTATO[] = {"Il rettangolo spostato", "Il triangolo spostato",
-                                               "Il cerchio spostato", "La linea spostata"};
-        avviso(std::string(SPOSTATO[k]) + " deve rimanere entro le coordinate " + testosingolo(LIMITEMONDO) +
-                   " dell'area grafica. Reinserire il secondo punto.",
-               titolo);
+        static const char* const SPOSTATO[] = {
+            QT_TRANSLATE_NOOP("Vask", "Il rettangolo spostato deve rimanere entro le coordinate %1 dell'area grafica. "
+                                      "Reinserire il secondo punto."),
+            QT_TRANSLATE_NOOP("Vask", "Il triangolo spostato deve rimanere entro le coordinate %1 dell'area grafica. "
+                                      "Reinserire il secondo punto."),
+            QT_TRANSLATE_NOOP("Vask", "Il cerchio spostato deve rimanere entro le coordinate %1 dell'area grafica. "
+                                      "Reinserire il secondo punto."),
+            QT_TRANSLATE_NOOP("Vask", "La linea spostata deve rimanere entro le coordinate %1 dell'area grafica. "
+                                      "Reinserire il secondo punto.")};
+        avviso(componi(SPOSTATO[k], {testosingolo(LIMITEMONDO)}), titolo);
         spostamento.mettipunto = 2;
         return true;
     }
 
-    registra(std::string("sposta ") + nometipo(k) + " " + testointero(n));
+    registra(componi(QT_TRANSLATE_NOOP("Vask", "sposta %1 %2"), {nometipo(k), testointero(n)}));
     switch (k) {
     case RETTANGOLO: sez.spostarettangolo(n, dx, dy); break;
     case TRIANGOLO: sez.spostatriangolo(n, dx, dy); break;

@@ -6,16 +6,16 @@
 #include <cstring>
 
 #include "edit/frmvask2.h"
-#include "model/testi.h"
 #include "edit/tipi.h"
 #include "model/geometria.h"
 #include "model/puntodigitato.h"
 
 namespace vask {
 
-const char* const FrmVask_2::COLONNETABELLA[COLONNE] = {"Elemento", "x1",     "y1",      "x2",   "y2",
-                                                       "x3",       "y3",     "xc",      "yc",   "raggio",
-                                                       "densità",  "area",   "massa"};
+const char* const FrmVask_2::COLONNETABELLA[COLONNE] = {
+    QT_TRANSLATE_NOOP("Vask", "Elemento"), "x1", "y1", "x2", "y2", "x3", "y3", "xc", "yc",
+    QT_TRANSLATE_NOOP("Vask", "raggio"),   QT_TRANSLATE_NOOP("Vask", "densità"),
+    QT_TRANSLATE_NOOP("Vask", "area"),     QT_TRANSLATE_NOOP("Vask", "massa")};
 
 namespace {
 
@@ -28,7 +28,11 @@ const int CAMPO[4][FrmVask_2::COLONNE] = {
 };
 constexpr int DERIVATE = 11;  // area and mass are computed, not typed
 const int CAPIENZA[4] = {MAXRETTANGOLI, MAXTRIANGOLI, MAXCERCHI, MAXLINEE};
-const char* const NOMI[4] = {"Rettangolo", "Triangolo", "Cerchio", "Linea"};
+const char* const NOMI[4] = {QT_TRANSLATE_NOOP("Vask", "Rettangolo"), QT_TRANSLATE_NOOP("Vask", "Triangolo"),
+                             QT_TRANSLATE_NOOP("Vask", "Cerchio"), QT_TRANSLATE_NOOP("Vask", "Linea")};
+// A row's name, one sentence in each language.
+const char* const NOMIRIGA[4] = {QT_TRANSLATE_NOOP("Vask", "Rettangolo %1"), QT_TRANSLATE_NOOP("Vask", "Triangolo %1"),
+                                 QT_TRANSLATE_NOOP("Vask", "Cerchio %1"), QT_TRANSLATE_NOOP("Vask", "Linea %1")};
 
 // The whole cell is one number, as a typed point takes it; `portata` says
 // whether a float holds it.
@@ -54,7 +58,7 @@ std::vector<FrmVask_2::RigaTabella> FrmVask_2::tabella() const {
             RigaTabella t;
             t.tipo = k;
             t.numero = n;
-            t.celle[0] = std::string(NOMI[k]) + " " + testointero(n);
+            t.celle[0] = componi(NOMIRIGA[k], {testointero(n)});
             for (int c = 1; c < COLONNE; ++c)
                 if (CAMPO[k][c]) {
                     t.celle[c] = testosingolo(r[CAMPO[k][c]]);
@@ -71,12 +75,19 @@ bool FrmVask_2::elementoammesso(int k, const float* r, Portata densita, Portata 
             if (!(v >= 0 && v <= LIMITEMONDO)) return true;
         return false;
     };
-    const std::string limiti = " deve rimanere nella zona positiva dell'area grafica, entro le coordinate " +
-                               testosingolo(LIMITEMONDO) + ". Reinserire il valore.";
+    static const char* const LIMITI[4] = {
+        QT_TRANSLATE_NOOP("Vask", "Il rettangolo deve rimanere nella zona positiva dell'area grafica, entro le "
+                                  "coordinate %1. Reinserire il valore."),
+        QT_TRANSLATE_NOOP("Vask", "Il triangolo deve rimanere nella zona positiva dell'area grafica, entro le "
+                                  "coordinate %1. Reinserire il valore."),
+        nullptr,
+        QT_TRANSLATE_NOOP("Vask", "La linea deve rimanere nella zona positiva dell'area grafica, entro le coordinate "
+                                  "%1. Reinserire il valore.")};
+    const auto limiti = [k] { return componi(LIMITI[k], {testosingolo(LIMITEMONDO)}); };
     switch (k) {
     case RETTANGOLO:
         if (fuori({r[R::x1], r[R::y1], r[R::x2], r[R::y2]})) {
-            avviso("Il rettangolo" + limiti, QT_TRANSLATE_NOOP("Vask", "Rettangolo fuori dai limiti dell'area grafica."));
+            avviso(limiti(), QT_TRANSLATE_NOOP("Vask", "Rettangolo fuori dai limiti dell'area grafica."));
             return false;
         }
         if (r[R::x1] == r[R::x2] || r[R::y1] == r[R::y2]) {
@@ -87,7 +98,7 @@ bool FrmVask_2::elementoammesso(int k, const float* r, Portata densita, Portata 
                               arearettangolo(r[R::x1], r[R::y1], r[R::x2], r[R::y2], r[R::densita]));
     case TRIANGOLO:
         if (fuori({r[T::x1], r[T::y1], r[T::x2], r[T::y2], r[T::x3], r[T::y3]})) {
-            avviso("Il triangolo" + limiti, QT_TRANSLATE_NOOP("Vask", "Triangolo fuori dai limiti dell'area grafica."));
+            avviso(limiti(), QT_TRANSLATE_NOOP("Vask", "Triangolo fuori dai limiti dell'area grafica."));
             return false;
         }
         if (r[T::x1] == r[T::x2] && r[T::y1] == r[T::y2]) {
@@ -108,15 +119,17 @@ bool FrmVask_2::elementoammesso(int k, const float* r, Portata densita, Portata 
         }
         if (!raggioammesso(raggio, g)) return false;
         if (r[C::xc] < g || r[C::yc] < g) {
-            avviso("Il cerchio inserito deve rimanere nella zona positiva dell'area grafica. Reinserire il raggio "
-                   "oppure spostare il centro almeno nel punto di coordinate ( " + testosingolo(g) + " ; " +
-                       testosingolo(g) + " ) .",
-                   "Cerchio fuori dei limiti dell'area grafica.");
+            avviso(componi(QT_TRANSLATE_NOOP("Vask", "Il cerchio inserito deve rimanere nella zona positiva dell'area "
+                                                     "grafica. Reinserire il raggio oppure spostare il centro almeno "
+                                                     "nel punto di coordinate ( %1 ; %1 ) ."),
+                           {testosingolo(g)}),
+                   QT_TRANSLATE_NOOP("Vask", "Cerchio fuori dei limiti dell'area grafica."));
             return false;
         }
         if (cerchiooltreilmondo(r[C::xc], r[C::yc], g)) {
-            avviso("Il cerchio inserito deve rimanere entro le coordinate " + testosingolo(LIMITEMONDO) +
-                       " dell'area grafica. Reinserire il raggio oppure spostare il centro.",
+            avviso(componi(QT_TRANSLATE_NOOP("Vask", "Il cerchio inserito deve rimanere entro le coordinate %1 dell'area "
+                                                     "grafica. Reinserire il raggio oppure spostare il centro."),
+                           {testosingolo(LIMITEMONDO)}),
                    QT_TRANSLATE_NOOP("Vask", "Cerchio fuori dei limiti dell'area grafica."));
             return false;
         }
@@ -124,7 +137,7 @@ bool FrmVask_2::elementoammesso(int k, const float* r, Portata densita, Portata 
     }
     default:
         if (fuori({r[L::x1], r[L::y1], r[L::x2], r[L::y2]})) {
-            avviso("La linea" + limiti, QT_TRANSLATE_NOOP("Vask", "Linea fuori dai limiti dell'area grafica."));
+            avviso(limiti(), QT_TRANSLATE_NOOP("Vask", "Linea fuori dai limiti dell'area grafica."));
             return false;
         }
         if (r[L::x1] == r[L::x2] && r[L::y1] == r[L::y2]) {
@@ -138,14 +151,18 @@ bool FrmVask_2::elementoammesso(int k, const float* r, Portata densita, Portata 
 bool FrmVask_2::valorecella(const std::string& testo, int colonna, float& valore, Portata& portata,
                             const std::string& dove) {
     if (!numerocella(testo, valore, portata)) {
-        avviso(dove + "il valore di " + COLONNETABELLA[colonna] + " non è un numero. Scrivere un numero con il "
-               "punto o la virgola come separatore decimale.", QT_TRANSLATE_NOOP("Vask", "Valore non valido."));
+        avviso(componi(QT_TRANSLATE_NOOP("Vask", "%1: il valore di %2 non è un numero. Scrivere un numero con il punto "
+                                                 "o la virgola come separatore decimale."),
+                       {dove, COLONNETABELLA[colonna]}),
+               QT_TRANSLATE_NOOP("Vask", "Valore non valido."));
         return false;
     }
     // Density and radius are judged with the messages of drawing.
     if (colonna == 9 || colonna == 10 || portata == Portata::Ammesso) return true;
-    avviso(dove + "il valore di " + COLONNETABELLA[colonna] + " è troppo " +
-               (portata == Portata::Troppogrande ? "grande" : "piccolo") + " per essere memorizzato.",
+    avviso(componi(portata == Portata::Troppogrande
+                       ? QT_TRANSLATE_NOOP("Vask", "%1: il valore di %2 è troppo grande per essere memorizzato.")
+                       : QT_TRANSLATE_NOOP("Vask", "%1: il valore di %2 è troppo piccolo per essere memorizzato."),
+                   {dove, COLONNETABELLA[colonna]}),
            QT_TRANSLATE_NOOP("Vask", "Valore non valido."));
     return false;
 }
@@ -179,11 +196,11 @@ bool FrmVask_2::modificacella(int i, int colonna, const std::string& testo) {
     const int campi[4] = {R::CAMPI, T::CAMPI, C::CAMPI, L::CAMPI};
     std::memcpy(nuova, rigadi(sez, k, n), sizeof(float) * size_t(campi[k] + 1));
     Portata portata = Portata::Ammesso;
-    if (!valorecella(testo, colonna, nuova[campo], portata, righe[size_t(i)].celle[0] + ": ")) return false;
+    if (!valorecella(testo, colonna, nuova[campo], portata, righe[size_t(i)].celle[0])) return false;
     if (!elementoammesso(k, nuova, colonna == 10 ? portata : Portata::Ammesso, colonna == 9 ? portata : Portata::Ammesso))
         return false;
-    registra(std::string(COLONNETABELLA[colonna]) + (k == LINEA ? " della " : " del ") + nometipo(k) + " " +
-             testointero(n));
+    registra(componi(k == LINEA ? QT_TRANSLATE_NOOP("Vask", "%1 della %2 %3") : QT_TRANSLATE_NOOP("Vask", "%1 del %2 %3"),
+                     {COLONNETABELLA[colonna], nometipo(k), testointero(n)}));
     rigadi(sez, k, n)[campo] = nuova[campo];
     completa(sez, k, n, pigreco);
     // As a move: the elements' results and the kern's snap points are no longer current.
@@ -216,7 +233,7 @@ void FrmVask_2::selezionariga(int i) {
     seleziona(k, righe[size_t(i)].numero);
 }
 
-std::string FrmVask_2::testotabella(const std::vector<int>& scelte) const {
+std::string FrmVask_2::testotabella(const std::vector<int>& scelte, const Traduzione& traduci) const {
     const std::vector<RigaTabella> righe = tabella();
     std::string t;
     const auto aggiungi = [&t](const std::string* celle) {
@@ -224,17 +241,20 @@ std::string FrmVask_2::testotabella(const std::vector<int>& scelte) const {
         t += "\n";
     };
     std::string intestazione[COLONNE];
-    for (int c = 0; c < COLONNE; ++c) intestazione[c] = COLONNETABELLA[c];
+    for (int c = 0; c < COLONNE; ++c) intestazione[c] = traduci ? traduci(COLONNETABELLA[c]) : COLONNETABELLA[c];
     aggiungi(intestazione);
     for (size_t i = 0; i < righe.size(); ++i) {
         bool scelta = scelte.empty();
         for (int s : scelte) scelta |= s == int(i);
-        if (scelta) aggiungi(righe[i].celle);
+        std::string celle[COLONNE];
+        std::copy(std::begin(righe[i].celle), std::end(righe[i].celle), celle);
+        if (traduci) celle[0] = traduci(celle[0]);
+        if (scelta) aggiungi(celle);
     }
     return t;
 }
 
-void FrmVask_2::incollatabella(const std::string& testo) {
+void FrmVask_2::incollatabella(const std::string& testo, const Traduzione& traduci) {
     // The rows being drawn would be overwritten by the pasted ones.
     if (costruzione.puntorettangolo || costruzione.puntotriangolo || costruzione.puntolinea) abbandonacomando();
     Sezione nuova = sez;
@@ -257,13 +277,17 @@ void FrmVask_2::incollatabella(const std::string& testo) {
             p = q + 1;
         }
         if (riga.find_first_not_of(" \t") == std::string::npos) continue;
-        if (celle[0] == COLONNETABELLA[0]) continue;  // the column names
-        const std::string dove = "Riga " + testointero(numeroriga) + ": ";
+        // The column names, as copied in either language.
+        if (celle[0] == COLONNETABELLA[0] || (traduci && celle[0] == traduci(COLONNETABELLA[0]))) continue;
+        const std::string dove = componi(QT_TRANSLATE_NOOP("Vask", "Riga %1"), {testointero(numeroriga)});
         int k = -1;
         for (int j = RETTANGOLO; j <= LINEA; ++j)
-            if (celle[0].rfind(NOMI[j], 0) == 0 || celle[0].rfind(nometipo(j), 0) == 0) k = j;
+            for (const char* nome : {NOMI[j], nometipo(j)})
+                if (celle[0].rfind(nome, 0) == 0 || (traduci && celle[0].rfind(traduci(nome), 0) == 0)) k = j;
         if (k < 0) {
-            avviso(dove + "la prima colonna deve dire Rettangolo, Triangolo, Cerchio o Linea.", QT_TRANSLATE_NOOP("Vask", "Incolla interrotto."));
+            avviso(componi(QT_TRANSLATE_NOOP("Vask", "%1: la prima colonna deve dire Rettangolo, Triangolo, Cerchio o "
+                                                     "Linea."),
+                           {dove}), QT_TRANSLATE_NOOP("Vask", "Incolla interrotto."));
             break;
         }
         const int prossimi[4] = {nuova.prossimorettangolo, nuova.prossimotriangolo, nuova.prossimocerchio, nuova.l};
@@ -298,7 +322,8 @@ void FrmVask_2::incollatabella(const std::string& testo) {
     }
     if (!accettate) return;
     // The rows taken so far are one step.
-    registra("incolla " + testointero(accettate) + (accettate == 1 ? " riga" : " righe"));
+    registra(componi(accettate == 1 ? QT_TRANSLATE_NOOP("Vask", "incolla %1 riga") : QT_TRANSLATE_NOOP("Vask", "incolla %1 righe"),
+                     {testointero(accettate)}));
     sez = nuova;
     if (elementi) ris.attuali = false;
     noccioloscaduto();

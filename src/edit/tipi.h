@@ -2,6 +2,8 @@
 // small helpers for the four flags that each group keeps per kind.
 #pragma once
 
+#include "model/testi.h"
+
 namespace vask {
 
 enum Tipo : int { RETTANGOLO, TRIANGOLO, CERCHIO, LINEA };
@@ -10,7 +12,8 @@ extern const char* const PULSANTITIPO[4];  // btnRettangolo ... btnLinea
 
 // The kind's name in the descriptions of the history.
 inline const char* nometipo(int k) {
-    static const char* const NOMI[4] = {"rettangolo", "triangolo", "cerchio", "linea"};
+    static const char* const NOMI[4] = {QT_TRANSLATE_NOOP("Vask", "rettangolo"), QT_TRANSLATE_NOOP("Vask", "triangolo"),
+                                        QT_TRANSLATE_NOOP("Vask", "cerchio"), QT_TRANSLATE_NOOP("Vask", "linea")};
     return NOMI[k];
 }
 

@@ -28,12 +28,12 @@ void FrmVask_2::BtnZoomMeno_Click() { mnuVisualizzaZoomMeno_Click(); }
 
 bool FrmVask_2::passozoom(bool piu) {
     ctl.sfondo(piu ? "BtnZoomMeno" : "btnZoomPiu", VERDE);
-    ctl.testo("lblDescrizione", piu ? "Zoom+: Clicca per ingrandire." : "Zoom-: Clicca per rimpicciolire.");
+    ctl.testo("lblDescrizione", piu ? QT_TRANSLATE_NOOP("Vask", "Zoom+: Clicca per ingrandire.") : QT_TRANSLATE_NOOP("Vask", "Zoom-: Clicca per rimpicciolire."));
     // Widths only ever halve and double from 20, so the limit is met exactly;
     // "at or beyond" keeps it a limit whatever happens.
     if (piu ? pic.scalewidth <= 1.25f : pic.scalewidth >= LARGHEZZAMASSIMA) {
         ctl.testo("lblDescrizione",
-                  piu ? "Zoom+: Non sono ammessi ulteriori zoom+." : "Zoom-: Non sono ammessi ulteriori zoom-.");
+                  piu ? QT_TRANSLATE_NOOP("Vask", "Zoom+: Non sono ammessi ulteriori zoom+.") : QT_TRANSLATE_NOOP("Vask", "Zoom-: Non sono ammessi ulteriori zoom-."));
         ctl.sfondo(piu ? "btnZoomPiu" : "BtnZoomMeno", ROSSO);
         return false;
     }
@@ -112,7 +112,7 @@ void FrmVask_2::mnuVisualizzaZoomEstensioni_Click() {
     ctl.sfondo("BtnZoomMeno", VERDE);
     double xmin, ymin, xmax, ymax;
     if (!estensioni(xmin, ymin, xmax, ymax)) {
-        ctl.testo("lblDescrizione", "Zoom estensioni: la sezione è vuota, torna la vista iniziale.");
+        ctl.testo("lblDescrizione", QT_TRANSLATE_NOOP("Vask", "Zoom estensioni: la sezione è vuota, torna la vista iniziale."));
         impostavista(0, 0, 20);
         mnuVisualizzaRigenera_Click();
         return;
@@ -130,13 +130,13 @@ void FrmVask_2::mnuVisualizzaZoomEstensioni_Click() {
         // Centred as well as whole units allow.
         const double sinistra = std::clamp(std::round((xa + xb - w) / 2), sinistramin, sinistramax);
         const double basso = std::clamp(std::round((ya + yb - h) / 2), bassomin, bassomax);
-        ctl.testo("lblDescrizione", "Zoom estensioni: la vista mostra tutta la sezione.");
+        ctl.testo("lblDescrizione", QT_TRANSLATE_NOOP("Vask", "Zoom estensioni: la vista mostra tutta la sezione."));
         impostavista(bordo(sinistra, LIMITEDESTRO), bordo(basso, LIMITESUPERIORE), w);
         mnuVisualizzaRigenera_Click();
         return;
     }
-    ctl.testo("lblDescrizione", "Zoom estensioni: la sezione è più grande della vista più ampia (larghezza 80); "
-                                "se ne vede la parte in basso a sinistra.");
+    ctl.testo("lblDescrizione", QT_TRANSLATE_NOOP("Vask", "Zoom estensioni: la sezione è più grande della vista più ampia (larghezza 80); "
+                                "se ne vede la parte in basso a sinistra."));
     impostavista(bordo(std::floor(xmin), LIMITEDESTRO), bordo(std::floor(ymin), LIMITESUPERIORE), LARGHEZZAMASSIMA);
     mnuVisualizzaRigenera_Click();
 }

@@ -1,6 +1,7 @@
 #include "model/testi.h"
 
-#include <deque>
+#include <list>
+#include <unordered_map>
 
 namespace vask {
 
@@ -11,41 +12,51 @@ struct Composto {
     std::vector<std::string> parti;
 };
 
-// Enough for every text on the screen at once; older ones are forgotten.
-constexpr size_t RICORDATI = 64;
-std::deque<Composto> composti;
+// Enough for every text on the screen and every step of the undo history
+// (their names are composed too); the least recently composed go first.
+constexpr size_t RICORDATI = 1024;
+std::list<Composto> composti;
+std::unordered_map<std::string, std::list<Composto>::iterator> indice;
 
 }  // namespace
 
-std::string componi(const char* modello, const std::vector<std::string>& parti) {
+std::string riempi(const std::string& modello, const std::vector<std::string>& parti) {
     std::string r;
-    for (const char* c = modello; *c; ++c) {
-        const size_t k = c[0] == '%' && c[1] >= '1' && c[1] <= '9' ? size_t(c[1] - '1') : parti.size();
+    for (size_t i = 0; i < modello.size(); ++i) {
+        const char c = modello[i], d = i + 1 < modello.size() ? modello[i + 1] : '\0';
+        const size_t k = c == '%' && d >= '1' && d <= '9' ? size_t(d - '1') : parti.size();
         if (k < parti.size()) {
             r += parti[k];
-            ++c;
+            ++i;
         } else {
-            r += *c;
+            r += c;
         }
     }
-    for (auto it = composti.begin(); it != composti.end(); ++it)
-        if (it->testo == r) {
-            composti.erase(it);
-            break;
-        }
+    return r;
+}
+
+std::string componi(const char* modello, const std::vector<std::string>& parti) {
+    std::string r = riempi(modello, parti);
+    const auto trovato = indice.find(r);
+    if (trovato != indice.end()) {
+        composti.erase(trovato->second);
+        indice.erase(trovato);
+    }
     composti.push_back({r, modello, parti});
-    if (composti.size() > RICORDATI) composti.pop_front();
+    indice[r] = std::prev(composti.end());
+    if (composti.size() > RICORDATI) {
+        indice.erase(composti.front().testo);
+        composti.pop_front();
+    }
     return r;
 }
 
 bool scomponi(const std::string& testo, std::string& modello, std::vector<std::string>& parti) {
-    for (auto it = composti.rbegin(); it != composti.rend(); ++it)
-        if (it->testo == testo) {
-            modello = it->modello;
-            parti = it->parti;
-            return true;
-        }
-    return false;
+    const auto trovato = indice.find(testo);
+    if (trovato == indice.end()) return false;
+    modello = trovato->second->modello;
+    parti = trovato->second->parti;
+    return true;
 }
 
 }  // namespace vask

@@ -4,6 +4,7 @@
 // them in another language.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,16 @@
 
 namespace vask {
 
-// `modello` with %1, %2... replaced by `parti`: the Italian sentence. The
-// last ones composed are remembered with their model and parts.
+// A marked text as the user reads it (the shell's translation); empty for
+// the Italian as it is.
+using Traduzione = std::function<std::string(const std::string&)>;
+
+// `modello` with each %1...%9 replaced by its part, in one pass (a part
+// holding "%2" stays as it is); a number with no part stays too.
+std::string riempi(const std::string& modello, const std::vector<std::string>& parti);
+
+// The Italian sentence riempi() makes; the last ones composed are
+// remembered with their model and parts.
 std::string componi(const char* modello, const std::vector<std::string>& parti);
 
 // The model and parts of `testo` when it is one of the sentences composed

@@ -92,6 +92,8 @@ TEST(Lingua, una_frase_composta_si_ritrova_col_suo_modello) {
         {"%2 prima di %1", {"a", "b"}, "b prima di a"},
         {"100% pieno, %1", {"x"}, "100% pieno, x"},
         {"manca %3", {"a"}, "manca %3"},
+        {"%1 e %2", {"%2", "b"}, "%2 e b"},  // a part is never read again
+        {"( %1 ; %1 )%", {"3"}, "( 3 ; 3 )%"},
         {"", {}, ""},
     };
     for (const auto& [modello, parti, atteso] : righe) {
@@ -104,6 +106,7 @@ TEST(Lingua, una_frase_composta_si_ritrova_col_suo_modello) {
     std::string m;
     std::vector<std::string> p;
     EXPECT_FALSE(scomponi("mai composta", m, p));
-    for (int i = 0; i < 100; ++i) componi("%1", {std::to_string(i)});  // only the last ones are kept
-    EXPECT_TRUE(scomponi("99", m, p) && !scomponi("0", m, p));
+    // The least recently composed go first: one composed again is kept.
+    for (int i = 0; i < 2000; ++i) componi("%1", {std::to_string(i % 1500 == 0 ? 0 : i)});
+    EXPECT_TRUE(scomponi("1999", m, p) && scomponi("0", m, p) && scomponi("977", m, p) && !scomponi("975", m, p));
 }
