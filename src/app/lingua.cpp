@@ -1,6 +1,7 @@
 #include "app/lingua.h"
 
 #include <QCoreApplication>
+#include <cstdlib>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
@@ -44,6 +45,22 @@ void impostalingua(Lingua lingua) {
 }
 
 Lingua linguaattuale() { return attuale; }
+
+bool linguainiziale(const QStringList& argomenti, Lingua& lingua, QString& sbagliata) {
+    lingua = linguadisistema([](const char* nome) { return std::getenv(nome); });
+    linguasalvata(lingua);
+    for (int i = 1; i < argomenti.size(); ++i) {
+        const QString& a = argomenti[i];
+        if (a == QLatin1String("--")) break;
+        if (a != QLatin1String("--lingua") && !a.startsWith(QLatin1String("--lingua="))) continue;
+        const QString valore = a.contains(QLatin1Char('=')) ? a.section(QLatin1Char('='), 1) : argomenti.value(i + 1);
+        if (!leggilingua(valore.toStdString(), lingua)) {
+            sbagliata = valore;
+            return false;
+        }
+    }
+    return true;
+}
 
 namespace {
 

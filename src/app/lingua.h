@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <string>
 
 #include "model/lingua.h"
@@ -14,6 +15,11 @@ namespace vask {
 // a LanguageChange event and sets its texts again.
 void impostalingua(Lingua lingua);
 Lingua linguaattuale();
+
+// The language to start in: --lingua among the program's arguments, else the
+// choice kept from Preferenze, else the system's. False, with the value in
+// `sbagliata`, when --lingua asks for neither it nor en.
+bool linguainiziale(const QStringList& argomenti, Lingua& lingua, QString& sbagliata);
 
 // A text of the core in the interface's language: a marked text as it is
 // translated, a composed sentence through its model, anything else as it is.

@@ -92,20 +92,12 @@ int main(int argc, char* argv[]) {
         senzafinestre(argc, argv) ? std::make_unique<QCoreApplication>(argc, argv)
                                   : std::make_unique<QApplication>(argc, argv);
     QTextStream uscita(stdout), errori(stderr);
-    // --lingua first, then the choice kept from Preferenze, then the system's:
-    // the help and the windows both speak it.
-    vask::Lingua lingua = vask::linguadisistema([](const char* nome) { return std::getenv(nome); });
-    vask::linguasalvata(lingua);
-    const QStringList argomenti = app->arguments();
-    for (int i = 1; i < argomenti.size(); ++i) {
-        const QString& a = argomenti[i];
-        if (a == QLatin1String("--")) break;
-        if (a != QLatin1String("--lingua") && !a.startsWith(QLatin1String("--lingua="))) continue;
-        const QString valore = a.contains(QLatin1Char('=')) ? a.section(QLatin1Char('='), 1) : argomenti.value(i + 1);
-        if (!vask::leggilingua(valore.toStdString(), lingua)) {
-            errori << "vask2cad: --lingua vuole it oppure en, non \"" << valore << "\".\n";
-            return 1;
-        }
+    // The help and the windows both speak the language chosen here.
+    vask::Lingua lingua = vask::Lingua::Italiano;
+    QString sbagliata;
+    if (!vask::linguainiziale(app->arguments(), lingua, sbagliata)) {
+        errori << "vask2cad: --lingua vuole it oppure en, non \"" << sbagliata << "\".\n";
+        return 1;
     }
     vask::impostalingua(lingua);
 
