@@ -36,7 +36,7 @@ centrale; con un carico eccentrico, l'asse neutro e le tensioni estreme.
 Le sezioni si salvano in file .vask; la relazione di calcolo, con il
 cerchio di Mohr, si stampa o si esporta, e dalla riga di comando
 (--risultati, --relazione, --carico) il programma scrive i risultati senza
-aprire finestre. L'interfaccia e la guida sono in italiano.]])
+aprire finestre. L'interfaccia e la guida sono in italiano e in inglese.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VASK_MANUTENTORE}")

@@ -1,7 +1,9 @@
 # Builds the Debian package from this build folder's install rules, as
 # "cpack -G DEB" does in a Release folder, and checks its contents and
-# control fields against dati/pacchetto.tsv, the manual page's chapters and
-# the AppStream and desktop files (modes, changelog and icons are lintian's).
+# control fields against dati/pacchetto.tsv, the texts its files must hold
+# (the manual pages' chapters, the Italian beside the English of the desktop
+# and AppStream files) and the validators (modes, changelog and icons are
+# lintian's).
 # cmake -DCPACK=<cpack> -DBUILD=<build folder> -DDESTINO=<scratch folder>
 #       -DVERSIONE=<version> -P pacchetto.cmake
 # Without the Debian tools the package cannot be made: the test is skipped.
@@ -36,6 +38,37 @@ execute_process(COMMAND "${trovato_dpkg-deb}" -c "${deb}" OUTPUT_VARIABLE elenco
 if(NOT esito EQUAL 0)
   message(FATAL_ERROR "dpkg-deb -c: ${esito}")
 endif()
+
+# The files as installed.
+set(radice "${DESTINO}/radice")
+execute_process(COMMAND "${trovato_dpkg-deb}" -x "${deb}" "${radice}" RESULT_VARIABLE esito)
+if(NOT esito EQUAL 0)
+  message(FATAL_ERROR "dpkg-deb -x: ${esito}")
+endif()
+
+function(contiene testo cosa)
+  foreach(atteso IN LISTS ARGN)
+    string(FIND "${testo}" "${atteso}" dove)
+    if(dove EQUAL -1)
+      message(FATAL_ERROR "${cosa} lacks ${atteso}")
+    endif()
+  endforeach()
+endfunction()
+
+# A file of the package as text; the manual pages are compressed.
+function(leggi percorso risultato)
+  if(percorso MATCHES "\\.gz$")
+    execute_process(COMMAND gzip -dc "${percorso}" OUTPUT_VARIABLE t RESULT_VARIABLE esito)
+  else()
+    file(READ "${percorso}" t)
+    set(esito 0)
+  endif()
+  if(NOT esito EQUAL 0)
+    message(FATAL_ERROR "cannot read ${percorso}")
+  endif()
+  set(${risultato} "${t}" PARENT_SCOPE)
+endfunction()
+
 file(STRINGS "${CMAKE_CURRENT_LIST_DIR}/dati/pacchetto.tsv" righe REGEX "^[^#]")
 foreach(riga IN LISTS righe)
   string(REPLACE "\t" ";" celle "${riga}")
@@ -46,6 +79,10 @@ foreach(riga IN LISTS righe)
     if(NOT elenco MATCHES " ${nomeesatto}\n")
       message(FATAL_ERROR "not in the package: ${nome}")
     endif()
+  elseif(tipo STREQUAL "testo")
+    list(GET celle 2 atteso)
+    leggi("${radice}/${nome}" contenuto)
+    contiene("${contenuto}" "${nome}" "${atteso}")
   else()
     list(GET celle 2 atteso)
     execute_process(COMMAND "${trovato_dpkg-deb}" -f "${deb}" "${nome}" OUTPUT_VARIABLE valore)
@@ -56,25 +93,14 @@ foreach(riga IN LISTS righe)
   endif()
 endforeach()
 
-# The files as installed.
-set(radice "${DESTINO}/radice")
-execute_process(COMMAND "${trovato_dpkg-deb}" -x "${deb}" "${radice}" RESULT_VARIABLE esito)
-if(NOT esito EQUAL 0)
-  message(FATAL_ERROR "dpkg-deb -x: ${esito}")
-endif()
-
-execute_process(COMMAND gzip -dc "${radice}/usr/share/man/man1/vask2cad.1.gz" OUTPUT_VARIABLE pagina)
-function(contiene testo cosa)
-  foreach(atteso IN LISTS ARGN)
-    string(FIND "${testo}" "${atteso}" dove)
-    if(dove EQUAL -1)
-      message(FATAL_ERROR "${cosa} lacks ${atteso}")
-    endif()
-  endforeach()
-endfunction()
-contiene("${pagina}" "the manual page" ".TH VASK2CAD 1 " "Vask_2 cad ${VERSIONE}" ".SH NOME" ".SH SINOSSI"
-         ".SH DESCRIZIONE" ".SH \"STATO D'USCITA\"" ".SH ESEMPI" ".SH FILE" "\\-\\-risultati" "\\-\\-relazione"
-         "\\-\\-carico" "\\-\\-help" "\\-\\-version" "GUIDA.txt" "/usr/share/vask2cad/esempi")
+# Both manual pages, the English one and its Italian twin, have the version
+# and every option; their chapters are rows of the table.
+foreach(pagina man/man1 man/it/man1)
+  leggi("${radice}/usr/share/${pagina}/vask2cad.1.gz" contenuto)
+  contiene("${contenuto}" "${pagina}/vask2cad.1.gz" ".TH VASK2CAD 1 " "Vask_2 cad ${VERSIONE}" "\\-\\-risultati"
+           "\\-\\-relazione" "\\-\\-carico" "\\-\\-lingua" "\\-\\-help" "\\-\\-version"
+           "GUIDA.txt" "GUIDE.txt" "/usr/share/vask2cad/esempi" "LC_MESSAGES")
+endforeach()
 
 # The AppStream file names the desktop entry that is in the package, and
 # the version is the program's.

@@ -12,8 +12,11 @@ using namespace vask;
 
 namespace {
 
-std::string guida() {
-    std::ifstream in(VASK_GUIDA, std::ios::binary);
+// The Italian guide, or the English one that stands beside it.
+std::string guida(const char* nome = FILEGUIDA) {
+    std::string percorso = VASK_GUIDA;
+    percorso.replace(percorso.rfind(FILEGUIDA), std::string(FILEGUIDA).size(), nome);
+    std::ifstream in(percorso, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
@@ -50,6 +53,16 @@ TEST(Guida, i_capitoli_della_guida_vera_sono_numerati_in_ordine) {
         EXPECT_EQ(linee[size_t(c.riga)], c.titolo);
         EXPECT_TRUE(i == 0 || capitoli[i - 1].riga < c.riga) << c.titolo;
     }
+}
+
+// The English guide is the Italian one's twin: the same chapters, numbered alike.
+TEST(Guida, la_guida_inglese_ha_i_capitoli_di_quella_italiana) {
+    const std::vector<CapitoloGuida> italiani = capitoliguida(guida()), inglesi = capitoliguida(guida(FILEGUIDE));
+    ASSERT_EQ(inglesi.size(), italiani.size());
+    EXPECT_EQ(inglesi.front().titolo, "1. WHAT IT IS FOR");
+    EXPECT_EQ(inglesi[14].titolo, "15. THE LOAD: LOAD POINT AND NEUTRAL AXIS");
+    for (size_t i = 0; i < inglesi.size(); ++i)
+        EXPECT_EQ(inglesi[i].titolo.rfind(std::to_string(i + 1) + ". ", 0), 0u) << inglesi[i].titolo;
 }
 
 TEST(Guida, un_intestazione_e_un_numero_col_punto_tra_due_righelli) {
