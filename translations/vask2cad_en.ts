@@ -4,36 +4,116 @@
 <context>
     <name>Finestre</name>
     <message>
-        <location filename="../src/app/archivio.cpp" line="81"/>
+        <location filename="../src/app/archivio.cpp" line="15"/>
+        <source>Sezioni di Vask_2 cad (*.vask)</source>
+        <translation>Vask_2 cad sections (*.vask)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/archivio.cpp" line="18"/>
+        <source>La sezione è stata modificata. Salvare le modifiche prima di aprire un&apos;altra sezione?</source>
+        <translation>The section has been changed. Save the changes before opening another section?</translation>
+    </message>
+    <message>
+        <location filename="../src/app/archivio.cpp" line="84"/>
         <source>Apri sezione</source>
         <translation>Open section</translation>
     </message>
     <message>
         <location filename="../src/app/archivio.cpp" line="85"/>
+        <source>Tutti i file (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/archivio.cpp" line="88"/>
         <source>Salva sezione</source>
         <translation>Save section</translation>
     </message>
     <message>
-        <location filename="../src/app/esportazione.cpp" line="47"/>
-        <location filename="../src/app/esportazione.cpp" line="53"/>
+        <location filename="../src/app/archivio.cpp" line="111"/>
+        <source>Il file «%1» non esiste più: è stato tolto dall&apos;elenco dei file recenti.</source>
+        <translation>The file “%1” no longer exists: it has been removed from the list of recent files.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/archivio.cpp" line="115"/>
+        <source>File recente non trovato.</source>
+        <translation>Recent file not found.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/archivio.cpp" line="125"/>
+        <source>Modifiche non salvate.</source>
+        <translation>Unsaved changes.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/archivio.cpp" line="142"/>
+        <source>Sezione non aperta.</source>
+        <translation>Section not opened.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/archivio.cpp" line="177"/>
+        <source>Impossibile salvare «%1»: %2.</source>
+        <translation>Cannot save “%1”: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/archivio.cpp" line="180"/>
+        <source>Salvataggio non riuscito.</source>
+        <translation>Saving failed.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/esportazione.cpp" line="44"/>
+        <location filename="../src/app/esportazione.cpp" line="51"/>
         <source>Esporta immagine</source>
         <translation>Export image</translation>
     </message>
     <message>
-        <location filename="../src/app/esportazione.cpp" line="58"/>
+        <location filename="../src/app/esportazione.cpp" line="45"/>
+        <source>Immagine PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/esportazione.cpp" line="46"/>
+        <source>Disegno SVG (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <location filename="../src/app/esportazione.cpp" line="56"/>
         <source>Larghezza in pixel (da %1 a %2; l&apos;altezza segue la proporzione 20:12):</source>
         <translation>Width in pixels (from %1 to %2; the height keeps the 20:12 ratio):</translation>
     </message>
     <message>
-        <location filename="../src/app/esportazione.cpp" line="62"/>
-        <location filename="../src/app/stampa.cpp" line="186"/>
+        <location filename="../src/app/esportazione.cpp" line="60"/>
+        <location filename="../src/app/stampa.cpp" line="190"/>
         <source>Colori dello schermo</source>
         <translation>Screen colours</translation>
+    </message>
+    <message>
+        <location filename="../src/app/esportazione.cpp" line="105"/>
+        <source>memoria insufficiente per un&apos;immagine così grande</source>
+        <translation>not enough memory for so large an image</translation>
+    </message>
+    <message>
+        <location filename="../src/app/esportazione.cpp" line="108"/>
+        <source>formato «%1» non previsto</source>
+        <translation>format “%1” not supported</translation>
+    </message>
+    <message>
+        <location filename="../src/app/esportazione.cpp" line="114"/>
+        <source>Impossibile esportare «%1»: %2.</source>
+        <translation>Cannot export “%1”: %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/esportazione.cpp" line="117"/>
+        <source>Esportazione non riuscita.</source>
+        <translation>Export failed.</translation>
     </message>
     <message>
         <location filename="../src/app/guida.cpp" line="41"/>
         <source>Guida - Vask_2 cad</source>
         <translation>Help - Vask_2 cad</translation>
+    </message>
+    <message>
+        <location filename="../src/app/guida.cpp" line="43"/>
+        <source>Cerca:</source>
+        <translation>Search:</translation>
     </message>
     <message>
         <location filename="../src/app/guida.cpp" line="49"/>
@@ -57,7 +137,7 @@
     </message>
     <message>
         <location filename="../src/app/mohr.cpp" line="93"/>
-        <location filename="../src/app/stampa.cpp" line="80"/>
+        <location filename="../src/app/stampa.cpp" line="84"/>
         <source>Nessun calcolo eseguito.</source>
         <translation>No calculation run.</translation>
     </message>
@@ -79,7 +159,7 @@
     <message>
         <location filename="../src/app/splash.cpp" line="29"/>
         <location filename="../src/app/splash.cpp" line="43"/>
-        <location filename="../src/app/stampa.cpp" line="178"/>
+        <location filename="../src/app/stampa.cpp" line="182"/>
         <source>Vask_2 cad</source>
         <translation>Vask_2 cad</translation>
     </message>
@@ -114,9 +194,29 @@
         <translation>Click or press any key to begin</translation>
     </message>
     <message>
-        <location filename="../src/app/stampa.cpp" line="82"/>
+        <location filename="../src/app/stampa.cpp" line="86"/>
         <source>Risultati dell&apos;ultimo calcolo: la sezione è cambiata dopo.</source>
         <translation>Results of the last calculation: the section has changed since.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/stampa.cpp" line="187"/>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <location filename="../src/app/stampa.cpp" line="189"/>
+        <source>Colori</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <location filename="../src/app/stampa.cpp" line="212"/>
+        <source>Impossibile stampare la pagina: la stampante o il file non sono disponibili.</source>
+        <translation>Cannot print the page: the printer or the file is not available.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/stampa.cpp" line="215"/>
+        <source>Stampa non riuscita.</source>
+        <translation>Printing failed.</translation>
     </message>
     <message>
         <location filename="../src/app/tabella.cpp" line="113"/>
@@ -142,6 +242,292 @@
         <location filename="../src/app/tabella.cpp" line="120"/>
         <source>Aggiunge gli elementi delle righe copiate da un foglio di calcolo</source>
         <translation>Adds the elements of the rows copied from a spreadsheet</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="85"/>
+        <source>manca il campo &quot;%1&quot; %2.</source>
+        <translation>the field &quot;%1&quot; %2 is missing.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="90"/>
+        <source>il campo &quot;%1&quot; %2 non è un numero.</source>
+        <translation>the field &quot;%1&quot; %2 is not a number.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="97"/>
+        <source>il campo &quot;%1&quot; %2 è fuori dei limiti dei numeri.</source>
+        <translation>the field &quot;%1&quot; %2 is beyond the range of numbers.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="110"/>
+        <source>il campo &quot;%1&quot; %2 deve essere true o false.</source>
+        <translation>the field &quot;%1&quot; %2 must be true or false.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="127"/>
+        <source>il colore &quot;%1&quot; delle preferenze non è nella forma #rrggbb.</source>
+        <translation>the colour &quot;%1&quot; of the preferences is not in the form #rrggbb.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="139"/>
+        <source>&quot;%1&quot; deve essere un oggetto.</source>
+        <translation>&quot;%1&quot; must be an object.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="152"/>
+        <source>&quot;%1&quot; deve essere una lista.</source>
+        <translation>&quot;%1&quot; must be a list.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="157"/>
+        <source>contiene %1 %2: al massimo %3.</source>
+        <translation>the list &quot;%2&quot; holds %1 elements: %3 at most.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="167"/>
+        <source>l&apos;elemento %1 deve essere un oggetto.</source>
+        <translation>the element %1 must be an object.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="186"/>
+        <source>oggetto non chiuso</source>
+        <translation>object not closed</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="188"/>
+        <source>mancano i due punti dopo un nome</source>
+        <translation>colon missing after a name</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="189"/>
+        <source>lista non chiusa</source>
+        <translation>list not closed</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="190"/>
+        <source>virgola mancante</source>
+        <translation>comma missing</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="191"/>
+        <source>valore non valido</source>
+        <translation>invalid value</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="193"/>
+        <source>il testo finisce dentro un numero</source>
+        <translation>the text ends inside a number</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="194"/>
+        <source>numero non valido</source>
+        <translation>invalid number</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="195"/>
+        <source>sequenza di escape non valida</source>
+        <translation>invalid escape sequence</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="196"/>
+        <source>testo non UTF-8 valido</source>
+        <translation>text that is not valid UTF-8</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="197"/>
+        <source>testo tra virgolette non chiuso</source>
+        <translation>quoted text not closed</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="198"/>
+        <source>manca un valore dopo una virgola</source>
+        <translation>a value is missing after a comma</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="199"/>
+        <source>troppi livelli annidati</source>
+        <translation>too many nested levels</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="200"/>
+        <source>documento troppo grande</source>
+        <translation>document too large</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="201"/>
+        <source>altro testo dopo la fine</source>
+        <translation>more text after the end</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="202"/>
+        <source>errore di sintassi</source>
+        <translation>syntax error</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="214"/>
+        <source>il nome del file non è UTF-8 valido.</source>
+        <translation>the file name is not valid UTF-8.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="215"/>
+        <source>il file non esiste.</source>
+        <translation>the file does not exist.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="217"/>
+        <source>troppi collegamenti simbolici nel percorso (forse un anello).</source>
+        <translation>too many symbolic links in the path (perhaps a loop).</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="218"/>
+        <source>una parte del percorso non è una cartella.</source>
+        <translation>a part of the path is not a folder.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="219"/>
+        <source>il nome del file è troppo lungo.</source>
+        <translation>the file name is too long.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="222"/>
+        <source>non si ha il permesso di leggerlo.</source>
+        <translation>there is no permission to read it.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="223"/>
+        <source>non si ha il permesso di entrare in una cartella del percorso.</source>
+        <translation>there is no permission to enter a folder of the path.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="226"/>
+        <source>il sistema non lo lascia leggere (errore %1).</source>
+        <translation>the system does not let it be read (error %1).</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="259"/>
+        <source>il file è troppo grande per essere una sezione.</source>
+        <translation>the file is too large to be a section.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="263"/>
+        <source>il testo non è JSON valido (%1, al carattere %2).</source>
+        <translation>the text is not valid JSON (%1, at character %2).</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="266"/>
+        <source>il file non contiene un oggetto JSON.</source>
+        <translation>the file does not hold a JSON object.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="269"/>
+        <source>manca la versione del formato.</source>
+        <translation>the format&apos;s version is missing.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="271"/>
+        <source>la versione del formato non è un numero intero.</source>
+        <translation>the format&apos;s version is not a whole number.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="274"/>
+        <source>la versione del formato è fuori dei limiti.</source>
+        <translation>the format&apos;s version is out of range.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="278"/>
+        <source>la versione %1 del formato non è conosciuta.</source>
+        <translation>version %1 of the format is not known.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="281"/>
+        <source>del rettangolo %1</source>
+        <translation>of rectangle %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="283"/>
+        <source>del triangolo %1</source>
+        <translation>of triangle %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="284"/>
+        <source>del cerchio %1</source>
+        <translation>of circle %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="285"/>
+        <source>della linea %1</source>
+        <translation>of line %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="287"/>
+        <source>della vista</source>
+        <translation>of the view</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="296"/>
+        <source>il passo della griglia deve essere un testo.</source>
+        <translation>the grid step must be a text.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="299"/>
+        <source>della griglia</source>
+        <translation>of the grid</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="311"/>
+        <source>delle preferenze</source>
+        <translation>of the preferences</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="322"/>
+        <source>è una cartella, non un file.</source>
+        <translation>it is a folder, not a file.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="324"/>
+        <location filename="../src/app/filesezione.cpp" line="333"/>
+        <source>non è un file ordinario.</source>
+        <translation>it is not a regular file.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/filesezione.cpp" line="345"/>
+        <source>Impossibile aprire «%1»: %2</source>
+        <translation>Cannot open “%1”: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestraeventi.cpp" line="157"/>
+        <source>La sezione è stata modificata. Salvare le modifiche prima di chiudere?</source>
+        <translation>The section has been changed. Save the changes before closing?</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestrastati.cpp" line="138"/>
+        <source>Copia i quindici risultati</source>
+        <translation type="unfinished">Copy the fifteen results</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestrastati.cpp" line="140"/>
+        <source>I passi dell&apos;ultimo calcolo</source>
+        <translation type="unfinished">The steps of the last calculation</translation>
+    </message>
+    <message>
+        <location filename="../src/app/finestrastati.cpp" line="142"/>
+        <source>Il cerchio di Mohr dei momenti centrali</source>
+        <translation type="unfinished">Mohr&apos;s circle of the central moments</translation>
+    </message>
+    <message>
+        <location filename="../src/app/messaggiqt.cpp" line="30"/>
+        <source>&amp;Sì</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <location filename="../src/app/messaggiqt.cpp" line="31"/>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <location filename="../src/app/messaggiqt.cpp" line="34"/>
+        <source>&amp;Annulla</source>
+        <translation type="unfinished">&amp;Undo</translation>
     </message>
 </context>
 <context>
@@ -472,44 +858,89 @@ Arguments:
 </translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="114"/>
+        <location filename="../src/app/main.cpp" line="102"/>
+        <source>--lingua vuole it oppure en, non &quot;%1&quot;.</source>
+        <translation>--lingua takes it or en, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="110"/>
         <source>Programma didattico per la geometria delle masse: baricentro, momenti di inerzia, ellisse e nocciolo centrale di una sezione.</source>
         <translation>A teaching program for the geometry of masses: centroid, moments of inertia, central ellipse and central kern of a section.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="117"/>
+        <location filename="../src/app/main.cpp" line="113"/>
         <source>Mostra questo aiuto ed esce.</source>
         <translation>Shows this help and exits.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="119"/>
+        <location filename="../src/app/main.cpp" line="115"/>
         <source>Mostra la versione ed esce.</source>
         <translation>Shows the version and exits.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="122"/>
+        <location filename="../src/app/main.cpp" line="118"/>
         <source>Scrive i quindici risultati di ogni sezione indicata, come nel pannello dei risultati, senza aprire finestre, ed esce.</source>
         <translation>Prints the fifteen results of each section given, as in the results panel (captions in Italian), without opening any window, and exits.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="126"/>
+        <location filename="../src/app/main.cpp" line="122"/>
         <source>Scrive la relazione di calcolo di ogni sezione indicata come testo (tabelle separate da tabulazioni), senza aprire finestre, ed esce.</source>
         <translation>Prints the calculation report of each section given as text (tables separated by tabs), without opening any window, and exits.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="130"/>
+        <location filename="../src/app/main.cpp" line="126"/>
         <source>Con il centro di sollecitazione nel punto x;y: scrive, dopo i quindici risultati, le sue coordinate centrali, l&apos;asse neutro, le tensioni estreme e il confronto con il nocciolo (con --relazione, la sezione Carico della relazione), ed esce.</source>
         <translation>With the load point at x;y: prints, after the fifteen results, its central coordinates, the neutral axis, the extreme stresses and where it lies against the kern (with --relazione, the report&apos;s Carico section), and exits.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="135"/>
+        <location filename="../src/app/main.cpp" line="131"/>
         <source>La lingua dell&apos;interfaccia: it (italiano) o en (English).</source>
         <translation>The interface language: it (italiano) or en (English).</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="145"/>
+        <location filename="../src/app/main.cpp" line="141"/>
         <source>La sezione (.vask) da aprire all&apos;avvio; con --risultati, --relazione o --carico, le sezioni da calcolare.</source>
         <translation>The section (.vask) to open at start; with --risultati, --relazione or --carico, the sections to compute.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="149"/>
+        <source>opzione sconosciuta &quot;%1&quot;.</source>
+        <translation>unknown option &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="151"/>
+        <source>Per l&apos;aiuto: vask2cad --help</source>
+        <translation>For help: vask2cad --help</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="169"/>
+        <source>%1 vuole almeno un file di sezione.</source>
+        <translation>%1 needs at least one section file.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="179"/>
+        <source>--carico vuole il centro di sollecitazione come x;y (per esempio 3.5;2), non &quot;%1&quot;.</source>
+        <translation>--carico takes the load point as x;y (for example 3.5;2), not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/main.cpp" line="193"/>
+        <source>si apre una sezione alla volta; per i risultati di più sezioni: vask2cad --risultati file.vask...</source>
+        <translation>one section is opened at a time; for the results of several sections: vask2cad --risultati file.vask...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/risultati.cpp" line="53"/>
+        <source>Impossibile calcolare «%1»: %2</source>
+        <translation>Cannot calculate “%1”: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/app/risultati.cpp" line="55"/>
+        <source>calcolo non eseguito.</source>
+        <translation>calculation not run.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/risultati.cpp" line="60"/>
+        <source>Impossibile studiare il carico di «%1»: %2</source>
+        <translation>Cannot study the load on “%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -1990,21 +2421,6 @@ Web site: https://example.org/vask2cad</translation>
         <translation>Zoom extents: the section is larger than the widest view (width 80); its lower left part is shown.</translation>
     </message>
     <message>
-        <location filename="../src/app/finestrastati.cpp" line="137"/>
-        <source>Copia i quindici risultati</source>
-        <translation>Copy the fifteen results</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestrastati.cpp" line="138"/>
-        <source>I passi dell&apos;ultimo calcolo</source>
-        <translation>The steps of the last calculation</translation>
-    </message>
-    <message>
-        <location filename="../src/app/finestrastati.cpp" line="139"/>
-        <source>Il cerchio di Mohr dei momenti centrali</source>
-        <translation>Mohr&apos;s circle of the central moments</translation>
-    </message>
-    <message>
         <location filename="../src/edit/tipi.h" line="15"/>
         <source>rettangolo</source>
         <translation>rectangle</translation>
@@ -2023,6 +2439,116 @@ Web site: https://example.org/vask2cad</translation>
         <location filename="../src/edit/tipi.h" line="16"/>
         <source>linea</source>
         <translation>line</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="20"/>
+        <source>rettangolo %1: %2</source>
+        <translation>rectangle %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="21"/>
+        <source>triangolo %1: %2</source>
+        <translation>triangle %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="22"/>
+        <source>cerchio %1: %2</source>
+        <translation>circle %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="23"/>
+        <source>linea %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="24"/>
+        <source>esce dalla zona positiva o dai limiti dell&apos;area grafica.</source>
+        <translation>outside the positive quadrant or the limits of the drawing area.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="25"/>
+        <source>densità fuori dei limiti.</source>
+        <translation>density out of range.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="39"/>
+        <source>la versione %1 del formato non è conosciuta.</source>
+        <translation>version %1 of the format is not known.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="41"/>
+        <source>più di 5 rettangoli.</source>
+        <translation>more than 5 rectangles.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="42"/>
+        <source>più di 5 triangoli.</source>
+        <translation>more than 5 triangles.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="43"/>
+        <source>più di 5 cerchi.</source>
+        <translation>more than 5 circles.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="44"/>
+        <source>più di 10 linee.</source>
+        <translation>more than 10 lines.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="52"/>
+        <source>un numero non è finito.</source>
+        <translation>a number is not finite.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="59"/>
+        <source>rettangolo degenere.</source>
+        <translation>degenerate rectangle.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="71"/>
+        <source>triangolo degenere.</source>
+        <translation>degenerate triangle.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="79"/>
+        <source>cerchio degenere.</source>
+        <translation>degenerate circle.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="89"/>
+        <source>linea degenere.</source>
+        <translation>degenerate line.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="94"/>
+        <source>la larghezza della vista non è una di quelle dello zoom.</source>
+        <translation>the width of the view is not one of the zoom&apos;s.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="96"/>
+        <source>la vista esce dai limiti dell&apos;area grafica.</source>
+        <translation>the view goes beyond the limits of the drawing area.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="99"/>
+        <source>la griglia è accesa con un passo non valido.</source>
+        <translation>the grid is on with an invalid step.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="100"/>
+        <source>il passo dello snap non è valido.</source>
+        <translation>the snap step is not valid.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="102"/>
+        <source>un colore non è valido.</source>
+        <translation>a colour is not valid.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/documento.cpp" line="104"/>
+        <source>lo spessore delle linee deve essere 1 o 2.</source>
+        <translation>the line width must be 1 or 2.</translation>
     </message>
 </context>
 </TS>

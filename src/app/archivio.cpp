@@ -7,17 +7,19 @@
 #include <QSettings>
 
 #include "app/filesezione.h"
+#include "app/lingua.h"
 
 namespace vask {
 
 namespace {
-const char* const FILTRO = "Sezioni di Vask_2 cad (*.vask);;Tutti i file (*)";
-const char* const FILTROVASK = "Sezioni di Vask_2 cad (*.vask)";
+QString filtrovask() { return QCoreApplication::translate("Finestre", "Sezioni di Vask_2 cad (*.vask)"); }
 
-std::string nome(const QString& percorso) { return QFileInfo(percorso).fileName().toStdString(); }
-
-const char* const DOMANDAAPRI =
-    "La sezione è stata modificata. Salvare le modifiche prima di aprire un'altra sezione?";
+std::string domandaapri() {
+    return QCoreApplication::translate("Finestre",
+                                       "La sezione è stata modificata. Salvare le modifiche prima di aprire un'altra "
+                                       "sezione?")
+        .toStdString();
+}
 
 // The one thing kept between runs, read and written whole.
 const QString CHIAVERECENTI = QStringLiteral("recenti");
@@ -78,12 +80,13 @@ QString dialogosalva(QWidget* genitore, const QString& titolo, const QString& pr
 Archivio::Archivio(FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore)
     : n_(nucleo), m_(messaggi), genitore_(genitore) {
     sceglidaaprire = [this] {
-        return QFileDialog::getOpenFileName(genitore_, QCoreApplication::translate("Finestre", "Apri sezione"), QString(),
-                                            QString::fromUtf8(FILTRO));
+        return QFileDialog::getOpenFileName(
+            genitore_, QCoreApplication::translate("Finestre", "Apri sezione"), QString(),
+            filtrovask() + QStringLiteral(";;") + QCoreApplication::translate("Finestre", "Tutti i file (*)"));
     };
     sceglidasalvare = [this](const QString& proposto) {
         return dialogosalva(genitore_, QCoreApplication::translate("Finestre", "Salva sezione"), proposto,
-                            {QString::fromUtf8(FILTROVASK)}, {QStringLiteral("vask")});
+                            {filtrovask()}, {QStringLiteral("vask")});
     };
     recenti_.imposta(recentiletti());
 }
@@ -105,17 +108,22 @@ void Archivio::apririecente(size_t i) {
     const QString percorso = QString::fromStdString(recenti_.elenco()[i]);
     // Checked before the question: nothing to save for a file that is not there.
     if (sparito(percorso)) {
-        m_.mostra("Il file «" + percorso.toStdString() + "» non esiste più: è stato tolto dall'elenco dei file recenti.",
-                  "File recente non trovato.", Icona::Esclamazione, Pulsanti::Ok);
+        m_.mostra(QCoreApplication::translate(
+                      "Finestre", "Il file «%1» non esiste più: è stato tolto dall'elenco dei file recenti.")
+                      .arg(percorso)
+                      .toStdString(),
+                  QCoreApplication::translate("Finestre", "File recente non trovato.").toStdString(),
+                  Icona::Esclamazione, Pulsanti::Ok);
         ricorda(percorso, false);
         return;
     }
-    if (salvaremodifiche(DOMANDAAPRI)) apri(percorso);
+    if (salvaremodifiche(domandaapri())) apri(percorso);
 }
 
 bool Archivio::salvaremodifiche(const std::string& domanda) {
     if (!n_.modificata()) return true;
-    switch (m_.mostra(domanda, "Modifiche non salvate.", Icona::Esclamazione, Pulsanti::SiNoAnnulla)) {
+    switch (m_.mostra(domanda, QCoreApplication::translate("Finestre", "Modifiche non salvate.").toStdString(),
+                      Icona::Esclamazione, Pulsanti::SiNoAnnulla)) {
     case Risposta::Si: return salva();
     case Risposta::No: return true;
     default: return false;
@@ -123,21 +131,22 @@ bool Archivio::salvaremodifiche(const std::string& domanda) {
 }
 
 void Archivio::mnuFileApri_Click() {
-    if (!salvaremodifiche(DOMANDAAPRI)) return;
+    if (!salvaremodifiche(domandaapri())) return;
     const QString percorso = sceglidaaprire();
     if (!percorso.isEmpty()) apri(percorso);
 }
 
 bool Archivio::apri(const QString& percorso) {
     const auto rifiuta = [&](const QString& problema) {
-        m_.mostra(nonaperto(QFileInfo(percorso).fileName(), problema).toStdString(), "Sezione non aperta.",
-                  Icona::Esclamazione, Pulsanti::Ok);
+        m_.mostra(nonaperto(QFileInfo(percorso).fileName(), problema).toStdString(),
+                  QCoreApplication::translate("Finestre", "Sezione non aperta.").toStdString(), Icona::Esclamazione,
+                  Pulsanti::Ok);
         return false;
     };
     Documento d;
     if (QString problema = leggifilesezione(percorso, d); !problema.isEmpty()) return rifiuta(problema);
     if (std::string problema = n_.apridocumento(d, percorso.toStdString()); !problema.empty())
-        return rifiuta(QString::fromStdString(problema));
+        return rifiuta(tradotto(problema));
     ricorda(percorso, true);
     return true;
 }
@@ -165,8 +174,11 @@ bool Archivio::scrivi(const QString& percorso) {
             return true;
         }
     }
-    m_.mostra("Impossibile salvare «" + nome(percorso) + "»: " + f.errorString().toStdString() + ".",
-              "Salvataggio non riuscito.", Icona::Esclamazione, Pulsanti::Ok);
+    m_.mostra(QCoreApplication::translate("Finestre", "Impossibile salvare «%1»: %2.")
+                  .arg(QFileInfo(percorso).fileName(), f.errorString())
+                  .toStdString(),
+              QCoreApplication::translate("Finestre", "Salvataggio non riuscito.").toStdString(), Icona::Esclamazione,
+              Pulsanti::Ok);
     return false;
 }
 

@@ -20,9 +20,6 @@
 namespace vask {
 
 namespace {
-const char* const FILTROPNG = "Immagine PNG (*.png)";
-const char* const FILTROSVG = "Disegno SVG (*.svg)";
-
 // One pixel of pen for every thousand pixels of width.
 int scalaesportazione(int larghezza) { return std::max(1, int(std::lround(larghezza / 1000.0))); }
 }  // namespace
@@ -45,7 +42,8 @@ Esportazione::Esportazione(const FrmVask_2& nucleo, Messaggi& messaggi, QWidget*
     sceglifile = [this] {
         // A name typed without extension takes the one of the chosen type.
         return dialogosalva(genitore_, QCoreApplication::translate("Finestre", "Esporta immagine"), QString(),
-                            {QString::fromUtf8(FILTROPNG), QString::fromUtf8(FILTROSVG)},
+                            {QCoreApplication::translate("Finestre", "Immagine PNG (*.png)"),
+                             QCoreApplication::translate("Finestre", "Disegno SVG (*.svg)")},
                             {QStringLiteral("png"), QStringLiteral("svg")});
     };
     sceglilarghezza = [this](int proposta) {
@@ -104,18 +102,20 @@ bool Esportazione::esporta(QString percorso, int larghezza) {
         const QImage img = immagineesportazione(disegnosucarta(n_, coloridelloschermo), larghezza);
         QImageWriter w(&f, suffisso.toLatin1());
         if (img.isNull())
-            problema = QStringLiteral("memoria insufficiente per un'immagine così grande");
+            problema = QCoreApplication::translate("Finestre", "memoria insufficiente per un'immagine così grande");
         else if (!w.write(img))
             problema = w.error() == QImageWriter::UnsupportedFormatError
-                           ? QStringLiteral("formato «%1» non previsto").arg(suffisso)
+                           ? QCoreApplication::translate("Finestre", "formato «%1» non previsto").arg(suffisso)
                            : w.errorString();
     }
     if (problema.isEmpty() && f.commit()) return true;
     if (problema.isEmpty()) problema = f.errorString();
     f.cancelWriting();
-    m_.mostra("Impossibile esportare «" + QFileInfo(percorso).fileName().toStdString() + "»: " +
-                  problema.toStdString() + ".",
-              "Esportazione non riuscita.", Icona::Esclamazione, Pulsanti::Ok);
+    m_.mostra(QCoreApplication::translate("Finestre", "Impossibile esportare «%1»: %2.")
+                  .arg(QFileInfo(percorso).fileName(), problema)
+                  .toStdString(),
+              QCoreApplication::translate("Finestre", "Esportazione non riuscita.").toStdString(), Icona::Esclamazione,
+              Pulsanti::Ok);
     return false;
 }
 

@@ -1,5 +1,6 @@
 #include "app/filesezione.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -80,17 +81,21 @@ public:
         if (!problema.isEmpty()) return false;
         const QJsonValue x = o.value(QLatin1String(chiave));
         if (x.isUndefined()) {
-            if (serve) problema = QStringLiteral("manca il campo \"%1\"%2.").arg(chiave, dove);
+            if (serve)
+                problema = QCoreApplication::translate("Finestre", "manca il campo \"%1\" %2.")
+                               .arg(QLatin1String(chiave), dove);
             return false;
         }
         if (!x.isDouble()) {
-            problema = QStringLiteral("il campo \"%1\"%2 non è un numero.").arg(chiave, dove);
+            problema = QCoreApplication::translate("Finestre", "il campo \"%1\" %2 non è un numero.")
+                           .arg(QLatin1String(chiave), dove);
             return false;
         }
         const double d = x.toDouble();
         // Beyond a float's range either way: 1e-46 would read as a silent 0.
         if (!std::isfinite(d) || std::fabs(d) > FLT_MAX || (d != 0 && float(d) == 0)) {
-            problema = QStringLiteral("il campo \"%1\"%2 è fuori dei limiti dei numeri.").arg(chiave, dove);
+            problema = QCoreApplication::translate("Finestre", "il campo \"%1\" %2 è fuori dei limiti dei numeri.")
+                           .arg(QLatin1String(chiave), dove);
             return false;
         }
         v = float(d);
@@ -102,7 +107,8 @@ public:
         const QJsonValue x = o.value(QLatin1String(chiave));
         if (x.isUndefined()) return false;
         if (!x.isBool()) {
-            problema = QStringLiteral("il campo \"%1\"%2 deve essere true o false.").arg(chiave, dove);
+            problema = QCoreApplication::translate("Finestre", "il campo \"%1\" %2 deve essere true o false.")
+                           .arg(QLatin1String(chiave), dove);
             return false;
         }
         v = x.toBool();
@@ -117,7 +123,9 @@ public:
         bool ok = false;
         const uint rgb = s.size() == 7 && s[0] == QLatin1Char('#') ? s.mid(1).toUInt(&ok, 16) : 0;
         if (!x.isString() || !ok) {
-            problema = QStringLiteral("il colore \"%1\" delle preferenze non è nella forma #rrggbb.").arg(chiave);
+            problema =
+                QCoreApplication::translate("Finestre", "il colore \"%1\" delle preferenze non è nella forma #rrggbb.")
+                    .arg(QLatin1String(chiave));
             return false;
         }
         v = ((rgb >> 16) & 0xFF) | (rgb & 0xFF00) | ((rgb & 0xFF) << 16);
@@ -127,30 +135,36 @@ public:
     QJsonObject oggetto(const QJsonObject& o, const char* chiave) {
         const QJsonValue x = o.value(QLatin1String(chiave));
         if (problema.isEmpty() && !x.isUndefined() && !x.isObject())
-            problema = QStringLiteral("\"%1\" deve essere un oggetto.").arg(chiave);
+            problema =
+                QCoreApplication::translate("Finestre", "\"%1\" deve essere un oggetto.").arg(QLatin1String(chiave));
         return x.toObject();
     }
 
-    // `tipo` with its article: "del rettangolo", "della linea".
+    // `dove` names the element with its article: "del rettangolo %1".
     template <size_t N, size_t M>
-    void righe(const QJsonObject& radice, const char* chiave, const char* tipo, size_t capienza,
+    void righe(const QJsonObject& radice, const char* chiave, const char* dove, size_t capienza,
                const Campo (&campi)[N], std::vector<std::array<float, M>>& tabella) {
         if (!problema.isEmpty()) return;
         const QJsonValue x = radice.value(QLatin1String(chiave));
         if (x.isUndefined()) return;  // none of that kind
         if (!x.isArray()) {
-            problema = QStringLiteral("\"%1\" deve essere una lista.").arg(chiave);
+            problema =
+                QCoreApplication::translate("Finestre", "\"%1\" deve essere una lista.").arg(QLatin1String(chiave));
             return;
         }
         const QJsonArray a = x.toArray();
         if (size_t(a.size()) > capienza) {
-            problema = QStringLiteral("contiene %1 %2: al massimo %3.").arg(a.size()).arg(chiave).arg(capienza);
+            problema = QCoreApplication::translate("Finestre", "contiene %1 %2: al massimo %3.")
+                           .arg(a.size())
+                           .arg(QLatin1String(chiave))
+                           .arg(capienza);
             return;
         }
         for (qsizetype i = 0; i < a.size() && problema.isEmpty(); ++i) {
-            const QString dove = QStringLiteral(" %1 %2").arg(QString::fromUtf8(tipo)).arg(i + 1);
+            const QString elemento = QCoreApplication::translate("Finestre", dove).arg(i + 1);
             if (!a[i].isObject()) {
-                problema = QStringLiteral("l'elemento%1 deve essere un oggetto.").arg(dove);
+                problema =
+                    QCoreApplication::translate("Finestre", "l'elemento %1 deve essere un oggetto.").arg(elemento);
                 return;
             }
             const QJsonObject o = a[i].toObject();
@@ -159,51 +173,57 @@ public:
                 float v = 0;
                 // Coordinates, density and radius must be there; of the rest
                 // only the inertia of the last computation is kept.
-                if (numero(o, c.nome, dove, v, !c.calcolato)) riga[size_t(c.numero)] = v;
+                if (numero(o, c.nome, elemento, v, !c.calcolato)) riga[size_t(c.numero)] = v;
             }
             tabella.push_back(riga);
         }
     }
 };
 
-// Qt's reasons are English: each in Italian.
-QString erroresintassi(QJsonParseError::ParseError codice) {
+// Qt's reasons are English: each marked, told in the interface's language.
+const char* erroresintassi(QJsonParseError::ParseError codice) {
     switch (codice) {
-    case QJsonParseError::UnterminatedObject: return QStringLiteral("oggetto non chiuso");
-    case QJsonParseError::MissingNameSeparator: return QStringLiteral("mancano i due punti dopo un nome");
-    case QJsonParseError::UnterminatedArray: return QStringLiteral("lista non chiusa");
-    case QJsonParseError::MissingValueSeparator: return QStringLiteral("virgola mancante");
-    case QJsonParseError::IllegalValue: return QStringLiteral("valore non valido");
-    case QJsonParseError::TerminationByNumber: return QStringLiteral("il testo finisce dentro un numero");
-    case QJsonParseError::IllegalNumber: return QStringLiteral("numero non valido");
-    case QJsonParseError::IllegalEscapeSequence: return QStringLiteral("sequenza di escape non valida");
-    case QJsonParseError::IllegalUTF8String: return QStringLiteral("testo non UTF-8 valido");
-    case QJsonParseError::UnterminatedString: return QStringLiteral("testo tra virgolette non chiuso");
-    case QJsonParseError::MissingObject: return QStringLiteral("manca un valore dopo una virgola");
-    case QJsonParseError::DeepNesting: return QStringLiteral("troppi livelli annidati");
-    case QJsonParseError::DocumentTooLarge: return QStringLiteral("documento troppo grande");
-    case QJsonParseError::GarbageAtEnd: return QStringLiteral("altro testo dopo la fine");
-    default: return QStringLiteral("errore di sintassi");
+    case QJsonParseError::UnterminatedObject: return QT_TRANSLATE_NOOP("Finestre", "oggetto non chiuso");
+    case QJsonParseError::MissingNameSeparator:
+        return QT_TRANSLATE_NOOP("Finestre", "mancano i due punti dopo un nome");
+    case QJsonParseError::UnterminatedArray: return QT_TRANSLATE_NOOP("Finestre", "lista non chiusa");
+    case QJsonParseError::MissingValueSeparator: return QT_TRANSLATE_NOOP("Finestre", "virgola mancante");
+    case QJsonParseError::IllegalValue: return QT_TRANSLATE_NOOP("Finestre", "valore non valido");
+    case QJsonParseError::TerminationByNumber:
+        return QT_TRANSLATE_NOOP("Finestre", "il testo finisce dentro un numero");
+    case QJsonParseError::IllegalNumber: return QT_TRANSLATE_NOOP("Finestre", "numero non valido");
+    case QJsonParseError::IllegalEscapeSequence: return QT_TRANSLATE_NOOP("Finestre", "sequenza di escape non valida");
+    case QJsonParseError::IllegalUTF8String: return QT_TRANSLATE_NOOP("Finestre", "testo non UTF-8 valido");
+    case QJsonParseError::UnterminatedString: return QT_TRANSLATE_NOOP("Finestre", "testo tra virgolette non chiuso");
+    case QJsonParseError::MissingObject: return QT_TRANSLATE_NOOP("Finestre", "manca un valore dopo una virgola");
+    case QJsonParseError::DeepNesting: return QT_TRANSLATE_NOOP("Finestre", "troppi livelli annidati");
+    case QJsonParseError::DocumentTooLarge: return QT_TRANSLATE_NOOP("Finestre", "documento troppo grande");
+    case QJsonParseError::GarbageAtEnd: return QT_TRANSLATE_NOOP("Finestre", "altro testo dopo la fine");
+    default: return QT_TRANSLATE_NOOP("Finestre", "errore di sintassi");
     }
 }
 
 // The system's reason why a file cannot be reached (`aperto`: found, but not
-// opened), in Italian: its own words are English or missing.
+// opened), in the interface's language: its own words are English or missing.
 QString motivo(int codice, const QString& percorso, bool aperto) {
     switch (codice) {
     case ENOENT:
         // Bytes that are not UTF-8 reach the program as U+FFFD, a name that
         // is nowhere on the disk.
-        return percorso.contains(QChar::ReplacementCharacter) ? QStringLiteral("il nome del file non è UTF-8 valido.")
-                                                              : QStringLiteral("il file non esiste.");
-    case ELOOP: return QStringLiteral("troppi collegamenti simbolici nel percorso (forse un anello).");
-    case ENOTDIR: return QStringLiteral("una parte del percorso non è una cartella.");
-    case ENAMETOOLONG: return QStringLiteral("il nome del file è troppo lungo.");
+        return percorso.contains(QChar::ReplacementCharacter)
+                   ? QCoreApplication::translate("Finestre", "il nome del file non è UTF-8 valido.")
+                   : QCoreApplication::translate("Finestre", "il file non esiste.");
+    case ELOOP:
+        return QCoreApplication::translate("Finestre", "troppi collegamenti simbolici nel percorso (forse un anello).");
+    case ENOTDIR: return QCoreApplication::translate("Finestre", "una parte del percorso non è una cartella.");
+    case ENAMETOOLONG: return QCoreApplication::translate("Finestre", "il nome del file è troppo lungo.");
     case EACCES:
     case EPERM:
-        return aperto ? QStringLiteral("non si ha il permesso di leggerlo.")
-                      : QStringLiteral("non si ha il permesso di entrare in una cartella del percorso.");
-    default: return QStringLiteral("il sistema non lo lascia leggere (errore %1).").arg(codice);
+        return aperto ? QCoreApplication::translate("Finestre", "non si ha il permesso di leggerlo.")
+                      : QCoreApplication::translate("Finestre",
+                                                    "non si ha il permesso di entrare in una cartella del percorso.");
+    default:
+        return QCoreApplication::translate("Finestre", "il sistema non lo lascia leggere (errore %1).").arg(codice);
     }
 }
 
@@ -235,55 +255,60 @@ QByteArray scrivisezione(const Documento& d) {
 }
 
 QString leggisezione(const QByteArray& testo, Documento& d) {
-    if (testo.size() > MASSIMOFILE) return QStringLiteral("il file è troppo grande per essere una sezione.");
+    if (testo.size() > MASSIMOFILE)
+        return QCoreApplication::translate("Finestre", "il file è troppo grande per essere una sezione.");
     QJsonParseError errore{};
     const QJsonDocument doc = QJsonDocument::fromJson(testo, &errore);
     if (errore.error != QJsonParseError::NoError)
-        return QStringLiteral("il testo non è JSON valido (%1, al carattere %2).")
-            .arg(erroresintassi(errore.error))
+        return QCoreApplication::translate("Finestre", "il testo non è JSON valido (%1, al carattere %2).")
+            .arg(QCoreApplication::translate("Finestre", erroresintassi(errore.error)))
             .arg(errore.offset);
-    if (!doc.isObject()) return QStringLiteral("il file non contiene un oggetto JSON.");
+    if (!doc.isObject()) return QCoreApplication::translate("Finestre", "il file non contiene un oggetto JSON.");
     const QJsonObject o = doc.object();
     const QJsonValue versione = o.value(QLatin1String("versione"));
-    if (versione.isUndefined()) return QStringLiteral("manca la versione del formato.");
+    if (versione.isUndefined()) return QCoreApplication::translate("Finestre", "manca la versione del formato.");
     if (!versione.isDouble() || versione.toDouble() != std::floor(versione.toDouble()))
-        return QStringLiteral("la versione del formato non è un numero intero.");
+        return QCoreApplication::translate("Finestre", "la versione del formato non è un numero intero.");
     // A whole number still, only not one the field can hold.
     if (versione.toDouble() < INT_MIN || versione.toDouble() > INT_MAX)
-        return QStringLiteral("la versione del formato è fuori dei limiti.");
+        return QCoreApplication::translate("Finestre", "la versione del formato è fuori dei limiti.");
     Documento n;
     n.versione = int(versione.toDouble());
     if (n.versione != VERSIONEDOCUMENTO)
-        return QStringLiteral("la versione %1 del formato non è conosciuta.").arg(n.versione);
+        return QCoreApplication::translate("Finestre", "la versione %1 del formato non è conosciuta.").arg(n.versione);
 
     Lettore l;
-    l.righe(o, "rettangoli", "del rettangolo", MAXRETTANGOLI, RETTANGOLO, n.rettangoli);
-    l.righe(o, "triangoli", "del triangolo", MAXTRIANGOLI, TRIANGOLO, n.triangoli);
-    l.righe(o, "cerchi", "del cerchio", MAXCERCHI, CERCHIO, n.cerchi);
-    l.righe(o, "linee", "della linea", MAXLINEE, LINEA, n.linee);
+    l.righe(o, "rettangoli", QT_TRANSLATE_NOOP("Finestre", "del rettangolo %1"), MAXRETTANGOLI, RETTANGOLO,
+            n.rettangoli);
+    l.righe(o, "triangoli", QT_TRANSLATE_NOOP("Finestre", "del triangolo %1"), MAXTRIANGOLI, TRIANGOLO, n.triangoli);
+    l.righe(o, "cerchi", QT_TRANSLATE_NOOP("Finestre", "del cerchio %1"), MAXCERCHI, CERCHIO, n.cerchi);
+    l.righe(o, "linee", QT_TRANSLATE_NOOP("Finestre", "della linea %1"), MAXLINEE, LINEA, n.linee);
     const QJsonObject vista = l.oggetto(o, "vista");
-    l.numero(vista, "sinistra", QStringLiteral(" della vista"), n.sinistra, false);
-    l.numero(vista, "basso", QStringLiteral(" della vista"), n.basso, false);
-    l.numero(vista, "larghezza", QStringLiteral(" della vista"), n.larghezza, false);
+    const QString divista = QCoreApplication::translate("Finestre", "della vista");
+    l.numero(vista, "sinistra", divista, n.sinistra, false);
+    l.numero(vista, "basso", divista, n.basso, false);
+    l.numero(vista, "larghezza", divista, n.larghezza, false);
     const QJsonObject griglia = l.oggetto(o, "griglia");
     const QJsonValue passo = griglia.value(QLatin1String("passo"));
     if (l.problema.isEmpty() && !passo.isUndefined()) {
         // Any text the box may hold: the file's own limit bounds it.
-        if (!passo.isString()) l.problema = QStringLiteral("il passo della griglia deve essere un testo.");
+        if (!passo.isString())
+            l.problema = QCoreApplication::translate("Finestre", "il passo della griglia deve essere un testo.");
         n.testopasso = passo.toString().toStdString();
     }
-    l.numero(griglia, "passosnap", QStringLiteral(" della griglia"), n.passo, false);
-    l.logico(griglia, "attiva", QStringLiteral(" della griglia"), n.griglia);
-    l.logico(griglia, "snap", QStringLiteral(" della griglia"), n.snap);
-    l.logico(griglia, "osnap", QStringLiteral(" della griglia"), n.osnap);
-    l.logico(griglia, "guide", QStringLiteral(" della griglia"), n.guide);
+    const QString digriglia = QCoreApplication::translate("Finestre", "della griglia");
+    l.numero(griglia, "passosnap", digriglia, n.passo, false);
+    l.logico(griglia, "attiva", digriglia, n.griglia);
+    l.logico(griglia, "snap", digriglia, n.snap);
+    l.logico(griglia, "osnap", digriglia, n.osnap);
+    l.logico(griglia, "guide", digriglia, n.guide);
     const QJsonObject preferenze = l.oggetto(o, "preferenze");
     l.colore(preferenze, "sfondo", n.coloresfondo);
     l.colore(preferenze, "griglia", n.coloregriglia);
     l.colore(preferenze, "sezione", n.coloresezione);
     l.colore(preferenze, "linea", n.colorelinea);
     float spessore = float(n.spessore);
-    if (l.numero(preferenze, "spessore", QStringLiteral(" delle preferenze"), spessore, false))
+    if (l.numero(preferenze, "spessore", QCoreApplication::translate("Finestre", "delle preferenze"), spessore, false))
         n.spessore = spessore == 1 ? 1 : spessore == 2 ? 2 : 0;
     if (!l.problema.isEmpty()) return l.problema;
     d = std::move(n);
@@ -294,9 +319,9 @@ QString leggifilesezione(const QString& percorso, Documento& d) {
     const QByteArray nome = QFile::encodeName(percorso);
     struct stat info {};
     if (::stat(nome.constData(), &info) != 0) return motivo(errno, percorso, false);
-    if (S_ISDIR(info.st_mode)) return QStringLiteral("è una cartella, non un file.");
+    if (S_ISDIR(info.st_mode)) return QCoreApplication::translate("Finestre", "è una cartella, non un file.");
     // A pipe or a device would block the reading, or never end.
-    if (!S_ISREG(info.st_mode)) return QStringLiteral("non è un file ordinario.");
+    if (!S_ISREG(info.st_mode)) return QCoreApplication::translate("Finestre", "non è un file ordinario.");
     // Not blocking, and checked again once open: the name may have been
     // given to a pipe meanwhile.
     const int fd = ::open(nome.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -305,7 +330,7 @@ QString leggifilesezione(const QString& percorso, Documento& d) {
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
         !f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return QStringLiteral("non è un file ordinario.");
+        return QCoreApplication::translate("Finestre", "non è un file ordinario.");
     }
     // Read no more than a section can need, whatever the file's size.
     return leggisezione(f.read(MASSIMOFILE + 1), d);
@@ -317,7 +342,7 @@ bool sparito(const QString& percorso) {
 }
 
 QString nonaperto(const QString& nome, const QString& problema) {
-    return QStringLiteral("Impossibile aprire «%1»: %2").arg(nome, problema);
+    return QCoreApplication::translate("Finestre", "Impossibile aprire «%1»: %2").arg(nome, problema);
 }
 
 }  // namespace vask

@@ -154,7 +154,9 @@ void FinestraPrincipale::closeEvent(QCloseEvent* evento) {
     bool chiudere = false;
     esegui([&] {
         chiudere = archivio_->salvaremodifiche(
-            "La sezione è stata modificata. Salvare le modifiche prima di chiudere?");
+            QCoreApplication::translate("Finestre",
+                                        "La sezione è stata modificata. Salvare le modifiche prima di chiudere?")
+                .toStdString());
     });
     if (chiudere)
         evento->accept();

@@ -126,17 +126,20 @@ void FinestraPrincipale::sincronizza() {
     const QString titolo = tradotto(nucleo_->titolo());
     if (windowTitle() != titolo) setWindowTitle(titolo);
     // The Modifica menu: what can be undone, redone, copied now.
-    const auto voce = [this](const char* nome, bool attiva, const std::string& suggerimento) {
+    const auto voce = [this](const char* nome, bool attiva, const QString& suggerimento) {
         if (auto* a = findChild<QAction*>(QString::fromUtf8(nome))) {
             a->setEnabled(attiva);
-            a->setStatusTip(tradotto(suggerimento));
+            a->setStatusTip(suggerimento);
         }
     };
-    voce("mnuEditaAnnulla", nucleo_->puoiannullare(), nucleo_->descrizioneannulla());
-    voce("mnuEditaRipeti", nucleo_->puoiripetere(), nucleo_->descrizioneripeti());
-    voce("mnuEditaCopiaRisultati", nucleo_->ris.eseguito, QT_TRANSLATE_NOOP("Vask", "Copia i quindici risultati"));
-    voce("mnuVisualizzaRelazione", nucleo_->relazionedisponibile(), QT_TRANSLATE_NOOP("Vask", "I passi dell'ultimo calcolo"));
-    voce("mnuVisualizzaMohr", nucleo_->relazionedisponibile(), QT_TRANSLATE_NOOP("Vask", "Il cerchio di Mohr dei momenti centrali"));
+    voce("mnuEditaAnnulla", nucleo_->puoiannullare(), tradotto(nucleo_->descrizioneannulla()));
+    voce("mnuEditaRipeti", nucleo_->puoiripetere(), tradotto(nucleo_->descrizioneripeti()));
+    voce("mnuEditaCopiaRisultati", nucleo_->ris.eseguito,
+         QCoreApplication::translate("Finestre", "Copia i quindici risultati"));
+    voce("mnuVisualizzaRelazione", nucleo_->relazionedisponibile(),
+         QCoreApplication::translate("Finestre", "I passi dell'ultimo calcolo"));
+    voce("mnuVisualizzaMohr", nucleo_->relazionedisponibile(),
+         QCoreApplication::translate("Finestre", "Il cerchio di Mohr dei momenti centrali"));
     if (improntacambiata()) {
         if (tabella_ && tabella_->isVisible()) tabella_->aggiorna();
         if (relazione_ && relazione_->isVisible()) relazione_->aggiorna();

@@ -40,7 +40,7 @@ FinestraGuida::FinestraGuida(QWidget* genitore) : QWidget(genitore, Qt::Window) 
     setObjectName(QStringLiteral("frmGuida"));
     setWindowTitle(QCoreApplication::translate("Finestre", "Guida - Vask_2 cad"));
 
-    auto* etichetta = new QLabel(QStringLiteral("Cerca:"), this);
+    auto* etichetta = new QLabel(QCoreApplication::translate("Finestre", "Cerca:"), this);
     etichetta->setObjectName(QStringLiteral("lblCerca"));
     cerca_ = new QLineEdit(this);
     cerca_->setObjectName(QStringLiteral("txtCerca"));

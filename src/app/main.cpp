@@ -96,7 +96,11 @@ int main(int argc, char* argv[]) {
     vask::Lingua lingua = vask::Lingua::Italiano;
     QString sbagliata;
     if (!vask::linguainiziale(app->arguments(), lingua, sbagliata)) {
-        errori << "vask2cad: --lingua vuole it oppure en, non \"" << sbagliata << "\".\n";
+        // Told in the language chosen so far.
+        vask::impostalingua(lingua);
+        errori << "vask2cad: "
+               << QCoreApplication::translate("Riga di comando", "--lingua vuole it oppure en, non \"%1\".").arg(sbagliata)
+               << '\n';
         return 1;
     }
     vask::impostalingua(lingua);
@@ -142,8 +146,9 @@ int main(int argc, char* argv[]) {
         const QStringList sconosciute = parser.unknownOptionNames();
         errori << "vask2cad: "
                << (sconosciute.isEmpty() ? parser.errorText()
-                                         : QStringLiteral("opzione sconosciuta \"%1\".").arg(sconosciute.first()))
-               << "\nPer l'aiuto: vask2cad --help\n";
+                                         : QCoreApplication::translate("Riga di comando", "opzione sconosciuta \"%1\".")
+                                               .arg(sconosciute.first()))
+               << '\n' << QCoreApplication::translate("Riga di comando", "Per l'aiuto: vask2cad --help") << '\n';
         return 1;
     }
     if (parser.isSet(help)) {
@@ -160,15 +165,22 @@ int main(int argc, char* argv[]) {
         const bool passi = parser.isSet(relazione) && !parser.isSet(risultati);
         const char* opzione = parser.isSet(carico) ? "--carico" : passi ? "--relazione" : "--risultati";
         if (file.isEmpty()) {
-            errori << "vask2cad: " << opzione << " vuole almeno un file di sezione.\n";
+            errori << "vask2cad: "
+                   << QCoreApplication::translate("Riga di comando", "%1 vuole almeno un file di sezione.")
+                          .arg(QLatin1String(opzione))
+                   << '\n';
             return 1;
         }
         vask::Puntocarico punto;
         if (parser.isSet(carico)) {
             vask::PuntoDigitato p;
             if (vask::leggipunto(parser.value(carico).toStdString(), p) != vask::EsitoPunto::Ammesso || p.relativo) {
-                errori << "vask2cad: --carico vuole il centro di sollecitazione come x;y (per esempio 3.5;2), non \""
-                       << parser.value(carico) << "\".\n";
+                errori << "vask2cad: "
+                       << QCoreApplication::translate("Riga di comando",
+                                                      "--carico vuole il centro di sollecitazione come x;y (per "
+                                                      "esempio 3.5;2), non \"%1\".")
+                              .arg(parser.value(carico))
+                       << '\n';
                 return 1;
             }
             punto = {true, p.x, p.y};
@@ -177,8 +189,11 @@ int main(int argc, char* argv[]) {
         return vask::stamparisultati(file, uscita, errori, passi, punto);
     }
     if (file.size() > 1) {
-        errori << "vask2cad: si apre una sezione alla volta; per i risultati di più sezioni: "
-                  "vask2cad --risultati file.vask...\n";
+        errori << "vask2cad: "
+               << QCoreApplication::translate("Riga di comando",
+                                              "si apre una sezione alla volta; per i risultati di più sezioni: "
+                                              "vask2cad --risultati file.vask...")
+               << '\n';
         return 1;
     }
 

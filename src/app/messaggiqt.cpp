@@ -1,6 +1,7 @@
 #include "app/messaggiqt.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "app/lingua.h"
@@ -25,12 +26,12 @@ Risposta MessaggiQt::mostra(const std::string& testo, const std::string& titolo,
     QMessageBox box(i, tradotto(titolo), tradotto(testo), tasti, genitore_);
     box.setDefaultButton(sino ? QMessageBox::Yes : QMessageBox::Ok);
     if (sino) {
-        // The interface is Italian whatever translations the system has.
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+        // In the interface's language whatever translations of Qt the system has.
+        box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("Finestre", "&Sì"));
+        box.button(QMessageBox::No)->setText(QCoreApplication::translate("Finestre", "&No"));
         box.setEscapeButton(annulla ? QMessageBox::Cancel : QMessageBox::No);
     }
-    if (annulla) box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Annulla"));
+    if (annulla) box.button(QMessageBox::Cancel)->setText(QCoreApplication::translate("Finestre", "&Annulla"));
     const int scelta = box.exec();
     if (!sino) return Risposta::Ok;
     if (scelta == QMessageBox::Yes) return Risposta::Si;

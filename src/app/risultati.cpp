@@ -1,11 +1,13 @@
 #include "app/risultati.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 #include <string>
 #include <vector>
 
 #include "app/filesezione.h"
 #include "app/finestraprincipale.h"
+#include "app/lingua.h"
 #include "edit/frmvask2.h"
 #include "edit/relazionetesto.h"
 
@@ -42,20 +44,21 @@ Risultatifile risultatifile(const QString& percorso, bool relazione, Puntocarico
     FrmVask_2 nucleo(raccolta);
     nucleo.Form_Load();
     if (std::string problema = nucleo.apridocumento(d, percorso.toStdString()); !problema.empty()) {
-        r.problema = nonaperto(percorso, QString::fromStdString(problema));
+        r.problema = nonaperto(percorso, tradotto(problema));
         return r;
     }
     nucleo.btnEsegui_Click();
     // Every box of "Esegui" says why there are no results.
     if (!raccolta.testi.empty() || !nucleo.ris.attuali) {
-        r.problema = QStringLiteral("Impossibile calcolare «%1»: %2")
+        r.problema = QCoreApplication::translate("Riga di comando", "Impossibile calcolare «%1»: %2")
                          .arg(percorso, raccolta.testi.empty()
-                                            ? QStringLiteral("calcolo non eseguito.")
-                                            : QString::fromStdString(raccolta.testi.front()));
+                                            ? QCoreApplication::translate("Riga di comando", "calcolo non eseguito.")
+                                            : tradotto(raccolta.testi.front()));
         return r;
     }
     if (std::string perche; carico.dato && !nucleo.fissacarico(carico.x, carico.y, perche)) {
-        r.problema = QStringLiteral("Impossibile studiare il carico di «%1»: %2").arg(percorso, QString::fromStdString(perche));
+        r.problema = QCoreApplication::translate("Riga di comando", "Impossibile studiare il carico di «%1»: %2")
+                         .arg(percorso, tradotto(perche));
         return r;
     }
     r.blocco = percorso + QLatin1Char('\n');

@@ -16,6 +16,7 @@
 
 #include "app/finestraprincipale.h"
 #include "app/esportazione.h"
+#include "app/lingua.h"
 #include "app/pittore.h"
 #include "model/numeri.h"
 
@@ -55,7 +56,10 @@ QRect dipingipagina(QPainter& p, const QRect& pagina, const FrmVask_2& n, bool s
     if (!n.nomedocumento.empty())
         titolo += QStringLiteral(" - ") + QFileInfo(QString::fromStdString(n.nomedocumento)).fileName();
     p.setPen(Qt::black);
-    const QString data = QLocale(QLocale::Italian, QLocale::Italy).toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy"));
+    // The month's name in the interface's language: "7 dicembre 2026", "7 December 2026".
+    const QLocale lingua = linguaattuale() == Lingua::Inglese ? QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                                              : QLocale(QLocale::Italian, QLocale::Italy);
+    const QString data = lingua.toString(QDate::currentDate(), QStringLiteral("d MMMM yyyy"));
     p.setFont(ftesto);
     const double larghezzadata = mtesto.horizontalAdvance(data);
     const QRectF riga(pagina.left(), pagina.top(), pagina.width(), mtitolo.height());
@@ -180,9 +184,9 @@ Stampa::Stampa(const FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore)
         // Printed to a file, the page goes beside the section's file by default.
         if (const QString pdf = filepdf(n_.nomedocumento); !pdf.isEmpty()) stampante_->setOutputFileName(pdf);
         QPrintDialog dialogo(stampante_.get(), genitore_);
-        dialogo.setWindowTitle(QStringLiteral("Stampa"));
+        dialogo.setWindowTitle(QCoreApplication::translate("Finestre", "Stampa"));
         auto* scheda = new QWidget;
-        scheda->setWindowTitle(QStringLiteral("Colori"));
+        scheda->setWindowTitle(QCoreApplication::translate("Finestre", "Colori"));
         auto* schermo = new QCheckBox(QCoreApplication::translate("Finestre", "Colori dello schermo"), scheda);
         schermo->setChecked(coloridelloschermo);
         (new QVBoxLayout(scheda))->addWidget(schermo);
@@ -205,8 +209,11 @@ bool Stampa::stampa(QPagedPaintDevice& dispositivo) {
         dipingipagina(p, QRect(0, 0, dispositivo.width(), dispositivo.height()), n_, coloridelloschermo);
         if (p.end()) return true;
     }
-    m_.mostra("Impossibile stampare la pagina: la stampante o il file non sono disponibili.",
-              "Stampa non riuscita.", Icona::Esclamazione, Pulsanti::Ok);
+    m_.mostra(QCoreApplication::translate("Finestre",
+                                          "Impossibile stampare la pagina: la stampante o il file non sono disponibili.")
+                  .toStdString(),
+              QCoreApplication::translate("Finestre", "Stampa non riuscita.").toStdString(), Icona::Esclamazione,
+              Pulsanti::Ok);
     return false;
 }
 

@@ -32,10 +32,11 @@ struct Documento {
     int spessore = 1;
 };
 
-// The first thing wrong with a document, in Italian, or empty when it can be
-// opened: capacities, finite numbers, every element passing the checks of
-// drawing by hand and lying in the positive quadrant, the view within its
-// limits, a usable grid step, colours and line width the program knows.
+// The first thing wrong with a document, in Italian (a marked or composed
+// text, which the shell translates), or empty when it can be opened:
+// capacities, finite numbers, every element passing the checks of drawing by
+// hand and lying in the positive quadrant, the view within its limits, a
+// usable grid step, colours and line width the program knows.
 std::string problemadocumento(const Documento& d);
 
 }  // namespace vask

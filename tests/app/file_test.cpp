@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/lingua.h"
 #include "scimmia.h"
 
 using namespace vask;
@@ -116,7 +117,10 @@ private slots:
         scimmia::impostazioniprovvisorie();
         QApplication::setStyle(QStyleFactory::create("Fusion"));
     }
-    void cleanup() { impostaseparatore('.'); }
+    void cleanup() {
+        impostaseparatore('.');
+        impostalingua(Lingua::Italiano);
+    }
 
     void un_nome_senza_estensione_prende_la_sua_e_non_sostituisce_un_file_in_silenzio() {
         QVERIFY(file("esercizio.vask", "vecchio").size() > 0);
@@ -380,6 +384,40 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         QVERIFY(!f.stampa().stampa(altrove));
         QCOMPARE(copione.domande.at(1).titolo, std::string("Stampa non riuscita."));
+    }
+
+    // Why a file is not opened, in each language: the system's reason, the JSON's, a missing field of an
+    // element, and the document's own composed reason; then the page's date in English.
+    void un_file_rifiutato_dice_perche_nella_lingua_dell_interfaccia() {
+        const char* const righe[][4] = {
+            {"mancante.vask", nullptr, "il file non esiste.", "the file does not exist."},
+            {"rotto.vask", "{ \"versione\": 1, ", "il testo non è JSON valido (oggetto non chiuso, al carattere 17).",
+             "the text is not valid JSON (object not closed, at character 17)."},
+            {"campo.vask", "{\"versione\": 1, \"cerchi\": [{\"xc\": 5, \"yc\": 5}]}", "manca il campo \"raggio\" del cerchio 1.",
+             "the field \"raggio\" of circle 1 is missing."},
+            {"densita.vask", "{\"versione\": 1, \"rettangoli\": [{\"x1\": 1, \"y1\": 1, \"x2\": 3, \"y2\": 2, \"densita\": 3e38}]}",
+             "rettangolo 1: densità fuori dei limiti.", "rectangle 1: density out of range."},
+        };
+        for (const Lingua lingua : {Lingua::Inglese, Lingua::Italiano}) {
+            impostalingua(lingua);
+            const bool inglese = lingua == Lingua::Inglese;
+            for (const auto& r : righe) {
+                Copione c;
+                FinestraPrincipale f(&c);
+                QVERIFY(!f.apri(r[1] ? file(r[0], r[1]) : percorso(r[0])));
+                const QString atteso = QString(inglese ? "Cannot open “%1”: %2" : "Impossibile aprire «%1»: %2").arg(r[0], r[inglese ? 3 : 2]);
+                QCOMPARE(QString::fromStdString(c.domande.at(0).testo), atteso);
+                QCOMPARE(c.domande.at(0).titolo, std::string(inglese ? "Section not opened." : "Sezione non aperta."));
+            }
+        }
+        impostalingua(Lingua::Inglese);
+        Copione c;
+        FinestraPrincipale f(&c);
+        const QDate oggi = QDate::currentDate();
+        const char* const mesi[] = {"January", "February", "March",     "April",   "May",      "June",
+                                    "July",    "August",   "September", "October", "November", "December"};
+        const QString data = QString("%1 %2 %3").arg(oggi.day()).arg(mesi[oggi.month() - 1]).arg(oggi.year());
+        QVERIFY2(Foglio(QSize(1123, 794), f.nucleo()).ha(data), qPrintable(data));
     }
 
     // The runs of tests/dati/app_comandi.tsv: arguments, exit code, the stream written to, what it holds.

@@ -392,12 +392,17 @@ private slots:
         QTRY_COMPARE(area->cursor().shape(), Qt::CrossCursor);
     }
 
-    // Each box as seen: title, text, icon and buttons; the one pressed gives the answer.
-    void le_domande_del_nucleo_sono_finestre_di_messaggio_in_italiano() {
+    // Each box as seen: title, text, icon and buttons, in the interface's language; the one pressed gives the answer.
+    void le_domande_del_nucleo_sono_finestre_di_messaggio_nella_lingua_dell_interfaccia() {
         MessaggiQt m(f);
-        for (auto [icona, pulsanti, premi, risposta, atteso] :
-             {std::tuple{Icona::Critico, Pulsanti::Ok, QMessageBox::Ok, Risposta::Ok, "critico| OK"},
-              {Icona::Informazione, Pulsanti::SiNoAnnulla, QMessageBox::Cancel, Risposta::Annulla, "informazione| &Annulla &No &Sì"}}) {
+        for (auto [lingua, icona, pulsanti, premi, risposta, atteso] :
+             {std::tuple{Lingua::Italiano, Icona::Critico, Pulsanti::Ok, QMessageBox::Ok, Risposta::Ok, "critico| OK"},
+              {Lingua::Italiano, Icona::Informazione, Pulsanti::SiNoAnnulla, QMessageBox::Cancel, Risposta::Annulla,
+               "informazione| &Annulla &No &Sì"},
+              {Lingua::Inglese, Icona::Esclamazione, Pulsanti::SiNoAnnulla, QMessageBox::No, Risposta::No,
+               "avviso| &Cancel &No &Yes"}}) {
+            impostalingua(lingua);
+            QCoreApplication::processEvents();  // the windows' LanguageChange, before the box is up
             QString visto;
             QTimer::singleShot(50, [&visto, premi = premi] {
                 auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -408,9 +413,10 @@ private slots:
                 visto = QString("%1|%2|%3| %4").arg(box->windowTitle(), box->text(), icona, pulsanti.join(' '));
                 box->button(premi)->click();
             });
-            QCOMPARE(m.mostra("Inoltrare?", "Nuova sezione.", icona, pulsanti), risposta);
-            QCOMPARE(visto, QString("Nuova sezione.|Inoltrare?|") + atteso);
+            QCOMPARE(m.mostra("Inoltrare?", "Domanda di prova.", icona, pulsanti), risposta);
+            QCOMPARE(visto, QString("Domanda di prova.|Inoltrare?|") + atteso);
         }
+        impostalingua(Lingua::Italiano);
     }
 
     // A key or "Avvia" opens the main window, other clicks and keys do not;
