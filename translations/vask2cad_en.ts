@@ -502,17 +502,17 @@
     <message>
         <location filename="../src/app/finestrastati.cpp" line="138"/>
         <source>Copia i quindici risultati</source>
-        <translation type="unfinished">Copy the fifteen results</translation>
+        <translation>Copy the fifteen results</translation>
     </message>
     <message>
         <location filename="../src/app/finestrastati.cpp" line="140"/>
         <source>I passi dell&apos;ultimo calcolo</source>
-        <translation type="unfinished">The steps of the last calculation</translation>
+        <translation>The steps of the last calculation</translation>
     </message>
     <message>
         <location filename="../src/app/finestrastati.cpp" line="142"/>
         <source>Il cerchio di Mohr dei momenti centrali</source>
-        <translation type="unfinished">Mohr&apos;s circle of the central moments</translation>
+        <translation>Mohr&apos;s circle of the central moments</translation>
     </message>
     <message>
         <location filename="../src/app/messaggiqt.cpp" line="30"/>
@@ -527,7 +527,7 @@
     <message>
         <location filename="../src/app/messaggiqt.cpp" line="34"/>
         <source>&amp;Annulla</source>
-        <translation type="unfinished">&amp;Undo</translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,7 @@ private slots:
     void cleanup() {
         delete f;
         impostaseparatore('.');
+        impostalingua(Lingua::Italiano);  // a failed check leaves no English behind
     }
 
     // Preferenze > Lingua turns every caption, tooltip and menu into English at once, and back into
