@@ -17,6 +17,7 @@
 
 #include "../core/sezioni.h"
 #include "copione.h"
+#include "app/lingua.h"
 #include "app/archivio.h"
 #include "app/areagrafica.h"
 #include "app/esportazione.h"
@@ -188,6 +189,8 @@ class Banco {
 public:
     explicit Banco(unsigned seme) : caso_(seme ^ 0x5eed) {
         impostazioniprovvisorie();
+        // Half the seeds start in English; the menu switches at random.
+        impostalingua(seme % 2 ? Lingua::Inglese : Lingua::Italiano);
         // Questions answered at random; a sequence may queue the next answer ("rispondi si").
         risposte_.altrimenti = [this](Pulsanti pulsanti) {
             const Risposta r[3] = {Risposta::Si, Risposta::No, Risposta::Annulla};
@@ -212,8 +215,6 @@ public:
             if (!b->objectName().isEmpty()) pulsanti_.push_back(b->objectName().toStdString());
         for (QAction* a : f_->findChildren<QAction*>()) {
             if (a->objectName() == "mnuFileEsci") continue;  // the window would be gone
-            // The language is the window's test's: here every text is compared with the core's Italian.
-            if (a->objectName().startsWith("mnuPreferenzeLingua")) continue;
             if (a->objectName().startsWith("mnu") && !a->menu()) voci_.push_back(a->objectName().toStdString());
             for (const QKeySequence& k : a->shortcuts()) tasti_[k.toString().toStdString()] = a;
             QObject::connect(a, &QAction::triggered, [this, a] { scattata_ = a; });
@@ -330,21 +331,23 @@ public:
         // a menu key fires its entry, if enabled, and nothing else.
         for (const auto& [w, nome] : controlli_) {
             const Controllo& c = f.ctl[nome];
-            const QString testo = QString::fromStdString(c.didascalia);
             const bool bottone = qobject_cast<QPushButton*>(w), casella = qobject_cast<QLineEdit*>(w);
+            // What the user typed stays as typed; the rest reads in the interface's language.
+            const QString testo = casella ? QString::fromStdString(c.didascalia) : tradotto(c.didascalia);
             const QColor colore = w->palette().color(bottone ? QPalette::Button : casella ? QPalette::Base : QPalette::Window);
             if ((w != f_->area() && w->property("text").toString() != (c.simbolo ? FinestraPrincipale::simbolo(testo) : testo)) ||
-                w->isEnabled() != c.abilitato || w->toolTip().toStdString() != c.suggerimento ||
+                w->isEnabled() != c.abilitato || w->toolTip() != tradotto(c.suggerimento) ||
                 (c.sfondo != FACCIA && colore != QColor(c.sfondo & 0xFF, c.sfondo >> 8 & 0xFF, c.sfondo >> 16 & 0xFF)))
                 return nome + " non mostra il suo stato nel nucleo";
         }
-        for (auto [nome, attiva, suggerimento] : {std::tuple{"mnuEditaAnnulla", f.puoiannullare(), f.descrizioneannulla()},
-                                                  {"mnuEditaRipeti", f.puoiripetere(), f.descrizioneripeti()},
-                                                  {"mnuEditaCopiaRisultati", r.eseguito, std::string("Copia i quindici risultati")},
-                                                  {"mnuVisualizzaRelazione", f.relazionedisponibile(), "I passi dell'ultimo calcolo"},
-                                                  {"mnuVisualizzaMohr", f.relazionedisponibile(),
-                                                   "Il cerchio di Mohr dei momenti centrali"}})
-            if (auto* a = f_->findChild<QAction*>(nome); a->isEnabled() != attiva || a->statusTip().toStdString() != suggerimento)
+        const auto finestre = [](const char* t) { return QCoreApplication::translate("Finestre", t); };
+        for (auto [nome, attiva, suggerimento] :
+             {std::tuple{"mnuEditaAnnulla", f.puoiannullare(), tradotto(f.descrizioneannulla())},
+              {"mnuEditaRipeti", f.puoiripetere(), tradotto(f.descrizioneripeti())},
+              {"mnuEditaCopiaRisultati", r.eseguito, finestre("Copia i quindici risultati")},
+              {"mnuVisualizzaRelazione", f.relazionedisponibile(), finestre("I passi dell'ultimo calcolo")},
+              {"mnuVisualizzaMohr", f.relazionedisponibile(), finestre("Il cerchio di Mohr dei momenti centrali")}})
+            if (auto* a = f_->findChild<QAction*>(nome); a->isEnabled() != attiva || a->statusTip() != suggerimento)
                 return std::string(nome) + " non segue la storia";
         // File recenti and its entries as many as the list; the others always there to use.
         const size_t recenti = f_->archivio().recenti().elenco().size();
@@ -355,13 +358,13 @@ public:
         }
         for (QAction* a : f_->findChildren<QAction*>(QRegularExpression("^mnu(?!Edita|VisualizzaRelazione|VisualizzaMohr|FileRecent)")))
             if (!a->isEnabled()) return a->objectName().toStdString() + " spenta";
-        if (f_->windowTitle().toStdString() != f.titolo()) return "il titolo non è quello del nucleo";
-        if (f_->findChild<QLabel*>("lblStato")->text().toStdString() != f.statobarra) return "la barra di stato";
+        if (f_->windowTitle() != tradotto(f.titolo())) return "il titolo non è quello del nucleo";
+        if (f_->findChild<QLabel*>("lblStato")->text() != tradotto(f.statobarra)) return "la barra di stato";
         if (auto* t = f_->findChild<QTableWidget*>("grdElementi"); t && t->isVisible()) {
             const auto righe = f.tabella();
             for (int i = 0; i < t->rowCount() || i < int(righe.size()); ++i)
                 for (int c = 0; c < FrmVask_2::COLONNE; ++c)
-                    if (i >= t->rowCount() || i >= int(righe.size()) || t->item(i, c)->text().toStdString() != righe[size_t(i)].celle[c])
+                    if (i >= t->rowCount() || i >= int(righe.size()) || t->item(i, c)->text() != (c ? QString::fromStdString(righe[size_t(i)].celle[c]) : tradotto(righe[size_t(i)].celle[c])))
                         return "la tabella degli elementi non segue la sezione";
         }
         if (ultima_ == Tipo::Tasto && scattata_ != atteso_) return "il tasto non ha fatto la sua voce";
