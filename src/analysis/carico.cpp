@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/testi.h"
+
 namespace vask {
 
 namespace {
@@ -166,20 +168,27 @@ const char* parolaverdetto(Verdetto v) {
 }
 
 std::string frasecarico(const Carico& c) {
+    // Whole sentences, marked: the hint bar and the report show them translated.
     if (c.baricentro)
-        return "Centro di sollecitazione nel baricentro: l'asse neutro è all'infinito, la sezione è compressa "
-               "uniformemente.";
+        return QT_TRANSLATE_NOOP("Vask", "Centro di sollecitazione nel baricentro: l'asse neutro è all'infinito, la sezione è "
+                                         "compressa uniformemente.");
     switch (c.verdetto) {
-    case Verdetto::Interno: return "Centro di sollecitazione interno al nocciolo: la sezione è tutta compressa.";
+    case Verdetto::Interno:
+        return QT_TRANSLATE_NOOP("Vask", "Centro di sollecitazione interno al nocciolo: la sezione è tutta compressa.");
     case Verdetto::Contorno:
-        return "Centro di sollecitazione sul contorno del nocciolo: l'asse neutro è tangente alla sezione.";
-    case Verdetto::Esterno: return "Centro di sollecitazione esterno al nocciolo: l'asse neutro taglia la sezione.";
+        return QT_TRANSLATE_NOOP("Vask", "Centro di sollecitazione sul contorno del nocciolo: l'asse neutro è tangente alla sezione.");
+    case Verdetto::Esterno:
+        return QT_TRANSLATE_NOOP("Vask", "Centro di sollecitazione esterno al nocciolo: l'asse neutro taglia la sezione.");
     case Verdetto::Assente: break;
     }
-    const std::string inizio = "Nocciolo non disegnato (servono almeno tre linee di chiusura): ";
-    if (c.smin > 0) return inizio + "smin > 0, la sezione è tutta compressa.";
-    if (c.smin == 0) return inizio + "smin = 0, l'asse neutro è tangente alla sezione.";
-    return inizio + "smin < 0, l'asse neutro taglia la sezione.";
+    if (c.smin > 0)
+        return QT_TRANSLATE_NOOP("Vask", "Nocciolo non disegnato (servono almeno tre linee di chiusura): smin > 0, la "
+                                         "sezione è tutta compressa.");
+    if (c.smin == 0)
+        return QT_TRANSLATE_NOOP("Vask", "Nocciolo non disegnato (servono almeno tre linee di chiusura): smin = 0, "
+                                         "l'asse neutro è tangente alla sezione.");
+    return QT_TRANSLATE_NOOP("Vask", "Nocciolo non disegnato (servono almeno tre linee di chiusura): smin < 0, l'asse "
+                                     "neutro taglia la sezione.");
 }
 
 }  // namespace vask

@@ -60,6 +60,12 @@ QString tradotto(const std::string& testo) {
     return r;
 }
 
+std::string tradottorelazione(const char* testo) {
+    QString t = QCoreApplication::translate("Relazione", testo);
+    if (t == QString::fromUtf8(testo)) t = QCoreApplication::translate("Vask", testo);
+    return t.toStdString();
+}
+
 bool linguasalvata(Lingua& lingua) {
     QSettings s = impostazioni();
     return leggilingua(s.value(CHIAVELINGUA).toString().toStdString(), lingua);

@@ -6,6 +6,7 @@
 
 #include "app/filesezione.h"
 #include "app/finestraprincipale.h"
+#include "app/lingua.h"
 #include "edit/frmvask2.h"
 #include "edit/relazionetesto.h"
 
@@ -60,7 +61,9 @@ Risultatifile risultatifile(const QString& percorso, bool relazione, Puntocarico
     }
     r.blocco = percorso + QLatin1Char('\n');
     if (relazione) {
-        r.blocco += QString::fromStdString(relazionetesto(blocchirelazione(nucleo.relazione(), false, nucleo.caricofissato())));
+        // The report speaks the interface's language; the results below stay as the panel's Italian.
+        r.blocco += QString::fromStdString(relazionetesto(
+            blocchirelazione(nucleo.relazione(), false, nucleo.caricofissato(), tradottorelazione), tradottorelazione));
         return r;
     }
     for (int i = 0; i < 15; ++i) {

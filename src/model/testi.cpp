@@ -17,9 +17,11 @@ std::deque<Composto> composti;
 
 }  // namespace
 
-std::string componi(const char* modello, const std::vector<std::string>& parti) {
+std::string italiano(const char* testo) { return testo; }
+
+std::string riempi(const std::string& modello, const std::vector<std::string>& parti) {
     std::string r;
-    for (const char* c = modello; *c; ++c) {
+    for (const char* c = modello.c_str(); *c; ++c) {
         const size_t k = c[0] == '%' && c[1] >= '1' && c[1] <= '9' ? size_t(c[1] - '1') : parti.size();
         if (k < parti.size()) {
             r += parti[k];
@@ -28,6 +30,11 @@ std::string componi(const char* modello, const std::vector<std::string>& parti) 
             r += *c;
         }
     }
+    return r;
+}
+
+std::string componi(const char* modello, const std::vector<std::string>& parti) {
+    const std::string r = riempi(modello, parti);
     for (auto it = composti.begin(); it != composti.end(); ++it)
         if (it->testo == r) {
             composti.erase(it);

@@ -4,6 +4,7 @@
 // them in another language.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,15 @@
 #endif
 
 namespace vask {
+
+// A marked text in the language wanted. The core builds its texts through
+// one, so that the shell can pass the toolkit's; the identity gives Italian.
+using Traduttore = std::function<std::string(const char*)>;
+std::string italiano(const char* testo);
+
+// `modello` with %1, %2... replaced by `parti` in one pass (a part is never
+// read again); a number without its part stays as it is. Nothing remembered.
+std::string riempi(const std::string& modello, const std::vector<std::string>& parti);
 
 // `modello` with %1, %2... replaced by `parti`: the Italian sentence. The
 // last ones composed are remembered with their model and parts.

@@ -85,18 +85,21 @@ TEST(Lingua, ogni_testo_ha_la_sua_traduzione_inglese_con_i_segnaposto) {
     EXPECT_GT(quanti, 150);
 }
 
-// A sentence with its parts filled in, and back to its model and parts.
+// A sentence with its parts filled in, and back to its model and parts;
+// filled in alone (riempi), the same sentence and nothing remembered.
 TEST(Lingua, una_frase_composta_si_ritrova_col_suo_modello) {
     const std::tuple<const char*, std::vector<std::string>, const char*> righe[] = {
         {"Distanza: %1 (Δx = %2; Δy = %3)", {"10", "6", "8"}, "Distanza: 10 (Δx = 6; Δy = 8)"},
         {"%2 prima di %1", {"a", "b"}, "b prima di a"},
         {"100% pieno, %1", {"x"}, "100% pieno, x"},
         {"manca %3", {"a"}, "manca %3"},
+        {"%1 e %2", {"%2", "x"}, "%2 e x"},  // a part is not read again
         {"", {}, ""},
     };
     for (const auto& [modello, parti, atteso] : righe) {
         const std::string t = componi(modello, parti);
         EXPECT_EQ(t, atteso) << modello;
+        EXPECT_EQ(riempi(modello, parti), atteso) << modello;
         std::string m;
         std::vector<std::string> p;
         EXPECT_TRUE(scomponi(t, m, p) && m == modello && p == parti) << modello;
@@ -104,6 +107,7 @@ TEST(Lingua, una_frase_composta_si_ritrova_col_suo_modello) {
     std::string m;
     std::vector<std::string> p;
     EXPECT_FALSE(scomponi("mai composta", m, p));
+    EXPECT_FALSE(scomponi(riempi("solo %1", {"riempita"}), m, p));
     for (int i = 0; i < 100; ++i) componi("%1", {std::to_string(i)});  // only the last ones are kept
     EXPECT_TRUE(scomponi("99", m, p) && !scomponi("0", m, p));
 }
