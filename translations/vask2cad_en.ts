@@ -131,28 +131,44 @@
         <translation>Search started again from the top.</translation>
     </message>
     <message>
-        <location filename="../src/app/mohr.cpp" line="66"/>
+        <location filename="../src/app/mohr.cpp" line="16"/>
+        <source>Ascisse: momenti di inerzia; ordinate: prodotti di inerzia, positivi verso l&apos;alto. X = (Ixg; Ixgyg), Y = (Iyg; −Ixgyg). Da CX, ruotando di 2α nello stesso verso di α nel disegno (antiorario se positivo), si arriva a Ixc.</source>
+        <translation>Abscissas: moments of inertia; ordinates: products of inertia, positive upwards. X = (Ixg; Ixgyg), Y = (Iyg; −Ixgyg). Starting from CX and turning by 2α in the same sense as α in the drawing (anticlockwise if positive), one reaches Ixc.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/mohr.cpp" line="80"/>
         <source>Cerchio di Mohr</source>
         <translation>Mohr&apos;s circle</translation>
     </message>
     <message>
-        <location filename="../src/app/mohr.cpp" line="93"/>
+        <location filename="../src/app/mohr.cpp" line="105"/>
+        <location filename="../src/app/relazione.cpp" line="54"/>
         <location filename="../src/app/stampa.cpp" line="84"/>
         <source>Nessun calcolo eseguito.</source>
         <translation>No calculation run.</translation>
     </message>
     <message>
-        <location filename="../src/app/relazione.cpp" line="87"/>
+        <location filename="../src/app/relazione.cpp" line="138"/>
         <source>Relazione di calcolo</source>
         <translation>Calculation report</translation>
     </message>
     <message>
-        <location filename="../src/app/relazione.cpp" line="113"/>
+        <location filename="../src/app/relazione.cpp" line="132"/>
         <source>Salva la relazione</source>
         <translation>Save the report</translation>
     </message>
     <message>
-        <location filename="../src/app/relazione.cpp" line="114"/>
+        <location filename="../src/app/relazione.cpp" line="48"/>
+        <source>Stampa...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/relazione.cpp" line="49"/>
+        <source>Salva...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <location filename="../src/app/relazione.cpp" line="133"/>
         <source>Pagina HTML (*.html);;Documento PDF (*.pdf)</source>
         <translation>HTML page (*.html);;PDF document (*.pdf)</translation>
     </message>
@@ -224,6 +240,7 @@
         <translation>Section elements</translation>
     </message>
     <message>
+        <location filename="../src/app/relazione.cpp" line="50"/>
         <location filename="../src/app/tabella.cpp" line="117"/>
         <source>Copia</source>
         <translation>Copy</translation>
@@ -823,6 +840,209 @@
         <location filename="../src/app/finestramenu.cpp" line="104"/>
         <source>&amp;Informazioni</source>
         <translation>&amp;About</translation>
+    </message>
+</context>
+<context>
+    <name>Relazione</name>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="10"/>
+        <source>La sezione è cambiata dopo l&apos;ultimo calcolo: premi Esegui.</source>
+        <translation>The section has changed since the last calculation: press Run.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="17"/>
+        <source>Relazione di calcolo</source>
+        <translation>Calculation report</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="18"/>
+        <source>Rettangolo %1</source>
+        <translation>Rectangle %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="19"/>
+        <source>Triangolo %1</source>
+        <translation>Triangle %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="20"/>
+        <source>Cerchio %1</source>
+        <translation>Circle %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="21"/>
+        <source>Totale</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="22"/>
+        <source>Elemento</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="32"/>
+        <source>8. Carico</source>
+        <translation>8. Load</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="33"/>
+        <source>Centro di sollecitazione C = %1, in coordinate centrali ξC = %2, ηC = %3.</source>
+        <translation>Load point C = %1, in central coordinates ξC = %2, ηC = %3.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="38"/>
+        <source>C coincide con G: l&apos;asse neutro è all&apos;infinito e s = ρ in ogni punto.</source>
+        <translation>C coincides with G: the neutral axis is at infinity and s = ρ at every point.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="41"/>
+        <source>Asse neutro, antipolare di C rispetto all&apos;ellisse centrale: ξ0 = −Ryc²/ξC = %1, η0 = −Rxc²/ηC = %2.</source>
+        <translation>Neutral axis, the antipolar of C with respect to the central ellipse: ξ0 = −Ryc²/ξC = %1, η0 = −Rxc²/ηC = %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="47"/>
+        <source>s = ρ·(1 + ξC·ξ/Ryc² + ηC·η/Rxc²) è la tensione in multipli della tensione media N/M di compressione, sui vertici degli elementi pieni e sui punti estremi dei cerchi pieni: smin = %1 in %2, smax = %3 in %4.</source>
+        <translation>s = ρ·(1 + ξC·ξ/Ryc² + ηC·η/Rxc²) is the stress as a multiple of the mean compressive stress N/M, at the vertices of the solid elements and at the extreme points of the solid circles: smin = %1 at %2, smax = %3 at %4.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="64"/>
+        <source>1. Elementi</source>
+        <translation>1. Elements</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="65"/>
+        <source>Elementi</source>
+        <translation>Elements</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="73"/>
+        <source>m = ρ·A; Sx = m·yG e Sy = m·xG sono i momenti statici; Ix&apos;, Iy&apos;, Ixy&apos; sono i momenti propri di ogni elemento rispetto ai suoi assi baricentrici paralleli a x e y; Ix = Ix&apos; + m·yG², Iy = Iy&apos; + m·xG², Ixy = Ixy&apos; + m·xG·yG rispetto agli assi di riferimento.</source>
+        <translation>m = ρ·A; Sx = m·yG and Sy = m·xG are the static moments; Ix&apos;, Iy&apos;, Ixy&apos; are the own moments of each element about its centroidal axes parallel to x and y; Ix = Ix&apos; + m·yG², Iy = Iy&apos; + m·xG², Ixy = Ixy&apos; + m·xG·yG about the reference axes.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="81"/>
+        <source>2. Baricentro</source>
+        <translation>2. Centroid</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="87"/>
+        <source>3. Momenti centrali (Huygens-Steiner)</source>
+        <translation>3. Centroidal moments (Huygens-Steiner)</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="98"/>
+        <source>Con i numeri scritti a sette cifre la sottrazione perde cifre, tanto più quanto più la sezione è lontana dall&apos;origine (darebbe %1, %2, %3): il programma somma invece, elemento per elemento, il momento proprio e il trasporto al baricentro, come nella tabella seguente.</source>
+        <translation>With the numbers written to seven digits the subtraction loses digits, the more so the farther the section is from the origin (it would give %1, %2, %3): the program instead adds up, element by element, the own moment and the transfer to the centroid, as in the following table.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="103"/>
+        <source>Trasporto al baricentro</source>
+        <translation>Transfer to the centroid</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="111"/>
+        <source>Con i fori un momento baricentrico è negativo: il pannello lo mostra come 0, i momenti principali e l&apos;angolo sono calcolati dal valore vero.</source>
+        <translation>With the holes a centroidal moment is negative: the panel shows it as 0; the principal moments and the angle are computed from the true value.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="116"/>
+        <source>4. Assi e momenti principali</source>
+        <translation>4. Principal axes and moments</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="122"/>
+        <source>Ixg = Iyg: α = 0 se Ixgyg = 0, −45° se Ixgyg &gt; 0, +45° se Ixgyg &lt; 0 = %1°</source>
+        <translation>Ixg = Iyg: α = 0 if Ixgyg = 0, −45° if Ixgyg &gt; 0, +45° if Ixgyg &lt; 0 = %1°</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="127"/>
+        <source>Ixg &lt; Iyg: t = arctan(−2·Ixgyg / (Iyg − Ixg)), α = segno(t)·(90° − |t|/2) = %1°</source>
+        <translation>Ixg &lt; Iyg: t = arctan(−2·Ixgyg / (Iyg − Ixg)), α = sign(t)·(90° − |t|/2) = %1°</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="131"/>
+        <source>Entro 0,35° dagli assi x e y gli assi centrali si disegnano diritti: α = %1°.</source>
+        <translation>Within 0.35° of the x and y axes the central axes are drawn straight: α = %1°.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="137"/>
+        <source>5. Moduli di resistenza</source>
+        <translation>5. Section moduli</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="138"/>
+        <source>d+ e d− sono le distanze del punto di materiale più lontano dall&apos;asse da ciascun lato (lato + di Xc: η &gt; 0; lato + di Yc: ξ &gt; 0), W = I/d.</source>
+        <translation>d+ and d− are the distances of the farthest point of material from the axis on each side (+ side of Xc: η &gt; 0; + side of Yc: ξ &gt; 0), W = I/d.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="141"/>
+        <source>Moduli di resistenza</source>
+        <translation>Section moduli</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="142"/>
+        <source>Asse</source>
+        <translation>Axis</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="150"/>
+        <source>6. Nocciolo</source>
+        <translation>6. Kern</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="151"/>
+        <source>Coordinate centrali: origine G, ξ lungo Xc, η lungo Yc. La linea ξ/ξ0 + η/η0 = 1 ha l&apos;antipolo (u; v) = (−Ryc²/ξ0; −Rxc²/η0) rispetto all&apos;ellisse centrale; gli antipoli sono i vertici del nocciolo, uniti nel loro ordine intorno a G.</source>
+        <translation>Central coordinates: origin G, ξ along Xc, η along Yc. The line ξ/ξ0 + η/η0 = 1 has the antipole (u; v) = (−Ryc²/ξ0; −Rxc²/η0) with respect to the central ellipse; the antipoles are the vertices of the kern, joined in their order around G.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="157"/>
+        <source>Nessuna linea di chiusura: il nocciolo non è disegnato.</source>
+        <translation>No closure lines: the kern is not drawn.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="158"/>
+        <source>Nocciolo</source>
+        <translation>Kern</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="159"/>
+        <source>Linea</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="163"/>
+        <source>Linea %1</source>
+        <translation>Line %1</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="167"/>
+        <source>passa per il baricentro</source>
+        <translation>passes through the centroid</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="179"/>
+        <source>7. Cerchio di Mohr</source>
+        <translation>7. Mohr&apos;s circle</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="180"/>
+        <source>Centro C = ((Ixg + Iyg)/2; 0) = (%1; 0), raggio R = %2.</source>
+        <translation>Centre C = ((Ixg + Iyg)/2; 0) = (%1; 0), radius R = %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="182"/>
+        <source>X = (Ixg; Ixgyg) = (%1; %2), Y = (Iyg; −Ixgyg) = (%3; %4): il diametro XY.</source>
+        <translation>X = (Ixg; Ixgyg) = (%1; %2), Y = (Iyg; −Ixgyg) = (%3; %4): the diameter XY.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="185"/>
+        <source>Ixc = C + R = %1 e Iyc = C − R = %2 sull&apos;asse delle ascisse.</source>
+        <translation>Ixc = C + R = %1 and Iyc = C − R = %2 on the axis of abscissas.</translation>
+    </message>
+    <message>
+        <location filename="../src/edit/relazionetesto.cpp" line="187"/>
+        <source>Convenzione: ordinata verso l&apos;alto positiva; da CX, ruotando di 2α = %1° nello stesso verso di α nel disegno (antiorario se positivo), si arriva a Ixc.</source>
+        <translation>Convention: ordinate positive upwards; starting from CX and turning by 2α = %1° in the same sense as α in the drawing (anticlockwise if positive), one reaches Ixc.</translation>
     </message>
 </context>
 <context>
@@ -2240,37 +2460,37 @@ Arguments:
         <translation>Paste stopped.</translation>
     </message>
     <message>
-        <location filename="../src/analysis/carico.cpp" line="172"/>
+        <location filename="../src/analysis/carico.cpp" line="173"/>
         <source>Centro di sollecitazione nel baricentro: l&apos;asse neutro è all&apos;infinito, la sezione è compressa uniformemente.</source>
         <translation>Load point at the centroid: the neutral axis is at infinity, the section is uniformly compressed.</translation>
     </message>
     <message>
-        <location filename="../src/analysis/carico.cpp" line="176"/>
+        <location filename="../src/analysis/carico.cpp" line="177"/>
         <source>Centro di sollecitazione interno al nocciolo: la sezione è tutta compressa.</source>
         <translation>Load point inside the kern: the whole section is compressed.</translation>
     </message>
     <message>
-        <location filename="../src/analysis/carico.cpp" line="178"/>
+        <location filename="../src/analysis/carico.cpp" line="179"/>
         <source>Centro di sollecitazione sul contorno del nocciolo: l&apos;asse neutro è tangente alla sezione.</source>
         <translation>Load point on the boundary of the kern: the neutral axis touches the section.</translation>
     </message>
     <message>
-        <location filename="../src/analysis/carico.cpp" line="181"/>
+        <location filename="../src/analysis/carico.cpp" line="182"/>
         <source>Centro di sollecitazione esterno al nocciolo: l&apos;asse neutro taglia la sezione.</source>
         <translation>Load point outside the kern: the neutral axis cuts the section.</translation>
     </message>
     <message>
-        <location filename="../src/analysis/carico.cpp" line="185"/>
+        <location filename="../src/analysis/carico.cpp" line="186"/>
         <source>Nocciolo non disegnato (servono almeno tre linee di chiusura): smin &gt; 0, la sezione è tutta compressa.</source>
         <translation>Kern not drawn (at least three closure lines are needed): smin &gt; 0, the whole section is compressed.</translation>
     </message>
     <message>
-        <location filename="../src/analysis/carico.cpp" line="188"/>
+        <location filename="../src/analysis/carico.cpp" line="189"/>
         <source>Nocciolo non disegnato (servono almeno tre linee di chiusura): smin = 0, l&apos;asse neutro è tangente alla sezione.</source>
         <translation>Kern not drawn (at least three closure lines are needed): smin = 0, the neutral axis touches the section.</translation>
     </message>
     <message>
-        <location filename="../src/analysis/carico.cpp" line="190"/>
+        <location filename="../src/analysis/carico.cpp" line="191"/>
         <source>Nocciolo non disegnato (servono almeno tre linee di chiusura): smin &lt; 0, l&apos;asse neutro taglia la sezione.</source>
         <translation>Kern not drawn (at least three closure lines are needed): smin &lt; 0, the neutral axis cuts the section.</translation>
     </message>
@@ -2549,6 +2769,16 @@ Web site: https://example.org/vask2cad</translation>
         <location filename="../src/edit/documento.cpp" line="104"/>
         <source>lo spessore delle linee deve essere 1 o 2.</source>
         <translation>the line width must be 1 or 2.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/relazione.cpp" line="208"/>
+        <source>Impossibile scrivere la relazione in «%1».</source>
+        <translation>Cannot write the report to “%1”.</translation>
+    </message>
+    <message>
+        <location filename="../src/app/relazione.cpp" line="209"/>
+        <source>Salvataggio non riuscito.</source>
+        <translation>Save failed.</translation>
     </message>
 </context>
 </TS>

@@ -168,6 +168,7 @@ const char* parolaverdetto(Verdetto v) {
 }
 
 std::string frasecarico(const Carico& c) {
+    // Whole sentences, marked: the hint bar and the report show them translated.
     if (c.baricentro)
         return QT_TRANSLATE_NOOP("Vask", "Centro di sollecitazione nel baricentro: l'asse neutro è all'infinito, la "
                                          "sezione è compressa uniformemente.");

@@ -82,6 +82,12 @@ std::string tradottoin(const std::string& testo, int livelli) {
 
 QString tradotto(const std::string& testo) { return QString::fromStdString(tradottoin(testo, 3)); }
 
+std::string tradottorelazione(const char* testo) {
+    QString t = QCoreApplication::translate("Relazione", testo);
+    if (t == QString::fromUtf8(testo)) t = QCoreApplication::translate("Vask", testo);
+    return t.toStdString();
+}
+
 bool linguasalvata(Lingua& lingua) {
     QSettings s = impostazioni();
     return leggilingua(s.value(CHIAVELINGUA).toString().toStdString(), lingua);

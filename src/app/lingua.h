@@ -24,6 +24,9 @@ bool linguainiziale(const QStringList& argomenti, Lingua& lingua, QString& sbagl
 // A text of the core in the interface's language: a marked text as it is
 // translated, a composed sentence through its model, anything else as it is.
 QString tradotto(const std::string& testo);
+// A text of the report (context "Relazione", or the hint bar's "Vask" that
+// it shares) in the interface's language, as UTF-8: the core's Traduttore.
+std::string tradottorelazione(const char* testo);
 
 // The language chosen in Preferenze and remembered; false when none was.
 bool linguasalvata(Lingua& lingua);

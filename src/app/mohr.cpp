@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
@@ -12,10 +13,11 @@
 
 namespace vask {
 
-const char* const CONVENZIONEMOHR =
+const char* const CONVENZIONEMOHR = QT_TRANSLATE_NOOP(
+    "Finestre",
     "Ascisse: momenti di inerzia; ordinate: prodotti di inerzia, positivi verso l'alto. X = (Ixg; Ixgyg), "
     "Y = (Iyg; −Ixgyg). Da CX, ruotando di 2α nello stesso verso di α nel disegno (antiorario se positivo), "
-    "si arriva a Ixc.";
+    "si arriva a Ixc.");
 
 void dipingimohr(QPainter& p, const QRectF& zona, const DisegnoMohr& d) {
     const double larga = d.xmax - d.xmin, alta = d.ymax - d.ymin;
@@ -63,8 +65,7 @@ void dipingimohr(QPainter& p, const QRectF& zona, const DisegnoMohr& d) {
 FinestraMohr::FinestraMohr(const FrmVask_2& nucleo, QWidget* genitore)
     : QWidget(genitore, Qt::Window), nucleo_(nucleo) {
     setObjectName(QStringLiteral("frmMohr"));
-    setWindowTitle(QCoreApplication::translate("Finestre", "Cerchio di Mohr"));
-    nota_ = new QLabel(QString::fromUtf8(CONVENZIONEMOHR), this);
+    nota_ = new QLabel(this);
     nota_->setObjectName(QStringLiteral("lblConvenzioneMohr"));
     nota_->setWordWrap(true);
     auto* colonna = new QVBoxLayout(this);
@@ -72,6 +73,17 @@ FinestraMohr::FinestraMohr(const FrmVask_2& nucleo, QWidget* genitore)
     colonna->addWidget(nota_);
     setMinimumSize(360, 320);
     resize(640, 560);
+    ritraduci();
+}
+
+void FinestraMohr::ritraduci() {
+    setWindowTitle(QCoreApplication::translate("Finestre", "Cerchio di Mohr"));
+    nota_->setText(QCoreApplication::translate("Finestre", CONVENZIONEMOHR));
+}
+
+void FinestraMohr::changeEvent(QEvent* evento) {
+    QWidget::changeEvent(evento);
+    if (evento->type() == QEvent::LanguageChange) ritraduci();  // the picture is painted again anyway
 }
 
 void FinestraMohr::aggiorna() {

@@ -28,8 +28,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    // Another language: caption and convention in it at once.
+    void changeEvent(QEvent* evento) override;
 
 private:
+    void ritraduci();
+
     const FrmVask_2& nucleo_;
     DisegnoMohr disegno_;
     bool valido_ = false;

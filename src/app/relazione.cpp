@@ -24,10 +24,12 @@
 #include <QVBoxLayout>
 
 #include "app/filesezione.h"
+#include "app/lingua.h"
 #include "app/mohr.h"
 #include "app/risultati.h"
 #include "edit/frmvask2.h"
 #include "edit/relazionetesto.h"
+#include "model/testi.h"
 
 namespace vask {
 
@@ -36,6 +38,26 @@ namespace {
 const QString SEGNAPOSTO = QStringLiteral("[[MOHR]]");
 constexpr int OGGETTOMOHR = QTextFormat::UserObject + 1;
 const int PROPRIETADISEGNO = QTextFormat::UserProperty + 1;
+
+struct Pulsante {
+    const char* nome;
+    const char* testo;
+    void (FinestraRelazione::*azione)();
+};
+const Pulsante PULSANTI[] = {
+    {"btnRelazioneStampa", QT_TRANSLATE_NOOP("Finestre", "Stampa..."), &FinestraRelazione::stampa},
+    {"btnRelazioneSalva", QT_TRANSLATE_NOOP("Finestre", "Salva..."), &FinestraRelazione::salva},
+    {"btnRelazioneCopia", QT_TRANSLATE_NOOP("Finestre", "Copia"), &FinestraRelazione::copia},
+};
+
+QString nessuncalcolo() {
+    return QStringLiteral("<p>") + QCoreApplication::translate("Finestre", "Nessun calcolo eseguito.") +
+           QStringLiteral("</p>");
+}
+
+std::vector<BloccoRelazione> blocchi(const FrmVask_2& nucleo, const Relazione& r) {
+    return blocchirelazione(r, !nucleo.ris.attuali, nucleo.caricofissato(), tradottorelazione);
+}
 
 // Mohr's circle inside the text: painted by the same code as its window, so
 // a printer or a PDF gets it as vectors.
@@ -65,12 +87,12 @@ namespace vask {
 
 void componirelazione(QTextDocument& documento, const FrmVask_2& nucleo) {
     if (!nucleo.relazionedisponibile()) {
-        documento.setHtml(QStringLiteral("<p>Nessun calcolo eseguito.</p>"));
+        documento.setHtml(nessuncalcolo());
         return;
     }
     const Relazione r = nucleo.relazione();
-    const std::vector<BloccoRelazione> blocchi = blocchirelazione(r, !nucleo.ris.attuali, nucleo.caricofissato());
-    documento.setHtml(QString::fromStdString(relazionehtml(blocchi, SEGNAPOSTO.toStdString())));
+    documento.setHtml(
+        QString::fromStdString(relazionehtml(blocchi(nucleo, r), SEGNAPOSTO.toStdString(), tradottorelazione)));
     if (!documento.documentLayout()->handlerForObject(OGGETTOMOHR))
         documento.documentLayout()->registerHandler(OGGETTOMOHR, new OggettoMohr(&documento));
     QTextCursor c = documento.find(SEGNAPOSTO);
@@ -84,21 +106,18 @@ void componirelazione(QTextDocument& documento, const FrmVask_2& nucleo) {
 FinestraRelazione::FinestraRelazione(const FrmVask_2& nucleo, Messaggi& messaggi, QWidget* genitore)
     : QWidget(genitore, Qt::Window), nucleo_(nucleo), messaggi_(messaggi) {
     setObjectName(QStringLiteral("frmRelazione"));
-    setWindowTitle(QCoreApplication::translate("Finestre", "Relazione di calcolo"));
     testo_ = new QTextBrowser(this);
     testo_->setObjectName(QStringLiteral("txtRelazione"));
     testo_->setReadOnly(true);
     auto* pulsanti = new QHBoxLayout;
-    const auto pulsante = [&](const char* nome, const char* testo, void (FinestraRelazione::*azione)()) {
-        auto* b = new QPushButton(QString::fromUtf8(testo), this);
-        b->setObjectName(QString::fromUtf8(nome));
-        connect(b, &QPushButton::clicked, this, azione);
+    for (const Pulsante& p : PULSANTI) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QString::fromUtf8(p.nome));
+        connect(b, &QPushButton::clicked, this, p.azione);
         pulsanti->addWidget(b);
-    };
-    pulsante("btnRelazioneStampa", "Stampa...", &FinestraRelazione::stampa);
-    pulsante("btnRelazioneSalva", "Salva...", &FinestraRelazione::salva);
-    pulsante("btnRelazioneCopia", "Copia", &FinestraRelazione::copia);
+    }
     pulsanti->addStretch(1);
+    ritraduci();
     auto* colonna = new QVBoxLayout(this);
     colonna->addWidget(testo_, 1);
     colonna->addLayout(pulsanti);
@@ -115,11 +134,24 @@ FinestraRelazione::FinestraRelazione(const FrmVask_2& nucleo, Messaggi& messaggi
     };
 }
 
+void FinestraRelazione::ritraduci() {
+    setWindowTitle(QCoreApplication::translate("Finestre", "Relazione di calcolo"));
+    for (const Pulsante& p : PULSANTI)
+        findChild<QPushButton*>(QString::fromUtf8(p.nome))->setText(QCoreApplication::translate("Finestre", p.testo));
+}
+
+void FinestraRelazione::changeEvent(QEvent* evento) {
+    QWidget::changeEvent(evento);
+    if (evento->type() != QEvent::LanguageChange) return;
+    ritraduci();
+    if (isVisible()) aggiorna();  // the text is another: set again, the reader's place kept
+}
+
 void FinestraRelazione::aggiorna() {
     // Most events change nothing the report shows: keep the reader's place.
     const QString testo = nucleo_.relazionedisponibile()
-                              ? QString::fromStdString(relazionetesto(blocchirelazione(nucleo_.relazione(), !nucleo_.ris.attuali, nucleo_.caricofissato())))
-                              : QString();
+                              ? QString::fromStdString(relazionetesto(blocchi(nucleo_, nucleo_.relazione()), tradottorelazione))
+                              : nessuncalcolo();
     if (testo == mostrato_ && !testo_->document()->isEmpty()) return;
     // A new report opens at its top; an updated one where the reader was.
     const int posto = mostrato_.isEmpty() ? 0 : testo_->verticalScrollBar()->value();
@@ -138,7 +170,7 @@ void FinestraRelazione::stampa() {
 }
 
 QString FinestraRelazione::html() const {
-    if (!nucleo_.relazionedisponibile()) return QStringLiteral("<p>Nessun calcolo eseguito.</p>");
+    if (!nucleo_.relazionedisponibile()) return nessuncalcolo();
     const Relazione r = nucleo_.relazione();
     QImage immagine(840, 680, QImage::Format_RGB32);
     immagine.fill(Qt::white);
@@ -151,7 +183,7 @@ QString FinestraRelazione::html() const {
     immagine.save(&b, "PNG");
     const std::string img = "<img width=\"420\" height=\"340\" src=\"data:image/png;base64," +
                             png.toBase64().toStdString() + "\">";
-    return QString::fromStdString(relazionehtml(blocchirelazione(r, !nucleo_.ris.attuali, nucleo_.caricofissato()), img));
+    return QString::fromStdString(relazionehtml(blocchi(nucleo_, r), img, tradottorelazione));
 }
 
 void FinestraRelazione::salva() {
@@ -172,16 +204,15 @@ void FinestraRelazione::salva() {
         }
     }
     if (!riuscito)
-        messaggi_.mostra("Impossibile scrivere la relazione in «" + percorso.toStdString() + "».",
-                         "Salvataggio non riuscito.", Icona::Esclamazione, Pulsanti::Ok);
+        messaggi_.mostra(
+            componi(QT_TRANSLATE_NOOP("Vask", "Impossibile scrivere la relazione in «%1»."), {percorso.toStdString()}),
+            QT_TRANSLATE_NOOP("Vask", "Salvataggio non riuscito."), Icona::Esclamazione, Pulsanti::Ok);
 }
 
 void FinestraRelazione::copia() {
     if (!nucleo_.relazionedisponibile()) return;
-    const Relazione r = nucleo_.relazione();
-    const std::vector<BloccoRelazione> blocchi = blocchirelazione(r, !nucleo_.ris.attuali, nucleo_.caricofissato());
     auto* dati = new QMimeData;
-    const QString testo = QString::fromStdString(relazionetesto(blocchi));
+    const QString testo = QString::fromStdString(relazionetesto(blocchi(nucleo_, nucleo_.relazione()), tradottorelazione));
     dati->setText(testo);
     dati->setData(QStringLiteral("text/tab-separated-values"), testo.toUtf8());
     dati->setHtml(html());

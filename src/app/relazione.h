@@ -39,7 +39,13 @@ public:
     // The report as HTML, with the circle as an embedded picture.
     QString html() const;
 
+protected:
+    // Another language: the title, the buttons and the report in it at once.
+    void changeEvent(QEvent* evento) override;
+
 private:
+    void ritraduci();
+
     const FrmVask_2& nucleo_;
     Messaggi& messaggi_;
     QTextBrowser* testo_;

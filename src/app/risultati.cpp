@@ -63,7 +63,9 @@ Risultatifile risultatifile(const QString& percorso, bool relazione, Puntocarico
     }
     r.blocco = percorso + QLatin1Char('\n');
     if (relazione) {
-        r.blocco += QString::fromStdString(relazionetesto(blocchirelazione(nucleo.relazione(), false, nucleo.caricofissato())));
+        // The report speaks the interface's language; the results below stay as the panel's Italian.
+        r.blocco += QString::fromStdString(relazionetesto(
+            blocchirelazione(nucleo.relazione(), false, nucleo.caricofissato(), tradottorelazione), tradottorelazione));
         return r;
     }
     for (int i = 0; i < 15; ++i) {

@@ -100,13 +100,13 @@ void FinestraTabella::copia() {
     for (const QTableWidgetSelectionRange& r : griglia_->selectedRanges())
         for (int i = r.topRow(); i <= r.bottomRow(); ++i) righe.insert(i);
     const std::string testo = nucleo_.testotabella(std::vector<int>(righe.begin(), righe.end()),
-                                                   [](const std::string& t) { return tradotto(t).toStdString(); });
+                                                   [](const char* t) { return tradotto(t).toStdString(); });
     QApplication::clipboard()->setText(QString::fromStdString(testo));
 }
 
 void FinestraTabella::incolla() {
     const std::string testo = QApplication::clipboard()->text().toStdString();
-    esegui_([&] { nucleo_.incollatabella(testo, [](const std::string& t) { return tradotto(t).toStdString(); }); });
+    esegui_([&] { nucleo_.incollatabella(testo, [](const char* t) { return tradotto(t).toStdString(); }); });
 }
 
 void FinestraTabella::traduci() {

@@ -352,8 +352,8 @@ public:
     // Rows as tab-separated text with the column names first (all of them
     // when `righe` is empty); rows of that layout appended as new elements,
     // each checked as drawn, the first refused one stopping the rest.
-    std::string testotabella(const std::vector<int>& righe, const Traduzione& traduci = {}) const;
-    void incollatabella(const std::string& testo, const Traduzione& traduci = {});
+    std::string testotabella(const std::vector<int>& righe, const Traduttore& traduci = italiano) const;
+    void incollatabella(const std::string& testo, const Traduttore& traduci = italiano);
 
     // Zoom estensioni: the smallest zoom width that shows the whole section,
     // whole-unit edges; the mouse wheel zooms about the cursor (surface units).

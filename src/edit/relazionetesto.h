@@ -8,6 +8,7 @@
 
 #include "analysis/carico.h"
 #include "analysis/relazione.h"
+#include "model/testi.h"
 
 namespace vask {
 
@@ -26,14 +27,17 @@ struct BloccoRelazione {
 
 // The blocks of the report, numbers in the panel's form; `cambiata` puts the
 // warning that the section changed since at the top; a load point adds its
-// section at the end.
-std::vector<BloccoRelazione> blocchirelazione(const Relazione& r, bool cambiata, const Carico* carico = nullptr);
+// section at the end. Words go through `traduci` (context "Relazione"; the load's
+// verdict is the hint bar's, "Vask"); symbols, formulas and numbers do not.
+std::vector<BloccoRelazione> blocchirelazione(const Relazione& r, bool cambiata, const Carico* carico = nullptr,
+                                              const Traduttore& traduci = italiano);
 
 // HTML of the blocks; `mohr` is put where the circle goes (an <img> tag).
-std::string relazionehtml(const std::vector<BloccoRelazione>& blocchi, const std::string& mohr);
+std::string relazionehtml(const std::vector<BloccoRelazione>& blocchi, const std::string& mohr,
+                          const Traduttore& traduci = italiano);
 // Plain UTF-8 text: titles, sentences, each table as its title line, a line
 // of column names and one line per row, fields separated by tabs.
-std::string relazionetesto(const std::vector<BloccoRelazione>& blocchi);
+std::string relazionetesto(const std::vector<BloccoRelazione>& blocchi, const Traduttore& traduci = italiano);
 
 extern const char* const SEZIONECAMBIATA;
 extern const char* const INFINITO;  // an intercept at infinity

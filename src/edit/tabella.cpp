@@ -233,7 +233,7 @@ void FrmVask_2::selezionariga(int i) {
     seleziona(k, righe[size_t(i)].numero);
 }
 
-std::string FrmVask_2::testotabella(const std::vector<int>& scelte, const Traduzione& traduci) const {
+std::string FrmVask_2::testotabella(const std::vector<int>& scelte, const Traduttore& traduci) const {
     const std::vector<RigaTabella> righe = tabella();
     std::string t;
     const auto aggiungi = [&t](const std::string* celle) {
@@ -241,20 +241,20 @@ std::string FrmVask_2::testotabella(const std::vector<int>& scelte, const Traduz
         t += "\n";
     };
     std::string intestazione[COLONNE];
-    for (int c = 0; c < COLONNE; ++c) intestazione[c] = traduci ? traduci(COLONNETABELLA[c]) : COLONNETABELLA[c];
+    for (int c = 0; c < COLONNE; ++c) intestazione[c] = traduci(COLONNETABELLA[c]);
     aggiungi(intestazione);
     for (size_t i = 0; i < righe.size(); ++i) {
         bool scelta = scelte.empty();
         for (int s : scelte) scelta |= s == int(i);
         std::string celle[COLONNE];
         std::copy(std::begin(righe[i].celle), std::end(righe[i].celle), celle);
-        if (traduci) celle[0] = traduci(celle[0]);
+        celle[0] = traduci(celle[0].c_str());
         if (scelta) aggiungi(celle);
     }
     return t;
 }
 
-void FrmVask_2::incollatabella(const std::string& testo, const Traduzione& traduci) {
+void FrmVask_2::incollatabella(const std::string& testo, const Traduttore& traduci) {
     // The rows being drawn would be overwritten by the pasted ones.
     if (costruzione.puntorettangolo || costruzione.puntotriangolo || costruzione.puntolinea) abbandonacomando();
     Sezione nuova = sez;
@@ -278,12 +278,12 @@ void FrmVask_2::incollatabella(const std::string& testo, const Traduzione& tradu
         }
         if (riga.find_first_not_of(" \t") == std::string::npos) continue;
         // The column names, as copied in either language.
-        if (celle[0] == COLONNETABELLA[0] || (traduci && celle[0] == traduci(COLONNETABELLA[0]))) continue;
+        if (celle[0] == COLONNETABELLA[0] || celle[0] == traduci(COLONNETABELLA[0])) continue;
         const std::string dove = componi(QT_TRANSLATE_NOOP("Vask", "Riga %1"), {testointero(numeroriga)});
         int k = -1;
         for (int j = RETTANGOLO; j <= LINEA; ++j)
             for (const char* nome : {NOMI[j], nometipo(j)})
-                if (celle[0].rfind(nome, 0) == 0 || (traduci && celle[0].rfind(traduci(nome), 0) == 0)) k = j;
+                if (celle[0].rfind(nome, 0) == 0 || celle[0].rfind(traduci(nome), 0) == 0) k = j;
         if (k < 0) {
             avviso(componi(QT_TRANSLATE_NOOP("Vask", "%1: la prima colonna deve dire Rettangolo, Triangolo, Cerchio o "
                                                      "Linea."),

@@ -14,16 +14,17 @@
 
 namespace vask {
 
-// A marked text as the user reads it (the shell's translation); empty for
-// the Italian as it is.
-using Traduzione = std::function<std::string(const std::string&)>;
+// A marked text in the language wanted. The core builds its texts through
+// one, so that the shell can pass the toolkit's; the identity gives Italian.
+using Traduttore = std::function<std::string(const char*)>;
+std::string italiano(const char* testo);
 
-// `modello` with each %1...%9 replaced by its part, in one pass (a part
-// holding "%2" stays as it is); a number with no part stays too.
+// `modello` with %1, %2... replaced by `parti` in one pass (a part is never
+// read again); a number without its part stays as it is. Nothing remembered.
 std::string riempi(const std::string& modello, const std::vector<std::string>& parti);
 
-// The Italian sentence riempi() makes; the last ones composed are
-// remembered with their model and parts.
+// `modello` with %1, %2... replaced by `parti`: the Italian sentence. The
+// last ones composed are remembered with their model and parts.
 std::string componi(const char* modello, const std::vector<std::string>& parti);
 
 // The model and parts of `testo` when it is one of the sentences composed

@@ -535,6 +535,21 @@ private slots:
         for (int y = 0; y < mohr.height(); y += 3)
             for (int x = 0; x < mohr.width(); x += 3) colori.insert(mohr.pixel(x, y));
         QVERIFY(mohr.width() > 100 && colori.size() > 3);
+        // Another language: both open windows follow at once, and come back to today's Italian.
+        const QString italiano = testo->toPlainText();
+        const auto finestre = [&] {
+            return QStringList{relazione->windowTitle(), relazione->findChild<QPushButton*>("btnRelazioneCopia")->text(),
+                               testo->toPlainText().section('\n', 0, 2), f->findChild<QWidget*>("frmMohr")->windowTitle(),
+                               trova<QLabel>("lblConvenzioneMohr")->text().section(';', 0, 0)};
+        };
+        trova<QAction>("mnuPreferenzeLinguaInglese")->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(finestre(), QStringList({"Calculation report", "Copy", "Calculation report\nThe section has changed since the last "
+                                          "calculation: press Run.\n1. Elements", "Mohr's circle", "Abscissas: moments of inertia"}));
+        trova<QAction>("mnuPreferenzeLinguaItaliano")->trigger();
+        QCoreApplication::processEvents();
+        QCOMPARE(testo->toPlainText(), italiano);
+        QCOMPARE(finestre().at(4), QStringLiteral("Ascisse: momenti di inerzia"));
     }
 
     // The first place that holds a readable file wins; the places are listed all the same.

@@ -85,7 +85,8 @@ TEST(Lingua, ogni_testo_ha_la_sua_traduzione_inglese_con_i_segnaposto) {
     EXPECT_GT(quanti, 150);
 }
 
-// A sentence with its parts filled in, and back to its model and parts.
+// A sentence with its parts filled in, and back to its model and parts;
+// filled in alone (riempi), the same sentence and nothing remembered.
 TEST(Lingua, una_frase_composta_si_ritrova_col_suo_modello) {
     const std::tuple<const char*, std::vector<std::string>, const char*> righe[] = {
         {"Distanza: %1 (Δx = %2; Δy = %3)", {"10", "6", "8"}, "Distanza: 10 (Δx = 6; Δy = 8)"},
@@ -99,6 +100,7 @@ TEST(Lingua, una_frase_composta_si_ritrova_col_suo_modello) {
     for (const auto& [modello, parti, atteso] : righe) {
         const std::string t = componi(modello, parti);
         EXPECT_EQ(t, atteso) << modello;
+        EXPECT_EQ(riempi(modello, parti), atteso) << modello;
         std::string m;
         std::vector<std::string> p;
         EXPECT_TRUE(scomponi(t, m, p) && m == modello && p == parti) << modello;
@@ -106,6 +108,7 @@ TEST(Lingua, una_frase_composta_si_ritrova_col_suo_modello) {
     std::string m;
     std::vector<std::string> p;
     EXPECT_FALSE(scomponi("mai composta", m, p));
+    EXPECT_FALSE(scomponi(riempi("solo %1", {"riempita"}), m, p));  // riempi remembers nothing
     // The least recently composed go first: one composed again is kept.
     for (int i = 0; i < 2000; ++i) componi("%1", {std::to_string(i % 1500 == 0 ? 0 : i)});
     EXPECT_TRUE(scomponi("1999", m, p) && scomponi("0", m, p) && scomponi("977", m, p) && !scomponi("975", m, p));
