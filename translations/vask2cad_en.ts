@@ -56,7 +56,7 @@
     <message>
         <location filename="../src/app/archivio.cpp" line="180"/>
         <source>Salvataggio non riuscito.</source>
-        <translation>Saving failed.</translation>
+        <translation>Save failed.</translation>
     </message>
     <message>
         <location filename="../src/app/esportazione.cpp" line="44"/>
