@@ -12,16 +12,15 @@
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
 
 #include "app/archivio.h"
 #include "app/finestraprincipale.h"
+#include "app/lingua.h"
 #include "app/risultati.h"
 #include "app/splash.h"
-#include "app/lingua.h"
 #include "model/puntodigitato.h"
 
 namespace {
