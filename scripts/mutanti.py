@@ -132,7 +132,7 @@ def esegui(lista, cartella, da=0, a=None):
     # text changed are written, with a fresh time, so that the build of an
     # earlier run sees every change and nothing else.
     os.makedirs(albero, exist_ok=True)
-    voci = ("src", "tests", "esempi", "installa", "docs", "CMakeLists.txt", "GUIDA.txt")
+    voci = ("src", "tests", "esempi", "installa", "docs", "CMakeLists.txt", "GUIDA.txt", "GUIDE.txt", "translations")
     for voce in os.listdir(albero):
         if voce not in voci:
             d = os.path.join(albero, voce)
