@@ -159,10 +159,15 @@ private slots:
         FinestraPrincipale f(&c);
         FrmVask_2& n = f.nucleo();
         QVERIFY(::mkfifo(qPrintable(percorso("tubo.vask")), 0600) == 0);
-        QFile(file("grande.vask", "{}")).resize(MASSIMOFILE + 10);
+        QFile(file("grande.vask", "{}")).resize(MASSIMOFILE + 1);
+        QFile esempio(QStringLiteral(VASK_ESEMPI "/sezione_a_l.vask"));
+        QVERIFY(esempio.open(QIODevice::ReadOnly));
+        const QByteArray sezione = esempio.readAll();
+        file("limite.vask", sezione + QByteArray(MASSIMOFILE - sezione.size(), ' '));  // just the most that is read
         std::vector<QStringList> casi = righe("app_guasti.tsv");
         casi.push_back({"non è un file ordinario.", "", "tubo.vask"});
         casi.push_back({"il file è troppo grande per essere una sezione.", "", "grande.vask"});
+        casi.push_back({"", "", "limite.vask"});
         for (const QStringList& caso : casi) {
             c.domande.clear();
             const Sezione prima = n.sez;
