@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTextStream>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,44 @@ int stamparisultati(const QStringList& percorsi, QTextStream& uscita, QTextStrea
         uscita.flush();
     }
     return esito;
+}
+
+// Only a section to open, or none, needs the windows. Help, version,
+// --risultati and the mistakes (an unknown option, two files) run on a
+// QCoreApplication, which starts even where there is no display. The parser
+// needs the application first, hence this look at the raw arguments. Qt's
+// own window options (-platform, -style...) want the QApplication that
+// takes them away before the parser sees them.
+bool senzafinestre(int argc, const char* const argv[]) {
+    static const char* const opzioniqt[] = {
+        "platform", "platformpluginpath", "platformtheme", "plugin",  "qmljsdebugger",
+        "qwindowgeometry", "qwindowicon", "qwindowtitle", "reverse", "session",
+        "display", "geometry", "style", "stylesheet", "widgetcount", "nograb",
+        "dograb", "sync", "title", "name", "visual"};
+    bool opzione = false;
+    int file = 0;
+    for (int i = 1; i < argc; ++i) {
+        const char* a = argv[i];
+        if (std::strcmp(a, "--") == 0) {
+            file += argc - i - 1;
+            break;
+        }
+        if (a[0] != '-' || a[1] == 0) {
+            ++file;
+            continue;
+        }
+        const char* inizio = a + (a[1] == '-' ? 2 : 1);
+        const std::string nome(inizio, std::strcspn(inizio, "="));
+        for (const char* o : opzioniqt)
+            if (nome == o) return false;
+        // The language goes with the windows too; its value is no file.
+        if (nome == "lingua") {
+            i += std::strchr(inizio, '=') ? 0 : 1;
+            continue;
+        }
+        opzione = true;
+    }
+    return opzione || file > 1;
 }
 
 }  // namespace vask

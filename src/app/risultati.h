@@ -35,4 +35,8 @@ Risultatifile risultatifile(const QString& percorso, bool relazione = false, Pun
 int stamparisultati(const QStringList& percorsi, QTextStream& uscita, QTextStream& errori, bool relazione = false,
                     Puntocarico carico = {});
 
+// True when the arguments need no window: help, version, --risultati and
+// the like, and the mistakes; false for a section to open, or none.
+bool senzafinestre(int argc, const char* const argv[]);
+
 }  // namespace vask

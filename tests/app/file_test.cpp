@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "app/lingua.h"
+#include "app/risultati.h"
 #include "scimmia.h"
 
 using namespace vask;
@@ -122,6 +123,19 @@ private slots:
         impostalingua(Lingua::Italiano);
     }
 
+    // Windows only for one section or none: the language and Qt's options go with them, a second file does not.
+    void le_finestre_servono_solo_per_una_sezione_o_nessuna() {
+        for (const auto& [argomenti, senza] :
+             {std::pair{"", false}, {"a.vask", false}, {"--lingua en a.vask", false}, {"--lingua=en a.vask", false},
+              {"-style Fusion --lingua it", false}, {"a.vask b.vask", true}, {"--lingua en a.vask b.vask", true},
+              {"--risultati a.vask", true}, {"--help", true}, {"-- a.vask", false}, {"-- a.vask -x", true}}) {
+            std::vector<QByteArray> parti{"vask2cad"};
+            for (const QString& p : QString(argomenti).split(' ', Qt::SkipEmptyParts)) parti.push_back(p.toUtf8());
+            std::vector<const char*> v;
+            for (const QByteArray& p : parti) v.push_back(p.constData());
+            QVERIFY2(senzafinestre(int(v.size()), v.data()) == senza, argomenti);
+        }
+    }
     void un_nome_senza_estensione_prende_la_sua_e_non_sostituisce_un_file_in_silenzio() {
         QVERIFY(file("esercizio.vask", "vecchio").size() > 0);
         QString visto;
