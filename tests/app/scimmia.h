@@ -112,27 +112,6 @@ inline std::string istantanea(const FrmVask_2& f) {
     return b;
 }
 
-// Fifteen results against the integration of the tables in double, each within 1e-6 of the largest value
-// of its group (area and mass: of the gross ones, holes counted solid). A negative centroidal moment shows
-// as 0, axes within 0.35 degrees of straight as "0" or "90" (`diritti`); an angle the float inputs cannot
-// decide (product and difference of the moments of a few float steps) is not judged.
-inline std::string giudica(const double (&v)[15], bool diritti, const prova::Atteso& e) {
-    const double attesi[15] = {e.area, e.massa, e.xg, e.yg, e.ix, e.iy, std::max(0.0, e.ixg), std::max(0.0, e.iyg),
-                               e.ixy, e.ixgyg, e.imax, e.imin, e.rmax, e.rmin, e.alfa * 180 / prova::PI};
-    const int gruppo[14] = {0, 1, 2, 2, 3, 3, 4, 4, 3, 4, 4, 4, 5, 5};
-    double scala[6] = {e.lorda, e.massalorda, 0, 0, 0, 0};
-    for (int i = 0; i < 14; ++i) scala[gruppo[i]] = std::max({scala[gruppo[i]], std::fabs(v[i]), std::fabs(attesi[i])});
-    const double decisione = std::hypot(e.ixg - e.iyg, 2 * e.ixgyg) / std::max(std::fabs(e.imax), std::fabs(e.imin));
-    for (int i = 0; i < 15; ++i) {
-        const bool giusto = i < 14 ? std::fabs(v[i] - attesi[i]) <= 1e-6 * scala[gruppo[i]]
-                                   : decisione <= 1e-5 || std::fabs(std::remainder(v[i] - attesi[i], 180)) <= (diritti ? 0.35 : 9e-5);
-        if (!giusto)
-            return QStringLiteral("%1 %2, atteso %3")
-                .arg(ETICHETTERISULTATI[i]).arg(v[i], 0, 'g', 9).arg(attesi[i], 0, 'g', 9).toStdString();
-    }
-    return {};
-}
-
 // NaN or infinity nowhere; the axis captions hold numbers, the counter an integer.
 inline std::string numeriinetichette(const FrmVask_2& f) {
     static const QRegularExpression malato("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
@@ -437,30 +416,23 @@ public:
             double valori[2][15];
             for (int i = 0; i < 15; ++i) valori[0][i] = r.risultati[i + 1], valori[1][i] = valoredidascalia(r.testi[i]);
             for (int j = 0; j < 2; ++j)
-                if (std::string errore = giudica(valori[j], r.testi[14] == "0" || r.testi[14] == "90", e); !errore.empty())
+                if (std::string errore = prova::giudica(valori[j], r.testi[14] == "0" || r.testi[14] == "90", e); !errore.empty())
                     return std::string(j == 0 ? "risultati: " : "testi: ") + errore;
             for (int i = 0; i < 15 && !pannello_[9]->text().isEmpty(); ++i)
                 if (pannello_[size_t(i)]->text().toStdString() != r.testi[i]) return "il pannello non mostra i risultati";
             // Each element's area, mass and inertia as stored (a selection shows them): those of it alone.
-            const auto solo = [&s](auto tabella, int Sezione::*prossimo, std::array<int, 5> campi) -> std::string {
-                for (int i = 1; i < s.*prossimo; ++i) {
-                    Sezione uno;
-                    std::copy(std::begin((s.*tabella)[i]), std::end((s.*tabella)[i]), (uno.*tabella)[1]);
-                    uno.*prossimo = 2;
-                    const prova::Atteso a = prova::atteso(uno);
+            const std::array<int, 5> campi[3] = {{R::area, R::massa, R::ix, R::iy, R::ixy}, {T::area, T::massa, T::ix, T::iy, T::ixy},
+                                                 {C::area, C::massa, C::ix, C::iy, C::ixy}};
+            for (int k = 0; k < 3; ++k)
+                for (int i = 1; i < (k == 0 ? s.prossimorettangolo : k == 1 ? s.prossimotriangolo : s.prossimocerchio); ++i) {
+                    const float* riga = k == 0 ? s.rettangoli[i] : k == 1 ? s.triangoli[i] : s.cerchi[i];
+                    const prova::Atteso a = prova::atteso(prova::solo(s, k, i));
                     const double attesi[5] = {a.area, a.massa, a.ix, a.iy, a.ixy};
                     const double momenti = std::max({std::fabs(a.ix), std::fabs(a.iy), std::fabs(a.ixy)});
                     for (int j = 0; j < 5; ++j)
-                        if (!(std::fabs((s.*tabella)[i][campi[j]] - attesi[j]) <= 1e-6 * (j < 2 ? std::fabs(attesi[j]) : momenti) + 1e-30))
-                            return "elemento " + std::to_string(i) + ", campo " + std::to_string(campi[j]) + " diverso dall'integrale";
+                        if (!(std::fabs(riga[campi[k][j]] - attesi[j]) <= 1e-6 * (j < 2 ? std::fabs(attesi[j]) : momenti) + 1e-30))
+                            return "elemento " + std::to_string(i) + ", campo " + std::to_string(campi[k][j]) + " diverso dall'integrale";
                 }
-                return {};
-            };
-            for (const std::string& e :
-                 {solo(&Sezione::rettangoli, &Sezione::prossimorettangolo, {R::area, R::massa, R::ix, R::iy, R::ixy}),
-                  solo(&Sezione::triangoli, &Sezione::prossimotriangolo, {T::area, T::massa, T::ix, T::iy, T::ixy}),
-                  solo(&Sezione::cerchi, &Sezione::prossimocerchio, {C::area, C::massa, C::ix, C::iy, C::ixy})})
-                if (!e.empty()) return e;
         }
 
         // A load point lives with current results only; its least and greatest stress are those of the

@@ -10,21 +10,7 @@
 
 using namespace vask;
 
-namespace {
-
-// The section with closure lines through the given corners, in order.
-Relazione relazione(Sezione s, const std::vector<double>& contorno = {}) {
-    prova::calcola(s);
-    Sezione linee;
-    for (size_t i = 0, n = contorno.size() / 2; i < n; ++i) {
-        float* l = linee.linee[linee.l++];
-        l[L::x1] = float(contorno[2 * i]), l[L::y1] = float(contorno[2 * i + 1]);
-        l[L::x2] = float(contorno[2 * ((i + 1) % n)]), l[L::y2] = float(contorno[2 * ((i + 1) % n) + 1]);
-    }
-    return calcolarelazione(s, linee, prova::pigreco);
-}
-
-}  // namespace
+using prova::relazione;
 
 // Sections near and far from the origin, oblique, with circles and holes,
 // one whose axes are drawn straight though it is slightly oblique; load
