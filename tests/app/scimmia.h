@@ -164,6 +164,42 @@ inline void impostazioniprovvisorie() {
         QSettings::setPath(f, QSettings::UserScope, cartella.path());
 }
 
+// The window tests' hand on a main window of their own, its boxes scripted: a new one for each test function
+// (apri), its settings and the Fusion style for them all (prepara); closed, no English or comma left behind.
+struct Mano {
+    Copione copione;
+    FinestraPrincipale* f = nullptr;
+
+    static void prepara() {
+        impostazioniprovvisorie();
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+    }
+    void apri() {
+        copione.domande.clear();
+        f = new FinestraPrincipale(&copione);
+    }
+    void chiudi() {
+        delete f;
+        impostaseparatore('.');
+        impostalingua(Lingua::Italiano);
+    }
+    template <class T> T* trova(const char* nome) { return f->findChild<T*>(QString::fromUtf8(nome)); }
+    QString testo(const char* nome) { return trova<QLabel>(nome)->text(); }
+    void clicca(const char* pulsante) { QTest::mouseClick(trova<QPushButton>(pulsante), Qt::LeftButton); }
+    void mostra() {
+        f->show();
+        QApplication::setActiveWindow(f);
+        QVERIFY(QTest::qWaitForWindowActive(f));
+    }
+    void digita(const QString& t) {
+        auto* punto = trova<QLineEdit>("txtPunto");
+        punto->setFocus();
+        punto->selectAll();
+        QTest::keyClicks(punto, t);
+        QTest::keyClick(punto, Qt::Key_Return);
+    }
+};
+
 class Banco {
 public:
     explicit Banco(unsigned seme) : caso_(seme ^ 0x5eed) {
