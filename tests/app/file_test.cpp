@@ -413,12 +413,13 @@ private slots:
         ::unlink(qui + "x\377.vask");  // a name QTemporaryDir cannot spell
     }
 
-    // --risultati and --relazione on every sample, as the window shows it (its values judged by the random test's
-    // integration): the fifteen lines of the panel, and in the report the totals row and the centroid and
-    // Huygens-Steiner lines end with the panel's texts. A broken file is one error, the others are printed.
+    // --risultati and --relazione on a section far out and on every sample, as the window shows it (its values
+    // judged by the random test's integration): the fifteen lines of the panel, and in the report the totals row
+    // and the centroid and Huygens-Steiner lines end with the panel's texts. A broken file is one error, the
+    // others are printed.
     void risultati_e_relazione_senza_display_hanno_i_numeri_del_pannello() {
         separatoredallalocale(QLocale(QLocale::Italian, QLocale::Italy));
-        QStringList percorsi;
+        QStringList percorsi{dati("@app_lontano.vask")};  // first: the blocks after it begin with the samples' folder
         for (const QString& nome : QDir(QStringLiteral(VASK_ESEMPI)).entryList({"*.vask"})) percorsi << QStringLiteral(VASK_ESEMPI "/") + nome;
         const Esito risultati = esegui(QStringList{"--risultati", percorsi[0], dati("@app_rotto.vask")} + percorsi.mid(1), "it_IT.UTF-8");
         const Esito relazione = esegui(QStringList{"--relazione", dati("@app_rotto.vask")} + percorsi, "it_IT.UTF-8");

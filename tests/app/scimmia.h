@@ -42,25 +42,19 @@ struct Azione {
     double a = 0, b = 0, c = 0, d = 0;
 };
 
-const char* const NOMITIPO[] = {"pulsante", "voce",     "tasto",      "scrivi", "muovi",      "premi",   "rilascia",
-                                "clic",     "trascina", "dimensiona", "riduci", "ripristina", "rispondi",
-                                "rotella",  "punto"};
-// A name goes with the controls, keys, text boxes and answers; numbers with the rest.
-inline bool connome(Tipo t) {
-    return t == Tipo::Pulsante || t == Tipo::Voce || t == Tipo::Tasto || t == Tipo::Scrivi || t == Tipo::Rispondi ||
-           t == Tipo::Punto;
-}
-inline int numeri(Tipo t) {
-    return t == Tipo::Trascina ? 4 : t == Tipo::Rotella ? 3 : connome(t) || t == Tipo::Riduci || t == Tipo::Ripristina ? 0 : 2;
-}
+// Each kind's word, then what follows it on a line: n a name, t the text typed (to the line's end), and as
+// many numbers as the last digit says.
+const std::pair<const char*, const char*> TIPI[] = {
+    {"pulsante", "n0"}, {"voce", "n0"},     {"tasto", "n0"},      {"scrivi", "nt0"}, {"muovi", "2"},
+    {"premi", "2"},     {"rilascia", "2"},  {"clic", "2"},        {"trascina", "4"}, {"dimensiona", "2"},
+    {"riduci", "0"},    {"ripristina", "0"}, {"rispondi", "n0"}, {"rotella", "3"},  {"punto", "nt0"}};
 
 inline std::string descrivi(const Azione& z) {
+    const auto& [parola, forma] = TIPI[int(z.tipo)];
     std::ostringstream s;
-    s << NOMITIPO[int(z.tipo)];
-    if (connome(z.tipo)) s << " " << z.nome;
-    if (z.tipo == Tipo::Scrivi || z.tipo == Tipo::Punto) s << " " << z.testo;
+    s << parola << (forma[0] == 'n' ? " " + z.nome : "") << (forma[1] == 't' ? " " + z.testo : "");
     const double v[4] = {z.a, z.b, z.c, z.d};
-    for (int i = 0; i < numeri(z.tipo); ++i) s << " " << v[i];
+    for (int i = 0; i < forma[std::strlen(forma) - 1] - '0'; ++i) s << " " << v[i];
     return s.str();
 }
 
@@ -74,11 +68,12 @@ inline std::vector<Azione> leggitutte(const std::string& testo) {
         std::string parola;
         Azione& z = v.emplace_back();
         s >> parola;
-        for (int t = 0; t < int(std::size(NOMITIPO)); ++t) z.tipo = parola == NOMITIPO[t] ? Tipo(t) : z.tipo;
-        if (connome(z.tipo)) s >> z.nome;
-        if (z.tipo == Tipo::Scrivi || z.tipo == Tipo::Punto) s.get(), std::getline(s, z.testo);
+        for (int t = 0; t < int(std::size(TIPI)); ++t) z.tipo = parola == TIPI[t].first ? Tipo(t) : z.tipo;
+        const char* forma = TIPI[int(z.tipo)].second;
+        if (forma[0] == 'n') s >> z.nome;
+        if (forma[1] == 't') s.get(), std::getline(s, z.testo);
         double* n[4] = {&z.a, &z.b, &z.c, &z.d};
-        for (int i = 0; i < numeri(z.tipo); ++i) s >> *n[i];
+        for (int i = 0; i < forma[std::strlen(forma) - 1] - '0'; ++i) s >> *n[i];
     }
     return v;
 }

@@ -55,7 +55,8 @@ TEST_F(Finestra, la_cancellazione_stringe_i_punti_di_snap_e_il_nocciolo) {
     EXPECT_EQ(std::memcmp(prima.puntirettangoli[3], f.sez.puntirettangoli[2], sizeof prima.puntirettangoli[3]), 0);
     EXPECT_FALSE(f.modo.cancello || f.selezione.hoselezionatounrettangolo);
     // Ten lines, the tenth deleted; with the results computed the kern loses a vertex at once.
-    for (int i = 0; i < 10; ++i) elemento(LINEA, {0.5f + i, 0, 0.5f + i + 0.2f, 11});
+    fai("L 0.5 0 0.7 11 L 1.5 0 1.7 11 L 2.5 0 2.7 11 L 3.5 0 3.7 11 L 4.5 0 4.7 11 L 5.5 0 5.7 11 L 6.5 0 6.7 11 "
+        "L 7.5 0 7.7 11 L 8.5 0 8.7 11 L 9.5 0 9.7 11");
     fai("btnEsegui");
     EXPECT_EQ(f.copianocciolo.vask, 10);
     fai("mnuModificaLinea 9.6,5.5");
