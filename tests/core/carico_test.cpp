@@ -12,29 +12,19 @@ using namespace vask;
 
 using prova::relazione;
 
-// Sections near and far from the origin, oblique, with circles and holes,
-// one whose axes are drawn straight though it is slightly oblique; load
-// points on a ring around G and beyond.
+// The sections of core_campo.tsv, load points on a ring around G and beyond.
 TEST(Carico, tensioni_e_asse_neutro_contro_il_campo_indipendente) {
-    const std::pair<const char*, float> sezioni[] = {
-        {"R 2 1 8 4 1", 0},
-        {"T 1 1 9 2 4 7 1", 0},
-        {"T 1 1 9 2 4 7 2 R 3 -2 6 1 1 C 10 3 1.5 1", 0},
-        {"R 0 0 8 8 1 R 2 2 5 5 -1 C 6 6 1 -1", 0},
-        {"T 1 1 9 2 4 7 1 C 6 6 2 0.5", 3000},
-        {"R 0 0 100 4 1 T 0 4 100 4 0 4.6 1", 0},  // about 0.2 degrees
-    };
-    for (const auto& [testo, via] : sezioni) {
-        const Sezione s = prova::componi(testo, via, via);
+    for (const prova::Riga& riga : prova::dati("core_campo.tsv")) {
+        const Sezione s = prova::componi(riga[0], std::stof(riga[1]), std::stof(riga[1]));
         const Relazione r = relazione(s);
-        ASSERT_TRUE(caricoammesso(r)) << testo;
+        ASSERT_TRUE(caricoammesso(r)) << riga.dove;
         const double raggio = std::sqrt(std::max(r.rx2, r.ry2));
         for (int k = 0; k < 24; ++k) {
             const double t = k * 0.7, d = raggio * (0.2 + 0.25 * (k % 9));
             const double cx = r.xg + d * std::cos(t), cy = r.yg + d * std::sin(t);
             const Carico c = calcolacarico(r, s, cx, cy);
             const prova::Campo f = prova::campo(s, cx, cy);
-            SCOPED_TRACE(testing::Message() << testo << " +" << via << " C " << k);
+            SCOPED_TRACE(testing::Message() << riga.dove << " C " << k);
             const double scala = 1 + std::fabs(c.smax) + std::fabs(c.smin);
             EXPECT_NEAR(c.smin, prova::estremo(s, f, false), 1e-6 * scala);
             EXPECT_NEAR(c.smax, prova::estremo(s, f, true), 1e-6 * scala);
