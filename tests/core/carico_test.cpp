@@ -61,7 +61,6 @@ TEST(Carico, la_regola_del_terzo_medio_del_rettangolo) {
     // C at G: no axis, s = 1 everywhere; on a central axis one intercept is infinite.
     const Carico g = calcolacarico(r, s, 5, 2.5);
     EXPECT_TRUE(g.baricentro && g.xiinfinito && g.etainfinito && g.smin == 1 && g.smax == 1);
-    EXPECT_EQ(frasecarico(g).rfind("Centro di sollecitazione nel baricentro", 0), 0u);
     const Carico x = calcolacarico(r, s, 5.5, 2.5);
     EXPECT_TRUE(x.xiinfinito && !x.etainfinito);  // Xc is the vertical axis here
     EXPECT_NEAR(x.eta0, 6, 1e-9);                 // -Rxc^2 / etaC = -3 / -0.5
@@ -75,13 +74,8 @@ TEST(Carico, la_regola_del_terzo_medio_del_rettangolo) {
     const Sezione disco = prova::componi("C 5 7 2 1");
     const Carico centro = calcolacarico(relazione(disco), disco, 5, 7);
     EXPECT_TRUE(centro.baricentro && centro.xmin == 5 && centro.ymin == 7 && centro.smin == 1);
-    // Without closure lines the verdict is left to smin.
-    const Relazione senza = relazione(s);
-    for (const auto& [cx, frase] : {std::pair{5.5, "smin > 0"}, {6.0, "smin = 0"}, {7.0, "smin < 0"}}) {
-        const Carico c = calcolacarico(senza, s, cx, 2.5);
-        EXPECT_EQ(c.verdetto, Verdetto::Assente);
-        EXPECT_NE(frasecarico(c).find(frase), std::string::npos) << cx;
-    }
+    // Without closure lines the verdict is left to smin (core_carico.tsv).
+    EXPECT_EQ(calcolacarico(relazione(s), s, 6, 2.5).verdetto, Verdetto::Assente);
 }
 
 // Triangles turned every way, closure lines along their edges: the kern
