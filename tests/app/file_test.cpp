@@ -445,41 +445,6 @@ private slots:
         }
         QCOMPARE(risultati.uscita, atteso);
     }
-
-    // --carico on every sample, at points from near G to far outside: the
-    // extreme stresses against the reference field, where they are, and the
-    // verdict against their sign (the samples' lines follow the outline).
-    void il_carico_senza_display_contro_il_campo_indipendente() {
-        for (const QString& nome : QDir(QStringLiteral(VASK_ESEMPI)).entryList({"*.vask"})) {
-            const QString percorso = QStringLiteral(VASK_ESEMPI "/") + nome;
-            Copione c;
-            FinestraPrincipale f(&c);
-            QVERIFY(f.apri(percorso));
-            const Sezione s = f.nucleo().sez;
-            const prova::Atteso e = prova::atteso(s);
-            for (int k = 0; k < 6; ++k) {
-                const double d = 0.3 + 0.6 * k, t = 1.3 * k;
-                const QString punto = QString::number(e.xg + d * std::cos(t), 'f', 3) + ";" +
-                                      QString::number(e.yg + d * std::sin(t), 'f', 3);
-                const Esito r = esegui({"--carico", punto, percorso});
-                QVERIFY2(r.codice == 0 && r.errori.isEmpty(), qPrintable(r.errori));
-                const QStringList righe = r.uscita.split('\n');
-                QCOMPARE(righe.size(), 1 + 15 + 7 + 1);
-                const QStringList p = punto.split(';');
-                const prova::Campo campo = prova::campo(s, p[0].toDouble(), p[1].toDouble());
-                const auto valore = [&](int i) { return righe[16 + i].section(" = ", 1).section(' ', 0, 0).toDouble(); };
-                const double smin = prova::estremo(s, campo, false), smax = prova::estremo(s, campo, true);
-                const QString dove = nome + " " + punto + ": " + r.uscita;
-                for (const auto& [riga, atteso] : {std::pair{4, smin}, {5, smax}})
-                    QVERIFY2(std::fabs(valore(riga) - atteso) <= 1e-5 * (1 + std::fabs(atteso)), qPrintable(dove));
-                const QStringList xy = righe[20].section('(', 1).chopped(1).split("; ");
-                QVERIFY2(std::fabs(campo(xy[0].toDouble(), xy[1].toDouble()) - smin) <= 1e-4, qPrintable(dove));
-                const char* verdetto = smin > 1e-3 ? "nocciolo = interno" : smin < -1e-3 ? "nocciolo = esterno" : "";
-                QVERIFY2(righe[22] == verdetto || !*verdetto, qPrintable(dove));
-                QVERIFY2(righe[16].startsWith("ξC = ") && righe[19].startsWith("η0 = "), qPrintable(dove));
-            }
-        }
-    }
 };
 
 QTEST_MAIN(FileTest)
