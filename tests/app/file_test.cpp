@@ -103,7 +103,7 @@ Esito esegui(const QStringList& argomenti, const QString& lingua = QStringLitera
 
 }  // namespace
 
-class FileTest : public QObject {
+class FileTest : public QObject, scimmia::Mano {
     Q_OBJECT
     QTemporaryDir cartella;
 
@@ -115,11 +115,9 @@ class FileTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { scimmia::Mano::prepara(); }
-    void cleanup() {
-        impostaseparatore('.');
-        impostalingua(Lingua::Italiano);
-    }
+    void initTestCase() { prepara(); }
+    void init() { apri(); }
+    void cleanup() { chiudi(); }
 
     void un_nome_senza_estensione_prende_la_sua_e_non_sostituisce_un_file_in_silenzio() {
         QVERIFY(file("esercizio.vask", "vecchio").size() > 0);
@@ -155,24 +153,22 @@ private slots:
     // The files of tests/dati/app_guasti.tsv, a pipe among them (it would block the reading for ever) and one
     // too large; the reason in the interface's language, where the row gives the English.
     void ogni_file_guasto_e_rifiutato_con_un_messaggio_e_la_sezione_resta() {
-        Copione c;
-        FinestraPrincipale f(&c);
-        FrmVask_2& n = f.nucleo();
+        FrmVask_2& n = f->nucleo();
         QVERIFY(::mkfifo(qPrintable(percorso("tubo.vask")), 0600) == 0);
         QFile(file("grande.vask", "{}")).resize(MASSIMOFILE + 10);
         for (const QStringList& caso : righe("app_guasti.tsv"))
             for (const bool inglese : {false, true}) {
                 if (inglese && caso.size() < 4) continue;
                 impostalingua(inglese ? Lingua::Inglese : Lingua::Italiano);
-                c.domande.clear();
+                copione.domande.clear();
                 const Sezione prima = n.sez;
                 const QString nome = caso.value(2).isEmpty() ? "guasto.vask" : caso[2];
-                const bool aperto = f.apri(caso[1].isEmpty() ? percorso(nome) : file(nome, caso[1].toUtf8()));
-                const QString detto = c.domande.empty() ? "" : QString::fromStdString(c.domande[0].titolo + " " + c.domande[0].testo);
+                const bool aperto = f->apri(caso[1].isEmpty() ? percorso(nome) : file(nome, caso[1].toUtf8()));
+                const QString detto = copione.domande.empty() ? "" : QString::fromStdString(copione.domande[0].titolo + " " + copione.domande[0].testo);
                 const QString atteso = inglese ? QString("Section not opened. Cannot open “%1”: %2").arg(nome, caso[3])
                                                : QString("Sezione non aperta. Impossibile aprire «%1»: %2").arg(nome, caso[0]);
-                QVERIFY2(caso[0].isEmpty() ? aperto && c.domande.empty()
-                                           : !aperto && c.domande.size() == 1 && detto == atteso && std::memcmp(&prima, &n.sez, sizeof prima) == 0,
+                QVERIFY2(caso[0].isEmpty() ? aperto && copione.domande.empty()
+                                           : !aperto && copione.domande.size() == 1 && detto == atteso && std::memcmp(&prima, &n.sez, sizeof prima) == 0,
                          qPrintable(caso[0] + " / " + detto));
             }
 
@@ -203,18 +199,16 @@ private slots:
     void un_salvataggio_fallito_lascia_il_vecchio_file_e_lo_dice() {
         QTemporaryDir chiusa;
         const QString file = chiusa.filePath("trave.vask");
-        Copione c;
-        FinestraPrincipale f(&c);
-        rettangolo(f.nucleo(), 1, 1, 4, 3);
-        f.archivio().sceglidasalvare = [&](const QString&) { return file; };
-        QVERIFY(f.archivio().salvaconnome());
+        rettangolo(f->nucleo(), 1, 1, 4, 3);
+        f->archivio().sceglidasalvare = [&](const QString&) { return file; };
+        QVERIFY(f->archivio().salvaconnome());
         const QByteArray prima = contenuto(file);
-        rettangolo(f.nucleo(), 1, 5, 4, 8);
+        rettangolo(f->nucleo(), 1, 5, 4, 8);
         if (!immutabile(chiusa.path(), true)) QSKIP("il file system non ha cartelle immutabili");
-        const bool salvato = f.archivio().salva();
+        const bool salvato = f->archivio().salva();
         immutabile(chiusa.path(), false);
-        QVERIFY(!salvato && f.nucleo().modificata());
-        QCOMPARE(c.domande.at(0).titolo, std::string("Salvataggio non riuscito."));
+        QVERIFY(!salvato && f->nucleo().modificata());
+        QCOMPARE(copione.domande.at(0).titolo, std::string("Salvataggio non riuscito."));
         QCOMPARE(contenuto(file), prima);
     }
 
@@ -222,30 +216,28 @@ private slots:
     // asked so far, the files chosen to open and to save, unsaved changes, rectangles, window shown, title.
     void la_domanda_sulle_modifiche_arriva_solo_quando_serve() {
         file("altra.vask", scrivisezione(Documento{}));
-        Copione c;
-        FinestraPrincipale f(&c);
-        FrmVask_2& n = f.nucleo();
-        f.show();
+        FrmVask_2& n = f->nucleo();
+        f->show();
         int aperture = 0, salvataggi = 0;
-        f.archivio().sceglidaaprire = [&] { return ++aperture, percorso("altra.vask"); };
-        f.archivio().sceglidasalvare = [&](const QString&) { return ++salvataggi, percorso("salvata"); };
+        f->archivio().sceglidaaprire = [&] { return ++aperture, percorso("altra.vask"); };
+        f->archivio().sceglidasalvare = [&](const QString&) { return ++salvataggi, percorso("salvata"); };
         for (const QStringList& passo : righe("app_domande.tsv")) {
-            if (RISPOSTE.count(passo[1])) c.risposte = {RISPOSTE.at(passo[1])};
+            if (RISPOSTE.count(passo[1])) copione.risposte = {RISPOSTE.at(passo[1])};
             if (passo[0] == "disegna") rettangolo(n, 1, 1 + n.sez.numerorettangoli(), 3, 1.5f + n.sez.numerorettangoli());
-            if (passo[0] == "chiudi") f.close();
+            if (passo[0] == "chiudi") f->close();
             if (passo[0].startsWith("Ctrl+")) {
-                QApplication::setActiveWindow(&f);
-                QTest::keySequence(&f, QKeySequence(passo[0]));
+                QApplication::setActiveWindow(f);
+                QTest::keySequence(f, QKeySequence(passo[0]));
             } else if (passo[0] != "disegna" && passo[0] != "chiudi") {
-                f.findChild<QAction*>(passo[0])->trigger();
+                f->findChild<QAction*>(passo[0])->trigger();
             }
-            f.sincronizza();
-            const QString stato = QString("%1 %2 %3 %4 %5 %6").arg(c.domande.size()).arg(aperture).arg(salvataggi)
-                                      .arg(n.modificata()).arg(n.sez.numerorettangoli()).arg(f.isVisible());
-            QCOMPARE(stato + " | " + f.windowTitle(), passo[2] + " | " + passo[3]);
-            f.show();
+            f->sincronizza();
+            const QString stato = QString("%1 %2 %3 %4 %5 %6").arg(copione.domande.size()).arg(aperture).arg(salvataggi)
+                                      .arg(n.modificata()).arg(n.sez.numerorettangoli()).arg(f->isVisible());
+            QCOMPARE(stato + " | " + f->windowTitle(), passo[2] + " | " + passo[3]);
+            f->show();
         }
-        QCOMPARE(std::make_pair(c.domande[0].pulsanti, c.domande[0].titolo),
+        QCOMPARE(std::make_pair(copione.domande[0].pulsanti, copione.domande[0].titolo),
                  std::make_pair(Pulsanti::SiNoAnnulla, std::string("Modifiche non salvate.")));
     }
 
@@ -288,11 +280,9 @@ private slots:
 
     // A 2 x 6 rectangle at (4, 3) with its sides as lines and a 2 x 1 one at (10, 1).
     void il_disegno_si_esporta_in_png_e_svg_e_si_stampa_con_i_risultati() {
-        Copione copione;
-        FinestraPrincipale f(&copione);
-        f.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&f));
-        FrmVask_2& n = f.nucleo();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        FrmVask_2& n = f->nucleo();
         QVERIFY(Foglio(QSize(1123, 794), n).ha("Nessun calcolo eseguito."));
         n.mnuStrumentiRettangolo_Click();
         const float p[12][2] = {{4, 3}, {6, 9}, {10, 1}, {12, 2}, {4, 3}, {6, 3}, {6, 3}, {6, 9}, {6, 9}, {4, 9}, {4, 9}, {4, 3}};
@@ -304,9 +294,9 @@ private slots:
 
         int proposta = 0;
         const auto esporta = [&](const char* nome, int larghezza) {
-            f.esportazione().sceglifile = [&] { return percorso(nome); };
-            f.esportazione().sceglilarghezza = [&](int p) { return proposta = p, larghezza; };
-            f.findChild<QAction*>("mnuFileEsporta")->trigger();
+            f->esportazione().sceglifile = [&] { return percorso(nome); };
+            f->esportazione().sceglilarghezza = [&](int p) { return proposta = p, larghezza; };
+            f->findChild<QAction*>("mnuFileEsporta")->trigger();
         };
         // No extension: PNG. The column x = 4.25 crosses the sides y = 3 and 9, dark green on paper, thicker when larger.
         const auto verdi = [](const QImage& img, QColor verde = QColor(0, 153, 0)) {
@@ -315,18 +305,18 @@ private slots:
             return v;
         };
         esporta("sezione", 1000);
-        QCOMPARE(proposta, f.area()->width());
+        QCOMPARE(proposta, f->area()->width());
         const QImage img(percorso("sezione.png"));
         QCOMPARE(img.size(), QSize(1000, 600));
         // (4.5, 3.5) in the section, light grey on white; (15, 10) outside; then the screen's colours.
         QCOMPARE(img.pixelColor(225, 424).name() + img.pixelColor(749, 100).name() + QString::number(verdi(img)),
                  QString("#d9d9d9#ffffff2"));
-        f.esportazione().coloridelloschermo = true;
+        f->esportazione().coloridelloschermo = true;
         esporta("schermo.png", 1000);
         const QImage schermo(percorso("schermo.png"));
         QCOMPARE(schermo.pixelColor(225, 424).name() + schermo.pixelColor(749, 100).name() + QString::number(verdi(schermo, Qt::green)),
                  QString("#ffffff#0000002"));
-        f.esportazione().coloridelloschermo = false;
+        f->esportazione().coloridelloschermo = false;
         esporta("grande.png", 4000);
         QCOMPARE(verdi(QImage(percorso("grande.png"))), 8);
         // What goes into an SVG is the display list's own business (tests/core).
@@ -375,13 +365,13 @@ private slots:
         // Through the menu, a PDF of one page; a device that cannot be painted on is told.
         QPdfWriter pdf(percorso("pagina.pdf"));
         pdf.setResolution(300);
-        f.stampa().sceglidispositivo = [&pdf] { return &pdf; };
-        f.findChild<QAction*>("mnuFileStampa")->trigger();
+        f->stampa().sceglidispositivo = [&pdf] { return &pdf; };
+        f->findChild<QAction*>("mnuFileStampa")->trigger();
         QCOMPARE(contenuto(percorso("pagina.pdf")).count("/Type /Page\n"), 1);
         QCOMPARE(copione.domande.size(), size_t(1));
         QPdfWriter altrove(percorso("manca/pagina.pdf"));
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-        QVERIFY(!f.stampa().stampa(altrove));
+        QVERIFY(!f->stampa().stampa(altrove));
         QCOMPARE(copione.domande.at(1).titolo, std::string("Stampa non riuscita."));
         impostalingua(Lingua::Inglese);  // the page's date in English
         const char* const mesi[] = {"January", "February", "March", "April", "May", "June", "July",

@@ -112,12 +112,10 @@ inline std::string numeriinetichette(const FrmVask_2& f) {
     static const QRegularExpression malato("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
     for (const std::string& n : f.ctl.nomi())
         if (malato.match(QString::fromStdString(f.ctl.testo(n))).hasMatch()) return n + " mostra " + f.ctl.testo(n);
-    std::vector<std::string> numeri(std::begin(ETICHETTEX), std::end(ETICHETTEX));
-    numeri.insert(numeri.end(), std::begin(ETICHETTEY), std::end(ETICHETTEY));
-    for (const std::string& n : numeri) {
+    for (int i = 0; i < 11 + 7; ++i) {
+        const std::string n = i < 11 ? ETICHETTEX[i] : ETICHETTEY[i - 11];
         bool valido = false;
-        valoredidascalia(f.ctl.testo(n), &valido);
-        if (!valido) return n + " non è un numero";
+        if (valoredidascalia(f.ctl.testo(n), &valido), !valido) return n + " non è un numero";
     }
     const std::string& c = f.ctl.testo("lblContatore");
     return c.find_first_not_of("0123456789") == std::string::npos ? "" : "lblContatore mostra " + c;
