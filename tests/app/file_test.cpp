@@ -69,7 +69,8 @@ struct Foglio {
     }
 };
 
-const std::map<QString, Risposta> RISPOSTE = {{"Si", Risposta::Si}, {"No", Risposta::No}, {"Annulla", Risposta::Annulla}};
+const std::map<QString, Risposta> RISPOSTE = {
+    {"Si", Risposta::Si}, {"No", Risposta::No}, {"Annulla", Risposta::Annulla}};
 
 QString dati(QString testo) { return testo.replace(QLatin1Char('@'), QStringLiteral(VASK_DATI "/")); }
 
@@ -154,6 +155,7 @@ private slots:
     // too large; the reason in the interface's language, where the row gives the English.
     void ogni_file_guasto_e_rifiutato_con_un_messaggio_e_la_sezione_resta() {
         FrmVask_2& n = f->nucleo();
+        const std::vector<Domanda>& d = copione.domande;
         QVERIFY(::mkfifo(qPrintable(percorso("tubo.vask")), 0600) == 0);
         QFile(file("grande.vask", "{}")).resize(MASSIMOFILE + 10);
         for (const QStringList& caso : righe("app_guasti.tsv"))
@@ -164,11 +166,12 @@ private slots:
                 const Sezione prima = n.sez;
                 const QString nome = caso.value(2).isEmpty() ? "guasto.vask" : caso[2];
                 const bool aperto = f->apri(caso[1].isEmpty() ? percorso(nome) : file(nome, caso[1].toUtf8()));
-                const QString detto = copione.domande.empty() ? "" : QString::fromStdString(copione.domande[0].titolo + " " + copione.domande[0].testo);
-                const QString atteso = inglese ? QString("Section not opened. Cannot open “%1”: %2").arg(nome, caso[3])
-                                               : QString("Sezione non aperta. Impossibile aprire «%1»: %2").arg(nome, caso[0]);
-                QVERIFY2(caso[0].isEmpty() ? aperto && copione.domande.empty()
-                                           : !aperto && copione.domande.size() == 1 && detto == atteso && std::memcmp(&prima, &n.sez, sizeof prima) == 0,
+                const QString detto = d.empty() ? "" : QString::fromStdString(d[0].titolo + " " + d[0].testo);
+                const QString atteso = QString(inglese ? "Section not opened. Cannot open “%1”: %2"
+                                                       : "Sezione non aperta. Impossibile aprire «%1»: %2")
+                                           .arg(nome, caso[inglese ? 3 : 0]);
+                const bool resta = std::memcmp(&prima, &n.sez, sizeof prima) == 0;
+                QVERIFY2(caso[0].isEmpty() ? aperto && d.empty() : !aperto && d.size() == 1 && detto == atteso && resta,
                          qPrintable(caso[0] + " / " + detto));
             }
 
@@ -410,10 +413,13 @@ private slots:
     void risultati_e_relazione_senza_display_hanno_i_numeri_del_pannello() {
         separatoredallalocale(QLocale(QLocale::Italian, QLocale::Italy));
         QStringList percorsi{dati("@app_lontano.vask")};  // first: the blocks after it begin with the samples' folder
-        for (const QString& nome : QDir(QStringLiteral(VASK_ESEMPI)).entryList({"*.vask"})) percorsi << QStringLiteral(VASK_ESEMPI "/") + nome;
-        const Esito risultati = esegui(QStringList{"--risultati", percorsi[0], dati("@app_rotto.vask")} + percorsi.mid(1), "it_IT.UTF-8");
-        const Esito relazione = esegui(QStringList{"--relazione", dati("@app_rotto.vask")} + percorsi, "it_IT.UTF-8");
-        for (const Esito& e : {risultati, relazione}) QVERIFY2(e.codice == 1 && e.errori.count('\n') == 1, qPrintable(e.errori));
+        for (const QString& nome : QDir(QStringLiteral(VASK_ESEMPI)).entryList({"*.vask"}))
+            percorsi << QStringLiteral(VASK_ESEMPI "/") + nome;
+        const QString rotto = dati("@app_rotto.vask");
+        const Esito risultati = esegui(QStringList{"--risultati", percorsi[0], rotto} + percorsi.mid(1), "it_IT.UTF-8");
+        const Esito relazione = esegui(QStringList{"--relazione", rotto} + percorsi, "it_IT.UTF-8");
+        for (const Esito& e : {risultati, relazione})
+            QVERIFY2(e.codice == 1 && e.errori.count('\n') == 1, qPrintable(e.errori));
         const QStringList blocchi = relazione.uscita.split(QStringLiteral("\n\n") + VASK_ESEMPI);
         QCOMPARE(blocchi.size(), int(percorsi.size()));
         QString atteso;

@@ -442,25 +442,29 @@ public:
         // them; the panel shows them unless it shows a selected element (then Ixgyg is blank). Below a mass
         // of 1e-30 the elements' values near the least normal float and lose their bits: not judged.
         if (const prova::Atteso e = prova::atteso(s); r.eseguito && r.attuali && e.massalorda > 1e-30) {
-            double valori[2][15];
-            for (int i = 0; i < 15; ++i) valori[0][i] = r.risultati[i + 1], valori[1][i] = valoredidascalia(r.testi[i]);
-            for (int j = 0; j < 2; ++j)
-                if (std::string errore = prova::giudica(valori[j], r.testi[14] == "0" || r.testi[14] == "90", e); !errore.empty())
-                    return std::string(j == 0 ? "risultati: " : "testi: ") + errore;
+            double testi[15];
+            for (int i = 0; i < 15; ++i) testi[i] = valoredidascalia(r.testi[i]);
+            const bool diritti = r.testi[14] == "0" || r.testi[14] == "90";
+            if (std::string e1 = prova::giudica(r.risultati + 1, diritti, e); !e1.empty()) return "risultati: " + e1;
+            if (std::string e2 = prova::giudica(testi, diritti, e); !e2.empty()) return "testi: " + e2;
             for (int i = 0; i < 15 && !pannello_[9]->text().isEmpty(); ++i)
                 if (pannello_[size_t(i)]->text().toStdString() != r.testi[i]) return "il pannello non mostra i risultati";
             // Each element's area, mass and inertia as stored (a selection shows them): those of it alone.
-            const std::array<int, 5> campi[3] = {{R::area, R::massa, R::ix, R::iy, R::ixy}, {T::area, T::massa, T::ix, T::iy, T::ixy},
+            const int prossimi[3] = {s.prossimorettangolo, s.prossimotriangolo, s.prossimocerchio};
+            const std::array<int, 5> campi[3] = {{R::area, R::massa, R::ix, R::iy, R::ixy},
+                                                 {T::area, T::massa, T::ix, T::iy, T::ixy},
                                                  {C::area, C::massa, C::ix, C::iy, C::ixy}};
             for (int k = 0; k < 3; ++k)
-                for (int i = 1; i < (k == 0 ? s.prossimorettangolo : k == 1 ? s.prossimotriangolo : s.prossimocerchio); ++i) {
+                for (int i = 1; i < prossimi[k]; ++i) {
                     const float* riga = k == 0 ? s.rettangoli[i] : k == 1 ? s.triangoli[i] : s.cerchi[i];
                     const prova::Atteso a = prova::atteso(prova::solo(s, k, i));
                     const double attesi[5] = {a.area, a.massa, a.ix, a.iy, a.ixy};
                     const double momenti = std::max({std::fabs(a.ix), std::fabs(a.iy), std::fabs(a.ixy)});
                     for (int j = 0; j < 5; ++j)
-                        if (!(std::fabs(riga[campi[k][j]] - attesi[j]) <= 1e-6 * (j < 2 ? std::fabs(attesi[j]) : momenti) + 1e-30))
-                            return "elemento " + std::to_string(i) + ", campo " + std::to_string(campi[k][j]) + " diverso dall'integrale";
+                        if (const double scarto = std::fabs(riga[campi[k][j]] - attesi[j]);
+                            !(scarto <= 1e-6 * (j < 2 ? std::fabs(attesi[j]) : momenti) + 1e-30))
+                            return "elemento " + std::to_string(i) + ", campo " + std::to_string(campi[k][j]) +
+                                   " diverso dall'integrale";
                 }
         }
 

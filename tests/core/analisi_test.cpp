@@ -54,7 +54,8 @@ void confronta(const Proprieta& p, const prova::Atteso& e) {
                           p.ixc, p.iyc, p.raggiocentralexc, p.raggiocentraleyc,
                           caso == Assi::Verticale ? 90 : caso == Assi::Orizzontale ? 0 : p.alfa * 180 / prova::PI};
     EXPECT_EQ(prova::giudica(v, caso != Assi::Obliqui, e), "");
-    gruppo("centrali", {{p.ixgvero, e.ixg}, {p.iygvero, e.iyg}, {p.ixgygvero, e.ixgyg}}, 1e-6, std::max(e.imax, -e.imin));
+    const double momenti = std::max(e.imax, -e.imin);
+    gruppo("centrali", {{p.ixgvero, e.ixg}, {p.iygvero, e.iyg}, {p.ixgygvero, e.ixgyg}}, 1e-6, momenti);
     EXPECT_NEAR(p.angologradi, p.alfa * 180 / prova::PI, 1e-4);
     EXPECT_TRUE(finite(p));
 }
@@ -157,8 +158,8 @@ using Linee = float[MAXLINEE + 1][L::CAMPI + 1];
 
 // Every stored number of the construction: all of it but the validity flags at its end.
 void tuttifiniti(const Nocciolo& n) {
-    const float* v = &n.alfa;
-    EXPECT_TRUE(std::all_of(v, v + offsetof(Nocciolo, valido) / sizeof(float), [](float x) { return std::isfinite(x); }));
+    const float *v = &n.alfa, *fine = v + offsetof(Nocciolo, valido) / sizeof(float);
+    EXPECT_TRUE(std::all_of(v, fine, [](float x) { return std::isfinite(x); }));
 }
 
 // The kern of a data row: G, alfa, rho_x, rho_y; the lines; their antipoles.
@@ -271,7 +272,8 @@ TEST(Ellisse, i_fuochi_e_gli_estremi_sono_quelli_dell_ellisse_anche_inclinata) {
         // Every point on x'^2/ry^2 + y'^2/rx^2 = 1 in the central frame; the trace's extremes.
         double scarto = 0, r[4] = {INFINITY, -INFINITY, INFINITY, -INFINITY};
         for (size_t i = 0; i + 1 < e.punti.size(); i += 2) {
-            const double x = e.punti[i], y = e.punti[i + 1], u = (x - xg) * cs + (y - yg) * sn, v = (y - yg) * cs - (x - xg) * sn;
+            const double x = e.punti[i], y = e.punti[i + 1];
+            const double u = (x - xg) * cs + (y - yg) * sn, v = (y - yg) * cs - (x - xg) * sn;
             scarto = std::max(scarto, std::fabs(u * u / (double(ry) * ry) + v * v / (double(rx) * rx) - 1));
             r[0] = std::min(r[0], x), r[1] = std::max(r[1], x), r[2] = std::min(r[2], y), r[3] = std::max(r[3], y);
         }

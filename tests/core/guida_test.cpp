@@ -69,7 +69,8 @@ TEST(Guida, intestazioni_capitoli_minuscole_e_ricerca_dei_dati) {
         if (r[0] == "minuscole") visto = minuscoleguida(r[1]);
         if (r[0] == "cerca") {
             const Corrispondenza c = cercanellaguida(r[1], r[2], std::stoul(r[3]));
-            visto = (c.inizio == std::string::npos ? "-1" : std::to_string(c.inizio)) + (c.ricominciata ? " sì" : " no");
+            visto = c.inizio == std::string::npos ? "-1" : std::to_string(c.inizio);
+            visto += c.ricominciata ? " sì" : " no";
         }
         EXPECT_EQ(visto, r.campi.back()) << r.dove;
     }

@@ -56,7 +56,8 @@ TEST(Relazione, i_passi_di_ogni_elemento_sono_gli_integrali_di_contorno) {
 // the T of a flange 12 x 2 over a web 1 x 10, worked by hand. Mohr's invariants.
 TEST(Relazione, moduli_antipoli_e_cerchio_di_mohr_delle_sezioni_note) {
     // Moduli and antipoles come from the panel's float moments: 1e-6.
-    const Relazione r = relazione(prova::componi("R 3 2 7 8 1"), {3, 2, 7, 2, 7, 8, 3, 8});  // b 4, h 6, G (5, 5), Xc horizontal
+    // b 4, h 6, G (5, 5), Xc horizontal.
+    const Relazione r = relazione(prova::componi("R 3 2 7 8 1"), {3, 2, 7, 2, 7, 8, 3, 8});
     EXPECT_NEAR(r.moduloxc.wpiu, 4 * 36 / 6.0, 1e-6 * 24);
     EXPECT_NEAR(r.moduloyc.wmeno, 6 * 16 / 6.0, 1e-6 * 16);
     const double rombo[4][2] = {{5, 5 + 1}, {5 - 4 / 6.0, 5}, {5, 5 - 1}, {5 + 4 / 6.0, 5}};  // opposite each side

@@ -97,9 +97,12 @@ inline vask::Relazione relazione(vask::Sezione s, const std::vector<double>& con
 // Element n of kind tipo (0 rectangle, 1 triangle, 2 circle) alone, its row as stored.
 inline vask::Sezione solo(const vask::Sezione& s, int tipo, int n) {
     vask::Sezione uno;
-    if (tipo == 0) std::copy(std::begin(s.rettangoli[n]), std::end(s.rettangoli[n]), uno.rettangoli[uno.prossimorettangolo++]);
-    if (tipo == 1) std::copy(std::begin(s.triangoli[n]), std::end(s.triangoli[n]), uno.triangoli[uno.prossimotriangolo++]);
-    if (tipo == 2) std::copy(std::begin(s.cerchi[n]), std::end(s.cerchi[n]), uno.cerchi[uno.prossimocerchio++]);
+    const auto copia = [](const auto& da, auto& a, int& prossimo) {
+        std::copy(std::begin(da), std::end(da), a[prossimo++]);
+    };
+    if (tipo == 0) copia(s.rettangoli[n], uno.rettangoli, uno.prossimorettangolo);
+    if (tipo == 1) copia(s.triangoli[n], uno.triangoli, uno.prossimotriangolo);
+    if (tipo == 2) copia(s.cerchi[n], uno.cerchi, uno.prossimocerchio);
     return uno;
 }
 
@@ -218,11 +221,13 @@ template <class T> std::string giudica(const T* v, bool diritti, const Atteso& e
                                e.ixy, e.ixgyg, e.imax, e.imin, e.rmax, e.rmin, e.alfa * 180 / PI};
     const int gruppo[14] = {0, 1, 2, 2, 3, 3, 4, 4, 3, 4, 4, 4, 5, 5};
     double scala[6] = {e.lorda, e.massalorda, 0, 0, 0, 0};
-    for (int i = 0; i < 14; ++i) scala[gruppo[i]] = std::max({scala[gruppo[i]], std::fabs(double(v[i])), std::fabs(attesi[i])});
+    for (int i = 0; i < 14; ++i)
+        scala[gruppo[i]] = std::max({scala[gruppo[i]], std::fabs(double(v[i])), std::fabs(attesi[i])});
     const double decisione = std::hypot(e.ixg - e.iyg, 2 * e.ixgyg) / std::max(std::fabs(e.imax), std::fabs(e.imin));
+    const double angolo = diritti ? 0.35 : 9e-5;  // degrees
     for (int i = 0; i < 15; ++i)
         if (!(i < 14 ? std::fabs(v[i] - attesi[i]) <= 1e-6 * scala[gruppo[i]]
-                     : decisione <= 1e-5 || std::fabs(std::remainder(v[i] - attesi[i], 180)) <= (diritti ? 0.35 : 9e-5))) {
+                     : decisione <= 1e-5 || std::fabs(std::remainder(v[i] - attesi[i], 180)) <= angolo)) {
             std::ostringstream s;
             s.precision(9);
             s << vask::ETICHETTERISULTATI[i] << " " << v[i] << ", atteso " << attesi[i];

@@ -108,13 +108,13 @@ struct Banco {
             const size_t uguale = w.find('='), virgola = w.find(',', 1);
             if (w.size() == 1 && std::strchr("RTCL", w[0])) {
                 const int k = int(std::strchr("RTCL", w[0]) - "RTCL");
-                const bool attivo[4] = {f.costruzione.disegnorettangolo, f.costruzione.disegnotriangolo, f.costruzione.disegnocerchio,
-                                        f.costruzione.disegnolinea};
-                const char* voce[4] = {"mnuStrumentiRettangolo", "mnuStrumentiTriangolo", "mnuStrumentiCerchio", "mnuStrumentiLinea"};
+                const auto& c = f.costruzione;
+                const bool attivo[4] = {c.disegnorettangolo, c.disegnotriangolo, c.disegnocerchio, c.disegnolinea};
+                const char* voce[4] = {"Rettangolo", "Triangolo", "Cerchio", "Linea"};
                 std::vector<float> p(k == vask::TRIANGOLO ? 6 : k == vask::CERCHIO ? 2 : 4);
                 for (float& v : p) in >> v;
                 std::string r, d = "1";
-                if (!attivo[k]) f.clic(voce[k]);
+                if (!attivo[k]) f.clic(std::string("mnuStrumenti") + voce[k]);
                 if (k == vask::CERCHIO) in >> r, f.testomodificato("txtRaggio", testo(r));
                 if (k != vask::LINEA) in >> d, f.testomodificato("txtDensita", testo(d));
                 for (size_t i = 0; i + 1 < p.size(); i += 2) clicca(p[i], p[i + 1]);
