@@ -56,8 +56,7 @@ class CasualeTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        impostazioniprovvisorie();
-        QApplication::setStyle(QStyleFactory::create("Fusion"));
+        Mano::prepara();
         separatoredallalocale(QLocale(QLocale::Italian, QLocale::Italy));
         std::signal(SIGALRM, allarme);
     }

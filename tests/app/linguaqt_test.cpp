@@ -9,39 +9,12 @@
 
 using namespace vask;
 
-class LinguaQtTest : public QObject {
+class LinguaQtTest : public QObject, scimmia::Mano {
     Q_OBJECT
-    Copione copione;
-    FinestraPrincipale* f = nullptr;
-
-    template <class T> T* trova(const char* nome) { return f->findChild<T*>(QString::fromUtf8(nome)); }
-    void clicca(const char* pulsante) { QTest::mouseClick(trova<QPushButton>(pulsante), Qt::LeftButton); }
-    void mostra() {
-        f->show();
-        QApplication::setActiveWindow(f);
-        QVERIFY(QTest::qWaitForWindowActive(f));
-    }
-    void digita(const QString& t) {
-        auto* punto = trova<QLineEdit>("txtPunto");
-        punto->setFocus();
-        punto->selectAll();
-        QTest::keyClicks(punto, t);
-        QTest::keyClick(punto, Qt::Key_Return);
-    }
-
 private slots:
-    void initTestCase() {
-        scimmia::impostazioniprovvisorie();
-        QApplication::setStyle(QStyleFactory::create("Fusion"));
-    }
-    void init() {
-        copione.domande.clear();
-        f = new FinestraPrincipale(&copione);
-    }
-    void cleanup() {
-        delete f;
-        impostalingua(Lingua::Italiano);  // a failed check leaves no English behind
-    }
+    void initTestCase() { prepara(); }
+    void init() { apri(); }
+    void cleanup() { chiudi(); }  // a failed check leaves no English behind
 
     // Preferenze > Lingua turns every caption, tooltip and menu into English at once, and back into
     // today's Italian byte for byte; the core keeps reading its own Italian captions meanwhile.

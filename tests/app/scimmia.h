@@ -42,25 +42,19 @@ struct Azione {
     double a = 0, b = 0, c = 0, d = 0;
 };
 
-const char* const NOMITIPO[] = {"pulsante", "voce",     "tasto",      "scrivi", "muovi",      "premi",   "rilascia",
-                                "clic",     "trascina", "dimensiona", "riduci", "ripristina", "rispondi",
-                                "rotella",  "punto"};
-// A name goes with the controls, keys, text boxes and answers; numbers with the rest.
-inline bool connome(Tipo t) {
-    return t == Tipo::Pulsante || t == Tipo::Voce || t == Tipo::Tasto || t == Tipo::Scrivi || t == Tipo::Rispondi ||
-           t == Tipo::Punto;
-}
-inline int numeri(Tipo t) {
-    return t == Tipo::Trascina ? 4 : t == Tipo::Rotella ? 3 : connome(t) || t == Tipo::Riduci || t == Tipo::Ripristina ? 0 : 2;
-}
+// Each kind's word, then what follows it on a line: n a name, t the text typed (to the line's end), and as
+// many numbers as the last digit says.
+const std::pair<const char*, const char*> TIPI[] = {
+    {"pulsante", "n0"}, {"voce", "n0"},     {"tasto", "n0"},      {"scrivi", "nt0"}, {"muovi", "2"},
+    {"premi", "2"},     {"rilascia", "2"},  {"clic", "2"},        {"trascina", "4"}, {"dimensiona", "2"},
+    {"riduci", "0"},    {"ripristina", "0"}, {"rispondi", "n0"}, {"rotella", "3"},  {"punto", "nt0"}};
 
 inline std::string descrivi(const Azione& z) {
+    const auto& [parola, forma] = TIPI[int(z.tipo)];
     std::ostringstream s;
-    s << NOMITIPO[int(z.tipo)];
-    if (connome(z.tipo)) s << " " << z.nome;
-    if (z.tipo == Tipo::Scrivi || z.tipo == Tipo::Punto) s << " " << z.testo;
+    s << parola << (forma[0] == 'n' ? " " + z.nome : "") << (forma[1] == 't' ? " " + z.testo : "");
     const double v[4] = {z.a, z.b, z.c, z.d};
-    for (int i = 0; i < numeri(z.tipo); ++i) s << " " << v[i];
+    for (int i = 0; i < forma[std::strlen(forma) - 1] - '0'; ++i) s << " " << v[i];
     return s.str();
 }
 
@@ -74,11 +68,12 @@ inline std::vector<Azione> leggitutte(const std::string& testo) {
         std::string parola;
         Azione& z = v.emplace_back();
         s >> parola;
-        for (int t = 0; t < int(std::size(NOMITIPO)); ++t) z.tipo = parola == NOMITIPO[t] ? Tipo(t) : z.tipo;
-        if (connome(z.tipo)) s >> z.nome;
-        if (z.tipo == Tipo::Scrivi || z.tipo == Tipo::Punto) s.get(), std::getline(s, z.testo);
+        for (int t = 0; t < int(std::size(TIPI)); ++t) z.tipo = parola == TIPI[t].first ? Tipo(t) : z.tipo;
+        const char* forma = TIPI[int(z.tipo)].second;
+        if (forma[0] == 'n') s >> z.nome;
+        if (forma[1] == 't') s.get(), std::getline(s, z.testo);
         double* n[4] = {&z.a, &z.b, &z.c, &z.d};
-        for (int i = 0; i < numeri(z.tipo); ++i) s >> *n[i];
+        for (int i = 0; i < forma[std::strlen(forma) - 1] - '0'; ++i) s >> *n[i];
     }
     return v;
 }
@@ -112,38 +107,15 @@ inline std::string istantanea(const FrmVask_2& f) {
     return b;
 }
 
-// Fifteen results against the integration of the tables in double, each within 1e-6 of the largest value
-// of its group (area and mass: of the gross ones, holes counted solid). A negative centroidal moment shows
-// as 0, axes within 0.35 degrees of straight as "0" or "90" (`diritti`); an angle the float inputs cannot
-// decide (product and difference of the moments of a few float steps) is not judged.
-inline std::string giudica(const double (&v)[15], bool diritti, const prova::Atteso& e) {
-    const double attesi[15] = {e.area, e.massa, e.xg, e.yg, e.ix, e.iy, std::max(0.0, e.ixg), std::max(0.0, e.iyg),
-                               e.ixy, e.ixgyg, e.imax, e.imin, e.rmax, e.rmin, e.alfa * 180 / prova::PI};
-    const int gruppo[14] = {0, 1, 2, 2, 3, 3, 4, 4, 3, 4, 4, 4, 5, 5};
-    double scala[6] = {e.lorda, e.massalorda, 0, 0, 0, 0};
-    for (int i = 0; i < 14; ++i) scala[gruppo[i]] = std::max({scala[gruppo[i]], std::fabs(v[i]), std::fabs(attesi[i])});
-    const double decisione = std::hypot(e.ixg - e.iyg, 2 * e.ixgyg) / std::max(std::fabs(e.imax), std::fabs(e.imin));
-    for (int i = 0; i < 15; ++i) {
-        const bool giusto = i < 14 ? std::fabs(v[i] - attesi[i]) <= 1e-6 * scala[gruppo[i]]
-                                   : decisione <= 1e-5 || std::fabs(std::remainder(v[i] - attesi[i], 180)) <= (diritti ? 0.35 : 9e-5);
-        if (!giusto)
-            return QStringLiteral("%1 %2, atteso %3")
-                .arg(ETICHETTERISULTATI[i]).arg(v[i], 0, 'g', 9).arg(attesi[i], 0, 'g', 9).toStdString();
-    }
-    return {};
-}
-
 // NaN or infinity nowhere; the axis captions hold numbers, the counter an integer.
 inline std::string numeriinetichette(const FrmVask_2& f) {
     static const QRegularExpression malato("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption);
     for (const std::string& n : f.ctl.nomi())
         if (malato.match(QString::fromStdString(f.ctl.testo(n))).hasMatch()) return n + " mostra " + f.ctl.testo(n);
-    std::vector<std::string> numeri(std::begin(ETICHETTEX), std::end(ETICHETTEX));
-    numeri.insert(numeri.end(), std::begin(ETICHETTEY), std::end(ETICHETTEY));
-    for (const std::string& n : numeri) {
+    for (int i = 0; i < 11 + 7; ++i) {
+        const std::string n = i < 11 ? ETICHETTEX[i] : ETICHETTEY[i - 11];
         bool valido = false;
-        valoredidascalia(f.ctl.testo(n), &valido);
-        if (!valido) return n + " non è un numero";
+        if (valoredidascalia(f.ctl.testo(n), &valido), !valido) return n + " non è un numero";
     }
     const std::string& c = f.ctl.testo("lblContatore");
     return c.find_first_not_of("0123456789") == std::string::npos ? "" : "lblContatore mostra " + c;
@@ -184,6 +156,42 @@ inline void impostazioniprovvisorie() {
     for (QSettings::Format f : {QSettings::NativeFormat, QSettings::IniFormat})
         QSettings::setPath(f, QSettings::UserScope, cartella.path());
 }
+
+// The window tests' hand on a main window of their own, its boxes scripted: a new one for each test function
+// (apri), its settings and the Fusion style for them all (prepara); closed, no English or comma left behind.
+struct Mano {
+    Copione copione;
+    FinestraPrincipale* f = nullptr;
+
+    static void prepara() {
+        impostazioniprovvisorie();
+        QApplication::setStyle(QStyleFactory::create("Fusion"));
+    }
+    void apri() {
+        copione.domande.clear();
+        f = new FinestraPrincipale(&copione);
+    }
+    void chiudi() {
+        delete f;
+        impostaseparatore('.');
+        impostalingua(Lingua::Italiano);
+    }
+    template <class T> T* trova(const char* nome) { return f->findChild<T*>(QString::fromUtf8(nome)); }
+    QString testo(const char* nome) { return trova<QLabel>(nome)->text(); }
+    void clicca(const char* pulsante) { QTest::mouseClick(trova<QPushButton>(pulsante), Qt::LeftButton); }
+    void mostra() {
+        f->show();
+        QApplication::setActiveWindow(f);
+        QVERIFY(QTest::qWaitForWindowActive(f));
+    }
+    void digita(const QString& t) {
+        auto* punto = trova<QLineEdit>("txtPunto");
+        punto->setFocus();
+        punto->selectAll();
+        QTest::keyClicks(punto, t);
+        QTest::keyClick(punto, Qt::Key_Return);
+    }
+};
 
 class Banco {
 public:
@@ -434,33 +442,30 @@ public:
         // them; the panel shows them unless it shows a selected element (then Ixgyg is blank). Below a mass
         // of 1e-30 the elements' values near the least normal float and lose their bits: not judged.
         if (const prova::Atteso e = prova::atteso(s); r.eseguito && r.attuali && e.massalorda > 1e-30) {
-            double valori[2][15];
-            for (int i = 0; i < 15; ++i) valori[0][i] = r.risultati[i + 1], valori[1][i] = valoredidascalia(r.testi[i]);
-            for (int j = 0; j < 2; ++j)
-                if (std::string errore = giudica(valori[j], r.testi[14] == "0" || r.testi[14] == "90", e); !errore.empty())
-                    return std::string(j == 0 ? "risultati: " : "testi: ") + errore;
+            double testi[15];
+            for (int i = 0; i < 15; ++i) testi[i] = valoredidascalia(r.testi[i]);
+            const bool diritti = r.testi[14] == "0" || r.testi[14] == "90";
+            if (std::string e1 = prova::giudica(r.risultati + 1, diritti, e); !e1.empty()) return "risultati: " + e1;
+            if (std::string e2 = prova::giudica(testi, diritti, e); !e2.empty()) return "testi: " + e2;
             for (int i = 0; i < 15 && !pannello_[9]->text().isEmpty(); ++i)
                 if (pannello_[size_t(i)]->text().toStdString() != r.testi[i]) return "il pannello non mostra i risultati";
             // Each element's area, mass and inertia as stored (a selection shows them): those of it alone.
-            const auto solo = [&s](auto tabella, int Sezione::*prossimo, std::array<int, 5> campi) -> std::string {
-                for (int i = 1; i < s.*prossimo; ++i) {
-                    Sezione uno;
-                    std::copy(std::begin((s.*tabella)[i]), std::end((s.*tabella)[i]), (uno.*tabella)[1]);
-                    uno.*prossimo = 2;
-                    const prova::Atteso a = prova::atteso(uno);
+            const int prossimi[3] = {s.prossimorettangolo, s.prossimotriangolo, s.prossimocerchio};
+            const std::array<int, 5> campi[3] = {{R::area, R::massa, R::ix, R::iy, R::ixy},
+                                                 {T::area, T::massa, T::ix, T::iy, T::ixy},
+                                                 {C::area, C::massa, C::ix, C::iy, C::ixy}};
+            for (int k = 0; k < 3; ++k)
+                for (int i = 1; i < prossimi[k]; ++i) {
+                    const float* riga = k == 0 ? s.rettangoli[i] : k == 1 ? s.triangoli[i] : s.cerchi[i];
+                    const prova::Atteso a = prova::atteso(prova::solo(s, k, i));
                     const double attesi[5] = {a.area, a.massa, a.ix, a.iy, a.ixy};
                     const double momenti = std::max({std::fabs(a.ix), std::fabs(a.iy), std::fabs(a.ixy)});
                     for (int j = 0; j < 5; ++j)
-                        if (!(std::fabs((s.*tabella)[i][campi[j]] - attesi[j]) <= 1e-6 * (j < 2 ? std::fabs(attesi[j]) : momenti) + 1e-30))
-                            return "elemento " + std::to_string(i) + ", campo " + std::to_string(campi[j]) + " diverso dall'integrale";
+                        if (const double scarto = std::fabs(riga[campi[k][j]] - attesi[j]);
+                            !(scarto <= 1e-6 * (j < 2 ? std::fabs(attesi[j]) : momenti) + 1e-30))
+                            return "elemento " + std::to_string(i) + ", campo " + std::to_string(campi[k][j]) +
+                                   " diverso dall'integrale";
                 }
-                return {};
-            };
-            for (const std::string& e :
-                 {solo(&Sezione::rettangoli, &Sezione::prossimorettangolo, {R::area, R::massa, R::ix, R::iy, R::ixy}),
-                  solo(&Sezione::triangoli, &Sezione::prossimotriangolo, {T::area, T::massa, T::ix, T::iy, T::ixy}),
-                  solo(&Sezione::cerchi, &Sezione::prossimocerchio, {C::area, C::massa, C::ix, C::iy, C::ixy})})
-                if (!e.empty()) return e;
         }
 
         // A load point lives with current results only; its least and greatest stress are those of the

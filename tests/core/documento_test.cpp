@@ -61,7 +61,8 @@ TEST_F(Finestra, un_documento_sbagliato_e_rifiutato_e_non_cambia_nulla) {
 TEST_F(Finestra, un_documento_riaperto_in_un_altra_finestra_ripresenta_sezione_vista_e_preferenze) {
     fai("R 1 1 9 5 2 R 2 2 3 3 -2 R 4 2 5 3 -1 R 10 1 12 3 1 R 13 1 14 2 0.5 T 1 6 4 6 1 9 1.5 T 1.5 6.5 2.5 6.5 1.5 7.5 -1.5 "
         "txtRaggio=2 C 17 8 2 1 txtRaggio=1 C 17 8 1 -1");
-    for (int i = 0; i < 10; ++i) elemento(LINEA, {0.5f + 1.5f * i, 10, 1 + 1.5f * i, 11.5f});
+    fai("L 0.5 10 1 11.5 L 2 10 2.5 11.5 L 3.5 10 4 11.5 L 5 10 5.5 11.5 L 6.5 10 7 11.5 L 8 10 8.5 11.5 "
+        "L 9.5 10 10 11.5 L 11 10 11.5 11.5 L 12.5 10 13 11.5 L 14 10 14.5 11.5");
     fai("btnZoomPiu btnZoomPiu btnZoomPiu btnZoomPiu btnPanSu Command4 txtPassoGriglia=0.5 btnGriglia btnSnap btnOsnap "
         "btnLineeGuida mnuPreferenzeSfondoBianco mnuPreferenzeGrigliaRosso mnuPreferenzeSezioneGiallo mnuPreferenzeLineaBlu "
         "mnuPreferenzeSpessori2");

@@ -114,10 +114,5 @@ TEST(Finestre, la_barra_delle_indicazioni_segue_l_ultima_regola_che_vale) {
         g.indicazioni();
         EXPECT_EQ(g.ctl.testo("lblDescrizione"), r[1]) << r.dove;
     }
-    // A mouse move applies the rules; none holds while a second end is awaited.
-    prova::Banco b;
-    b.fai("btnLinea ~1,1");
-    EXPECT_EQ(b.testo("lblDescrizione"), "Disegna linea: Inserisci le coordinate del primo estremo del segmento.");
-    b.fai("1,1 ~2,2");
-    EXPECT_EQ(b.testo("lblDescrizione"), "Disegna linea: Inserisci le coordinate del secondo estremo del segmento.");
+    // That a mouse move applies them is core_disegno.tsv's.
 }

@@ -1,60 +1,42 @@
 // The interface language read from the environment and from --lingua.
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <map>
 #include <regex>
 #include <set>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "model/lingua.h"
 #include "model/testi.h"
+#include "supporto.h"
 
 using namespace vask;
 
-// Each row: the variables set ("NAME=value" separated by blanks; "NAME=" is
-// set and empty) and the language expected.
+// The "sistema" rows of core_lingua.tsv: the first variable not empty decides.
 TEST(Lingua, la_prima_variabile_non_vuota_decide) {
-    const std::pair<const char*, Lingua> righe[] = {
-        {"", Lingua::Italiano},
-        {"LANG=en_US.UTF-8", Lingua::Inglese},
-        {"LANG=C", Lingua::Italiano},
-        {"LANG=POSIX", Lingua::Italiano},
-        {"LANG=it_IT.UTF-8", Lingua::Italiano},
-        {"LANG=de_DE.UTF-8", Lingua::Italiano},
-        {"LANG=en", Lingua::Inglese},
-        {"LC_MESSAGES=en_GB.UTF-8 LANG=it_IT.UTF-8", Lingua::Inglese},
-        {"LC_ALL=it_IT.UTF-8 LC_MESSAGES=en_GB.UTF-8", Lingua::Italiano},
-        {"LC_ALL=C LANG=en_US.UTF-8", Lingua::Italiano},
-        {"LANGUAGE=en_GB:it LC_ALL=it_IT.UTF-8", Lingua::Inglese},
-        {"LANGUAGE=it:en LANG=en_US.UTF-8", Lingua::Italiano},
-        {"LANGUAGE= LANG=en_US.UTF-8", Lingua::Inglese},
-        {"LANGUAGE=:en LANG=it_IT.UTF-8", Lingua::Italiano},
-        {"LC_ALL= LC_MESSAGES= LANG=en_AU.UTF-8", Lingua::Inglese},
-        {"LANG=EN_US", Lingua::Italiano},
-        {"LANG=e", Lingua::Italiano},
-    };
-    for (const auto& [ambiente, attesa] : righe) {
+    for (const prova::Riga& r : prova::dati("core_lingua.tsv")) {
+        if (r[0] != "sistema") continue;
         std::map<std::string, std::string> v;
-        std::istringstream in(ambiente);
+        std::istringstream in(r[1]);
         for (std::string w; in >> w;) v[w.substr(0, w.find('='))] = w.substr(w.find('=') + 1);
         const auto leggi = [&v](const char* nome) -> const char* {
             const auto it = v.find(nome);
             return it == v.end() ? nullptr : it->second.c_str();
         };
-        EXPECT_EQ(linguadisistema(leggi), attesa) << ambiente;
+        EXPECT_EQ(linguadisistema(leggi) == Lingua::Inglese ? "en" : "it", r[2]) << r.dove;
     }
 }
 
+// The "opzione" rows: --lingua wants it or en; anything else leaves the language as it was.
 TEST(Lingua, l_opzione_vuole_it_o_en) {
     Lingua l = Lingua::Italiano;
-    EXPECT_TRUE(leggilingua("en", l) && l == Lingua::Inglese);
-    EXPECT_TRUE(leggilingua("it", l) && l == Lingua::Italiano);
-    for (const char* t : {"", "EN", "english", "en_US", "i"}) EXPECT_FALSE(leggilingua(t, l)) << t;
-    EXPECT_EQ(l, Lingua::Italiano);
+    for (const prova::Riga& r : prova::dati("core_lingua.tsv")) {
+        if (r[0] != "opzione") continue;
+        const Lingua prima = l;
+        const bool letta = leggilingua(r[1], l);
+        EXPECT_EQ(letta ? (l == Lingua::Inglese ? "en" : "it") : l == prima ? "-" : "cambiata", r[2]) << r.dove;
+    }
 }
 
 // Every text marked for translation has its English, and keeps the
@@ -85,25 +67,19 @@ TEST(Lingua, ogni_testo_ha_la_sua_traduzione_inglese_con_i_segnaposto) {
     EXPECT_GT(quanti, 150);
 }
 
-// A sentence with its parts filled in, and back to its model and parts;
-// filled in alone (riempi), the same sentence and nothing remembered.
+// The "frase" rows: a sentence with its parts filled in, and back to its model and parts; filled in alone
+// (riempi), the same sentence and nothing remembered.
 TEST(Lingua, una_frase_composta_si_ritrova_col_suo_modello) {
-    const std::tuple<const char*, std::vector<std::string>, const char*> righe[] = {
-        {"Distanza: %1 (Δx = %2; Δy = %3)", {"10", "6", "8"}, "Distanza: 10 (Δx = 6; Δy = 8)"},
-        {"%2 prima di %1", {"a", "b"}, "b prima di a"},
-        {"100% pieno, %1", {"x"}, "100% pieno, x"},
-        {"manca %3", {"a"}, "manca %3"},
-        {"%1 e %2", {"%2", "b"}, "%2 e b"},  // a part is never read again
-        {"( %1 ; %1 )%", {"3"}, "( 3 ; 3 )%"},
-        {"", {}, ""},
-    };
-    for (const auto& [modello, parti, atteso] : righe) {
-        const std::string t = componi(modello, parti);
-        EXPECT_EQ(t, atteso) << modello;
-        EXPECT_EQ(riempi(modello, parti), atteso) << modello;
+    for (const prova::Riga& r : prova::dati("core_lingua.tsv")) {
+        if (r[0] != "frase") continue;
+        std::vector<std::string> parti, p;
+        std::istringstream in(r[2]);
+        for (std::string w; !r[2].empty() && std::getline(in, w, '|');) parti.push_back(w);
+        const std::string t = componi(r[1].c_str(), parti);
+        EXPECT_EQ(t, r[3]) << r.dove;
+        EXPECT_EQ(riempi(r[1], parti), r[3]) << r.dove;
         std::string m;
-        std::vector<std::string> p;
-        EXPECT_TRUE(scomponi(t, m, p) && m == modello && p == parti) << modello;
+        EXPECT_TRUE(scomponi(t, m, p) && m == r[1] && p == parti) << r.dove;
     }
     std::string m;
     std::vector<std::string> p;

@@ -47,24 +47,9 @@ TEST(Geometria, lo_spostamento_guarda_ogni_vertice_ed_estremo) {
         }
 }
 
-TEST_F(Finestra, la_cancellazione_stringe_i_punti_di_snap_e_il_nocciolo) {
-    fai("R 1 1 2 2 1 R 3 3 5 6 2 R 6 1 9 2 3 mnuModificaRettangolo 4,4 No btnCancella");
-    EXPECT_TRUE(f.modo.cancello && f.cancellazione.cancellorettangolo);
-    const Sezione prima = f.sez;
-    fai("Si btnCancella");
-    EXPECT_EQ(std::memcmp(prima.puntirettangoli[3], f.sez.puntirettangoli[2], sizeof prima.puntirettangoli[3]), 0);
-    EXPECT_FALSE(f.modo.cancello || f.selezione.hoselezionatounrettangolo);
-    // Ten lines, the tenth deleted; with the results computed the kern loses a vertex at once.
-    for (int i = 0; i < 10; ++i) elemento(LINEA, {0.5f + i, 0, 0.5f + i + 0.2f, 11});
-    fai("btnEsegui");
-    EXPECT_EQ(f.copianocciolo.vask, 10);
-    fai("mnuModificaLinea 9.6,5.5");
-    ASSERT_EQ(f.selezione.rigalineaselezionata, 10);
-    EXPECT_EQ(fa("Si btnCancella", "L10 pL10 lblContatore #L"), "0 0 0 0 0 0 0 0 9 9");
-    EXPECT_EQ(f.copianocciolo.vask, 9);
-    EXPECT_EQ(prova::campi(f.sez.punticerchi[0], 3, 4), "0 0");
+// A modified radius reaches the picture.
+TEST_F(Finestra, il_raggio_modificato_si_ridisegna) {
     fai("txtRaggio=1 C 3 5 1 1 mnuModificaCerchio 3,5 txtRaggio=3 btnModifica");
-    EXPECT_EQ(prova::campi(f.sez.punticerchi[1], 3, 4), "6 5");  // (xc + r, yc)
     EXPECT_EQ(f.pic.immagine.primitive.back().raggio, 3);
 }
 
@@ -100,9 +85,4 @@ TEST_F(Finestra, modificare_da_l_elemento_come_disegnato_con_i_nuovi_valori) {
                  "lblArea lblMassa lblXg lblYg lblIx lblIy lblIxy"), "20 40 12.5 8 2613.333 6333.333 4000");
 }
 
-TEST_F(Finestra, il_cambio_di_un_estremo_sceglie_l_estremo_e_lascia_senza_selezione) {
-    EXPECT_EQ(fa("L 1 1 4 1 mnuModificaLinea 2.5,1 btnModifica", "^btnCancella"), "-");
-    EXPECT_EQ(fa("2.5,3", "estremo"), "1");  // near neither end
-    EXPECT_EQ(fa("1.3,1.2 ~2,2.5 ~2,3", "lblPrimoPuntoX colonna"), "1 x1");
-    recita("core_estremi.tsv");
-}
+TEST_F(Finestra, il_cambio_di_un_estremo_sceglie_l_estremo_e_lascia_senza_selezione) { recita("core_estremi.tsv"); }

@@ -11,6 +11,8 @@
 
 #include "analysis/inerzia.h"
 #include "analysis/proprieta.h"
+#include "analysis/relazione.h"
+#include "model/controlli.h"
 #include "model/sezione.h"
 
 namespace prova {
@@ -79,6 +81,30 @@ inline vask::Proprieta calcola(vask::Sezione& s) {
 }
 
 inline vask::Proprieta calcola(vask::Sezione&& s) { return calcola(s); }
+
+// The report of the section, with closure lines through the given corners, in order.
+inline vask::Relazione relazione(vask::Sezione s, const std::vector<double>& contorno = {}) {
+    calcola(s);
+    vask::Sezione linee;
+    for (size_t i = 0, n = contorno.size() / 2; i < n; ++i) {
+        float* l = linee.linee[linee.l++];
+        l[vask::L::x1] = float(contorno[2 * i]), l[vask::L::y1] = float(contorno[2 * i + 1]);
+        l[vask::L::x2] = float(contorno[2 * ((i + 1) % n)]), l[vask::L::y2] = float(contorno[2 * ((i + 1) % n) + 1]);
+    }
+    return vask::calcolarelazione(s, linee, pigreco);
+}
+
+// Element n of kind tipo (0 rectangle, 1 triangle, 2 circle) alone, its row as stored.
+inline vask::Sezione solo(const vask::Sezione& s, int tipo, int n) {
+    vask::Sezione uno;
+    const auto copia = [](const auto& da, auto& a, int& prossimo) {
+        std::copy(std::begin(da), std::end(da), a[prossimo++]);
+    };
+    if (tipo == 0) copia(s.rettangoli[n], uno.rettangoli, uno.prossimorettangolo);
+    if (tipo == 1) copia(s.triangoli[n], uno.triangoli, uno.prossimotriangolo);
+    if (tipo == 2) copia(s.cerchi[n], uno.cerchi, uno.prossimocerchio);
+    return uno;
+}
 
 // Area, first and second moments of a plane figure (not weighted), about
 // the point the coordinates are taken from.
@@ -184,6 +210,30 @@ inline Atteso atteso(const vask::Sezione& s) {
     e.rmax = std::sqrt(std::max(0.0, e.imax) / e.massa), e.rmin = std::sqrt(std::max(0.0, e.imin) / e.massa);
     e.alfa = 0.5 * std::atan2(-2 * e.ixgyg, e.ixg - e.iyg);
     return e;
+}
+
+// The fifteen results in the panel's order against the integration, each within 1e-6 of the largest value of its
+// group (area and mass: of the gross ones, holes counted solid). A negative centroidal moment shows as 0, axes
+// within 0.35 degrees of straight as 0 or 90 (`diritti`); an angle the float inputs cannot decide (product and
+// difference of the moments of a few float steps) is not judged. The first one wrong, or empty.
+template <class T> std::string giudica(const T* v, bool diritti, const Atteso& e) {
+    const double attesi[15] = {e.area, e.massa, e.xg, e.yg, e.ix, e.iy, std::max(0.0, e.ixg), std::max(0.0, e.iyg),
+                               e.ixy, e.ixgyg, e.imax, e.imin, e.rmax, e.rmin, e.alfa * 180 / PI};
+    const int gruppo[14] = {0, 1, 2, 2, 3, 3, 4, 4, 3, 4, 4, 4, 5, 5};
+    double scala[6] = {e.lorda, e.massalorda, 0, 0, 0, 0};
+    for (int i = 0; i < 14; ++i)
+        scala[gruppo[i]] = std::max({scala[gruppo[i]], std::fabs(double(v[i])), std::fabs(attesi[i])});
+    const double decisione = std::hypot(e.ixg - e.iyg, 2 * e.ixgyg) / std::max(std::fabs(e.imax), std::fabs(e.imin));
+    const double angolo = diritti ? 0.35 : 9e-5;  // degrees
+    for (int i = 0; i < 15; ++i)
+        if (!(i < 14 ? std::fabs(v[i] - attesi[i]) <= 1e-6 * scala[gruppo[i]]
+                     : decisione <= 1e-5 || std::fabs(std::remainder(v[i] - attesi[i], 180)) <= angolo)) {
+            std::ostringstream s;
+            s.precision(9);
+            s << vask::ETICHETTERISULTATI[i] << " " << v[i] << ", atteso " << attesi[i];
+            return s.str();
+        }
+    return {};
 }
 
 // The linear stress field that carries a compressive N at C, from the

@@ -92,16 +92,6 @@ struct Banco {
         f.picAreagrafica_MouseDown(x, f.pic.scaleheight - y);
         f.picAreagrafica_MouseUp(x, f.pic.scaleheight - y);
     }
-    // The drawing tool of kind k (vask::Tipo), the density, the points.
-    void elemento(int k, const std::vector<float>& p, const std::string& d = "1") {
-        const bool attivo[4] = {f.costruzione.disegnorettangolo, f.costruzione.disegnotriangolo, f.costruzione.disegnocerchio,
-                                f.costruzione.disegnolinea};
-        const char* voce[4] = {"mnuStrumentiRettangolo", "mnuStrumentiTriangolo", "mnuStrumentiCerchio", "mnuStrumentiLinea"};
-        if (!attivo[k]) f.clic(voce[k]);
-        if (k != vask::LINEA) f.testomodificato("txtDensita", d);
-        for (size_t i = 0; i + 1 < p.size(); i += 2) clicca(p[i], p[i + 1]);
-    }
-
     // A script of words: "R x1 y1 x2 y2 rho", "T x1 y1 x2 y2 x3 y3 rho",
     // "C xc yc r rho", "L x1 y1 x2 y2" draw; "x,y" clicks, "~x,y" moves,
     // "[x,y" presses and "]x,y" releases the mouse at a world point (the last
@@ -118,13 +108,16 @@ struct Banco {
             const size_t uguale = w.find('='), virgola = w.find(',', 1);
             if (w.size() == 1 && std::strchr("RTCL", w[0])) {
                 const int k = int(std::strchr("RTCL", w[0]) - "RTCL");
+                const auto& c = f.costruzione;
+                const bool attivo[4] = {c.disegnorettangolo, c.disegnotriangolo, c.disegnocerchio, c.disegnolinea};
+                const char* voce[4] = {"Rettangolo", "Triangolo", "Cerchio", "Linea"};
                 std::vector<float> p(k == vask::TRIANGOLO ? 6 : k == vask::CERCHIO ? 2 : 4);
                 for (float& v : p) in >> v;
                 std::string r, d = "1";
-                if (k == vask::CERCHIO && in >> r && !f.costruzione.disegnocerchio) f.clic("mnuStrumentiCerchio");
-                if (k == vask::CERCHIO) f.testomodificato("txtRaggio", testo(r));
-                if (k != vask::LINEA) in >> d;
-                elemento(k, p, testo(d));
+                if (!attivo[k]) f.clic(std::string("mnuStrumenti") + voce[k]);
+                if (k == vask::CERCHIO) in >> r, f.testomodificato("txtRaggio", testo(r));
+                if (k != vask::LINEA) in >> d, f.testomodificato("txtDensita", testo(d));
+                for (size_t i = 0; i + 1 < p.size(); i += 2) clicca(p[i], p[i + 1]);
             } else if (w == "Invio" || w == "Su" || w == "Giu" || w == "Esc") {
                 (f.*(w == "Invio" ? &vask::FrmVask_2::txtPunto_Invio : w == "Su" ? &vask::FrmVask_2::txtPunto_Su
                      : w == "Giu" ? &vask::FrmVask_2::txtPunto_Giu : &vask::FrmVask_2::tasto_Esc))();
