@@ -128,9 +128,12 @@ bool senzafinestre(int argc, const char* const argv[]) {
         const std::string nome(inizio, std::strcspn(inizio, "="));
         for (const char* o : opzioniqt)
             if (nome == o) return false;
-        // The language goes with the windows too; its value is no file.
+        // The language goes with the windows too; its value is no file. A
+        // wrong one is a mistake, told without a window.
         if (nome == "lingua") {
-            i += std::strchr(inizio, '=') ? 0 : 1;
+            const char* valore = std::strchr(inizio, '=') ? std::strchr(inizio, '=') + 1 : i + 1 < argc ? argv[++i] : "";
+            Lingua lingua = Lingua::Italiano;
+            if (!leggilingua(valore, lingua)) opzione = true;
             continue;
         }
         opzione = true;

@@ -126,7 +126,8 @@ private slots:
         for (const auto& [argomenti, senza] :
              {std::pair{"", false}, {"a.vask", false}, {"--lingua en a.vask", false}, {"--lingua=en a.vask", false},
               {"-style Fusion --lingua it", false}, {"a.vask b.vask", true}, {"--lingua en a.vask b.vask", true},
-              {"--risultati a.vask", true}, {"--help", true}, {"-- a.vask", false}, {"-- a.vask -x", true}}) {
+              {"--risultati a.vask", true}, {"--help", true}, {"-- a.vask", false}, {"-- a.vask -x", true},
+              {"--lingua xx", true}, {"--lingua=fr a.vask", true}, {"a.vask --lingua", true}}) {
             std::vector<QByteArray> parti{"vask2cad"};
             for (const QString& p : QString(argomenti).split(' ', Qt::SkipEmptyParts)) parti.push_back(p.toUtf8());
             std::vector<const char*> v;
