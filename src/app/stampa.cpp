@@ -52,7 +52,7 @@ QRect dipingipagina(QPainter& p, const QRect& pagina, const FrmVask_2& n, bool s
     // The title: the program and the section's file.
     const QFont ftitolo = carattere(p, 13, true), ftesto = carattere(p, 10, false);
     const QFontMetricsF mtitolo(ftitolo, p.device()), mtesto(ftesto, p.device());
-    QString titolo = QString::fromUtf8(FrmVask_2::TITOLO);
+    QString titolo = tradotto(FrmVask_2::titoloprogramma());
     if (!n.nomedocumento.empty())
         titolo += QStringLiteral(" - ") + QFileInfo(QString::fromStdString(n.nomedocumento)).fileName();
     p.setPen(Qt::black);

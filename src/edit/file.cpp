@@ -43,7 +43,7 @@ void FrmVask_2::documentosalvato(const std::string& nome) {
 }
 
 std::string FrmVask_2::titolo() const {
-    std::string t = componi(QT_TRANSLATE_NOOP("Vask", "Vask_2 cad - Edizione didattica %1"), {VASK_VERSIONE});
+    std::string t = titoloprogramma();
     // The file's name without its folder.
     if (!nomedocumento.empty())
         t = componi(QT_TRANSLATE_NOOP("Vask", "%1 - %2"), {t, nomedocumento.substr(nomedocumento.find_last_of("/\\") + 1)});

@@ -8,7 +8,9 @@
 namespace vask {
 
 // The version is the build's (CMakeLists.txt, project VERSION).
-const char* const FrmVask_2::TITOLO = "Vask_2 cad - Edizione didattica " VASK_VERSIONE;
+std::string FrmVask_2::titoloprogramma() {
+    return componi(QT_TRANSLATE_NOOP("Vask", "Vask_2 cad - Edizione didattica %1"), {VASK_VERSIONE});
+}
 
 namespace {
 const char* const PUNTI[6] = {"lblPrimoPuntoX",   "lblPrimoPuntoY", "lblSecondoPuntoX",

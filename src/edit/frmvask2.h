@@ -194,8 +194,9 @@ public:
     bool relazionedisponibile() const { return ris.calcolo; }
     Relazione relazione() const;
 
-    // Window title: the program, the file's name, a mark while unsaved.
-    static const char* const TITOLO;
+    // Window title: the program with its version (also the printed page's),
+    // the file's name, a mark while unsaved.
+    static std::string titoloprogramma();
     std::string titolo() const;
 
     // ---- The section as a file ------------------------------------------------

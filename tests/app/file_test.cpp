@@ -393,12 +393,13 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         QVERIFY(!f->stampa().stampa(altrove));
         QCOMPARE(copione.domande.at(1).titolo, std::string("Stampa non riuscita."));
-        impostalingua(Lingua::Inglese);  // the page's date in English
+        impostalingua(Lingua::Inglese);  // the page's heading and date in English
         const char* const mesi[] = {"January", "February", "March", "April", "May", "June", "July",
                                     "August", "September", "October", "November", "December"};
         const QDate oggi = QDate::currentDate();
         const QString data = QString("%1 %2 %3").arg(oggi.day()).arg(mesi[oggi.month() - 1]).arg(oggi.year());
-        QVERIFY2(Foglio(QSize(1123, 794), n).ha(data), qPrintable(data));
+        const Foglio inglese(QSize(1123, 794), n);
+        QVERIFY2(inglese.ha(data) && inglese.ha("Teaching edition") && !inglese.ha("didattica"), qPrintable(data));
     }
 
     // The runs of tests/dati/app_comandi.tsv: arguments, exit code, the stream written to, what it holds.
