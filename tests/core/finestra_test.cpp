@@ -106,7 +106,8 @@ TEST(Finestre, la_barra_delle_indicazioni_segue_l_ultima_regola_che_vale) {
         const bool x = s.find('x') != std::string::npos;
         if (s[0] == 'S') g.modo.disegno = false, g.modo.seleziono = true;
         if (punto('m') > 0) *spostato[tipo] = true, g.spostamento.mettipunto = punto('m');
-        else if (x) *selezionato[tipo] = g.modo.cancello = true, g.modo.disegno = false;
+        if (x) *selezionato[tipo] = true;
+        if (x && punto('m') < 0) g.modo.cancello = true, g.modo.disegno = false;
         if (tipo >= 0 && punto('m') < 0 && (!x || s[0] == 'S')) *premuto[tipo] = true;
         if (punto('p') > 0) g.costruzione.puntorettangolo = punto('p');
         if (punto('d') >= 0) g.misura.distanza = true, g.misura.distmettipunto = punto('d');
