@@ -9,6 +9,20 @@
 
 using namespace vask;
 
+namespace {
+
+// Every text a user reads in the window: captions, tooltips, labels, menus, status tips.
+QStringList testi(QWidget* w) {
+    QStringList t{w->windowTitle()};
+    for (auto* b : w->findChildren<QAbstractButton*>()) t << b->text() << b->toolTip();
+    for (auto* l : w->findChildren<QLabel*>()) t << l->text() << l->toolTip();
+    for (auto* m : w->findChildren<QMenu*>()) t << m->title();
+    for (auto* a : w->findChildren<QAction*>()) t << a->text() << a->statusTip() << a->toolTip();
+    return t;
+}
+
+}  // namespace
+
 class LinguaQtTest : public QObject, scimmia::Mano {
     Q_OBJECT
 private slots:
@@ -16,8 +30,8 @@ private slots:
     void init() { apri(); }
     void cleanup() { chiudi(); }  // a failed check leaves no English behind
 
-    // Preferenze > Lingua turns every caption, tooltip and menu into English at once, and back into
-    // today's Italian byte for byte; the core keeps reading its own Italian captions meanwhile.
+    // Preferenze > Lingua turns every text of the window into what a window started in English shows, at
+    // once, and back into today's Italian byte for byte; the core keeps reading its own Italian captions.
     void la_lingua_cambia_tutti_i_testi_e_torna_all_italiano() {
         mostra();
         const auto leggi = [this] {
@@ -25,31 +39,27 @@ private slots:
                    f->findChild<QMenu*>("mnuStrumenti")->title() + "|" + f->findChild<QAction*>("mnuFileEsci")->text() + "|" +
                    trova<QLabel>("LabelArea")->toolTip();
         };
-        const QString italiano = leggi();
-        QCOMPARE(italiano, QString("Eseg|Centro di sollecitazione e asse neutro|Str&umenti|&Esci|Area geometrica della sezione"));
+        const QStringList italiano = testi(f);
+        QCOMPARE(leggi(), QString("Eseg|Centro di sollecitazione e asse neutro|Str&umenti|&Esci|Area geometrica della sezione"));
         f->findChild<QAction*>("mnuPreferenzeLinguaInglese")->trigger();
         QCoreApplication::processEvents();
         QCOMPARE(leggi(), QString("Run|Load point and neutral axis|&Tools|&Quit|Geometric area of the section"));
+        FinestraPrincipale inglese(&copione);
+        // A shown window has a few more widgets (the same texts), so the texts are compared as sets.
+        const QStringList visti = testi(f), nuovi = testi(&inglese);
+        QCOMPARE(QSet<QString>(visti.begin(), visti.end()), QSet<QString>(nuovi.begin(), nuovi.end()));
         QCOMPARE(f->nucleo().ctl.testo("btnNoccioloCentrale"), std::string("Vask."));
         Lingua salvata = Lingua::Italiano;
         QVERIFY(linguasalvata(salvata) && salvata == Lingua::Inglese);
         f->findChild<QAction*>("mnuPreferenzeLinguaItaliano")->trigger();
         QCoreApplication::processEvents();
-        QCOMPARE(leggi(), italiano);
+        QCOMPARE(testi(f), italiano);
         QVERIFY(linguasalvata(salvata) && salvata == Lingua::Italiano);
     }
 
     // At start the window speaks --lingua, else the language kept, else the system's: today's Italian byte
     // for byte under C and it_IT; under en_US no text of the window is left in Italian.
     void all_avvio_la_lingua_viene_dall_opzione_dalla_scelta_o_dal_sistema() {
-        const auto testi = [](QWidget* w) {
-            QStringList t{w->windowTitle()};
-            for (auto* b : w->findChildren<QAbstractButton*>()) t << b->text() << b->toolTip();
-            for (auto* l : w->findChildren<QLabel*>()) t << l->text() << l->toolTip();
-            for (auto* m : w->findChildren<QMenu*>()) t << m->title();
-            for (auto* a : w->findChildren<QAction*>()) t << a->text() << a->statusTip() << a->toolTip();
-            return t;
-        };
         // The same in both languages: symbols, words English already uses, each language's own name.
         const QSet<QString> uguali{"Pan",   "Zoom",   "Zoom+",   "Zoom-",    "Snap",      "Osnap",    "&Snap",
                                    "&Zoom", "File",   "&File",   "Trian.",   "Ixgyg =",   "smin",     "smax",
