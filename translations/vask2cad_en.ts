@@ -235,28 +235,28 @@
         <translation>Printing failed.</translation>
     </message>
     <message>
-        <location filename="../src/app/tabella.cpp" line="113"/>
+        <location filename="../src/app/tabella.cpp" line="120"/>
         <source>Elementi della sezione</source>
         <translation>Section elements</translation>
     </message>
     <message>
         <location filename="../src/app/relazione.cpp" line="50"/>
-        <location filename="../src/app/tabella.cpp" line="117"/>
+        <location filename="../src/app/tabella.cpp" line="124"/>
         <source>Copia</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location filename="../src/app/tabella.cpp" line="118"/>
+        <location filename="../src/app/tabella.cpp" line="125"/>
         <source>Copia le righe scelte (o tutte) come testo separato da tabulazioni</source>
         <translation>Copies the chosen rows (or all of them) as tab-separated text</translation>
     </message>
     <message>
-        <location filename="../src/app/tabella.cpp" line="119"/>
+        <location filename="../src/app/tabella.cpp" line="126"/>
         <source>Incolla</source>
         <translation>Paste</translation>
     </message>
     <message>
-        <location filename="../src/app/tabella.cpp" line="120"/>
+        <location filename="../src/app/tabella.cpp" line="127"/>
         <source>Aggiunge gli elementi delle righe copiate da un foglio di calcolo</source>
         <translation>Adds the elements of the rows copied from a spreadsheet</translation>
     </message>
@@ -517,17 +517,17 @@
         <translation>The section has been changed. Save the changes before closing?</translation>
     </message>
     <message>
-        <location filename="../src/app/finestrastati.cpp" line="138"/>
+        <location filename="../src/app/finestrastati.cpp" line="148"/>
         <source>Copia i quindici risultati</source>
         <translation>Copy the fifteen results</translation>
     </message>
     <message>
-        <location filename="../src/app/finestrastati.cpp" line="140"/>
+        <location filename="../src/app/finestrastati.cpp" line="149"/>
         <source>I passi dell&apos;ultimo calcolo</source>
         <translation>The steps of the last calculation</translation>
     </message>
     <message>
-        <location filename="../src/app/finestrastati.cpp" line="142"/>
+        <location filename="../src/app/finestrastati.cpp" line="150"/>
         <source>Il cerchio di Mohr dei momenti centrali</source>
         <translation>Mohr&apos;s circle of the central moments</translation>
     </message>
@@ -1048,7 +1048,7 @@
 <context>
     <name>Riga di comando</name>
     <message>
-        <location filename="../src/app/main.cpp" line="73"/>
+        <location filename="../src/app/main.cpp" line="33"/>
         <source>Uso: vask2cad [opzioni] [file.vask]
      vask2cad --risultati file.vask...
      vask2cad --relazione file.vask...
@@ -1059,7 +1059,7 @@
        vask2cad --carico x;y file.vask...</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="77"/>
+        <location filename="../src/app/main.cpp" line="37"/>
         <source>
 Opzioni:
 </source>
@@ -1068,8 +1068,8 @@ Options:
 </translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="78"/>
-        <location filename="../src/app/main.cpp" line="80"/>
+        <location filename="../src/app/main.cpp" line="38"/>
+        <location filename="../src/app/main.cpp" line="40"/>
         <source>
 Argomenti:
 </source>
@@ -1078,87 +1078,87 @@ Arguments:
 </translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="102"/>
+        <location filename="../src/app/main.cpp" line="62"/>
         <source>--lingua vuole it oppure en, non &quot;%1&quot;.</source>
         <translation>--lingua takes it or en, not &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="110"/>
+        <location filename="../src/app/main.cpp" line="70"/>
         <source>Programma didattico per la geometria delle masse: baricentro, momenti di inerzia, ellisse e nocciolo centrale di una sezione.</source>
         <translation>A teaching program for the geometry of masses: centroid, moments of inertia, central ellipse and central kern of a section.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="113"/>
+        <location filename="../src/app/main.cpp" line="73"/>
         <source>Mostra questo aiuto ed esce.</source>
         <translation>Shows this help and exits.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="115"/>
+        <location filename="../src/app/main.cpp" line="75"/>
         <source>Mostra la versione ed esce.</source>
         <translation>Shows the version and exits.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="118"/>
+        <location filename="../src/app/main.cpp" line="78"/>
         <source>Scrive i quindici risultati di ogni sezione indicata, come nel pannello dei risultati, senza aprire finestre, ed esce.</source>
         <translation>Prints the fifteen results of each section given, as in the results panel (captions in Italian), without opening any window, and exits.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="122"/>
+        <location filename="../src/app/main.cpp" line="82"/>
         <source>Scrive la relazione di calcolo di ogni sezione indicata come testo (tabelle separate da tabulazioni), senza aprire finestre, ed esce.</source>
         <translation>Prints the calculation report of each section given as text (tables separated by tabs), without opening any window, and exits.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="126"/>
+        <location filename="../src/app/main.cpp" line="86"/>
         <source>Con il centro di sollecitazione nel punto x;y: scrive, dopo i quindici risultati, le sue coordinate centrali, l&apos;asse neutro, le tensioni estreme e il confronto con il nocciolo (con --relazione, la sezione Carico della relazione), ed esce.</source>
         <translation>With the load point at x;y: prints, after the fifteen results, its central coordinates, the neutral axis, the extreme stresses and where it lies against the kern (with --relazione, the report&apos;s Carico section), and exits.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="131"/>
+        <location filename="../src/app/main.cpp" line="91"/>
         <source>La lingua dell&apos;interfaccia: it (italiano) o en (English).</source>
         <translation>The interface language: it (italiano) or en (English).</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="141"/>
+        <location filename="../src/app/main.cpp" line="101"/>
         <source>La sezione (.vask) da aprire all&apos;avvio; con --risultati, --relazione o --carico, le sezioni da calcolare.</source>
         <translation>The section (.vask) to open at start; with --risultati, --relazione or --carico, the sections to compute.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="149"/>
+        <location filename="../src/app/main.cpp" line="109"/>
         <source>opzione sconosciuta &quot;%1&quot;.</source>
         <translation>unknown option &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="151"/>
+        <location filename="../src/app/main.cpp" line="111"/>
         <source>Per l&apos;aiuto: vask2cad --help</source>
         <translation>For help: vask2cad --help</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="169"/>
+        <location filename="../src/app/main.cpp" line="129"/>
         <source>%1 vuole almeno un file di sezione.</source>
         <translation>%1 needs at least one section file.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="179"/>
+        <location filename="../src/app/main.cpp" line="139"/>
         <source>--carico vuole il centro di sollecitazione come x;y (per esempio 3.5;2), non &quot;%1&quot;.</source>
         <translation>--carico takes the load point as x;y (for example 3.5;2), not &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/app/main.cpp" line="193"/>
+        <location filename="../src/app/main.cpp" line="153"/>
         <source>si apre una sezione alla volta; per i risultati di più sezioni: vask2cad --risultati file.vask...</source>
         <translation>one section is opened at a time; for the results of several sections: vask2cad --risultati file.vask...</translation>
     </message>
     <message>
-        <location filename="../src/app/risultati.cpp" line="53"/>
+        <location filename="../src/app/risultati.cpp" line="54"/>
         <source>Impossibile calcolare «%1»: %2</source>
         <translation>Cannot calculate “%1”: %2</translation>
     </message>
     <message>
-        <location filename="../src/app/risultati.cpp" line="55"/>
+        <location filename="../src/app/risultati.cpp" line="56"/>
         <source>calcolo non eseguito.</source>
         <translation>calculation not run.</translation>
     </message>
     <message>
-        <location filename="../src/app/risultati.cpp" line="60"/>
+        <location filename="../src/app/risultati.cpp" line="61"/>
         <source>Impossibile studiare il carico di «%1»: %2</source>
         <translation>Cannot study the load on “%1”: %2</translation>
     </message>
@@ -2535,7 +2535,7 @@ Arguments:
         <translation>delete %1 %2</translation>
     </message>
     <message>
-        <location filename="../src/edit/file.cpp" line="46"/>
+        <location filename="../src/edit/finestra.cpp" line="12"/>
         <source>Vask_2 cad - Edizione didattica %1</source>
         <translation>Vask_2 cad - Teaching edition %1</translation>
     </message>
@@ -2560,27 +2560,27 @@ Arguments:
         <translation>The saved view does not show the whole section: Zoom extents (F9) shows all of it.</translation>
     </message>
     <message>
-        <location filename="../src/edit/finestra.cpp" line="31"/>
+        <location filename="../src/edit/finestra.cpp" line="33"/>
         <source>Disegna: Premi i pulsanti rettangolo, triangolo o cerchio per comporre la sezione.</source>
         <translation>Draw: Press the rectangle, triangle or circle buttons to compose the section.</translation>
     </message>
     <message>
-        <location filename="../src/edit/finestra.cpp" line="60"/>
+        <location filename="../src/edit/finestra.cpp" line="62"/>
         <source>Se si inoltra un nuovo calcolo il lavoro corrente verrà perso. Inoltrare un nuovo calcolo?</source>
         <translation>Starting a new calculation loses the current work. Start a new calculation?</translation>
     </message>
     <message>
-        <location filename="../src/edit/finestra.cpp" line="62"/>
+        <location filename="../src/edit/finestra.cpp" line="64"/>
         <source>Nuova sezione.</source>
         <translation>New section.</translation>
     </message>
     <message>
-        <location filename="../src/edit/finestra.cpp" line="64"/>
+        <location filename="../src/edit/finestra.cpp" line="66"/>
         <source>nuova sezione</source>
         <translation>new section</translation>
     </message>
     <message>
-        <location filename="../src/edit/finestra.cpp" line="115"/>
+        <location filename="../src/edit/finestra.cpp" line="117"/>
         <source>Consulta il file di testo allegato al programma.
 
 GUIDA.txt non si trova in:%1</source>
@@ -2589,19 +2589,19 @@ GUIDA.txt non si trova in:%1</source>
 GUIDE.txt was not found in:%1</translation>
     </message>
     <message>
-        <location filename="../src/edit/finestra.cpp" line="118"/>
+        <location filename="../src/edit/finestra.cpp" line="120"/>
         <source>Guida.</source>
         <translation>Guide.</translation>
     </message>
     <message>
-        <location filename="../src/edit/finestra.cpp" line="123"/>
+        <location filename="../src/edit/finestra.cpp" line="125"/>
         <source>L&apos;autore declina ogni responsabilità da conseguenze di errori derivanti dall&apos;uso del programma. Nonostante la cura dedicata alla sua realizzazione il software potrebbe presentare disfunzioni ed errori di calcolo, pertanto si invitano gli utenti a segnalarne l&apos;eventuale presenza all&apos; indirizzo di posta elettronica vask2cad@example.org
 Sito web: https://example.org/vask2cad</source>
         <translation>The author accepts no responsibility for consequences of errors arising from the use of the program. Despite the care taken in making it, the software may contain faults and calculation errors; users are therefore asked to report any they find to the e-mail address vask2cad@example.org
 Web site: https://example.org/vask2cad</translation>
     </message>
     <message>
-        <location filename="../src/edit/finestra.cpp" line="128"/>
+        <location filename="../src/edit/finestra.cpp" line="130"/>
         <source>Informazioni.</source>
         <translation>About.</translation>
     </message>

@@ -189,6 +189,7 @@ void FinestraPrincipale::ritraduci() {
         if (aperta) mostraguida();
     }
     for (Voce& v : voci_) v.nuovo = true;  // every caption and tooltip set again
+    mostrati_ = {};
     sincronizza();
 }
 

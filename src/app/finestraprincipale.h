@@ -118,6 +118,12 @@ private:
     uint32_t sfondodipinto_ = 0;
     int pausavista_ = 0;  // the core's last no-drop request shown
     QLabel* statoBarra_ = nullptr;  // the core's status text in the status bar
+    // The core's texts last shown translated: most events change none, and
+    // only a changed one (or a new language, which empties them) is translated.
+    struct Mostrati {
+        std::string titolo, annulla, ripeti, stato;
+        bool tradotti = false;
+    } mostrati_;
     AreaGrafica* area_ = nullptr;
     FinestraTabella* tabella_ = nullptr;
     // What the table, report and circle windows are made of: most events (a

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cstring>
+#include <utility>
 
 #include "app/areagrafica.h"
 #include "app/lingua.h"
@@ -123,30 +124,40 @@ bool FinestraPrincipale::improntacambiata() {
 
 void FinestraPrincipale::sincronizza() {
     for (Voce& v : voci_) applica(v);
-    const QString titolo = tradotto(nucleo_->titolo());
-    if (windowTitle() != titolo) setWindowTitle(titolo);
+    const auto cambiato = [](std::string& mostrato, std::string attuale) {
+        if (mostrato == attuale) return false;
+        mostrato = std::move(attuale);
+        return true;
+    };
+    Mostrati& m = mostrati_;
+    if (cambiato(m.titolo, nucleo_->titolo())) setWindowTitle(tradotto(m.titolo));
     // The Modifica menu: what can be undone, redone, copied now.
-    const auto voce = [this](const char* nome, bool attiva, const QString& suggerimento) {
+    const auto voce = [this, &cambiato](const char* nome, bool attiva, std::string* mostrato = nullptr,
+                                        std::string attuale = {}) {
         if (auto* a = findChild<QAction*>(QString::fromUtf8(nome))) {
             a->setEnabled(attiva);
-            a->setStatusTip(suggerimento);
+            if (mostrato && cambiato(*mostrato, std::move(attuale))) a->setStatusTip(tradotto(*mostrato));
         }
     };
-    voce("mnuEditaAnnulla", nucleo_->puoiannullare(), tradotto(nucleo_->descrizioneannulla()));
-    voce("mnuEditaRipeti", nucleo_->puoiripetere(), tradotto(nucleo_->descrizioneripeti()));
-    voce("mnuEditaCopiaRisultati", nucleo_->ris.eseguito,
-         QCoreApplication::translate("Finestre", "Copia i quindici risultati"));
-    voce("mnuVisualizzaRelazione", nucleo_->relazionedisponibile(),
-         QCoreApplication::translate("Finestre", "I passi dell'ultimo calcolo"));
-    voce("mnuVisualizzaMohr", nucleo_->relazionedisponibile(),
-         QCoreApplication::translate("Finestre", "Il cerchio di Mohr dei momenti centrali"));
+    voce("mnuEditaAnnulla", nucleo_->puoiannullare(), &m.annulla, nucleo_->descrizioneannulla());
+    voce("mnuEditaRipeti", nucleo_->puoiripetere(), &m.ripeti, nucleo_->descrizioneripeti());
+    voce("mnuEditaCopiaRisultati", nucleo_->ris.eseguito);
+    voce("mnuVisualizzaRelazione", nucleo_->relazionedisponibile());
+    voce("mnuVisualizzaMohr", nucleo_->relazionedisponibile());
+    static const char* const FISSI[3][2] = {
+        {"mnuEditaCopiaRisultati", QT_TRANSLATE_NOOP("Finestre", "Copia i quindici risultati")},
+        {"mnuVisualizzaRelazione", QT_TRANSLATE_NOOP("Finestre", "I passi dell'ultimo calcolo")},
+        {"mnuVisualizzaMohr", QT_TRANSLATE_NOOP("Finestre", "Il cerchio di Mohr dei momenti centrali")}};
+    if (!std::exchange(m.tradotti, true))
+        for (const auto& [nome, testo] : FISSI)
+            if (auto* a = findChild<QAction*>(QString::fromUtf8(nome)))
+                a->setStatusTip(QCoreApplication::translate("Finestre", testo));
     if (improntacambiata()) {
         if (tabella_ && tabella_->isVisible()) tabella_->aggiorna();
         if (relazione_ && relazione_->isVisible()) relazione_->aggiorna();
         if (mohr_ && mohr_->isVisible()) mohr_->aggiorna();
     }
-    if (const QString stato = tradotto(nucleo_->statobarra); statoBarra_->text() != stato)
-        statoBarra_->setText(stato);
+    if (cambiato(m.stato, nucleo_->statobarra)) statoBarra_->setText(tradotto(m.stato));
     area_->puntatore(nucleo_->puntatore);
     if (nucleo_->pausadivieto != pausavista_) {
         pausavista_ = nucleo_->pausadivieto;

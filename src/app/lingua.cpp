@@ -80,7 +80,10 @@ std::string tradottoin(const std::string& testo, int livelli) {
 
 }  // namespace
 
-QString tradotto(const std::string& testo) { return QString::fromStdString(tradottoin(testo, 3)); }
+QString tradotto(const std::string& testo) {
+    // Italian is the texts' own language: nothing to look up.
+    return QString::fromStdString(attuale == Lingua::Italiano ? testo : tradottoin(testo, 3));
+}
 
 std::string tradottorelazione(const char* testo) {
     QString t = QCoreApplication::translate("Relazione", testo);

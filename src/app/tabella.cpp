@@ -16,6 +16,13 @@
 
 namespace vask {
 
+namespace {
+
+// Column and row names as the user reads them, for the clipboard both ways.
+std::string nomeinlingua(const char* testo) { return tradotto(testo).toStdString(); }
+
+}  // namespace
+
 FinestraTabella::FinestraTabella(FrmVask_2& nucleo, std::function<void(const std::function<void()>&)> esegui,
                                  QWidget* genitore)
     : QWidget(genitore, Qt::Window), nucleo_(nucleo), esegui_(std::move(esegui)) {
@@ -100,13 +107,13 @@ void FinestraTabella::copia() {
     for (const QTableWidgetSelectionRange& r : griglia_->selectedRanges())
         for (int i = r.topRow(); i <= r.bottomRow(); ++i) righe.insert(i);
     const std::string testo = nucleo_.testotabella(std::vector<int>(righe.begin(), righe.end()),
-                                                   [](const char* t) { return tradotto(t).toStdString(); });
+                                                   nomeinlingua);
     QApplication::clipboard()->setText(QString::fromStdString(testo));
 }
 
 void FinestraTabella::incolla() {
     const std::string testo = QApplication::clipboard()->text().toStdString();
-    esegui_([&] { nucleo_.incollatabella(testo, [](const char* t) { return tradotto(t).toStdString(); }); });
+    esegui_([&] { nucleo_.incollatabella(testo, nomeinlingua); });
 }
 
 void FinestraTabella::traduci() {
